@@ -1,0 +1,78 @@
+#include "shell/FileCheck.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "platform/services/Services.h"
+
+namespace FileCheck {
+
+QString nativePath(const QString &builtPath)
+{
+    QString p = builtPath;
+    p.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return p;
+}
+
+QString expectedName(const QString &builtPath)
+{
+    const qsizetype cut = std::max(builtPath.lastIndexOf(QLatin1Char('\\')), builtPath.lastIndexOf(QLatin1Char('/')));
+    return builtPath.mid(cut + 1);
+}
+
+bool exists(const QString &builtPath, const QString &expected)
+{
+    if (expected.isEmpty())
+        return false;
+    const QFileInfo info(nativePath(builtPath));
+    if (!info.isFile())
+        return false;
+    // The name the file system gives the entry, which on a case-insensitive
+    // file system may differ from the one asked for.
+    const QString canonical = info.canonicalFilePath();
+    const QString onDisk = canonical.isEmpty() ? QString() : QFileInfo(canonical).fileName();
+    if (onDisk == expected)
+        return true;
+    // A symbolic link or a case-insensitive file system: look the entry up in
+    // its folder by exact name.
+    const QStringList entries = info.dir().entryList({expected}, QDir::Files | QDir::Hidden | QDir::System
+                                                                     | QDir::CaseSensitive);
+    return entries.contains(expected);
+}
+
+bool exists(const QString &builtPath)
+{
+    return exists(builtPath, expectedName(builtPath));
+}
+
+QString missingText(const QString &builtPath)
+{
+    return builtPath
+           + QStringLiteral(" no encontrado. El archivo ha sido modificado, eliminado o ha cambiado de ubicación.");
+}
+
+QString damagedText(const QString &builtPath)
+{
+    return builtPath
+           + QStringLiteral(" no se puede leer. El archivo está dañado o no tiene el formato esperado.");
+}
+
+void reportMissing(const QString &builtPath)
+{
+    Services::messages().show({QStringLiteral("Error de carga"), missingText(builtPath), MessageIcon::Critical});
+}
+
+void reportDamaged(const QString &builtPath)
+{
+    Services::messages().show({QStringLiteral("Error de carga"), damagedText(builtPath), MessageIcon::Critical});
+}
+
+bool check(const QString &builtPath)
+{
+    if (exists(builtPath))
+        return true;
+    reportMissing(builtPath);
+    return false;
+}
+
+}  // namespace FileCheck

@@ -1,0 +1,57 @@
+#include "shell/Sarmo.h"
+
+#include "platform/services/Services.h"
+#include "shell/HomeScreen.h"
+#include "shell/MainWindow.h"
+#include "shell/Module1.h"
+#include "shell/ScreenRegistry.h"
+#include "shell/Splash.h"
+
+namespace {
+Sarmo *g_instance = nullptr;
+}
+
+Sarmo::Sarmo() : m_registry(new ScreenRegistry(this))
+{
+    g_instance = this;
+    resetModule();
+    registerScreens();
+}
+
+Sarmo::~Sarmo()
+{
+    m_registry->discardAll();
+    delete m_main;
+    if (g_instance == this)
+        g_instance = nullptr;
+}
+
+Sarmo *Sarmo::instance() { return g_instance; }
+ScreenRegistry &Sarmo::registry() { return *g_instance->m_registry; }
+MainWindow *Sarmo::mainWindow() { return g_instance ? g_instance->m_main.data() : nullptr; }
+
+void Sarmo::registerScreens()
+{
+    using Kind = ScreenRegistry::Kind;
+    m_registry->add(QStringLiteral("frmSplash"), Kind::TopLevel, [] { return new Splash; });
+    m_registry->add(QStringLiteral("Form1"), Kind::Child, [] { return new HomeScreen; });
+}
+
+bool Sarmo::createMainWindow()
+{
+    if (m_main)
+        return true;
+    m_main = new MainWindow;
+    m_registry->setMdiArea(m_main->mdiArea());
+    if (!m_main->load()) {
+        Services::programEnd().end(1);
+        return false;
+    }
+    return true;
+}
+
+bool Sarmo::start()
+{
+    Screen *splash = m_registry->open(QStringLiteral("frmSplash"));
+    return splash != nullptr && m_main;
+}

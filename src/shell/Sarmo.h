@@ -1,0 +1,35 @@
+#pragma once
+// The running program: the main window, the screen registry and the start
+// sequence. One instance exists at a time; the scenario runner creates and
+// discards many in one process.
+
+#include <QObject>
+#include <QPointer>
+
+class MainWindow;
+class ScreenRegistry;
+
+class Sarmo : public QObject {
+    Q_OBJECT
+public:
+    Sarmo();
+    ~Sarmo() override;
+
+    // Opens the splash, whose load creates the main window hidden and opens
+    // the database. False when the program could not start (the message was
+    // shown and the program was ended).
+    bool start();
+
+    static Sarmo *instance();
+    static ScreenRegistry &registry();
+    static MainWindow *mainWindow();
+
+    // Creates the main window and runs its load (the splash's first step).
+    bool createMainWindow();
+
+private:
+    void registerScreens();
+
+    ScreenRegistry *m_registry;
+    QPointer<MainWindow> m_main;
+};

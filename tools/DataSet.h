@@ -1,0 +1,29 @@
+#pragma once
+// The data set's database as plain text: the schema of its three tables and
+// the readers of the sources kept in dataset/ (glosario.txt, fotos.tsv,
+// tratamiento.tsv).
+
+#include <QList>
+#include <QString>
+
+#include "platform/jet/JetWriter.h"
+
+namespace DataSet {
+
+// Definicion (Palabra, Significado), Fotos and Tratamiento (NombreEnfermedad,
+// Foto, Descripcion, Orden), with no rows.
+jet::TableDef emptyTable(const QString &name);
+QList<jet::TableDef> emptyTables();
+
+// "## Term" lines start an entry; the lines below, joined by blanks, are its
+// definition; a blank line starts a new paragraph. Leading "# " lines are
+// comments.
+bool readGlossary(const QString &path, jet::TableDef *table, QString *error);
+
+// Tab-separated, first line the column names, one row a line.
+bool readPhotoTable(const QString &path, jet::TableDef *table, QString *error);
+
+// Reads the tables of an existing database file back into writer form.
+bool readDatabase(const QString &path, QList<jet::TableDef> *tables, QString *error);
+
+}  // namespace DataSet

@@ -1,0 +1,107 @@
+// Builds the demonstration data set from the plain-text sources in dataset/:
+//   build_dataset <sources folder> <base folder>
+// writes <base>/bd2002.mdb and the folders Fotos, ResultadoVid, Tratamiento,
+// mp3d, Videos and Sarmo_web. Pictures already drawn for the same caption
+// are kept, so a rebuild only redraws what changed.
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QTextStream>
+
+#include <cstdio>
+
+#include "DataSet.h"
+#include "Illustration.h"
+
+namespace {
+
+QTextStream &err()
+{
+    static QTextStream s(stderr);
+    return s;
+}
+
+// Draws a picture unless one for the same caption is already there. The
+// caption each picture was drawn for is kept under <base>/.dibujos, so the
+// data set's own folders hold only what the program reads.
+bool ensurePicture(const QString &base, const QString &relative, const QSize &size, const QString &caption,
+                   const QString &subject)
+{
+    const QString path = base + QLatin1Char('/') + relative;
+    const QString stampPath = base + QStringLiteral("/.dibujos/") + relative + QStringLiteral(".txt");
+    const QByteArray want = (caption + QLatin1Char('\n') + subject).toUtf8();
+    {
+        QFile stamp(stampPath);
+        if (QFileInfo::exists(path) && stamp.open(QIODevice::ReadOnly) && stamp.readAll() == want)
+            return true;
+    }
+    QString error;
+    if (!Illustration::save(Illustration::draw(size, caption, subject), path, &error)) {
+        err() << "build_dataset: " << error << Qt::endl;
+        return false;
+    }
+    QDir().mkpath(QFileInfo(stampPath).absolutePath());
+    QFile stamp(stampPath);
+    return stamp.open(QIODevice::WriteOnly) && stamp.write(want) == want.size();
+}
+
+bool copyTree(const QString &from, const QString &to)
+{
+    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
+    bool ok = true;
+    while (it.hasNext()) {
+        const QString src = it.next();
+        const QString dst = to + QLatin1Char('/') + QDir(from).relativeFilePath(src);
+        QDir().mkpath(QFileInfo(dst).absolutePath());
+        if (QFileInfo(dst).exists() && QFileInfo(dst).lastModified() >= QFileInfo(src).lastModified())
+            continue;
+        QFile::remove(dst);
+        ok = QFile::copy(src, dst) && ok;
+    }
+    return ok;
+}
+
+}  // namespace
+
+int main(int argc, char *argv[])
+{
+    QGuiApplication app(argc, argv);
+    if (argc != 3) {
+        err() << "uso: build_dataset <carpeta de fuentes> <carpeta base del conjunto de datos>" << Qt::endl;
+        return 2;
+    }
+    const QString sources = QString::fromLocal8Bit(argv[1]);
+    const QString base = QString::fromLocal8Bit(argv[2]);
+    for (const char *folder : {"Fotos", "ResultadoVid", "Tratamiento", "mp3d", "Videos", "Sarmo_web"})
+        QDir().mkpath(base + QLatin1Char('/') + QLatin1String(folder));
+
+    QString error;
+    jet::TableDef glossary, photos, treatment;
+    if (!DataSet::readGlossary(sources + QStringLiteral("/glosario.txt"), &glossary, &error)
+        || !DataSet::readPhotoTable(sources + QStringLiteral("/fotos.tsv"), &photos, &error)
+        || !DataSet::readPhotoTable(sources + QStringLiteral("/tratamiento.tsv"), &treatment, &error)) {
+        err() << "build_dataset: " << error << Qt::endl;
+        return 1;
+    }
+    if (!jet::JetWriter::write(base + QStringLiteral("/bd2002.mdb"), {glossary, photos, treatment}, &error)) {
+        err() << "build_dataset: " << error << Qt::endl;
+        return 1;
+    }
+
+    bool ok = true;
+    ok = ensurePicture(base, QStringLiteral("Fotos/Imagen1.jpg"), QSize(289, 217),
+                       QStringLiteral("Seleccione una opción"), QStringLiteral("vid")) && ok;
+    for (const jet::TableDef *table : {&photos, &treatment}) {
+        for (const QList<QVariant> &row : table->rows) {
+            const QString key = row[0].toString(), file = row[1].toString(), caption = row[2].toString();
+            ok = ensurePicture(base, QStringLiteral("Fotos/") + key + QLatin1Char('/') + file, QSize(400, 300),
+                               caption, key) && ok;
+        }
+    }
+    ok = copyTree(sources + QStringLiteral("/Sarmo_web"), base + QStringLiteral("/Sarmo_web")) && ok;
+    return ok ? 0 : 1;
+}
