@@ -114,29 +114,36 @@ HomeScreen::HomeScreen() : Screen(QStringLiteral("Form1"))
     treatLayout->addWidget(label2, 0, 0, 1, 3, Qt::AlignHCenter);
     auto *frame3 = new QGroupBox(shape2);
     frame3->setObjectName(QStringLiteral("Frame3"));
+    // The two lists on the left, a gap between them at the frame's middle
+    // (the pointer there is over the frame itself), the button on the right.
     auto *lookup = new QGridLayout(frame3);
     lookup->addWidget(namedLabel(frame3, "Label3", QStringLiteral("Nombre científico")), 0, 0);
     m_scientific = new QComboBox(frame3);
     m_scientific->setObjectName(QStringLiteral("Combo1"));
     m_scientific->setEditable(true);
     m_scientific->setInsertPolicy(QComboBox::NoInsert);
-    m_scientific->setMinimumContentsLength(28);
-    lookup->addWidget(m_scientific, 0, 1);
-    lookup->addWidget(namedLabel(frame3, "Label4", QStringLiteral("Nombre común")), 1, 0);
+    m_scientific->setMinimumContentsLength(26);
+    lookup->addWidget(m_scientific, 1, 0);
+    lookup->setRowMinimumHeight(2, 28);
+    lookup->addWidget(namedLabel(frame3, "Label4", QStringLiteral("Nombre común")), 3, 0);
     m_common = new QComboBox(frame3);
     m_common->setObjectName(QStringLiteral("Combo2"));
     m_common->setEditable(true);
     m_common->setInsertPolicy(QComboBox::NoInsert);
-    m_common->setMinimumContentsLength(28);
-    lookup->addWidget(m_common, 1, 1);
+    m_common->setMinimumContentsLength(26);
+    lookup->addWidget(m_common, 4, 0);
     m_accept = new QPushButton(QStringLiteral("ACEPTAR"), frame3);
     m_accept->setObjectName(QStringLiteral("Command8"));
-    lookup->addWidget(m_accept, 0, 2, 2, 1);
+    m_accept->setMinimumHeight(36);
+    lookup->addWidget(m_accept, 0, 1, 2, 1);
     QLabel *label6 = namedLabel(frame3, "Label6",
                                 QStringLiteral("Recuerda que debes hacer click en la lista desplegable para activar "
                                                "el botón ACEPTAR"));
     label6->setWordWrap(true);
-    lookup->addWidget(label6, 2, 0, 1, 3);
+    label6->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lookup->addWidget(label6, 3, 1, 2, 1);
+    lookup->setColumnStretch(0, 3);
+    lookup->setColumnStretch(1, 2);
     treatLayout->addWidget(decoration(shape2, "Image4", Artwork::vineLeaf(QSize(56, 56), 30, QColor(120, 150, 50))),
                            1, 0);
     treatLayout->addWidget(frame3, 1, 1);
@@ -160,7 +167,6 @@ HomeScreen::HomeScreen() : Screen(QStringLiteral("Form1"))
     right->addWidget(m_puzzle, 0, Qt::AlignHCenter);
     right->addWidget(m_again, 0, Qt::AlignHCenter);
     right->addStretch();
-    right->addWidget(decoration(this, "Image7", Artwork::grapeBunch(QSize(70, 90))), 0, Qt::AlignHCenter);
 
     m_hint = namedLabel(this, "Label5", QString());
     m_hint->setWordWrap(true);
@@ -176,7 +182,11 @@ HomeScreen::HomeScreen() : Screen(QStringLiteral("Form1"))
     grid->addWidget(shape2, 1, 0);
     grid->addLayout(right, 0, 1, 2, 1);
     grid->addWidget(m_hint, 2, 0);
-    grid->addWidget(terminar, 2, 1, Qt::AlignRight | Qt::AlignBottom);
+    auto *corner = new QHBoxLayout;
+    corner->addWidget(decoration(this, "Image7", Artwork::grapeBunch(QSize(48, 60))));
+    corner->addStretch();
+    corner->addWidget(terminar, 0, Qt::AlignBottom);
+    grid->addLayout(corner, 2, 1);
     grid->setColumnStretch(0, 1);
 
     connect(m_puzzle, &TilePuzzle::completed, m_again, &QWidget::show);

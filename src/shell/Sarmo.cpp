@@ -1,6 +1,10 @@
 #include "shell/Sarmo.h"
 
+#include <QGuiApplication>
+#include <QIcon>
+
 #include "platform/services/Services.h"
+#include "shell/Artwork.h"
 #include "shell/HomeScreen.h"
 #include "shell/MainWindow.h"
 #include "shell/Module1.h"
@@ -13,6 +17,7 @@ Sarmo *g_instance = nullptr;
 
 Sarmo::Sarmo() : m_registry(new ScreenRegistry(this))
 {
+    QGuiApplication::setWindowIcon(QIcon(Artwork::vineLeaf(QSize(64, 64))));
     g_instance = this;
     resetModule();
     registerScreens();

@@ -1,5 +1,6 @@
 #include "shell/ScreenRegistry.h"
 
+#include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
@@ -54,7 +55,6 @@ Screen *ScreenRegistry::create(const QString &name)
         QMdiSubWindow *frame = new QMdiSubWindow;
         frame->setWidget(screen);
         frame->setAttribute(Qt::WA_DeleteOnClose);
-        frame->setWindowIcon(QIcon(QStringLiteral(":/images/hoja.png")));
         m_area->addSubWindow(frame);
         frame->hide();
         m_frames.insert(screen, frame);
@@ -66,7 +66,16 @@ Screen *ScreenRegistry::create(const QString &name)
     // The load runs before the screen is first shown; it may close the
     // screen again or open others.
     screen->load();
-    return screen->isUnloaded() ? nullptr : screen;
+    if (screen->isUnloaded())
+        return nullptr;
+    // Sized to what the load left on it.
+    if (screen->layout())
+        screen->layout()->activate();
+    if (QMdiSubWindow *frame = m_frames.value(screen))
+        frame->resize(frame->sizeHint().expandedTo(frame->minimumSizeHint()));
+    else if (!screen->testAttribute(Qt::WA_Resized))
+        screen->adjustSize();
+    return screen;
 }
 
 Screen *ScreenRegistry::openHidden(const QString &name)

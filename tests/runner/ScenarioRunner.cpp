@@ -322,6 +322,20 @@ ScenarioRunner::Outcome ScenarioRunner::execute(const QStringList &w)
     }
     if (cmd == QLatin1String("expect"))
         return expect(w);
+    if (cmd == QLatin1String("snapshot")) {
+        // Not part of the scenario language: saves a picture of a window, for
+        // people looking at the screens and for the help page.
+        if (n != 3)
+            return usage("snapshot PANTALLA \"ARCHIVO.png\"");
+        QWidget *screen = screenWidget(w[1]);
+        if (!screen)
+            return Failure{QStringLiteral("%1 abierta").arg(w[1]), QStringLiteral("no lo está")};
+        settle();
+        QWidget *frame = w[1] == QLatin1String("MDIForm1") ? screen : frameOf(screen);
+        if (!frame->grab().save(QDir(m_savedCwd).absoluteFilePath(w[2])))
+            return Failure{QStringLiteral("guardar %1").arg(w[2]), QStringLiteral("no se pudo")};
+        return {};
+    }
     return Failure{QStringLiteral("una orden conocida"), QStringLiteral("\"%1\"").arg(cmd)};
 }
 
