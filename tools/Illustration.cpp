@@ -8,6 +8,8 @@
 #include <QPainterPath>
 #include <QtMath>
 
+#include "shell/LeafShape.h"
+
 namespace Illustration {
 
 namespace {
@@ -38,17 +40,7 @@ Organ organFor(const QString &text)
 
 QPainterPath leafPath(qreal r)
 {
-    QPainterPath path;
-    const int steps = 40;
-    for (int i = 0; i <= steps; ++i) {
-        const qreal t = qDegreesToRadians(-200.0 + 220.0 * i / steps);
-        const qreal lobe = 0.78 + 0.22 * qCos((i % 8) / 8.0 * 2 * M_PI);
-        const QPointF p(r * lobe * qCos(t), r * lobe * qSin(t) * 0.95);
-        i == 0 ? path.moveTo(p) : path.lineTo(p);
-    }
-    path.lineTo(0, r * 0.15);
-    path.closeSubpath();
-    return path;
+    return vineLeafPath(r);
 }
 
 void drawLeaf(QPainter &p, const QRectF &area, quint32 seed)
@@ -174,7 +166,12 @@ QImage draw(const QSize &size, const QString &caption, const QString &subject)
 
     const qreal w = size.width(), h = size.height();
     const QRectF art(w * 0.05, h * 0.05, w * 0.9, h * 0.62);
-    switch (organFor(caption + QLatin1Char(' ') + subject)) {
+    // The subject (the screen or the pest) decides the organ when it names
+    // one; otherwise the caption does.
+    Organ organ = organFor(subject);
+    if (organ == Organ::Generic)
+        organ = organFor(caption);
+    switch (organ) {
     case Organ::Leaf:
     case Organ::Generic: drawLeaf(p, art, seed); break;
     case Organ::Bunch: drawBunch(p, art); break;

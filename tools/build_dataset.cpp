@@ -16,6 +16,9 @@
 
 #include "DataSet.h"
 #include "Illustration.h"
+#include "questionnaire/ScreenTable.h"
+
+#include <QSet>
 
 namespace {
 
@@ -33,7 +36,10 @@ bool ensurePicture(const QString &base, const QString &relative, const QSize &si
 {
     const QString path = base + QLatin1Char('/') + relative;
     const QString stampPath = base + QStringLiteral("/.dibujos/") + relative + QStringLiteral(".txt");
-    const QByteArray want = (caption + QLatin1Char('\n') + subject).toUtf8();
+    // Raised whenever the drawings change, so every picture is drawn again.
+    constexpr int kDrawingVersion = 2;
+    const QByteArray want =
+        (QString::number(kDrawingVersion) + QLatin1Char('\n') + caption + QLatin1Char('\n') + subject).toUtf8();
     {
         QFile stamp(stampPath);
         if (QFileInfo::exists(path) && stamp.open(QIODevice::ReadOnly) && stamp.readAll() == want)
@@ -93,13 +99,34 @@ int main(int argc, char *argv[])
     }
 
     bool ok = true;
-    ok = ensurePicture(base, QStringLiteral("Fotos/Imagen1.jpg"), QSize(289, 217),
-                       QStringLiteral("Seleccione una opción"), QStringLiteral("vid")) && ok;
+    QSet<QString> drawn;
+    auto picture = [&](const QString &relative, const QSize &size, const QString &caption, const QString &subject) {
+        if (drawn.contains(relative))
+            return;
+        drawn.insert(relative);
+        ok = ensurePicture(base, relative, size, caption, subject) && ok;
+    };
+    picture(QStringLiteral("Fotos/Imagen1.jpg"), QSize(289, 217), QStringLiteral("Seleccione una opción"),
+            QStringLiteral("vid"));
+    // Every photo a question screen can load, taken from the screens' own
+    // tables; its caption is the symptom the screen and option describe.
+    for (const q::ScreenTable &screen : q::allScreens()) {
+        auto photoPath = [](QString photo) { return QStringLiteral("Fotos") + photo.replace(QLatin1Char('\\'), QLatin1Char('/')); };
+        auto folder = [](const QString &photo) { return photo.section(QLatin1Char('\\'), 1, 1); };
+        for (const auto &[box, photo] : screen.loadPhotos)
+            picture(photoPath(photo), QSize(400, 300), screen.title + QStringLiteral(": ") + folder(photo),
+                    screen.title);
+        for (const q::OptionDef &option : screen.options)
+            for (const q::Action &action : option.actions)
+                if (action.kind == q::Action::Kind::Load)
+                    picture(photoPath(action.value), QSize(400, 300),
+                            screen.title + QStringLiteral(": ") + option.caption,
+                            screen.title);
+    }
     for (const jet::TableDef *table : {&photos, &treatment}) {
         for (const QList<QVariant> &row : table->rows) {
             const QString key = row[0].toString(), file = row[1].toString(), caption = row[2].toString();
-            ok = ensurePicture(base, QStringLiteral("Fotos/") + key + QLatin1Char('/') + file, QSize(400, 300),
-                               caption, key) && ok;
+            picture(QStringLiteral("Fotos/") + key + QLatin1Char('/') + file, QSize(400, 300), caption, key);
         }
     }
     ok = copyTree(sources + QStringLiteral("/Sarmo_web"), base + QStringLiteral("/Sarmo_web")) && ok;

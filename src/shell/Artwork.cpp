@@ -6,28 +6,15 @@
 #include <QRadialGradient>
 #include <QtMath>
 
+#include "shell/LeafShape.h"
+
 namespace Artwork {
 
 namespace {
 
 QPainterPath leafPath(qreal r)
 {
-    // A five-lobed vine leaf around the origin, stalk downwards.
-    QPainterPath path;
-    const int lobes = 5;
-    const qreal start = qDegreesToRadians(-200.0), end = qDegreesToRadians(20.0);
-    for (int i = 0; i <= lobes * 8; ++i) {
-        const qreal t = start + (end - start) * i / (lobes * 8);
-        const qreal lobe = 0.78 + 0.22 * qCos((i % 8) / 8.0 * 2 * M_PI);
-        const QPointF p(r * lobe * qCos(t), r * lobe * qSin(t) * 0.95);
-        if (i == 0)
-            path.moveTo(p);
-        else
-            path.lineTo(p);
-    }
-    path.lineTo(0, r * 0.15);
-    path.closeSubpath();
-    return path;
+    return vineLeafPath(r);
 }
 
 }  // namespace

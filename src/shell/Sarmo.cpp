@@ -5,6 +5,8 @@
 
 #include "platform/services/Services.h"
 #include "shell/Artwork.h"
+#include "questionnaire/QuestionScreen.h"
+#include "reference/PhotoViewer.h"
 #include "shell/HomeScreen.h"
 #include "shell/MainWindow.h"
 #include "shell/Module1.h"
@@ -40,6 +42,11 @@ void Sarmo::registerScreens()
     using Kind = ScreenRegistry::Kind;
     m_registry->add(QStringLiteral("frmSplash"), Kind::TopLevel, [] { return new Splash; });
     m_registry->add(QStringLiteral("Form1"), Kind::Child, [] { return new HomeScreen; });
+    for (const q::ScreenTable &table : q::allScreens()) {
+        const q::ScreenTable *t = &table;
+        m_registry->add(table.name, Kind::Child, [t] { return new QuestionScreen(*t); });
+    }
+    m_registry->add(QStringLiteral("Fotos"), Kind::TopLevel, [] { return new PhotoViewer; });
 }
 
 bool Sarmo::createMainWindow()

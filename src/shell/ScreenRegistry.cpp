@@ -72,7 +72,10 @@ Screen *ScreenRegistry::create(const QString &name)
     if (screen->layout())
         screen->layout()->activate();
     if (QMdiSubWindow *frame = m_frames.value(screen))
+    {
         frame->resize(frame->sizeHint().expandedTo(frame->minimumSizeHint()));
+        frame->move(0, 0);
+    }
     else if (!screen->testAttribute(Qt::WA_Resized))
         screen->adjustSize();
     return screen;
