@@ -35,8 +35,9 @@ bool exists(const QString &builtPath, const QString &expected)
         return true;
     // A symbolic link or a case-insensitive file system: look the entry up in
     // its folder by exact name.
-    const QStringList entries = info.dir().entryList({expected}, QDir::Files | QDir::Hidden | QDir::System
-                                                                     | QDir::CaseSensitive);
+    // (No name filter: filters are wildcard patterns, and "[1]" in a file
+    // name would not match itself.)
+    const QStringList entries = info.dir().entryList(QDir::Files | QDir::Hidden | QDir::System);
     return entries.contains(expected);
 }
 

@@ -6,6 +6,7 @@
 #include "platform/services/Services.h"
 #include "shell/Artwork.h"
 #include "questionnaire/QuestionScreen.h"
+#include "reference/MediaWindows.h"
 #include "reference/PhotoViewer.h"
 #include "shell/HomeScreen.h"
 #include "shell/MainWindow.h"
@@ -47,6 +48,8 @@ void Sarmo::registerScreens()
         m_registry->add(table.name, Kind::Child, [t] { return new QuestionScreen(*t); });
     }
     m_registry->add(QStringLiteral("Fotos"), Kind::TopLevel, [] { return new PhotoViewer; });
+    m_registry->add(QStringLiteral("Reproductor"), Kind::TopLevel, [] { return new Reproductor; });
+    m_registry->add(QStringLiteral("Videos"), Kind::TopLevel, [] { return new VideosWindow; });
 }
 
 bool Sarmo::createMainWindow()

@@ -105,14 +105,17 @@ bool readTable(MdbHandle *mdb, const QString &name, TableData *out, QString *err
     out->name = name;
     out->columns.clear();
     out->rows.clear();
-    std::vector<std::vector<char>> buffers(ncols, std::vector<char>(kBindSize + 1));
+    // Left uninitialised: libmdb writes each value and its length.
+    std::vector<std::unique_ptr<char[]>> buffers;
+    for (unsigned i = 0; i < ncols; ++i)
+        buffers.emplace_back(new char[kBindSize + 1]);
     std::vector<int> lengths(ncols, 0);
     std::vector<int> types(ncols, 0);
     for (unsigned i = 0; i < ncols; ++i) {
         auto *col = static_cast<MdbColumn *>(g_ptr_array_index(table->columns, i));
         out->columns << QString::fromUtf8(col->name);
         types[i] = col->col_type;
-        mdb_bind_column(table.get(), int(i) + 1, buffers[i].data(), &lengths[i]);
+        mdb_bind_column(table.get(), int(i) + 1, buffers[i].get(), &lengths[i]);
     }
     mdb_rewind_table(table.get());
     while (mdb_fetch_row(table.get())) {
@@ -120,7 +123,7 @@ bool readTable(MdbHandle *mdb, const QString &name, TableData *out, QString *err
         row.reserve(ncols);
         for (unsigned i = 0; i < ncols; ++i) {
             const int len = std::min<int>(lengths[i], int(kBindSize));
-            row << convert(types[i], buffers[i].data(), len);
+            row << convert(types[i], buffers[i].get(), len);
         }
         out->rows << row;
     }

@@ -16,7 +16,7 @@ void RecordSet::close()
 
 bool RecordSet::eof() const
 {
-    return !m_open || m_pos >= m_rows.size();
+    return !m_open || m_rows.isEmpty() || m_pos >= m_rows.size();
 }
 
 bool RecordSet::bof() const

@@ -1,0 +1,38 @@
+#pragma once
+// MediaPlayer1: the media player embedded in the player and videos windows.
+// Setting its file name loads the file and starts playing it at once; it
+// shows the video (if any), a play/pause button and the position. Closing
+// the window that holds it stops the playback.
+
+#include <QWidget>
+
+class QAudioOutput;
+class QLabel;
+class QMediaPlayer;
+class QPushButton;
+class QSlider;
+class QVideoWidget;
+
+class MediaPlayerWidget : public QWidget {
+    Q_OBJECT
+public:
+    explicit MediaPlayerWidget(bool withVideo, QWidget *parent = nullptr);
+    ~MediaPlayerWidget() override;
+
+    // Plays the file at a path as the program builds it.
+    void setFileName(const QString &builtPath);
+    QString fileName() const { return m_fileName; }
+    QMediaPlayer *player() const { return m_player; }
+    void stop();
+
+private:
+    void updatePosition();
+
+    QMediaPlayer *m_player;
+    QAudioOutput *m_audio;
+    QVideoWidget *m_video = nullptr;
+    QPushButton *m_playPause;
+    QSlider *m_position;
+    QLabel *m_time;
+    QString m_fileName;
+};
