@@ -1,5 +1,6 @@
 #include "DataSet.h"
 
+#include <QDir>
 #include <QFile>
 #include <QStringList>
 #include <QTextStream>
@@ -93,8 +94,8 @@ bool readGlossary(const QString &path, TableDef *table, QString *error)
 
 bool readPhotoTable(const QString &path, TableDef *table, QString *error)
 {
-    const QString name = path.endsWith(QLatin1String("tratamiento.tsv")) ? QStringLiteral("Tratamiento")
-                                                                          : QStringLiteral("Fotos");
+    const QString name = path.contains(QLatin1String("tratamiento")) ? QStringLiteral("Tratamiento")
+                                                                     : QStringLiteral("Fotos");
     *table = emptyTable(name);
     QStringList lines;
     if (!readLines(path, &lines, error))
@@ -114,6 +115,20 @@ bool readPhotoTable(const QString &path, TableDef *table, QString *error)
             return false;
         }
         table->rows << QList<QVariant>{cells[0], cells[1], cells[2], order};
+    }
+    return true;
+}
+
+bool readPhotoTables(const QString &sources, const QString &table, TableDef *out, QString *error)
+{
+    *out = emptyTable(table);
+    const QString folder = sources + QLatin1Char('/') + table.toLower();
+    QStringList files = QDir(folder).entryList({QStringLiteral("*.tsv")}, QDir::Files, QDir::Name);
+    for (const QString &file : files) {
+        TableDef part;
+        if (!readPhotoTable(folder + QLatin1Char('/') + file, &part, error))
+            return false;
+        out->rows << part.rows;
     }
     return true;
 }

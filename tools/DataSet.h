@@ -23,6 +23,10 @@ bool readGlossary(const QString &path, jet::TableDef *table, QString *error);
 // Tab-separated, first line the column names, one row a line.
 bool readPhotoTable(const QString &path, jet::TableDef *table, QString *error);
 
+// The rows of table Fotos or Tratamiento: dataset/fotos/*.tsv or
+// dataset/tratamiento/*.tsv (one file a pest or disease), in file-name order.
+bool readPhotoTables(const QString &sources, const QString &table, jet::TableDef *out, QString *error);
+
 // Reads the tables of an existing database file back into writer form.
 bool readDatabase(const QString &path, QList<jet::TableDef> *tables, QString *error);
 

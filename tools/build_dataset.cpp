@@ -16,6 +16,7 @@
 
 #include "DataSet.h"
 #include "Illustration.h"
+#include "Media.h"
 #include "questionnaire/ScreenTable.h"
 
 #include <QSet>
@@ -88,8 +89,8 @@ int main(int argc, char *argv[])
     QString error;
     jet::TableDef glossary, photos, treatment;
     if (!DataSet::readGlossary(sources + QStringLiteral("/glosario.txt"), &glossary, &error)
-        || !DataSet::readPhotoTable(sources + QStringLiteral("/fotos.tsv"), &photos, &error)
-        || !DataSet::readPhotoTable(sources + QStringLiteral("/tratamiento.tsv"), &treatment, &error)) {
+        || !DataSet::readPhotoTables(sources, QStringLiteral("Fotos"), &photos, &error)
+        || !DataSet::readPhotoTables(sources, QStringLiteral("Tratamiento"), &treatment, &error)) {
         err() << "build_dataset: " << error << Qt::endl;
         return 1;
     }
@@ -130,5 +131,8 @@ int main(int argc, char *argv[])
         }
     }
     ok = copyTree(sources + QStringLiteral("/Sarmo_web"), base + QStringLiteral("/Sarmo_web")) && ok;
+    ok = Media::buildDocuments(sources, base) && ok;
+    ok = Media::buildAudio(sources, base) && ok;
+    ok = Media::buildVideos(sources, base) && ok;
     return ok ? 0 : 1;
 }

@@ -4,12 +4,17 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "platform/jet/JetText.h"
 #include "platform/puzzle/TilePuzzle.h"
 #include "shell/Artwork.h"
+#include "shell/Module1.h"
+#include "shell/NameLookup.h"
 #include "shell/PointerTracker.h"
 #include "shell/Sarmo.h"
 #include "shell/ScreenRegistry.h"
@@ -189,6 +194,13 @@ HomeScreen::HomeScreen() : Screen(QStringLiteral("Form1"))
     grid->addLayout(corner, 2, 1);
     grid->setColumnStretch(0, 1);
 
+    for (QComboBox *combo : {m_scientific, m_common}) {
+        combo->setCompleter(nullptr);
+        combo->lineEdit()->installEventFilter(this);
+        connect(combo, &QComboBox::editTextChanged, this, [this] { m_accept->setEnabled(false); });
+        connect(combo, &QComboBox::activated, this, [this, combo] { picked(combo); });
+    }
+    connect(m_accept, &QPushButton::clicked, this, &HomeScreen::aceptar);
     connect(m_puzzle, &TilePuzzle::completed, m_again, &QWidget::show);
     connect(m_again, &QPushButton::clicked, this, [this] {
         m_puzzle->newGame();
@@ -220,6 +232,53 @@ void HomeScreen::load()
     m_puzzle->setVisible(true);
     m_puzzle->newGame();
     m_accept->setEnabled(false);
+    fillList(m_scientific, NameLookup::scientificNames());
+    fillList(m_common, NameLookup::commonNames());
+}
+
+void HomeScreen::fillList(QComboBox *combo, const QStringList &names)
+{
+    // Added in their order; the list shows them alphabetically.
+    QStringList sorted = names;
+    std::stable_sort(sorted.begin(), sorted.end(),
+                     [](const QString &a, const QString &b) { return jet::collate(a, b) < 0; });
+    const QSignalBlocker quiet(combo);
+    combo->clear();
+    combo->addItems(sorted);
+    combo->setCurrentIndex(-1);
+    combo->setEditText(QString());
+}
+
+void HomeScreen::picked(QComboBox *combo)
+{
+    QComboBox *other = combo == m_scientific ? m_common : m_scientific;
+    other->setEditText(QString());  // disables ACEPTAR through the text change
+    m_accept->setEnabled(true);
+}
+
+void HomeScreen::aceptar()
+{
+    ModuleState &m = module();
+    m.EnfermedadElegida = NameLookup::keyFor(m_scientific->currentText(), m_common->currentText(),
+                                             m.EnfermedadElegida);
+    m.SintomaActual = QStringLiteral("Diagnóstico");
+    Sarmo::registry().open(QStringLiteral("ResultadoVid"));
+    unloadScreen();
+}
+
+bool HomeScreen::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress
+        && (watched == m_scientific->lineEdit() || watched == m_common->lineEdit())) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            // Enter runs ACEPTAR only while it is enabled; otherwise nothing.
+            if (m_accept->isEnabled())
+                aceptar();
+            return true;
+        }
+    }
+    return Screen::eventFilter(watched, event);
 }
 
 void HomeScreen::pointerOver(QWidget *control)

@@ -22,7 +22,13 @@ public:
     // unchanged is not listed).
     static const QHash<QString, QString> &hints();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void fillList(QComboBox *combo, const QStringList &names);
+    void picked(QComboBox *combo);
+    void aceptar();
     QPushButton *organButton(const char *name, const QString &caption, const QString &screen);
     void pointerOver(QWidget *control);
 

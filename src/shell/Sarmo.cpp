@@ -8,6 +8,8 @@
 #include "questionnaire/QuestionScreen.h"
 #include "reference/MediaWindows.h"
 #include "reference/PhotoViewer.h"
+#include "result/ResultScreen.h"
+#include "treatment/TreatmentScreen.h"
 #include "shell/HomeScreen.h"
 #include "shell/MainWindow.h"
 #include "shell/Module1.h"
@@ -48,6 +50,8 @@ void Sarmo::registerScreens()
         m_registry->add(table.name, Kind::Child, [t] { return new QuestionScreen(*t); });
     }
     m_registry->add(QStringLiteral("Fotos"), Kind::TopLevel, [] { return new PhotoViewer; });
+    m_registry->add(QStringLiteral("ResultadoVid"), Kind::Child, [] { return new ResultScreen; });
+    m_registry->add(QStringLiteral("Tratamiento"), Kind::Child, [] { return new TreatmentScreen; });
     m_registry->add(QStringLiteral("Reproductor"), Kind::TopLevel, [] { return new Reproductor; });
     m_registry->add(QStringLiteral("Videos"), Kind::TopLevel, [] { return new VideosWindow; });
 }

@@ -91,7 +91,9 @@ Screen *ScreenRegistry::openHidden(const QString &name)
 Screen *ScreenRegistry::open(const QString &name)
 {
     Screen *screen = find(name);
-    if (!screen)
+    if (screen)
+        screen->reopen();
+    else
         screen = create(name);
     if (!screen)
         return nullptr;

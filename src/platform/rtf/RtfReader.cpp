@@ -1,1 +1,1413 @@
-// placeholder
+#include "platform/rtf/RtfReader.h"
+
+#include "platform/rtf/RtfCodepages.h"
+#include "platform/rtf/RtfDocumentBuilder.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QFont>
+#include <QHash>
+#include <QImage>
+#include <QImageReader>
+#include <QSet>
+#include <QTextDocument>
+#include <QTextOption>
+#include <QUrl>
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace rtf {
+
+namespace {
+
+using namespace detail;
+
+constexpr int kMaxDepth = 1000;        // groups deeper than this share one state
+constexpr int kMaxTabStops = 64;       // per paragraph
+constexpr int kMaxTabSets = 64;        // different sets of tab stops in one document
+constexpr int kMaxCachedFormats = 4096;
+constexpr int kMaxFieldInstruction = 4096;
+constexpr int kMaxFontName = 256;
+constexpr int kMaxTwips = 31680;       // 22 inches
+constexpr double kTwipsPerPixel = 15.0;
+constexpr int kMaxPicturePixels = 10000;           // a picture's side, as stored or as shown
+constexpr qint64 kMaxPictureArea = 16'000'000;      // pixels of one stored picture
+constexpr qint64 kPictureBudget = 64'000'000;       // pixels decoded for one document
+
+// Every control word the reader acts on.
+enum class Kw {
+    // destinations
+    FontTable, ColorTable, Picture, FieldInstruction, FieldResult, ListText, ShapePicture,
+    SkipDestination, Transparent,
+    // document
+    Ansi, Mac, Pc, Pca, AnsiCodepage, DefaultFont, UnicodeSkip,
+    // font table
+    Font, FontCharset, FontCodepage, FontRoman, FontSwiss, FontModern, FontScript, FontDecor,
+    // colour table
+    Red, Green, Blue,
+    // character formatting
+    Plain, Bold, Italic, Underline, UnderlineDotted, UnderlineDashed, UnderlineWave, UnderlineNone,
+    Strike, FontSize, ForeColor, BackColor, Super, Sub, NoSuperSub, Caps, SmallCaps, Hidden,
+    // paragraph formatting
+    Pard, AlignLeft, AlignRight, AlignCenter, AlignJustify, LeftIndent, RightIndent, FirstIndent,
+    SpaceBefore, SpaceAfter, LineSpacing, LineMultiple, InTable, TableLevel, PageBreakBefore,
+    RtlPar, LtrPar, TabStop, TabRight, TabCenter, TabDecimal,
+    // breaks and special characters
+    Par, Line, Tab, Page, Sect, Cell, Row, NestCell, NestRow, Unicode, Bin, Char,
+    // tables
+    RowDefaults, CellRight, RowLeft, RowGap, RowCenter, RowRight, RowLeftAlign, CellShading,
+    CellBorder, ParagraphBorder, BorderStyle, BorderNone,
+    // pictures
+    PngBlip, JpegBlip, OtherPicture, PicWidthGoal, PicHeightGoal, PicScaleX, PicScaleY,
+};
+
+struct KwInfo {
+    Kw kw;
+    char16_t ch = 0;  // for Kw::Char
+};
+
+const std::unordered_map<std::string_view, KwInfo> &keywords()
+{
+    static const std::unordered_map<std::string_view, KwInfo> table = [] {
+        std::unordered_map<std::string_view, KwInfo> t;
+        auto add = [&t](std::string_view name, Kw kw, char16_t ch = 0) { t.emplace(name, KwInfo{kw, ch}); };
+        add("fonttbl", Kw::FontTable);
+        add("colortbl", Kw::ColorTable);
+        add("pict", Kw::Picture);
+        add("fldinst", Kw::FieldInstruction);
+        add("fldrslt", Kw::FieldResult);
+        add("listtext", Kw::ListText);
+        add("pntext", Kw::ListText);
+        add("shppict", Kw::ShapePicture);
+        for (const char *name :
+             {"stylesheet", "info", "header", "headerl", "headerr", "headerf", "footer", "footerl",
+              "footerr", "footerf", "footnote", "annotation", "atnid", "atnauthor", "atntime",
+              "atnref", "atndate", "atnicn", "atnparent", "listtable", "listoverridetable",
+              "revtbl", "rsidtbl", "filetbl", "pgdsctbl", "pn", "pnseclvl", "pntxta", "pntxtb",
+              "nonshppict", "nonesttables", "nesttableprops", "xe", "tc", "tcn", "txe", "rxe",
+              "template", "objdata", "objclass", "objname", "objalias", "objsect", "objitem",
+              "objtopic", "private", "generator", "bkmkstart", "bkmkend", "ftnsep", "ftnsepc",
+              "ftncn", "aftnsep", "aftnsepc", "aftncn", "themedata", "colorschememapping",
+              "latentstyles", "datastore", "xmlnstbl", "userprops", "docvar", "shpinst",
+              "picprop", "blipuid", "panose", "falt", "fontemb", "fontfile", "comment", "title",
+              "subject", "author", "operator", "keywords", "doccomm", "company", "manager",
+              "category", "hlinkbase", "creatim", "revtim", "printim", "buptim", "listpicture",
+              "mmathPr", "wgrffmtfilter", "pgptbl", "protusertbl", "ud", "do", "fldtype",
+              "formfield", "datafield", "ffdeftext", "sp", "sn", "sv", "chpgn", "chdate",
+              "chtime", "chftn", "xmlopen", "xmlclose", "oldcprops", "oldpprops", "oldtprops",
+              "oldsprops", "mhtmltag", "htmltag", "defchp", "defpap"})
+            add(name, Kw::SkipDestination);
+        add("field", Kw::Transparent);
+        add("result", Kw::Transparent);
+        add("shprslt", Kw::Transparent);
+
+        add("ansi", Kw::Ansi);
+        add("mac", Kw::Mac);
+        add("pc", Kw::Pc);
+        add("pca", Kw::Pca);
+        add("ansicpg", Kw::AnsiCodepage);
+        add("deff", Kw::DefaultFont);
+        add("uc", Kw::UnicodeSkip);
+
+        add("f", Kw::Font);
+        add("fcharset", Kw::FontCharset);
+        add("cpg", Kw::FontCodepage);
+        add("froman", Kw::FontRoman);
+        add("fswiss", Kw::FontSwiss);
+        add("fmodern", Kw::FontModern);
+        add("fscript", Kw::FontScript);
+        add("fdecor", Kw::FontDecor);
+
+        add("red", Kw::Red);
+        add("green", Kw::Green);
+        add("blue", Kw::Blue);
+
+        add("plain", Kw::Plain);
+        add("b", Kw::Bold);
+        add("i", Kw::Italic);
+        for (const char *name : {"ul", "uldb", "ulth", "ulw"})
+            add(name, Kw::Underline);
+        for (const char *name : {"uld", "ulthd"})
+            add(name, Kw::UnderlineDotted);
+        for (const char *name : {"uldash", "uldashd", "uldashdd", "ulthdash", "ulldash",
+                                 "ulthldash", "ulthdashd", "ulthdashdd"})
+            add(name, Kw::UnderlineDashed);
+        for (const char *name : {"ulwave", "ulhwave", "ululdbwave"})
+            add(name, Kw::UnderlineWave);
+        add("ulnone", Kw::UnderlineNone);
+        add("strike", Kw::Strike);
+        add("striked", Kw::Strike);
+        add("fs", Kw::FontSize);
+        add("cf", Kw::ForeColor);
+        add("cb", Kw::BackColor);
+        add("highlight", Kw::BackColor);
+        add("chcbpat", Kw::BackColor);
+        add("super", Kw::Super);
+        add("sub", Kw::Sub);
+        add("nosupersub", Kw::NoSuperSub);
+        add("caps", Kw::Caps);
+        add("scaps", Kw::SmallCaps);
+        add("v", Kw::Hidden);
+
+        add("pard", Kw::Pard);
+        add("ql", Kw::AlignLeft);
+        add("qr", Kw::AlignRight);
+        add("qc", Kw::AlignCenter);
+        add("qj", Kw::AlignJustify);
+        add("qd", Kw::AlignJustify);
+        add("li", Kw::LeftIndent);
+        add("lin", Kw::LeftIndent);
+        add("ri", Kw::RightIndent);
+        add("rin", Kw::RightIndent);
+        add("fi", Kw::FirstIndent);
+        add("sb", Kw::SpaceBefore);
+        add("sa", Kw::SpaceAfter);
+        add("sl", Kw::LineSpacing);
+        add("slmult", Kw::LineMultiple);
+        add("intbl", Kw::InTable);
+        add("itap", Kw::TableLevel);
+        add("pagebb", Kw::PageBreakBefore);
+        add("rtlpar", Kw::RtlPar);
+        add("ltrpar", Kw::LtrPar);
+        add("tx", Kw::TabStop);
+        add("tqr", Kw::TabRight);
+        add("tqc", Kw::TabCenter);
+        add("tqdec", Kw::TabDecimal);
+
+        add("par", Kw::Par);
+        add("line", Kw::Line);
+        add("tab", Kw::Tab);
+        add("page", Kw::Page);
+        add("sect", Kw::Sect);
+        add("column", Kw::Sect);
+        add("cell", Kw::Cell);
+        add("row", Kw::Row);
+        add("nestcell", Kw::NestCell);
+        add("nestrow", Kw::NestRow);
+        add("u", Kw::Unicode);
+        add("bin", Kw::Bin);
+        add("bullet", Kw::Char, 0x2022);
+        add("emdash", Kw::Char, 0x2014);
+        add("endash", Kw::Char, 0x2013);
+        add("emspace", Kw::Char, 0x2003);
+        add("enspace", Kw::Char, 0x2002);
+        add("qmspace", Kw::Char, 0x2005);
+        add("lquote", Kw::Char, 0x2018);
+        add("rquote", Kw::Char, 0x2019);
+        add("ldblquote", Kw::Char, 0x201C);
+        add("rdblquote", Kw::Char, 0x201D);
+        add("zwj", Kw::Char, 0x200D);
+        add("zwnj", Kw::Char, 0x200C);
+        add("zwbo", Kw::Char, 0x200B);
+        add("ltrmark", Kw::Char, 0x200E);
+        add("rtlmark", Kw::Char, 0x200F);
+
+        add("trowd", Kw::RowDefaults);
+        add("cellx", Kw::CellRight);
+        add("trleft", Kw::RowLeft);
+        add("trgaph", Kw::RowGap);
+        add("trqc", Kw::RowCenter);
+        add("trqr", Kw::RowRight);
+        add("trql", Kw::RowLeftAlign);
+        add("clcbpat", Kw::CellShading);
+        for (const char *name : {"clbrdrt", "clbrdrl", "clbrdrb", "clbrdrr", "trbrdrt", "trbrdrl",
+                                 "trbrdrb", "trbrdrr", "trbrdrh", "trbrdrv"})
+            add(name, Kw::CellBorder);
+        for (const char *name : {"brdrt", "brdrl", "brdrb", "brdrr", "brdrbtw", "brdrbar", "box"})
+            add(name, Kw::ParagraphBorder);
+        for (const char *name : {"brdrs", "brdrth", "brdrsh", "brdrdb", "brdrdot", "brdrdash",
+                                 "brdrhair", "brdrdashsm", "brdrdashd", "brdrdashdd", "brdrtriple",
+                                 "brdrinset", "brdroutset", "brdrwavy", "brdremboss",
+                                 "brdrengrave", "brdrframe"})
+            add(name, Kw::BorderStyle);
+        add("brdrnone", Kw::BorderNone);
+        add("brdrnil", Kw::BorderNone);
+        add("brdrtbl", Kw::BorderNone);
+
+        add("pngblip", Kw::PngBlip);
+        add("jpegblip", Kw::JpegBlip);
+        for (const char *name : {"wmetafile", "emfblip", "macpict", "pmmetafile", "dibitmap",
+                                 "wbitmap"})
+            add(name, Kw::OtherPicture);
+        add("picwgoal", Kw::PicWidthGoal);
+        add("pichgoal", Kw::PicHeightGoal);
+        add("picscalex", Kw::PicScaleX);
+        add("picscaley", Kw::PicScaleY);
+        return t;
+    }();
+    return table;
+}
+
+enum class Dest : quint8 {
+    Text,             // document content
+    ListText,         // a list item's bullet or number: content, paragraph words ignored
+    Skip,
+    FontTable,
+    ColorTable,
+    Picture,
+    FieldInstruction,
+};
+
+enum class SymbolKind : quint8 { None, Symbol, Wingdings, Other };
+
+struct Font {
+    QString name;
+    int codepage = 0;  // 0: the document's
+    SymbolKind symbol = SymbolKind::None;
+    QFont::StyleHint hint = QFont::AnyStyle;
+};
+
+// Formatting and destination of one group; a group starts as a copy of its
+// parent's and the parent's comes back when it ends.
+struct GroupState {
+    Dest dest = Dest::Text;
+    int uc = 1;
+    // characters
+    int font = -1;
+    int fontSize = 24;  // half-points
+    bool bold = false;
+    bool italic = false;
+    bool strike = false;
+    bool hidden = false;
+    QTextCharFormat::UnderlineStyle underline = QTextCharFormat::NoUnderline;
+    QTextCharFormat::VerticalAlignment valign = QTextCharFormat::AlignNormal;
+    QFont::Capitalization caps = QFont::MixedCase;
+    int foreColor = 0;
+    int backColor = 0;
+    int link = -1;
+    // paragraph
+    Qt::Alignment align = Qt::AlignLeft;
+    int leftIndent = 0;
+    int rightIndent = 0;
+    int firstIndent = 0;
+    int spaceBefore = 0;
+    int spaceAfter = 0;
+    int lineSpacing = 0;
+    bool lineMultiple = false;
+    bool inTable = false;
+    bool pageBreakBefore = false;
+    bool rtl = false;
+    QTextOption::TabType pendingTabType = QTextOption::LeftTab;
+    QList<QTextOption::Tab> tabs;
+
+    void resetParagraph()
+    {
+        align = Qt::AlignLeft;
+        leftIndent = rightIndent = firstIndent = spaceBefore = spaceAfter = lineSpacing = 0;
+        lineMultiple = inTable = pageBreakBefore = rtl = false;
+        pendingTabType = QTextOption::LeftTab;
+        tabs.clear();
+    }
+    void resetCharacters(int defaultFont)
+    {
+        font = defaultFont;
+        fontSize = 24;
+        bold = italic = strike = hidden = false;
+        underline = QTextCharFormat::NoUnderline;
+        valign = QTextCharFormat::AlignNormal;
+        caps = QFont::MixedCase;
+        foreColor = backColor = 0;
+    }
+};
+
+// What decides a run's character format; equal keys give equal formats.
+struct CharKey {
+    int font, fontSize, foreColor, backColor, link;
+    int flags;  // bold, italic, strike, underline, vertical alignment, capitals
+
+    bool operator==(const CharKey &o) const
+    {
+        return font == o.font && fontSize == o.fontSize && foreColor == o.foreColor
+               && backColor == o.backColor && link == o.link && flags == o.flags;
+    }
+};
+
+size_t qHash(const CharKey &k, size_t seed = 0)
+{
+    return qHashMulti(seed, k.font, k.fontSize, k.foreColor, k.backColor, k.link, k.flags);
+}
+
+int clampTwips(int v, int low = -kMaxTwips, int high = kMaxTwips)
+{
+    return std::clamp(v, low, high);
+}
+
+int hexValue(unsigned char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+bool isLetter(unsigned char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+bool isDigit(unsigned char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// The target of a HYPERLINK field instruction, or an empty string.
+QString hyperlinkTarget(const QString &instruction)
+{
+    const QString text = instruction.trimmed();
+    if (!text.startsWith(QLatin1String("HYPERLINK"), Qt::CaseInsensitive))
+        return {};
+    bool local = false;
+    qsizetype i = 9;
+    const qsizetype n = text.size();
+    while (i < n) {
+        const QChar c = text.at(i);
+        if (c.isSpace()) {
+            ++i;
+        } else if (c == u'\\') {
+            // a switch: \l names a bookmark; the others (\o "tip", \t "frame") take an argument we ignore
+            const bool isLocal = i + 1 < n && text.at(i + 1) == u'l';
+            i += 2;
+            while (i < n && text.at(i).isSpace())
+                ++i;
+            if (isLocal) {
+                local = true;
+                continue;
+            }
+            if (i < n && text.at(i) == u'"') {
+                const qsizetype end = text.indexOf(u'"', i + 1);
+                i = end < 0 ? n : end + 1;
+            }
+        } else {
+            QString target;
+            if (c == u'"') {
+                const qsizetype end = text.indexOf(u'"', i + 1);
+                target = text.mid(i + 1, (end < 0 ? n : end) - i - 1);
+            } else {
+                qsizetype end = i;
+                while (end < n && !text.at(end).isSpace())
+                    ++end;
+                target = text.mid(i, end - i);
+            }
+            target.replace(QLatin1String("\\\\"), QLatin1String("\\"));
+            return local ? QLatin1Char('#') + target : target;
+        }
+    }
+    return {};
+}
+
+class Reader {
+public:
+    Reader(const QByteArray &data, QTextDocument *doc) : m_data(data), m_doc(doc) {}
+    void run();
+
+private:
+    // tokens
+    void groupOpen();
+    void groupClose();
+    void popGroup();
+    void controlWord(std::string_view name, bool hasParam, int param);
+    void controlSymbol(unsigned char c);
+    void hexByte(unsigned char b);
+    void textByte(unsigned char c);
+    void binary(qsizetype length);
+
+    bool consumeFallback();
+    void applyDestination(const KwInfo &info);
+    void characterWord(Kw kw, bool hasParam, int param);
+    void paragraphWord(Kw kw, bool hasParam, int param);
+
+    // text
+    bool takesText() const;
+    int codepage() const;
+    SymbolKind symbolKind() const;
+    void appendChar(char32_t ch);
+    void decodePending();
+    void flushText();
+    QString sanitize(const QString &text) const;
+
+    QTextCharFormat charFormat();
+    QTextBlockFormat blockFormat();
+    bool inTable() const { return state().inTable; }
+
+    void commitFont();
+    void commitColor();
+    void finishPicture();
+
+    GroupState &state() { return m_stack.back(); }
+    const GroupState &state() const { return m_stack.back(); }
+
+    const QByteArray &m_data;
+    QTextDocument *m_doc;
+    qsizetype m_pos = 0;
+    qsizetype m_contentEnd = 0;  // past the last byte that is neither blank nor '}'
+
+    std::vector<GroupState> m_stack;
+    int m_overflow = 0;  // groups opened past kMaxDepth and not closed yet
+    bool m_starPending = false;
+    int m_skipFallback = 0;
+
+    int m_docCodepage = 1252;
+    bool m_codepageGiven = false;
+    int m_defaultFont = 0;
+    QHash<int, Font> m_fonts;
+    QList<QColor> m_colors;
+    QStringList m_links;
+
+    // Formats are made once per distinct key: runs then share them, and the
+    // document's format collection gets few distinct ones to look through.
+    QHash<CharKey, QTextCharFormat> m_charFormats;
+    QHash<QByteArray, QTextBlockFormat> m_blockFormats;
+    QSet<QByteArray> m_tabSets;
+
+    QByteArray m_pendingBytes;
+    QString m_pendingText;
+    CodepageDecoder m_decoder;
+
+    // font table entry being read
+    struct {
+        int number = -1;
+        int charset = -1;
+        int codepage = 0;
+        QFont::StyleHint hint = QFont::AnyStyle;
+        QString name;
+    } m_fontDef;
+
+    // colour table entry being read
+    int m_red = -1, m_green = -1, m_blue = -1;
+
+    QString m_fieldInstruction;
+
+    struct {
+        bool active = false;
+        size_t depth = 0;
+        enum { Unknown, Png, Jpeg, Other } format = Unknown;
+        QByteArray data;
+        int nibble = -1;
+        int widthGoal = 0, heightGoal = 0;
+        int scaleX = 100, scaleY = 100;
+    } m_pict;
+    int m_pictureCount = 0;
+    qint64 m_pictureBudget = kPictureBudget;
+
+    RowDefinition m_row;
+    int m_pendingCellShading = -1;
+    bool m_borderTargetIsTable = false;
+
+    DocumentBuilder m_builder;
+};
+
+void Reader::run()
+{
+    m_stack.reserve(64);
+    m_stack.emplace_back();
+    const auto *p = reinterpret_cast<const unsigned char *>(m_data.constData());
+    const qsizetype n = m_data.size();
+    m_contentEnd = n;
+    while (m_contentEnd > 0 && (p[m_contentEnd - 1] <= ' ' || p[m_contentEnd - 1] == '}'))
+        --m_contentEnd;
+    while (m_pos < n) {
+        const unsigned char c = p[m_pos++];
+        switch (c) {
+        case '{':
+            groupOpen();
+            break;
+        case '}':
+            groupClose();
+            break;
+        case '\r':
+        case '\n':
+            break;
+        case '\\': {
+            if (m_pos >= n)
+                break;
+            const unsigned char d = p[m_pos];
+            if (isLetter(d)) {
+                const qsizetype start = m_pos;
+                while (m_pos < n && isLetter(p[m_pos]))
+                    ++m_pos;
+                const std::string_view name(m_data.constData() + start, size_t(m_pos - start));
+                bool hasParam = false;
+                bool negative = false;
+                qint64 value = 0;
+                if (m_pos + 1 < n && p[m_pos] == '-' && isDigit(p[m_pos + 1])) {
+                    negative = true;
+                    ++m_pos;
+                }
+                while (m_pos < n && isDigit(p[m_pos])) {
+                    hasParam = true;
+                    value = std::min<qint64>(value * 10 + (p[m_pos] - '0'), qint64(INT_MAX));
+                    ++m_pos;
+                }
+                if (m_pos < n && p[m_pos] == ' ')
+                    ++m_pos;
+                const int param = int(negative ? -value : value);
+                if (name == "bin") {
+                    const qsizetype length = hasParam && param > 0 ? std::min<qsizetype>(param, n - m_pos) : 0;
+                    binary(length);
+                    m_pos += length;
+                } else {
+                    controlWord(name, hasParam, param);
+                }
+            } else if (d == '\'') {
+                if (m_pos + 2 < n && hexValue(p[m_pos + 1]) >= 0 && hexValue(p[m_pos + 2]) >= 0) {
+                    hexByte(static_cast<unsigned char>(hexValue(p[m_pos + 1]) * 16 + hexValue(p[m_pos + 2])));
+                    m_pos += 3;
+                } else {
+                    ++m_pos;  // a broken escape: drop the \' and read on
+                }
+            } else {
+                ++m_pos;
+                controlSymbol(d);
+            }
+            break;
+        }
+        default:
+            textByte(c);
+            break;
+        }
+    }
+    // A file cut short: close what is still open.
+    flushText();
+    m_overflow = 0;
+    while (m_stack.size() > 1)
+        popGroup();
+    flushText();
+    m_builder.finish(m_doc, blockFormat(), charFormat(), m_row);
+}
+
+void Reader::groupOpen()
+{
+    flushText();
+    m_skipFallback = 0;
+    m_starPending = false;
+    if (m_stack.size() >= size_t(kMaxDepth)) {
+        ++m_overflow;
+        return;
+    }
+    m_stack.push_back(m_stack.back());
+}
+
+void Reader::groupClose()
+{
+    flushText();
+    m_skipFallback = 0;
+    m_starPending = false;
+    if (m_overflow > 0) {
+        --m_overflow;
+        return;
+    }
+    if (m_stack.size() <= 2) {
+        // The document's own group ends here. When only blanks and braces
+        // follow, that is the end of the document; otherwise this '}' is one
+        // too many and reading goes on.
+        if (m_pos >= m_contentEnd)
+            m_pos = m_data.size();
+        return;
+    }
+    popGroup();
+}
+
+void Reader::popGroup()
+{
+    const Dest closing = state().dest;
+    if (closing == Dest::FontTable && !m_fontDef.name.isEmpty())
+        commitFont();
+    if (closing == Dest::ColorTable && (m_red >= 0 || m_green >= 0 || m_blue >= 0))
+        commitColor();
+    m_stack.pop_back();
+    if (m_pict.active && m_stack.size() < m_pict.depth)
+        finishPicture();
+}
+
+bool Reader::consumeFallback()
+{
+    if (m_skipFallback <= 0)
+        return false;
+    --m_skipFallback;
+    return true;
+}
+
+void Reader::binary(qsizetype length)
+{
+    flushText();
+    if (consumeFallback())
+        return;
+    if (state().dest == Dest::Picture && m_pict.format != m_pict.Other)
+        m_pict.data.append(m_data.constData() + m_pos, length);
+}
+
+void Reader::hexByte(unsigned char b)
+{
+    if (consumeFallback())
+        return;
+    if (takesText())
+        m_pendingBytes.append(char(b));
+}
+
+void Reader::textByte(unsigned char c)
+{
+    if (consumeFallback())
+        return;
+    switch (state().dest) {
+    case Dest::Skip:
+        return;
+    case Dest::Picture:
+        if (m_pict.format != m_pict.Other) {
+            const int v = hexValue(c);
+            if (v >= 0) {
+                if (m_pict.nibble < 0) {
+                    m_pict.nibble = v;
+                } else {
+                    m_pict.data.append(char(m_pict.nibble * 16 + v));
+                    m_pict.nibble = -1;
+                }
+            }
+        }
+        return;
+    case Dest::ColorTable:
+        if (c == ';')
+            commitColor();
+        return;
+    case Dest::FontTable:
+        if (c == ';') {
+            flushText();
+            commitFont();
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    if (c >= 0x20 || c == '\t')
+        m_pendingBytes.append(char(c));
+}
+
+void Reader::controlSymbol(unsigned char c)
+{
+    if (c == '\\' || c == '{' || c == '}') {
+        if (consumeFallback())
+            return;
+        if (takesText())
+            m_pendingBytes.append(char(c));
+        return;
+    }
+    if (c == '*') {
+        m_starPending = true;
+        return;
+    }
+    if (c == '\r' || c == '\n') {
+        controlWord("par", false, 0);
+        return;
+    }
+    if (consumeFallback())
+        return;
+    switch (c) {
+    case '~': appendChar(0x00A0); break;
+    case '-': appendChar(0x00AD); break;
+    case '_': appendChar(0x2011); break;
+    case '\t': appendChar('\t'); break;
+    default: break;  // \: \| and unknown symbols
+    }
+}
+
+bool Reader::takesText() const
+{
+    switch (state().dest) {
+    case Dest::Text:
+    case Dest::ListText:
+    case Dest::FontTable:
+    case Dest::FieldInstruction:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void Reader::controlWord(std::string_view name, bool hasParam, int param)
+{
+    const auto &table = keywords();
+    const auto it = table.find(name);
+    const bool star = m_starPending;
+    m_starPending = false;
+
+    if (m_skipFallback > 0) {
+        flushText();
+        consumeFallback();
+        return;
+    }
+    if (it == table.end()) {
+        if (star) {
+            flushText();
+            state().dest = Dest::Skip;
+        }
+        return;
+    }
+    const KwInfo info = it->second;
+    const bool destination = info.kw == Kw::FontTable || info.kw == Kw::ColorTable
+                             || info.kw == Kw::Picture || info.kw == Kw::FieldInstruction
+                             || info.kw == Kw::FieldResult || info.kw == Kw::ListText
+                             || info.kw == Kw::ShapePicture || info.kw == Kw::SkipDestination
+                             || info.kw == Kw::Transparent;
+    if (star && !destination) {
+        // an ignorable group opened by a word that names no destination
+        flushText();
+        state().dest = Dest::Skip;
+        return;
+    }
+
+    // Words that only add characters leave the pending text alone.
+    switch (info.kw) {
+    case Kw::Char:
+        appendChar(info.ch);
+        return;
+    case Kw::Tab:
+        appendChar('\t');
+        return;
+    case Kw::Line:
+        appendChar(0x2028);
+        return;
+    case Kw::Unicode: {
+        if (!hasParam)
+            return;
+        const qint64 v = param < 0 ? qint64(param) + 65536 : qint64(param);
+        if (v < 0 || v > 0x10FFFF)
+            return;  // not a character: the fallback text stands instead
+        appendChar(char32_t(v));
+        m_skipFallback = state().uc;
+        return;
+    }
+    default:
+        break;
+    }
+
+    flushText();
+    GroupState &s = state();
+    if (s.dest == Dest::Skip)
+        return;
+
+    if (destination) {
+        applyDestination(info);
+        return;
+    }
+
+    if (s.dest == Dest::FontTable) {
+        switch (info.kw) {
+        case Kw::Font:
+            if (!m_fontDef.name.isEmpty())
+                commitFont();
+            m_fontDef = {};
+            m_fontDef.number = hasParam ? param : -1;
+            return;
+        case Kw::FontCharset: m_fontDef.charset = param; return;
+        case Kw::FontCodepage: m_fontDef.codepage = param > 0 && param < 65536 ? param : 0; return;
+        case Kw::FontRoman: m_fontDef.hint = QFont::Serif; return;
+        case Kw::FontSwiss: m_fontDef.hint = QFont::SansSerif; return;
+        case Kw::FontModern: m_fontDef.hint = QFont::TypeWriter; return;
+        case Kw::FontScript: m_fontDef.hint = QFont::Cursive; return;
+        case Kw::FontDecor: m_fontDef.hint = QFont::Decorative; return;
+        default: return;
+        }
+    }
+    if (s.dest == Dest::ColorTable) {
+        const int v = std::clamp(param, 0, 255);
+        switch (info.kw) {
+        case Kw::Red: m_red = v; return;
+        case Kw::Green: m_green = v; return;
+        case Kw::Blue: m_blue = v; return;
+        default: return;
+        }
+    }
+    if (s.dest == Dest::Picture) {
+        switch (info.kw) {
+        case Kw::PngBlip: m_pict.format = m_pict.Png; return;
+        case Kw::JpegBlip: m_pict.format = m_pict.Jpeg; return;
+        case Kw::OtherPicture:
+            m_pict.format = m_pict.Other;
+            m_pict.data.clear();
+            return;
+        case Kw::PicWidthGoal: m_pict.widthGoal = clampTwips(param, 0); return;
+        case Kw::PicHeightGoal: m_pict.heightGoal = clampTwips(param, 0); return;
+        case Kw::PicScaleX: m_pict.scaleX = std::clamp(param, 1, 1000); return;
+        case Kw::PicScaleY: m_pict.scaleY = std::clamp(param, 1, 1000); return;
+        default: return;
+        }
+    }
+    if (s.dest == Dest::FieldInstruction)
+        return;
+
+    switch (info.kw) {
+    // \ansicpg refines the character set words, whatever their order
+    case Kw::Ansi: m_docCodepage = m_codepageGiven ? m_docCodepage : 1252; return;
+    case Kw::Mac: m_docCodepage = m_codepageGiven ? m_docCodepage : 10000; return;
+    case Kw::Pc: m_docCodepage = m_codepageGiven ? m_docCodepage : 437; return;
+    case Kw::Pca: m_docCodepage = m_codepageGiven ? m_docCodepage : 850; return;
+    case Kw::AnsiCodepage:
+        if (param > 0 && param < 65536) {
+            m_docCodepage = param;
+            m_codepageGiven = true;
+        }
+        return;
+    case Kw::DefaultFont:
+        m_defaultFont = param;
+        if (s.font < 0)
+            s.font = param;
+        return;
+    case Kw::UnicodeSkip:
+        s.uc = std::clamp(param, 0, 255);
+        return;
+    default:
+        break;
+    }
+
+    characterWord(info.kw, hasParam, param);
+    if (s.dest != Dest::ListText)
+        paragraphWord(info.kw, hasParam, param);
+}
+
+void Reader::applyDestination(const KwInfo &info)
+{
+    GroupState &s = state();
+    const bool content = s.dest == Dest::Text || s.dest == Dest::ListText;
+    switch (info.kw) {
+    case Kw::FontTable:
+        s.dest = Dest::FontTable;
+        m_fontDef = {};
+        return;
+    case Kw::ColorTable:
+        s.dest = Dest::ColorTable;
+        m_colors.clear();
+        m_red = m_green = m_blue = -1;
+        return;
+    case Kw::Picture:
+        if (!content || m_pict.active) {
+            s.dest = Dest::Skip;
+            return;
+        }
+        s.dest = Dest::Picture;
+        m_pict = {};
+        m_pict.active = true;
+        m_pict.depth = m_stack.size();
+        return;
+    case Kw::FieldInstruction:
+        s.dest = content ? Dest::FieldInstruction : Dest::Skip;
+        if (content)
+            m_fieldInstruction.clear();
+        return;
+    case Kw::FieldResult:
+        if (content) {
+            const QString target = hyperlinkTarget(m_fieldInstruction);
+            if (!target.isEmpty()) {
+                m_links.append(target);
+                s.link = int(m_links.size()) - 1;
+            }
+        }
+        m_fieldInstruction.clear();
+        return;
+    case Kw::ListText:
+        if (content)
+            s.dest = Dest::ListText;
+        return;
+    case Kw::ShapePicture:
+    case Kw::Transparent:
+        return;  // their content is document content
+    default:
+        s.dest = Dest::Skip;
+        return;
+    }
+}
+
+void Reader::characterWord(Kw kw, bool hasParam, int param)
+{
+    GroupState &s = state();
+    const bool on = !hasParam || param != 0;
+    switch (kw) {
+    case Kw::Plain: s.resetCharacters(m_defaultFont); break;
+    case Kw::Bold: s.bold = on; break;
+    case Kw::Italic: s.italic = on; break;
+    case Kw::Underline: s.underline = on ? QTextCharFormat::SingleUnderline : QTextCharFormat::NoUnderline; break;
+    case Kw::UnderlineDotted: s.underline = on ? QTextCharFormat::DotLine : QTextCharFormat::NoUnderline; break;
+    case Kw::UnderlineDashed: s.underline = on ? QTextCharFormat::DashUnderline : QTextCharFormat::NoUnderline; break;
+    case Kw::UnderlineWave: s.underline = on ? QTextCharFormat::WaveUnderline : QTextCharFormat::NoUnderline; break;
+    case Kw::UnderlineNone: s.underline = QTextCharFormat::NoUnderline; break;
+    case Kw::Strike: s.strike = on; break;
+    case Kw::FontSize: s.fontSize = hasParam && param > 0 ? std::clamp(param, 2, 3276) : 24; break;
+    case Kw::Font: s.font = hasParam ? param : m_defaultFont; break;
+    case Kw::ForeColor: s.foreColor = std::max(param, 0); break;
+    case Kw::BackColor: s.backColor = std::max(param, 0); break;
+    case Kw::Super: s.valign = on ? QTextCharFormat::AlignSuperScript : QTextCharFormat::AlignNormal; break;
+    case Kw::Sub: s.valign = on ? QTextCharFormat::AlignSubScript : QTextCharFormat::AlignNormal; break;
+    case Kw::NoSuperSub: s.valign = QTextCharFormat::AlignNormal; break;
+    case Kw::Caps: s.caps = on ? QFont::AllUppercase : QFont::MixedCase; break;
+    case Kw::SmallCaps: s.caps = on ? QFont::SmallCaps : QFont::MixedCase; break;
+    case Kw::Hidden: s.hidden = on; break;
+    default: break;
+    }
+}
+
+void Reader::paragraphWord(Kw kw, bool hasParam, int param)
+{
+    GroupState &s = state();
+    switch (kw) {
+    case Kw::Pard: s.resetParagraph(); break;
+    case Kw::AlignLeft: s.align = Qt::AlignLeft; break;
+    case Kw::AlignRight: s.align = Qt::AlignRight; break;
+    case Kw::AlignCenter: s.align = Qt::AlignHCenter; break;
+    case Kw::AlignJustify: s.align = Qt::AlignJustify; break;
+    case Kw::LeftIndent: s.leftIndent = clampTwips(param, 0); break;
+    case Kw::RightIndent: s.rightIndent = clampTwips(param, 0); break;
+    case Kw::FirstIndent: s.firstIndent = clampTwips(param); break;
+    case Kw::SpaceBefore: s.spaceBefore = clampTwips(param, 0); break;
+    case Kw::SpaceAfter: s.spaceAfter = clampTwips(param, 0); break;
+    case Kw::LineSpacing: s.lineSpacing = clampTwips(param); break;
+    case Kw::LineMultiple: s.lineMultiple = hasParam && param != 0; break;
+    case Kw::InTable: s.inTable = !hasParam || param != 0; break;
+    case Kw::TableLevel: s.inTable = param > 0; break;
+    case Kw::PageBreakBefore: s.pageBreakBefore = !hasParam || param != 0; break;
+    case Kw::RtlPar: s.rtl = true; break;
+    case Kw::LtrPar: s.rtl = false; break;
+    case Kw::TabRight: s.pendingTabType = QTextOption::RightTab; break;
+    case Kw::TabCenter: s.pendingTabType = QTextOption::CenterTab; break;
+    case Kw::TabDecimal: s.pendingTabType = QTextOption::DelimiterTab; break;
+    case Kw::TabStop:
+        if (s.tabs.size() < kMaxTabStops) {
+            QTextOption::Tab tab(clampTwips(param, 0) / kTwipsPerPixel, s.pendingTabType,
+                                 s.pendingTabType == QTextOption::DelimiterTab ? QChar(u',') : QChar());
+            s.tabs.append(tab);
+        }
+        s.pendingTabType = QTextOption::LeftTab;
+        break;
+
+    case Kw::Par:
+        m_builder.endParagraph(blockFormat(), charFormat(), s.inTable);
+        break;
+    case Kw::Sect:
+        m_builder.breakParagraph(blockFormat(), charFormat(), s.inTable);
+        break;
+    case Kw::Page:
+        if (!s.inTable)
+            m_builder.pageBreak(blockFormat(), charFormat());
+        break;
+    case Kw::NestCell:
+        m_builder.endParagraph(blockFormat(), charFormat(), true);
+        break;
+    case Kw::Cell:
+        m_builder.endCell(blockFormat(), charFormat());
+        break;
+    case Kw::Row:
+        m_builder.endRow(m_row);
+        break;
+
+    case Kw::RowDefaults:
+        m_row = {};
+        m_pendingCellShading = -1;
+        break;
+    case Kw::CellRight:
+        if (m_row.cellRight.size() < kMaxTableColumns) {
+            m_row.cellRight.append(clampTwips(param));
+            m_row.cellBackground.append(m_pendingCellShading > 0 && m_pendingCellShading < m_colors.size()
+                                            ? m_colors[m_pendingCellShading]
+                                            : QColor());
+        }
+        m_pendingCellShading = -1;
+        break;
+    case Kw::RowLeft: m_row.left = clampTwips(param); break;
+    case Kw::RowGap: m_row.gap = clampTwips(param, 0); break;
+    case Kw::RowCenter: m_row.alignment = Qt::AlignHCenter; break;
+    case Kw::RowRight: m_row.alignment = Qt::AlignRight; break;
+    case Kw::RowLeftAlign: m_row.alignment = Qt::AlignLeft; break;
+    case Kw::CellShading: m_pendingCellShading = param; break;
+    case Kw::CellBorder: m_borderTargetIsTable = true; break;
+    case Kw::ParagraphBorder: m_borderTargetIsTable = false; break;
+    case Kw::BorderStyle:
+        if (m_borderTargetIsTable)
+            m_row.borders = true;
+        break;
+    default:
+        break;
+    }
+}
+
+int Reader::codepage() const
+{
+    const GroupState &s = state();
+    if (s.dest == Dest::FontTable) {
+        if (m_fontDef.codepage > 0)
+            return m_fontDef.codepage;
+        const int cp = codepageForCharset(m_fontDef.charset);
+        return cp > 0 && cp != kSymbolCodepage ? cp : m_docCodepage;
+    }
+    const auto it = m_fonts.constFind(s.font);
+    if (it != m_fonts.constEnd() && it->codepage > 0)
+        return it->codepage;
+    return m_docCodepage;
+}
+
+SymbolKind Reader::symbolKind() const
+{
+    const GroupState &s = state();
+    if (s.dest == Dest::FontTable)
+        return SymbolKind::None;
+    const auto it = m_fonts.constFind(s.font);
+    return it == m_fonts.constEnd() ? SymbolKind::None : it->symbol;
+}
+
+void Reader::decodePending()
+{
+    if (m_pendingBytes.isEmpty())
+        return;
+    const SymbolKind symbol = symbolKind();
+    if (symbol != SymbolKind::None) {
+        for (char c : std::as_const(m_pendingBytes)) {
+            const auto b = static_cast<unsigned char>(c);
+            char16_t u = 0;
+            if (symbol == SymbolKind::Symbol)
+                u = symbolFontToUnicode(b);
+            else if (symbol == SymbolKind::Wingdings)
+                u = wingdingsToUnicode(b);
+            if (!u)
+                u = b < 0x20 ? b : char16_t(0xF000 + b);
+            m_pendingText.append(QChar(u));
+        }
+    } else {
+        m_decoder.decode(codepage(), m_pendingBytes, &m_pendingText);
+    }
+    m_pendingBytes.clear();
+}
+
+void Reader::appendChar(char32_t ch)
+{
+    if (!takesText())
+        return;
+    decodePending();
+    if (ch >= 0xF020 && ch <= 0xF0FF) {
+        // Word writes a symbol font's glyphs as private-use characters
+        const SymbolKind symbol = symbolKind();
+        char16_t u = 0;
+        if (symbol == SymbolKind::Symbol)
+            u = symbolFontToUnicode(static_cast<unsigned char>(ch - 0xF000));
+        else if (symbol == SymbolKind::Wingdings)
+            u = wingdingsToUnicode(static_cast<unsigned char>(ch - 0xF000));
+        if (u)
+            ch = u;
+    }
+    if (ch > 0xFFFF) {
+        const char32_t units[1] = {ch};
+        m_pendingText.append(QString::fromUcs4(units, 1));
+    } else {
+        m_pendingText.append(QChar(char16_t(ch)));
+    }
+}
+
+QString Reader::sanitize(const QString &text) const
+{
+    QString out;
+    out.reserve(text.size());
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t u = text.at(i).unicode();
+        if (QChar::isHighSurrogate(u)) {
+            if (i + 1 < n && QChar::isLowSurrogate(text.at(i + 1).unicode())) {
+                out.append(text.at(i));
+                out.append(text.at(i + 1));
+                ++i;
+            } else {
+                out.append(QChar::ReplacementCharacter);
+            }
+        } else if (QChar::isLowSurrogate(u)) {
+            out.append(QChar::ReplacementCharacter);
+        } else if (u == '\t') {
+            out.append(QChar(u));
+        } else if (u < 0x20 || u == 0x7F) {
+            // control characters carry nothing to show
+        } else if (u == QChar::ParagraphSeparator) {
+            out.append(QChar(QChar::LineSeparator));
+        } else if ((u >= 0xFDD0 && u <= 0xFDEF) || u == 0xFFFE || u == 0xFFFF
+                   || u == QChar::ObjectReplacementCharacter) {
+            // the document keeps these for its own structure
+            out.append(QChar::ReplacementCharacter);
+        } else {
+            out.append(QChar(u));
+        }
+    }
+    return out;
+}
+
+void Reader::flushText()
+{
+    decodePending();
+    if (m_pendingText.isEmpty())
+        return;
+    const GroupState &s = state();
+    switch (s.dest) {
+    case Dest::Text:
+    case Dest::ListText:
+        if (!s.hidden)
+            m_builder.addText(sanitize(m_pendingText), charFormat(), s.inTable);
+        break;
+    case Dest::FontTable:
+        if (m_fontDef.name.size() < kMaxFontName)
+            m_fontDef.name += m_pendingText.left(kMaxFontName);
+        break;
+    case Dest::FieldInstruction:
+        if (m_fieldInstruction.size() < kMaxFieldInstruction)
+            m_fieldInstruction += m_pendingText.left(kMaxFieldInstruction);
+        break;
+    default:
+        break;
+    }
+    m_pendingText.clear();
+}
+
+QTextCharFormat Reader::charFormat()
+{
+    const GroupState &s = state();
+    const CharKey key{s.font, s.fontSize, s.foreColor, s.backColor, s.link,
+                      int(s.bold) | int(s.italic) << 1 | int(s.strike) << 2 | int(s.underline) << 3
+                          | int(s.valign) << 8 | int(s.caps) << 12};
+    const auto cached = m_charFormats.constFind(key);
+    if (cached != m_charFormats.constEnd())
+        return *cached;
+
+    QTextCharFormat f;
+    const auto font = m_fonts.constFind(s.font);
+    if (font != m_fonts.constEnd()) {
+        if (!font->name.isEmpty() && font->symbol != SymbolKind::Symbol) {
+            f.setFontFamilies(QStringList{font->name});
+            // The family also as a plain string: the format collection hashes
+            // string lists by type alone, and documents with many fonts would
+            // make its look-ups linear.
+            f.setProperty(QTextFormat::FontFamily, font->name);
+        }
+        if (font->hint != QFont::AnyStyle)
+            f.setFontStyleHint(font->hint);
+    }
+    f.setFontPointSize(s.fontSize / 2.0);
+    if (s.bold)
+        f.setFontWeight(QFont::Bold);
+    if (s.italic)
+        f.setFontItalic(true);
+    if (s.underline != QTextCharFormat::NoUnderline)
+        f.setUnderlineStyle(s.underline);
+    if (s.strike)
+        f.setFontStrikeOut(true);
+    if (s.valign != QTextCharFormat::AlignNormal)
+        f.setVerticalAlignment(s.valign);
+    if (s.caps != QFont::MixedCase)
+        f.setFontCapitalization(s.caps);
+    if (s.foreColor > 0 && s.foreColor < m_colors.size() && m_colors[s.foreColor].isValid())
+        f.setForeground(m_colors[s.foreColor]);
+    if (s.backColor > 0 && s.backColor < m_colors.size() && m_colors[s.backColor].isValid())
+        f.setBackground(m_colors[s.backColor]);
+    if (s.link >= 0 && s.link < m_links.size()) {
+        f.setAnchor(true);
+        f.setAnchorHref(m_links[s.link]);
+    }
+    if (m_charFormats.size() >= kMaxCachedFormats)
+        m_charFormats.clear();
+    m_charFormats.insert(key, f);
+    return f;
+}
+
+QTextBlockFormat Reader::blockFormat()
+{
+    const GroupState &s = state();
+    QByteArray key;
+    {
+        const int fields[] = {int(s.align), s.leftIndent, s.rightIndent, s.firstIndent,
+                              s.spaceBefore, s.spaceAfter, s.lineSpacing, int(s.lineMultiple),
+                              int(s.pageBreakBefore), int(s.rtl)};
+        key.append(reinterpret_cast<const char *>(fields), sizeof fields);
+        for (const QTextOption::Tab &tab : s.tabs) {
+            const int t[] = {int(tab.position * kTwipsPerPixel), int(tab.type), int(tab.delimiter.unicode())};
+            key.append(reinterpret_cast<const char *>(t), sizeof t);
+        }
+    }
+    const auto cached = m_blockFormats.constFind(key);
+    if (cached != m_blockFormats.constEnd())
+        return *cached;
+
+    QTextBlockFormat b;
+    if (s.align != Qt::AlignLeft)
+        b.setAlignment(s.align);
+    if (s.leftIndent)
+        b.setLeftMargin(s.leftIndent / kTwipsPerPixel);
+    if (s.rightIndent)
+        b.setRightMargin(s.rightIndent / kTwipsPerPixel);
+    if (s.firstIndent)
+        b.setTextIndent(s.firstIndent / kTwipsPerPixel);
+    if (s.spaceBefore)
+        b.setTopMargin(s.spaceBefore / kTwipsPerPixel);
+    if (s.spaceAfter)
+        b.setBottomMargin(s.spaceAfter / kTwipsPerPixel);
+    if (s.lineSpacing != 0) {
+        if (s.lineMultiple && s.lineSpacing > 0)
+            b.setLineHeight(std::clamp(s.lineSpacing * 100.0 / 240.0, 50.0, 500.0),
+                            QTextBlockFormat::ProportionalHeight);
+        else if (s.lineSpacing > 0)
+            b.setLineHeight(s.lineSpacing / kTwipsPerPixel, QTextBlockFormat::MinimumHeight);
+        else
+            b.setLineHeight(-s.lineSpacing / kTwipsPerPixel, QTextBlockFormat::FixedHeight);
+    }
+    if (!s.tabs.isEmpty()) {
+        // Tab lists hash alike in the document's format collection: only a
+        // few different ones are kept, which is plenty for real documents.
+        const QByteArray tabs = key.mid(10 * int(sizeof(int)));
+        if (m_tabSets.contains(tabs) || m_tabSets.size() < kMaxTabSets) {
+            m_tabSets.insert(tabs);
+            b.setTabPositions(s.tabs);
+        }
+    }
+    if (s.pageBreakBefore)
+        b.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    if (s.rtl)
+        b.setLayoutDirection(Qt::RightToLeft);
+    if (m_blockFormats.size() >= kMaxCachedFormats)
+        m_blockFormats.clear();
+    m_blockFormats.insert(key, b);
+    return b;
+}
+
+void Reader::commitFont()
+{
+    if (m_fontDef.number >= 0) {
+        Font font;
+        font.name = m_fontDef.name.trimmed();
+        font.hint = m_fontDef.hint;
+        font.codepage = m_fontDef.codepage > 0 ? m_fontDef.codepage : codepageForCharset(m_fontDef.charset);
+        if (font.name.compare(QLatin1String("Symbol"), Qt::CaseInsensitive) == 0)
+            font.symbol = SymbolKind::Symbol;
+        else if (font.name.startsWith(QLatin1String("Wingdings"), Qt::CaseInsensitive))
+            font.symbol = SymbolKind::Wingdings;
+        else if (font.codepage == kSymbolCodepage)
+            font.symbol = SymbolKind::Other;
+        if (font.symbol != SymbolKind::None || font.codepage == kSymbolCodepage)
+            font.codepage = 0;
+        m_fonts.insert(m_fontDef.number, font);
+        m_charFormats.clear();
+    }
+    m_fontDef = {};
+}
+
+void Reader::commitColor()
+{
+    if (m_red < 0 && m_green < 0 && m_blue < 0)
+        m_colors.append(QColor());  // "auto"
+    else
+        m_colors.append(QColor(std::max(m_red, 0), std::max(m_green, 0), std::max(m_blue, 0)));
+    m_red = m_green = m_blue = -1;
+    m_charFormats.clear();
+}
+
+void Reader::finishPicture()
+{
+    m_pict.active = false;
+    const QByteArray data = std::move(m_pict.data);
+    m_pict.data = QByteArray();
+    if (m_pict.format != m_pict.Png && m_pict.format != m_pict.Jpeg)
+        return;
+    if (data.isEmpty() || state().hidden)
+        return;
+    // Only data that starts like its format reaches the image decoders.
+    if (m_pict.format == m_pict.Png ? !data.startsWith("\x89PNG\r\n\x1a\n") || !data.contains("IEND")
+                                     : !data.startsWith("\xFF\xD8\xFF"))
+        return;
+    if (state().dest != Dest::Text && state().dest != Dest::ListText)
+        return;
+
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, m_pict.format == m_pict.Png ? "png" : "jpeg");
+    const QSize natural = reader.size();
+    if (!natural.isValid() || natural.width() > kMaxPicturePixels || natural.height() > kMaxPicturePixels
+        || qint64(natural.width()) * natural.height() > kMaxPictureArea)
+        return;
+
+    // Shown size: the size the writer asked for (\picwgoal, \pichgoal), else
+    // the picture's own, then scaled by \picscalex and \picscaley.
+    double width = m_pict.widthGoal > 0 ? m_pict.widthGoal / kTwipsPerPixel : natural.width();
+    double height = m_pict.heightGoal > 0 ? m_pict.heightGoal / kTwipsPerPixel : natural.height();
+    width = std::clamp(width * m_pict.scaleX / 100.0, 1.0, double(kMaxPicturePixels));
+    height = std::clamp(height * m_pict.scaleY / 100.0, 1.0, double(kMaxPicturePixels));
+
+    // A picture much larger than shown is decoded at twice the shown size,
+    // enough for printing.
+    QSize decoded = natural;
+    const QSize limit(int(std::ceil(width * 2)), int(std::ceil(height * 2)));
+    if (natural.width() > limit.width() || natural.height() > limit.height()) {
+        decoded = natural.scaled(limit, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+        reader.setScaledSize(decoded);
+    }
+    const qint64 area = qint64(decoded.width()) * decoded.height();
+    if (area > m_pictureBudget)
+        return;
+    const QImage image = reader.read();
+    if (image.isNull())
+        return;
+    m_pictureBudget -= area;
+
+    const QString name = QStringLiteral("rtf-pict:%1").arg(++m_pictureCount);
+    m_doc->addResource(QTextDocument::ImageResource, QUrl(name), image);
+    QTextImageFormat format;
+    format.setName(name);
+    format.setWidth(width);
+    format.setHeight(height);
+    flushText();
+    m_builder.addImage(format, inTable());
+}
+
+}  // namespace
+
+ReadResult readRtf(const QByteArray &data, QTextDocument *doc)
+{
+    if (!doc)
+        return {false, QStringLiteral("No hay documento donde leer el texto.")};
+    const bool undo = doc->isUndoRedoEnabled();
+    doc->setUndoRedoEnabled(false);
+    doc->clear();
+
+    qsizetype start = 0;
+    if (data.startsWith("\xEF\xBB\xBF"))
+        start = 3;
+    while (start < data.size() && (data.at(start) == ' ' || data.at(start) == '\t'
+                                   || data.at(start) == '\r' || data.at(start) == '\n'))
+        ++start;
+    if (data.mid(start, 5) != "{\\rtf") {
+        doc->setUndoRedoEnabled(undo);
+        return {false, QStringLiteral("El texto no está en formato RTF.")};
+    }
+
+    const QByteArray body = start ? data.mid(start) : data;
+    Reader reader(body, doc);
+    reader.run();
+    doc->setUndoRedoEnabled(undo);
+    return {true, QString()};
+}
+
+ReadResult readRtfFile(const QString &path, QTextDocument *doc)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (doc)
+            doc->clear();
+        if (!QFileInfo::exists(path))
+            return {false, QStringLiteral("El archivo %1 no existe.").arg(path)};
+        return {false, QStringLiteral("El archivo %1 no se puede leer (%2).").arg(path, file.errorString())};
+    }
+    const QByteArray data = file.readAll();
+    ReadResult result = readRtf(data, doc);
+    if (!result.ok && !result.error.isEmpty())
+        result.error = QStringLiteral("El archivo %1 no está en formato RTF.").arg(path);
+    return result;
+}
+
+}  // namespace rtf

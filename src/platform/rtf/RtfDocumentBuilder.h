@@ -1,0 +1,106 @@
+#pragma once
+// Collects what the RTF reader finds (paragraphs of formatted runs, pictures
+// and table rows) and writes it into a QTextDocument in one pass at the end.
+//
+// Tables are gathered whole before they are written: QTextTable recomputes its
+// cell grid after every row or column added, so growing one row at a time
+// would make long tables quadratic. Writing each table once, at its final size,
+// keeps reading linear.
+
+#include <QColor>
+#include <QList>
+#include <QString>
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
+#include <QTextImageFormat>
+
+#include <vector>
+
+class QTextCursor;
+class QTextDocument;
+
+namespace rtf::detail {
+
+// Widest table kept: cells past this one join the last cell of their row.
+constexpr int kMaxTableColumns = 63;
+// Tables kept as tables in one document; the content of any further table is
+// written as plain paragraphs. Each table makes the document rescan its frames
+// once, in time proportional to the document, so the count must stay bounded.
+constexpr int kMaxTables = 256;
+
+// The row properties given by \trowd ... \cellxN.
+struct RowDefinition {
+    QList<int> cellRight;         // right edge of each cell, twips from the margin
+    QList<QColor> cellBackground; // per cell; invalid = none
+    int left = 0;                 // \trleft, twips
+    int gap = 0;                  // \trgaph, twips
+    bool borders = false;
+    Qt::Alignment alignment = Qt::AlignLeft;
+};
+
+class DocumentBuilder {
+public:
+    // inTable says whether the content belongs to a table cell (the paragraph
+    // carries \intbl); content outside a table closes the table being built.
+    void addText(const QString &text, const QTextCharFormat &format, bool inTable);
+    void addImage(const QTextImageFormat &format, bool inTable);
+    void endParagraph(const QTextBlockFormat &block, const QTextCharFormat &chars, bool inTable);
+    // Ends the paragraph in progress if it has content; otherwise nothing.
+    void breakParagraph(const QTextBlockFormat &block, const QTextCharFormat &chars, bool inTable);
+    // The next paragraph outside a table starts on a new page; a paragraph in
+    // progress ends here.
+    void pageBreak(const QTextBlockFormat &block, const QTextCharFormat &chars);
+    void endCell(const QTextBlockFormat &block, const QTextCharFormat &chars);
+    void endRow(const RowDefinition &row);
+
+    // Writes everything into doc at its start. The paragraph still open gets
+    // the given formats; a row still open gets the given row definition.
+    void finish(QTextDocument *doc, const QTextBlockFormat &block, const QTextCharFormat &chars,
+                const RowDefinition &row);
+
+private:
+    struct Run {
+        QString text;          // empty for a picture
+        QTextCharFormat format;
+    };
+    struct Paragraph {
+        QTextBlockFormat block;
+        QTextCharFormat chars;
+        std::vector<Run> runs;
+        bool pageBreakBefore = false;
+    };
+    struct Cell {
+        std::vector<Paragraph> paragraphs;
+    };
+    struct Row {
+        std::vector<Cell> cells;
+        RowDefinition definition;
+        bool defined = false;
+    };
+    struct Table {
+        std::vector<Row> rows;
+    };
+    struct Item {  // a paragraph, or a table when table >= 0
+        Paragraph paragraph;
+        int table = -1;
+    };
+
+    Paragraph &currentParagraph(bool inTable);
+    std::vector<Paragraph> &cellParagraphs();
+    void leaveTable();
+    void closeParagraph(const QTextBlockFormat &block, const QTextCharFormat &chars, bool inTable);
+
+    void writeParagraph(QTextCursor &cursor, const Paragraph &p, bool reuseBlock);
+    void writeTable(QTextCursor &cursor, const Table &t);
+    void writeTableAsParagraphs(QTextCursor &cursor, const Table &t, bool &reuseBlock);
+
+    std::vector<Item> m_items;
+    std::vector<Table> m_tables;
+    bool m_paragraphOpen = false;
+    bool m_tableOpen = false;  // m_items.back() is the table being filled
+    bool m_rowOpen = false;
+    bool m_cellOpen = false;
+    bool m_pageBreakPending = false;
+};
+
+}  // namespace rtf::detail

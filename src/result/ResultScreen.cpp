@@ -1,0 +1,347 @@
+#include "result/ResultScreen.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+#include "reference/MediaWindows.h"
+#include "reference/PhotoViewer.h"
+#include "result/ResultCatalogue.h"
+#include "shell/Artwork.h"
+#include "shell/DocumentLoader.h"
+#include "shell/FileCheck.h"
+#include "shell/MainWindow.h"
+#include "shell/Module1.h"
+#include "shell/PictureBox.h"
+#include "shell/PointerTracker.h"
+#include "shell/Sarmo.h"
+#include "shell/ScreenRegistry.h"
+#include "shell/Twips.h"
+
+namespace {
+
+QPushButton *button(QWidget *parent, const char *name, const QString &caption)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(QLatin1String(name));
+    b->setCursor(Artwork::handCursor());
+    b->setMinimumHeight(30);
+    return b;
+}
+
+QLabel *label(QWidget *parent, const char *name, const QString &text)
+{
+    auto *l = new QLabel(text, parent);
+    l->setObjectName(QLatin1String(name));
+    l->setWordWrap(true);
+    return l;
+}
+
+}  // namespace
+
+QString ResultScreen::screenFor(const QString &sintoma)
+{
+    static const QList<QPair<QString, QString>> table{
+        {QStringLiteral("Hojas"), QStringLiteral("Form2")},
+        {QStringLiteral("Negrilla"), QStringLiteral("Form3")},
+        {QStringLiteral("Roídas o comidas"), QStringLiteral("Form4")},
+        {QStringLiteral("De forma irregular y respetando los nervios"), QStringLiteral("Form5")},
+        {QStringLiteral("Casi totalmente"), QStringLiteral("Form6")},
+        {QStringLiteral("Con manchas"), QStringLiteral("Form7")},
+        {QStringLiteral("Con agallas"), QStringLiteral("Form8")},
+        {QStringLiteral("Con decoloraciones"), QStringLiteral("Form9")},
+        {QStringLiteral("Racimos"), QStringLiteral("Form10")},
+        {QStringLiteral("Botones florales reunidos con hilos de seda"), QStringLiteral("Form11")},
+        {QStringLiteral("Con granos perforados o mordidos"), QStringLiteral("Form12")},
+        {QStringLiteral("Vacios o casi vacios, sin olor a vinagre"), QStringLiteral("Form13")},
+        {QStringLiteral("Con granos y/o raquis recubiertos de pelusilla"), QStringLiteral("Form14")},
+        {QStringLiteral("Podredumbres"), QStringLiteral("Form15")},
+        {QStringLiteral("Con granos desecados"), QStringLiteral("Form16")},
+        {QStringLiteral("Con manchas en granos"), QStringLiteral("Form17")},
+        {QStringLiteral("Con manchas en raquis"), QStringLiteral("Form18")},
+        {QStringLiteral("Pámpanos y/o sarmientos"), QStringLiteral("Form19")},
+        {QStringLiteral("Con manchas2"), QStringLiteral("Form20")},
+        {QStringLiteral("Yemas"), QStringLiteral("Form21")},
+        {QStringLiteral("Mordidas"), QStringLiteral("Form22")},
+        {QStringLiteral("Troncos y brazos"), QStringLiteral("Form23")},
+        {QStringLiteral("Roeduras o mordeduras"), QStringLiteral("Form24")},
+        {QStringLiteral("Al partirlos se observa"), QStringLiteral("Form25")},
+        {QStringLiteral("Negrilla II"), QStringLiteral("Form26")},
+        {QStringLiteral("Raíces"), QStringLiteral("Form27")},
+        {QStringLiteral("Con olor a moho y cubiertas de un fieltro blanco"), QStringLiteral("Form28")},
+        {QStringLiteral("Con mordeduras, generalmente a nivel del punto de injerto y raíces principales"),
+         QStringLiteral("Form29")},
+        {QStringLiteral("Diagnóstico"), QStringLiteral("Form1")},
+    };
+    for (const auto &[value, screen] : table)
+        if (value == sintoma)
+            return screen;
+    return {};
+}
+
+ResultScreen::ResultScreen() : Screen(QStringLiteral("ResultadoVid"))
+{
+    setWindowTitle(QStringLiteral("Diagnóstico en vid"));
+
+    m_document = new QTextEdit(this);
+    m_document->setObjectName(QStringLiteral("Resultado"));
+    m_document->setReadOnly(true);
+    m_document->setMinimumSize(560, 430);
+
+    m_photo = new PictureBox(this);
+    m_photo->setObjectName(QStringLiteral("Image1"));
+    m_photo->setFixedSize(Twips::size(4335, 3255));
+    m_caption = label(this, "Label1", QString());
+    m_caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_caption->setMinimumHeight(fontMetrics().lineSpacing() * 2 + 4);
+    m_caption->setMaximumWidth(m_photo->width());
+    m_next = button(this, "Command1", QStringLiteral("SIGUIENTE >>"));
+    m_previous = button(this, "Command2", QStringLiteral("<< ANTERIOR"));
+    auto *stepping = new QHBoxLayout;
+    stepping->addWidget(m_previous);
+    stepping->addWidget(m_next);
+
+    QLabel *heading = label(this, "Label2", QStringLiteral("Posibles confusiones o relaciones con otras plagas o "
+                                                           "enfermedades"));
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    m_confusions = new QComboBox(this);
+    m_confusions->setObjectName(QStringLiteral("Combo1"));
+    m_confusions->setMinimumContentsLength(22);
+    m_confusions->setPlaceholderText(QStringLiteral("(elija una)"));
+    m_accept = button(this, "Command6", QStringLiteral("Aceptar"));
+    auto *confusionRow = new QHBoxLayout;
+    confusionRow->addWidget(m_confusions, 1);
+    confusionRow->addWidget(m_accept);
+
+    QPushButton *play = button(this, "Command7", QStringLiteral("REPRODUCIR"));
+    QPushButton *treatment = button(this, "Command5", QStringLiteral("TRATAMIENTO"));
+    QPushButton *back = button(this, "Command3", QStringLiteral("<< VOLVER"));
+    QPushButton *end = button(this, "Command4", QStringLiteral("TERMINAR"));
+
+    auto *right = new QVBoxLayout;
+    right->addWidget(m_photo, 0, Qt::AlignHCenter);
+    right->addWidget(m_caption);
+    right->addLayout(stepping);
+    right->addSpacing(10);
+    right->addWidget(heading);
+    right->addLayout(confusionRow);
+    right->addSpacing(10);
+    right->addWidget(play);
+    right->addWidget(treatment);
+    right->addStretch();
+
+    QLabel *credit = label(this, "Label3",
+                           QStringLiteral("Textos redactados por el equipo de Sarmo para su conjunto de datos de "
+                                          "demostración, a partir de la bibliografía técnica de sanidad vegetal "
+                                          "de la vid."));
+    QLabel *photos = label(this, "Label4",
+                           QStringLiteral("Fotos obtenidas y adaptadas de los libros y páginas web que aparecen en la "
+                                          "bibliografía."));
+    for (QLabel *l : {credit, photos}) {
+        QFont small = l->font();
+        small.setPointSizeF(small.pointSizeF() * 0.85);
+        l->setFont(small);
+    }
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(back);
+    bottom->addSpacing(12);
+    auto *credits = new QVBoxLayout;
+    credits->addWidget(credit);
+    credits->addWidget(photos);
+    bottom->addLayout(credits, 1);
+    bottom->addSpacing(12);
+    bottom->addWidget(end);
+
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(m_document, 0, 0);
+    grid->addLayout(right, 0, 1);
+    grid->addLayout(bottom, 1, 0, 1, 2);
+    grid->setColumnStretch(0, 1);
+
+    connect(m_next, &QPushButton::clicked, this, &ResultScreen::siguiente);
+    connect(m_previous, &QPushButton::clicked, this, &ResultScreen::anterior);
+    connect(m_confusions, &QComboBox::activated, this, [this] { setStepEnabled(m_accept, true); });
+    connect(m_accept, &QPushButton::clicked, this, &ResultScreen::aceptar);
+    connect(play, &QPushButton::clicked, this, &ResultScreen::reproducir);
+    connect(treatment, &QPushButton::clicked, this, &ResultScreen::tratamiento);
+    connect(back, &QPushButton::clicked, this, &ResultScreen::volver);
+    connect(end, &QPushButton::clicked, this, &ResultScreen::terminar);
+    connect(m_photo, &PictureBox::clicked, this, [this] { PhotoViewer::enlarge(m_photo); });
+
+    m_tracker = new PointerTracker(this);
+    connect(m_tracker, &PointerTracker::pointerOver, this, &ResultScreen::pointerOver);
+}
+
+void ResultScreen::setStepEnabled(QPushButton *button, bool enabled)
+{
+    button->setEnabled(enabled);
+    // The hand shows over these buttons only while they can be pressed.
+    button->setCursor(enabled ? Artwork::handCursor() : QCursor(Qt::ArrowCursor));
+}
+
+void ResultScreen::pointerOver(QWidget *control)
+{
+    if (control == m_photo)
+        m_photo->setCursor(m_photo->hasPicture() ? Artwork::handCursor() : QCursor(Qt::ArrowCursor));
+    else if (auto *b = qobject_cast<QPushButton *>(control); b && (b == m_next || b == m_previous || b == m_accept))
+        b->setCursor(b->isEnabled() ? Artwork::handCursor() : QCursor(Qt::ArrowCursor));
+}
+
+void ResultScreen::load()
+{
+    if (MainWindow *main = Sarmo::mainWindow()) {
+        main->setPrintMenuEnabled(true);
+        main->setPrintResultEnabled(true);
+        main->setPrintTreatmentEnabled(false);
+    }
+    setStepEnabled(m_previous, false);
+    setStepEnabled(m_accept, false);
+    ModuleState &m = module();
+    if (const ResultCatalogue::Entry *entry = ResultCatalogue::byKey(m.EnfermedadElegida)) {
+        DocumentLoader::load(m_document, m.RutaResultados + QLatin1Char('\\') + ResultCatalogue::resultDocument(*entry));
+        m_confusions->clear();
+        m_confusions->addItems(entry->confusions);
+        m_confusions->setCurrentIndex(-1);
+        m_photos = m.Conexion.photos(QStringLiteral("Fotos"), entry->key);
+        if (!m_photos.eof()) {
+            showRow();
+            m_position = 1;
+            if (m_photos.recordCount() == 1)
+                setStepEnabled(m_next, false);
+        } else {
+            // Nothing to step through.
+            setStepEnabled(m_next, false);
+        }
+    } else {
+        setStepEnabled(m_next, false);
+    }
+    setStepEnabled(m_accept, false);
+}
+
+void ResultScreen::showRow()
+{
+    const QString path = module().RutaFotos + QLatin1Char('\\') + m_photos.value(QStringLiteral("NombreEnfermedad"))
+                         + QLatin1Char('\\') + m_photos.value(QStringLiteral("Foto"));
+    if (FileCheck::exists(path, m_photos.value(QStringLiteral("Foto")))) {
+        if (!m_photo->loadFile(path))
+            FileCheck::reportDamaged(path);
+    } else {
+        FileCheck::reportMissing(path);
+    }
+    m_caption->setText(m_photos.value(QStringLiteral("Descripcion")));
+}
+
+void ResultScreen::siguiente()
+{
+    if (m_photos.recordCount() < 1) {
+        // No photo list to step through: nothing moves.
+        setStepEnabled(m_next, false);
+        setStepEnabled(m_previous, false);
+        return;
+    }
+    setStepEnabled(m_previous, true);
+    if (m_position < m_photos.recordCount()) {
+        m_photos.moveNext();
+        ++m_position;
+        showRow();
+    }
+    if (m_position >= m_photos.recordCount())
+        setStepEnabled(m_next, false);
+}
+
+void ResultScreen::anterior()
+{
+    if (m_photos.recordCount() < 1) {
+        setStepEnabled(m_next, false);
+        setStepEnabled(m_previous, false);
+        return;
+    }
+    setStepEnabled(m_next, true);
+    if (m_position > 1) {
+        m_photos.movePrevious();
+        --m_position;
+        showRow();
+    }
+    if (m_position == 1)
+        setStepEnabled(m_previous, false);
+}
+
+void ResultScreen::closePhotoList()
+{
+    if (m_photos.isOpen())
+        m_photos.close();
+}
+
+void ResultScreen::aceptar()
+{
+    closePhotoList();
+    setStepEnabled(m_next, true);
+    Sarmo::registry().close(QStringLiteral("Reproductor"));
+    if (const ResultCatalogue::Entry *entry = ResultCatalogue::byDisplayName(m_confusions->currentText()))
+        module().EnfermedadElegida = entry->key;
+    load();
+}
+
+void ResultScreen::reopen()
+{
+    closePhotoList();
+    setStepEnabled(m_next, true);
+    load();
+}
+
+void ResultScreen::reproducir()
+{
+    const ResultCatalogue::Entry *entry = ResultCatalogue::byKey(module().EnfermedadElegida);
+    if (!entry)
+        return;
+    const QString path = module().RutaAudio + QLatin1Char('\\') + ResultCatalogue::audioFile(*entry);
+    if (!FileCheck::check(path))
+        return;
+    if (auto *player = qobject_cast<Reproductor *>(Sarmo::registry().open(QStringLiteral("Reproductor"))))
+        player->Reproduce(path);
+}
+
+void ResultScreen::tratamiento()
+{
+    Sarmo::registry().open(QStringLiteral("Tratamiento"));
+    unloadScreen();
+    closePhotoList();
+    Sarmo::registry().close(QStringLiteral("Reproductor"));
+}
+
+void ResultScreen::volver()
+{
+    closePhotoList();
+    if (MainWindow *main = Sarmo::mainWindow())
+        main->setPrintMenuEnabled(false);
+    Sarmo::registry().close(QStringLiteral("Reproductor"));
+    const QString screen = screenFor(module().SintomaActual);
+    if (!screen.isEmpty())
+        Sarmo::registry().open(screen);
+    unloadScreen();
+}
+
+void ResultScreen::terminar()
+{
+    closePhotoList();
+    unloadScreen();
+    Sarmo::registry().close(QStringLiteral("Reproductor"));
+    if (MainWindow *main = Sarmo::mainWindow())
+        main->setPrintMenuEnabled(false);
+}
+
+void ResultScreen::unload()
+{
+    closePhotoList();
+}
+
+QTextDocument *ResultScreen::printableDocument()
+{
+    return m_document->document();
+}

@@ -1,0 +1,305 @@
+#include "treatment/TreatmentScreen.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "reference/PhotoViewer.h"
+#include "shell/Artwork.h"
+#include "shell/DocumentLoader.h"
+#include "shell/FileCheck.h"
+#include "shell/MainWindow.h"
+#include "shell/Module1.h"
+#include "shell/PictureBox.h"
+#include "shell/PointerTracker.h"
+#include "shell/Sarmo.h"
+#include "shell/ScreenRegistry.h"
+#include "shell/Twips.h"
+#include "treatment/TreatmentCatalogue.h"
+
+namespace {
+
+QPushButton *button(QWidget *parent, const char *name, const QString &caption)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(QLatin1String(name));
+    b->setCursor(Artwork::handCursor());
+    b->setMinimumHeight(30);
+    return b;
+}
+
+// Image5: a sprayer over a vine, drawn by the program.
+QPixmap sprayerDrawing(const QSize &size)
+{
+    QPixmap pm(size);
+    pm.fill(QColor(250, 248, 238));
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal w = size.width(), h = size.height();
+    p.drawPixmap(QPointF(w * 0.45, h * 0.35), Artwork::vineLeaf(QSize(int(w * 0.5), int(h * 0.55)), 10));
+    p.setPen(QPen(QColor(60, 60, 60), 2));
+    p.setBrush(QColor(200, 60, 40));
+    p.drawRoundedRect(QRectF(w * 0.08, h * 0.15, w * 0.22, h * 0.45), 6, 6);  // tank
+    p.drawLine(QPointF(w * 0.3, h * 0.3), QPointF(w * 0.5, h * 0.25));       // lance
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(90, 150, 220, 140));
+    QPolygonF spray;
+    spray << QPointF(w * 0.5, h * 0.25) << QPointF(w * 0.9, h * 0.4) << QPointF(w * 0.75, h * 0.6);
+    p.drawPolygon(spray);
+    return pm;
+}
+
+void copyPicture(PictureBox *to, const PictureBox *from)
+{
+    if (from->hasPicture())
+        to->setPicture(from->picture(), from->picturePath());
+    else
+        to->clear();
+}
+
+}  // namespace
+
+TreatmentScreen::TreatmentScreen() : Screen(QStringLiteral("Tratamiento"))
+{
+    setWindowTitle(QStringLiteral("TRATAMIENTO"));
+
+    m_document = new QTextEdit(this);
+    m_document->setObjectName(QStringLiteral("ResultadoT"));
+    m_document->setReadOnly(true);
+    m_document->setMinimumSize(560, 430);
+
+    m_photo = new PictureBox(this);
+    m_photo->setObjectName(QStringLiteral("Image1"));
+    m_photo->setFixedSize(Twips::size(4335, 3255));
+    m_caption = new QLabel(this);
+    m_caption->setObjectName(QStringLiteral("Label1"));
+    m_caption->setWordWrap(true);
+    m_caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_caption->setMinimumHeight(fontMetrics().lineSpacing() * 2 + 4);
+    m_caption->setMaximumWidth(m_photo->width());
+    m_next = button(this, "Command4", QStringLiteral("SIGUIENTE >>"));
+    m_previous = button(this, "Command3", QStringLiteral("<< ANTERIOR"));
+    auto *stepping = new QHBoxLayout;
+    stepping->addWidget(m_previous);
+    stepping->addWidget(m_next);
+
+    auto *strip = new QHBoxLayout;
+    const int side = (m_photo->width() - 8) / 3;
+    for (int i = 0; i < 3; ++i) {
+        m_strip[i] = new PictureBox(this);
+        m_strip[i]->setObjectName(QStringLiteral("Image%1").arg(i + 2));
+        m_strip[i]->setFixedSize(side, side);
+        m_strip[i]->setStyleSheet(QStringLiteral("background: #e8e4d8;"));
+        m_strip[i]->setAttribute(Qt::WA_StyledBackground);
+        strip->addWidget(m_strip[i]);
+    }
+    auto *drawing = new QLabel(this);
+    drawing->setObjectName(QStringLiteral("Image5"));
+    drawing->setPixmap(sprayerDrawing(QSize(150, 100)));
+
+    auto *right = new QVBoxLayout;
+    right->addWidget(m_photo, 0, Qt::AlignHCenter);
+    right->addWidget(m_caption);
+    right->addLayout(stepping);
+    right->addSpacing(8);
+    right->addLayout(strip);
+    right->addSpacing(8);
+    right->addWidget(drawing, 0, Qt::AlignHCenter);
+    right->addStretch();
+
+    auto *credit = new QLabel(QStringLiteral("Textos redactados por el equipo de Sarmo para su conjunto de datos de "
+                                             "demostración, a partir de la bibliografía técnica de sanidad vegetal "
+                                             "de la vid."),
+                              this);
+    credit->setObjectName(QStringLiteral("Label3"));
+    auto *photos = new QLabel(QStringLiteral("Fotos obtenidas y adaptadas de los libros y páginas web que aparecen "
+                                             "en la bibliografía. Esquemas propios."),
+                              this);
+    photos->setObjectName(QStringLiteral("Label4"));
+    for (QLabel *l : {credit, photos}) {
+        l->setWordWrap(true);
+        QFont small = l->font();
+        small.setPointSizeF(small.pointSizeF() * 0.85);
+        l->setFont(small);
+    }
+    QPushButton *back = button(this, "Command1", QStringLiteral("<< VOLVER"));
+    QPushButton *end = button(this, "Command2", QStringLiteral("TERMINAR"));
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(back);
+    bottom->addSpacing(12);
+    auto *credits = new QVBoxLayout;
+    credits->addWidget(credit);
+    credits->addWidget(photos);
+    bottom->addLayout(credits, 1);
+    bottom->addSpacing(12);
+    bottom->addWidget(end);
+
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(m_document, 0, 0);
+    grid->addLayout(right, 0, 1);
+    grid->addLayout(bottom, 1, 0, 1, 2);
+    grid->setColumnStretch(0, 1);
+
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(QStringLiteral("Timer1"));
+    m_timer->setInterval(1000);
+    connect(m_timer, &QTimer::timeout, this, &TreatmentScreen::tick);
+    m_timer->start();  // from the moment the screen is created
+
+    connect(m_next, &QPushButton::clicked, this, &TreatmentScreen::siguiente);
+    connect(m_previous, &QPushButton::clicked, this, &TreatmentScreen::anterior);
+    connect(back, &QPushButton::clicked, this, &TreatmentScreen::volver);
+    connect(end, &QPushButton::clicked, this, &TreatmentScreen::terminar);
+    connect(m_photo, &PictureBox::clicked, this, [this] { PhotoViewer::enlarge(m_photo); });
+    m_tracker = new PointerTracker(this);
+    connect(m_tracker, &PointerTracker::pointerOver, this, &TreatmentScreen::pointerOver);
+}
+
+void TreatmentScreen::setStepEnabled(QPushButton *b, bool enabled)
+{
+    b->setEnabled(enabled);
+}
+
+void TreatmentScreen::pointerOver(QWidget *control)
+{
+    if (control == m_photo)
+        m_photo->setCursor(m_photo->hasPicture() ? Artwork::handCursor() : QCursor(Qt::ArrowCursor));
+}
+
+void TreatmentScreen::load()
+{
+    if (MainWindow *main = Sarmo::mainWindow()) {
+        main->setPrintTreatmentEnabled(true);
+        main->setPrintResultEnabled(false);
+    }
+    ModuleState &m = module();
+    m_stripList = m.Conexion.photos(QStringLiteral("Fotos"), m.EnfermedadElegida);
+    setStepEnabled(m_previous, false);
+    const TreatmentCatalogue::Entry *entry = TreatmentCatalogue::byKey(m.EnfermedadElegida);
+    if (!entry) {
+        setStepEnabled(m_next, false);
+        return;
+    }
+    if (!entry->caption.isEmpty())
+        setWindowTitle(entry->caption);
+    DocumentLoader::load(m_document, m.RutaTratamientos + QLatin1Char('\\') + entry->document);
+    m_photos = m.Conexion.photos(QStringLiteral("Tratamiento"), entry->key);
+    if (!m_photos.eof()) {
+        showRow();
+        m_position = 1;
+        if (m_photos.recordCount() == 1)
+            setStepEnabled(m_next, false);
+    } else {
+        // No treatment photos: nothing to step through.
+        setStepEnabled(m_next, false);
+    }
+}
+
+void TreatmentScreen::showRow()
+{
+    const QString file = m_photos.value(QStringLiteral("Foto"));
+    const QString path = module().RutaFotos + QLatin1Char('\\') + m_photos.value(QStringLiteral("NombreEnfermedad"))
+                         + QLatin1Char('\\') + file;
+    if (!FileCheck::exists(path, file))
+        FileCheck::reportMissing(path);
+    else if (!m_photo->loadFile(path))
+        FileCheck::reportDamaged(path);
+    m_caption->setText(m_photos.value(QStringLiteral("Descripcion")));
+}
+
+void TreatmentScreen::siguiente()
+{
+    if (m_photos.recordCount() < 1) {
+        setStepEnabled(m_next, false);
+        setStepEnabled(m_previous, false);
+        return;
+    }
+    setStepEnabled(m_previous, true);
+    if (m_position < m_photos.recordCount()) {
+        m_photos.moveNext();
+        ++m_position;
+        showRow();
+    }
+    if (m_position >= m_photos.recordCount())
+        setStepEnabled(m_next, false);
+}
+
+void TreatmentScreen::anterior()
+{
+    if (m_photos.recordCount() < 1) {
+        setStepEnabled(m_next, false);
+        setStepEnabled(m_previous, false);
+        return;
+    }
+    setStepEnabled(m_next, true);
+    if (m_position > 1) {
+        m_photos.movePrevious();
+        --m_position;
+        showRow();
+    }
+    if (m_position == 1)
+        setStepEnabled(m_previous, false);
+}
+
+void TreatmentScreen::tick()
+{
+    if (!m_stripList.eof()) {
+        copyPicture(m_strip[2], m_strip[1]);
+        copyPicture(m_strip[1], m_strip[0]);
+        const QString file = m_stripList.value(QStringLiteral("Foto"));
+        const QString path = module().RutaFotos + QLatin1Char('\\')
+                             + m_stripList.value(QStringLiteral("NombreEnfermedad")) + QLatin1Char('\\') + file;
+        // A missing or unreadable strip photo is skipped without a word.
+        if (FileCheck::exists(path, file))
+            m_strip[0]->loadFile(path);
+    }
+    if (m_stripList.eof())
+        m_stripList.moveFirst();
+    else
+        m_stripList.moveNext();
+}
+
+void TreatmentScreen::closeLists()
+{
+    if (m_stripList.isOpen())
+        m_stripList.close();
+    if (m_photos.isOpen())
+        m_photos.close();
+}
+
+void TreatmentScreen::volver()
+{
+    Sarmo::registry().open(QStringLiteral("ResultadoVid"));
+    unloadScreen();
+    closeLists();
+}
+
+void TreatmentScreen::terminar()
+{
+    closeLists();
+    unloadScreen();
+}
+
+void TreatmentScreen::unload()
+{
+    m_timer->stop();
+    closeLists();
+}
+
+void TreatmentScreen::reopen()
+{
+    closeLists();
+    setWindowTitle(QStringLiteral("TRATAMIENTO"));
+    setStepEnabled(m_next, true);
+    load();
+}
+
+QTextDocument *TreatmentScreen::printableDocument()
+{
+    return m_document->document();
+}
