@@ -1,4 +1,5 @@
 #include "reference/PhotoViewer.h"
+#include "reference/ReferenceWindows.h"
 
 #include <QScreen>
 #include <QWindow>
@@ -23,14 +24,9 @@ PhotoViewer::PhotoViewer() : Screen(QStringLiteral("Fotos"))
 
 void PhotoViewer::load()
 {
-    if (MainWindow *main = Sarmo::mainWindow()) {
-        // Kept above the main window without being one of its children,
-        // which would disable it together with the main window.
-        winId();
-        if (windowHandle() && main->windowHandle())
-            windowHandle()->setTransientParent(main->windowHandle());
+    keepAboveMainWindow(this);
+    if (MainWindow *main = Sarmo::mainWindow())
         main->setEnabled(false);
-    }
     if (Screen *estados = Sarmo::registry().find(QStringLiteral("EstadosF")))
         estados->setEnabled(false);
 }

@@ -8,6 +8,7 @@
 #include "questionnaire/QuestionScreen.h"
 #include "reference/MediaWindows.h"
 #include "reference/PhotoViewer.h"
+#include "reference/ReferenceWindows.h"
 #include "result/ResultScreen.h"
 #include "treatment/TreatmentScreen.h"
 #include "shell/HomeScreen.h"
@@ -52,6 +53,9 @@ void Sarmo::registerScreens()
     m_registry->add(QStringLiteral("Fotos"), Kind::TopLevel, [] { return new PhotoViewer; });
     m_registry->add(QStringLiteral("ResultadoVid"), Kind::Child, [] { return new ResultScreen; });
     m_registry->add(QStringLiteral("Tratamiento"), Kind::Child, [] { return new TreatmentScreen; });
+    m_registry->add(QStringLiteral("Glosario"), Kind::TopLevel, [] { return new Glosario; });
+    m_registry->add(QStringLiteral("EstadosF"), Kind::TopLevel, [] { return new EstadosF; });
+    m_registry->add(QStringLiteral("Acercade"), Kind::TopLevel, [] { return new Acercade; });
     m_registry->add(QStringLiteral("Reproductor"), Kind::TopLevel, [] { return new Reproductor; });
     m_registry->add(QStringLiteral("Videos"), Kind::TopLevel, [] { return new VideosWindow; });
 }

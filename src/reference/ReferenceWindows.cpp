@@ -1,0 +1,315 @@
+#include "reference/ReferenceWindows.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QWindow>
+
+#include "reference/PhenologicalStages.h"
+#include "reference/PhotoViewer.h"
+#include "reference/SimpleCombo.h"
+#include "shell/Artwork.h"
+#include "shell/FileCheck.h"
+#include "shell/MainWindow.h"
+#include "shell/Module1.h"
+#include "shell/PictureBox.h"
+#include "shell/PointerTracker.h"
+#include "shell/Sarmo.h"
+#include "shell/ScreenRegistry.h"
+#include "shell/Twips.h"
+
+namespace {
+
+constexpr Qt::WindowFlags kNoControlBox = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+
+void setMainEnabled(bool enabled)
+{
+    if (MainWindow *main = Sarmo::mainWindow())
+        main->setEnabled(enabled);
+}
+
+QPushButton *button(QWidget *parent, const char *name, const QString &caption)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(QLatin1String(name));
+    b->setMinimumHeight(30);
+    return b;
+}
+
+QLabel *label(QWidget *parent, const char *name, const QString &text)
+{
+    auto *l = new QLabel(text, parent);
+    l->setObjectName(QLatin1String(name));
+    l->setWordWrap(true);
+    return l;
+}
+
+}  // namespace
+
+void keepAboveMainWindow(QWidget *window)
+{
+    MainWindow *main = Sarmo::mainWindow();
+    if (!main)
+        return;
+    window->winId();
+    if (window->windowHandle() && main->windowHandle())
+        window->windowHandle()->setTransientParent(main->windowHandle());
+}
+
+// ---------------------------------------------------------------------------
+
+Glosario::Glosario() : Screen(QStringLiteral("Glosario"))
+{
+    setWindowFlags(kNoControlBox);
+    setWindowTitle(QStringLiteral("GLOSARIO"));
+    m_terms = new SimpleCombo(this);
+    m_terms->setObjectName(QStringLiteral("Combo1"));
+    m_terms->setMinimumSize(230, 300);
+    m_definition = new QPlainTextEdit(this);
+    m_definition->setObjectName(QStringLiteral("Text2"));
+    m_definition->setReadOnly(true);
+    m_definition->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_definition->setMinimumSize(360, 300);
+    QPushButton *consultar = button(this, "Command1", QStringLiteral("Consultar"));
+    QPushButton *finalizar = button(this, "Command2", QStringLiteral("Finalizar"));
+    QLabel *hint = label(this, "Label1",
+                         QStringLiteral("Para poder encontrar la palabra debe coíncidir con las de la lista de "
+                                        "términos que se muestra."));
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(consultar);
+    buttons->addWidget(finalizar);
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(m_terms, 0, 0);
+    grid->addWidget(m_definition, 0, 1);
+    grid->addWidget(hint, 1, 0, 1, 2);
+    grid->addLayout(buttons, 2, 0, 1, 2);
+    grid->setColumnStretch(1, 1);
+    resize(680, 440);
+    connect(consultar, &QPushButton::clicked, this, &Glosario::consultar);
+    connect(m_terms, &SimpleCombo::lookUp, this, &Glosario::consultar);
+    connect(finalizar, &QPushButton::clicked, this, &Glosario::finalizar);
+}
+
+void Glosario::load()
+{
+    keepAboveMainWindow(this);
+    setMainEnabled(false);
+    m_terms->setText(QStringLiteral("Abarquillada"));
+    consultar();
+    jet::RecordSet rs = module().Conexion.glossary();
+    while (!rs.eof()) {
+        m_terms->addItem(rs.value(QStringLiteral("Palabra")));
+        rs.moveNext();
+    }
+    if (rs.isOpen())
+        rs.close();
+}
+
+void Glosario::consultar()
+{
+    // The term is looked up as it is; a term that is not in the glossary
+    // changes nothing.
+    jet::RecordSet rs = module().Conexion.glossaryTerm(m_terms->text());
+    if (!rs.eof())
+        m_definition->setPlainText(rs.value(QStringLiteral("Significado")));
+    if (rs.isOpen())
+        rs.close();
+}
+
+void Glosario::finalizar()
+{
+    setMainEnabled(true);
+    unloadScreen();
+}
+
+// ---------------------------------------------------------------------------
+
+EstadosF::EstadosF() : Screen(QStringLiteral("EstadosF"))
+{
+    setWindowFlags(kNoControlBox);
+    setWindowTitle(QStringLiteral("ESTADOS FENOLÓGICOS Y EVOLUCIÓN DE LOS PARÁSITOS DE LA VID EN CADA UNO"));
+    m_stages = new SimpleCombo(this);
+    m_stages->setObjectName(QStringLiteral("Combo1"));
+    m_stages->setMinimumSize(170, 330);
+    m_name = new QLineEdit(this);
+    m_name->setObjectName(QStringLiteral("Text1"));
+    m_name->setReadOnly(true);
+    QFont big = m_name->font();
+    big.setPointSize(big.pointSize() + 3);
+    big.setBold(true);
+    m_name->setFont(big);
+    m_first = new PictureBox(this);
+    m_first->setObjectName(QStringLiteral("Image2"));
+    m_second = new PictureBox(this);
+    m_second->setObjectName(QStringLiteral("Image1"));
+    for (PictureBox *b : {m_first, m_second}) {
+        b->setFixedSize(Twips::size(4335, 3255));
+        connect(b, &PictureBox::clicked, this, [b] { PhotoViewer::enlarge(b); });
+    }
+    auto *image5 = new QLabel(this);
+    image5->setObjectName(QStringLiteral("Image5"));
+    image5->setPixmap(Artwork::vineyard(QSize(170, 100)));
+    QPushButton *consultar = button(this, "Command2", QStringLiteral("Consultar"));
+    QPushButton *finalizar = button(this, "Command1", QStringLiteral("Finalizar"));
+    QLabel *hint = label(this, "Label1",
+                         QStringLiteral("Para poder consultar, hacer click en alguna de las opciones de la lista."));
+
+    auto *left = new QVBoxLayout;
+    left->addWidget(m_stages, 1);
+    left->addWidget(image5, 0, Qt::AlignHCenter);
+    auto *photos = new QHBoxLayout;
+    photos->addWidget(m_first);
+    photos->addWidget(m_second);
+    auto *right = new QVBoxLayout;
+    right->addWidget(m_name);
+    right->addLayout(photos);
+    right->addWidget(hint);
+    right->addStretch();
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(consultar);
+    buttons->addWidget(finalizar);
+    right->addLayout(buttons);
+    auto *layout = new QHBoxLayout(this);
+    layout->addLayout(left);
+    layout->addLayout(right, 1);
+
+    connect(consultar, &QPushButton::clicked, this, &EstadosF::consultar);
+    connect(m_stages, &SimpleCombo::lookUp, this, &EstadosF::consultar);
+    connect(finalizar, &QPushButton::clicked, this, &EstadosF::finalizar);
+    auto *tracker = new PointerTracker(this);
+    connect(tracker, &PointerTracker::pointerOver, this, &EstadosF::pointerOver);
+}
+
+void EstadosF::load()
+{
+    keepAboveMainWindow(this);
+    setMainEnabled(false);
+    m_stages->setText(QStringLiteral("Estado A"));
+    consultar();
+    for (const PhenologicalStages::Stage &s : PhenologicalStages::all())
+        m_stages->addItem(s.item);
+}
+
+void EstadosF::loadInto(PictureBox *box, const QString &relative)
+{
+    const QString path = module().RutaFotos + relative;
+    if (!FileCheck::check(path)) {
+        box->clear();
+        return;
+    }
+    if (!box->loadFile(path)) {
+        FileCheck::reportDamaged(path);
+        box->clear();
+    }
+}
+
+void EstadosF::consultar()
+{
+    for (const PhenologicalStages::Stage &s : PhenologicalStages::all()) {
+        if (s.item != m_stages->text())
+            continue;
+        m_name->setText(s.text);
+        loadInto(m_first, s.firstPhoto);
+        loadInto(m_second, s.secondPhoto);
+    }
+}
+
+void EstadosF::pointerOver(QWidget *control)
+{
+    if (auto *box = qobject_cast<PictureBox *>(control))
+        box->setCursor(box->hasPicture() ? Artwork::handCursor() : QCursor(Qt::ArrowCursor));
+}
+
+void EstadosF::finalizar()
+{
+    setMainEnabled(true);
+    unloadScreen();
+}
+
+// ---------------------------------------------------------------------------
+
+Acercade::Acercade() : Screen(QStringLiteral("Acercade"))
+{
+    setWindowFlags(kNoControlBox);
+    setWindowTitle(QStringLiteral("Acerca de Sarmo 1.2"));
+    auto addPicture = [this](const char *name, const QPixmap &pm) {
+        auto *l = new QLabel(this);
+        l->setObjectName(QLatin1String(name));
+        l->setPixmap(pm);
+        return l;
+    };
+    QLabel *image1 = addPicture("Image1", Artwork::vineyard(QSize(150, 105)));
+    QLabel *image2 = addPicture("Image2", Artwork::grapeBunch(QSize(70, 90)));
+    QLabel *image3 = addPicture("Image3", Artwork::vineLeaf(QSize(44, 44)));
+    QLabel *name = label(this, "Label3", QStringLiteral("Sarmo 1.2"));
+    QFont big = name->font();
+    big.setPointSize(22);
+    big.setBold(true);
+    name->setFont(big);
+    name->setStyleSheet(QStringLiteral("color: #4b1d5c;"));
+    QLabel *purpose = label(this, "Label6",
+                            QStringLiteral("Aplicación informática para diágnóstico mediante síntomas de plagas y "
+                                           "enfermedades en vid, así como su tratamiento."));
+    QLabel *credits = label(this, "Label1",
+                            QStringLiteral("Programa libre escrito en C++ con Qt 6; lee su base de datos con "
+                                           "mdbtools. Textos, ilustraciones, comentarios y vídeos de demostración "
+                                           "elaborados por el equipo de desarrollo de Sarmo."));
+    QLabel *support = label(this, "Label2",
+                            QStringLiteral("Ayuda y avisos de fallos: página de ayuda (Ayuda > Contenido > "
+                                           "Adicional...) y el registro de incidencias del proyecto Sarmo."));
+    auto *left = new QVBoxLayout;
+    left->addWidget(image1);
+    left->addWidget(image2, 0, Qt::AlignHCenter);
+    left->addStretch();
+    auto *title = new QHBoxLayout;
+    title->addWidget(name);
+    title->addWidget(image3);
+    title->addStretch();
+    auto *right = new QVBoxLayout;
+    right->addLayout(title);
+    right->addWidget(purpose);
+    right->addSpacing(8);
+    right->addWidget(credits);
+    right->addWidget(support);
+    right->addStretch();
+    auto *layout = new QHBoxLayout(this);
+    layout->addLayout(left);
+    layout->addLayout(right, 1);
+    resize(Twips::size(7380, 4245).expandedTo(sizeHint()));
+    for (QWidget *w : findChildren<QWidget *>())
+        w->installEventFilter(this);
+}
+
+void Acercade::load()
+{
+    keepAboveMainWindow(this);
+    setMainEnabled(false);
+}
+
+void Acercade::dismiss()
+{
+    setMainEnabled(true);
+    unloadScreen();
+}
+
+void Acercade::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        dismiss();
+}
+
+bool Acercade::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        dismiss();
+        return true;
+    }
+    return Screen::eventFilter(watched, event);
+}
