@@ -12,6 +12,11 @@ namespace Illustration {
 // the demonstration data set.
 QImage draw(const QSize &size, const QString &caption, const QString &subject = QString());
 
+// A drawing of a growth stage of the vine ("A" winter bud … "O" leaf fall),
+// in the variant given by the photo number, with the stage's name and the
+// demonstration mark.
+QImage drawStage(const QSize &size, const QString &stage, int variant, const QString &caption);
+
 // Writes the image in the format its extension names (.jpg/.jpeg, .gif,
 // .bmp, .png; letter case ignored). GIF files are written by our own encoder,
 // since Qt reads GIF but does not write it.

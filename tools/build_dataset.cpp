@@ -13,11 +13,13 @@
 #include <QTextStream>
 
 #include <cstdio>
+#include <functional>
 
 #include "DataSet.h"
 #include "Illustration.h"
 #include "Media.h"
 #include "questionnaire/ScreenTable.h"
+#include "reference/PhenologicalStages.h"
 
 #include <QSet>
 
@@ -32,28 +34,34 @@ QTextStream &err()
 // Draws a picture unless one for the same caption is already there. The
 // caption each picture was drawn for is kept under <base>/.dibujos, so the
 // data set's own folders hold only what the program reads.
-bool ensurePicture(const QString &base, const QString &relative, const QSize &size, const QString &caption,
-                   const QString &subject)
+bool ensureDrawing(const QString &base, const QString &relative, const QString &stampText,
+                   const std::function<QImage()> &draw)
 {
     const QString path = base + QLatin1Char('/') + relative;
     const QString stampPath = base + QStringLiteral("/.dibujos/") + relative + QStringLiteral(".txt");
     // Raised whenever the drawings change, so every picture is drawn again.
-    constexpr int kDrawingVersion = 2;
-    const QByteArray want =
-        (QString::number(kDrawingVersion) + QLatin1Char('\n') + caption + QLatin1Char('\n') + subject).toUtf8();
+    constexpr int kDrawingVersion = 3;
+    const QByteArray want = (QString::number(kDrawingVersion) + QLatin1Char('\n') + stampText).toUtf8();
     {
         QFile stamp(stampPath);
         if (QFileInfo::exists(path) && stamp.open(QIODevice::ReadOnly) && stamp.readAll() == want)
             return true;
     }
     QString error;
-    if (!Illustration::save(Illustration::draw(size, caption, subject), path, &error)) {
+    if (!Illustration::save(draw(), path, &error)) {
         err() << "build_dataset: " << error << Qt::endl;
         return false;
     }
     QDir().mkpath(QFileInfo(stampPath).absolutePath());
     QFile stamp(stampPath);
     return stamp.open(QIODevice::WriteOnly) && stamp.write(want) == want.size();
+}
+
+bool ensurePicture(const QString &base, const QString &relative, const QSize &size, const QString &caption,
+                   const QString &subject)
+{
+    return ensureDrawing(base, relative, caption + QLatin1Char('\n') + subject,
+                         [&] { return Illustration::draw(size, caption, subject); });
 }
 
 bool copyTree(const QString &from, const QString &to)
@@ -123,6 +131,23 @@ int main(int argc, char *argv[])
                     picture(photoPath(action.value), QSize(400, 300),
                             screen.title + QStringLiteral(": ") + option.caption,
                             screen.title);
+    }
+    // The phenological states window's photos: one drawing per stage and
+    // photo, showing the bud, leaves or bunch of that stage.
+    for (const PhenologicalStages::Stage &stage : PhenologicalStages::all()) {
+        for (const QString &photo : {stage.firstPhoto, stage.secondPhoto}) {
+            QString relative = QStringLiteral("Fotos") + photo;
+            relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
+            if (drawn.contains(relative))
+                continue;
+            drawn.insert(relative);
+            const QString code = photo.section(QStringLiteral("estado"), 1).left(1);
+            const int variant = photo.section(QStringLiteral("estado"), 1).mid(1, 2).toInt();
+            const QString caption = stage.item + QStringLiteral(": ") + stage.text;
+            ok = ensureDrawing(base, relative, caption, [&] {
+                     return Illustration::drawStage(QSize(400, 300), code, variant, caption);
+                 }) && ok;
+        }
     }
     for (const jet::TableDef *table : {&photos, &treatment}) {
         for (const QList<QVariant> &row : table->rows) {
