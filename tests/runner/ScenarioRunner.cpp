@@ -609,7 +609,9 @@ ScenarioRunner::Outcome ScenarioRunner::pointerAction(const QString &kind, const
         QTest::mouseClick(hit, Qt::LeftButton, Qt::NoModifier, hitPos);
     } else {
         // A double click on a simple combo box's list acts on its current item.
-        if (auto *combo = qobject_cast<QComboBox *>(w); combo && combo->view()) {
+        if (w->metaObject()->indexOfMethod("doubleClickCurrent()") >= 0) {
+            QMetaObject::invokeMethod(w, "doubleClickCurrent");
+        } else if (auto *combo = qobject_cast<QComboBox *>(w); combo && combo->view()) {
             QAbstractItemView *view = combo->view();
             const QModelIndex idx = view->currentIndex();
             emit view->doubleClicked(idx);
