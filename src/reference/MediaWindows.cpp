@@ -9,8 +9,6 @@
 #include "reference/MediaPlayerWidget.h"
 #include "shell/FileCheck.h"
 #include "shell/Module1.h"
-#include "shell/Sarmo.h"
-#include "shell/ScreenRegistry.h"
 
 namespace {
 constexpr Qt::WindowFlags kCloseBoxOnly =
@@ -93,7 +91,10 @@ void VideosWindow::aceptar()
         if (!FileCheck::check(path))
             continue;
         m_player->setFileName(path);
-        Sarmo::registry().open(objectName());
+        // Already open: this only brings it to the front.
+        show();
+        raise();
+        activateWindow();
     }
 }
 
