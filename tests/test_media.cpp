@@ -3,6 +3,7 @@
 // videos; the player reaches the playing state and its position advances.
 
 #include <QDir>
+#include <QTemporaryDir>
 #include <QMediaPlayer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -32,6 +33,7 @@ private slots:
     void commentaryPlays();
     void videosPlayTheChosenOption();
     void closingTheWindowStopsPlayback();
+    void damagedFileIsReportedAndNothingPlays();
 
 private:
     Messages m_messages;
@@ -103,6 +105,28 @@ void TestMedia::closingTheWindowStopsPlayback()
     player->close();
     QVERIFY(!stopped.isEmpty());
     QCOMPARE(stopped.last().at(0).value<QMediaPlayer::PlaybackState>(), QMediaPlayer::StoppedState);
+}
+
+void TestMedia::damagedFileIsReportedAndNothingPlays()
+{
+    QTemporaryDir tmp;
+    const QString path = tmp.path() + QStringLiteral("/mp3d\\roto.mp3");
+    QDir().mkpath(tmp.path() + QStringLiteral("/mp3d"));
+    QFile f(tmp.path() + QStringLiteral("/mp3d/roto.mp3"));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("Esto no es un archivo de sonido, sino un texto con la extensión cambiada.");
+    f.close();
+    m_messages.shown.clear();
+    Reproductor player;
+    player.show();
+    player.Reproduce(path);
+    QTRY_COMPARE_WITH_TIMEOUT(m_messages.shown.size(), 1, 5000);
+    QCOMPARE(m_messages.shown[0].title, QStringLiteral("Error de carga"));
+    QCOMPARE(m_messages.shown[0].text,
+             path + QStringLiteral(" no se puede leer. El archivo está dañado o no tiene el formato esperado."));
+    QVERIFY(player.mediaPlayer()->player()->playbackState() != QMediaPlayer::PlayingState);
+    QTest::qWait(300);
+    QCOMPARE(m_messages.shown.size(), 1);  // once
 }
 
 QTEST_MAIN(TestMedia)

@@ -66,6 +66,18 @@ MediaPlayerWidget::MediaPlayerWidget(bool withVideo, QWidget *parent)
     });
     connect(m_player, &QMediaPlayer::positionChanged, this, &MediaPlayerWidget::updatePosition);
     connect(m_position, &QSlider::sliderMoved, m_player, &QMediaPlayer::setPosition);
+    auto failed = [this] {
+        if (m_reported || m_fileName.isEmpty())
+            return;
+        m_reported = true;
+        m_player->stop();
+        emit unplayable(m_fileName);
+    };
+    connect(m_player, &QMediaPlayer::errorOccurred, this, failed);
+    connect(m_player, &QMediaPlayer::mediaStatusChanged, this, [failed](QMediaPlayer::MediaStatus status) {
+        if (status == QMediaPlayer::InvalidMedia)
+            failed();
+    });
 }
 
 MediaPlayerWidget::~MediaPlayerWidget()
@@ -76,6 +88,7 @@ MediaPlayerWidget::~MediaPlayerWidget()
 void MediaPlayerWidget::setFileName(const QString &builtPath)
 {
     m_fileName = builtPath;
+    m_reported = false;
     m_player->stop();
     m_player->setSource(QUrl::fromLocalFile(QFileInfo(FileCheck::nativePath(builtPath)).absoluteFilePath()));
     m_player->play();

@@ -25,6 +25,11 @@ public:
     QMediaPlayer *player() const { return m_player; }
     void stop();
 
+signals:
+    // The file set last cannot be played (not audio or video, or damaged);
+    // reported once per file.
+    void unplayable(const QString &builtPath);
+
 private:
     void updatePosition();
 
@@ -35,4 +40,5 @@ private:
     QSlider *m_position;
     QLabel *m_time;
     QString m_fileName;
+    bool m_reported = false;
 };

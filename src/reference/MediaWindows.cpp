@@ -20,6 +20,7 @@ Reproductor::Reproductor() : Screen(QStringLiteral("Reproductor"))
     setWindowFlags(kCloseBoxOnly);
     setWindowTitle(QStringLiteral("Reproductor"));
     m_player = new MediaPlayerWidget(false, this);
+    connect(m_player, &MediaPlayerWidget::unplayable, this, &FileCheck::reportDamaged);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_player);
     resize(360, 70);
@@ -73,6 +74,7 @@ VideosWindow::VideosWindow() : Screen(QStringLiteral("Videos"))
     choices->addWidget(terminar);
     choices->addStretch();
     m_player = new MediaPlayerWidget(true, this);
+    connect(m_player, &MediaPlayerWidget::unplayable, this, &FileCheck::reportDamaged);
     auto *layout = new QHBoxLayout(this);
     layout->addLayout(choices);
     layout->addWidget(m_player, 1);
