@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6multimediawidgets6 libgl-dev
   mdbtools mdbtools-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad gstreamer1.0-libav
-  fonts-dejavu-core espeak-ng ffmpeg
+  fonts-dejavu-core espeak-ng ffmpeg unrtf clang libclang-rt-dev
 )
 
 missing=()

@@ -9,3 +9,21 @@ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$build" -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$build" --output-on-failure -j1
+
+# The whole suite again, built with AddressSanitizer and
+# UndefinedBehaviorSanitizer (leak detection on, libraries' own caches
+# suppressed), on a copy of the data set already built.
+asan=${build}-asan
+cmake -S . -B "$asan" -DCMAKE_BUILD_TYPE=Debug -DSARMO_SANITIZE=ON
+mkdir -p "$asan/datos"
+[ -e "$asan/datos/sarmo/bd2002.mdb" ] || cp -a "$build/datos/sarmo" "$asan/datos/"
+cmake --build "$asan" -j"$(nproc)"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=0 \
+UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+LSAN_OPTIONS="suppressions=$PWD/scripts/sanitizers.supp:print_suppressions=0" \
+  ctest --test-dir "$asan" --output-on-failure -j1
+
+# A short fuzzing round (about a minute in all).
+if command -v clang++ >/dev/null; then
+  scripts/fuzz.sh 20
+fi
