@@ -164,8 +164,10 @@ ResultScreen::ResultScreen() : Screen(QStringLiteral("ResultadoVid"))
     grid->addLayout(bottom, 1, 0, 1, 2);
     grid->setColumnStretch(0, 1);
 
-    connect(m_next, &QPushButton::clicked, this, &ResultScreen::siguiente);
-    connect(m_previous, &QPushButton::clicked, this, &ResultScreen::anterior);
+    m_list = std::make_unique<PhotoList>(m_photo, m_caption, m_next, m_previous,
+                                         [this](QPushButton *b, bool on) { setStepEnabled(b, on); });
+    connect(m_next, &QPushButton::clicked, this, [this] { m_list->next(); });
+    connect(m_previous, &QPushButton::clicked, this, [this] { m_list->previous(); });
     connect(m_confusions, &QComboBox::activated, this, [this] { setStepEnabled(m_accept, true); });
     connect(m_accept, &QPushButton::clicked, this, &ResultScreen::aceptar);
     connect(play, &QPushButton::clicked, this, &ResultScreen::reproducir);
@@ -208,74 +210,16 @@ void ResultScreen::load()
         m_confusions->clear();
         m_confusions->addItems(entry->confusions);
         m_confusions->setCurrentIndex(-1);
-        m_photos = m.Conexion.photos(QStringLiteral("Fotos"), entry->key);
-        if (!m_photos.eof()) {
-            showRow();
-            m_position = 1;
-            if (m_photos.recordCount() == 1)
-                setStepEnabled(m_next, false);
-        } else {
-            // Nothing to step through.
-            setStepEnabled(m_next, false);
-        }
+        m_list->open(m.Conexion.photos(QStringLiteral("Fotos"), entry->key));
     } else {
         setStepEnabled(m_next, false);
     }
     setStepEnabled(m_accept, false);
 }
 
-void ResultScreen::showRow()
-{
-    const QString path = module().RutaFotos + QLatin1Char('\\') + m_photos.value(QStringLiteral("NombreEnfermedad"))
-                         + QLatin1Char('\\') + m_photos.value(QStringLiteral("Foto"));
-    if (FileCheck::exists(path, m_photos.value(QStringLiteral("Foto")))) {
-        if (!m_photo->loadFile(path))
-            FileCheck::reportDamaged(path);
-    } else {
-        FileCheck::reportMissing(path);
-    }
-    m_caption->setText(m_photos.value(QStringLiteral("Descripcion")));
-}
-
-void ResultScreen::siguiente()
-{
-    if (m_photos.recordCount() < 1) {
-        // No photo list to step through: nothing moves.
-        setStepEnabled(m_next, false);
-        setStepEnabled(m_previous, false);
-        return;
-    }
-    setStepEnabled(m_previous, true);
-    if (m_position < m_photos.recordCount()) {
-        m_photos.moveNext();
-        ++m_position;
-        showRow();
-    }
-    if (m_position >= m_photos.recordCount())
-        setStepEnabled(m_next, false);
-}
-
-void ResultScreen::anterior()
-{
-    if (m_photos.recordCount() < 1) {
-        setStepEnabled(m_next, false);
-        setStepEnabled(m_previous, false);
-        return;
-    }
-    setStepEnabled(m_next, true);
-    if (m_position > 1) {
-        m_photos.movePrevious();
-        --m_position;
-        showRow();
-    }
-    if (m_position == 1)
-        setStepEnabled(m_previous, false);
-}
-
 void ResultScreen::closePhotoList()
 {
-    if (m_photos.isOpen())
-        m_photos.close();
+    m_list->close();
 }
 
 void ResultScreen::aceptar()

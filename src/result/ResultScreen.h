@@ -4,7 +4,9 @@
 // the pests it can be confused with (Aceptar jumps to one), its spoken
 // commentary, and the way on to its treatment.
 
-#include "platform/jet/RecordSet.h"
+#include <memory>
+
+#include "shell/PhotoList.h"
 #include "shell/Screen.h"
 
 class QComboBox;
@@ -29,9 +31,6 @@ public:
     static QString screenFor(const QString &sintoma);
 
 private:
-    void showRow();
-    void siguiente();
-    void anterior();
     void aceptar();
     void reproducir();
     void tratamiento();
@@ -48,7 +47,6 @@ private:
     QPushButton *m_previous;
     QComboBox *m_confusions;
     QPushButton *m_accept;
-    jet::RecordSet m_photos;
-    qint16 m_position = 0;
+    std::unique_ptr<PhotoList> m_list;
     PointerTracker *m_tracker;
 };

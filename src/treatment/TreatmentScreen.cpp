@@ -151,18 +151,14 @@ TreatmentScreen::TreatmentScreen() : Screen(QStringLiteral("Tratamiento"))
     connect(m_timer, &QTimer::timeout, this, &TreatmentScreen::tick);
     m_timer->start();  // from the moment the screen is created
 
-    connect(m_next, &QPushButton::clicked, this, &TreatmentScreen::siguiente);
-    connect(m_previous, &QPushButton::clicked, this, &TreatmentScreen::anterior);
+    m_list = std::make_unique<PhotoList>(m_photo, m_caption, m_next, m_previous);
+    connect(m_next, &QPushButton::clicked, this, [this] { m_list->next(); });
+    connect(m_previous, &QPushButton::clicked, this, [this] { m_list->previous(); });
     connect(back, &QPushButton::clicked, this, &TreatmentScreen::volver);
     connect(end, &QPushButton::clicked, this, &TreatmentScreen::terminar);
     connect(m_photo, &PictureBox::clicked, this, [this] { PhotoViewer::enlarge(m_photo); });
     m_tracker = new PointerTracker(this);
     connect(m_tracker, &PointerTracker::pointerOver, this, &TreatmentScreen::pointerOver);
-}
-
-void TreatmentScreen::setStepEnabled(QPushButton *b, bool enabled)
-{
-    b->setEnabled(enabled);
 }
 
 void TreatmentScreen::pointerOver(QWidget *control)
@@ -179,71 +175,16 @@ void TreatmentScreen::load()
     }
     ModuleState &m = module();
     m_stripList = m.Conexion.photos(QStringLiteral("Fotos"), m.EnfermedadElegida);
-    setStepEnabled(m_previous, false);
+    m_previous->setEnabled(false);
     const TreatmentCatalogue::Entry *entry = TreatmentCatalogue::byKey(m.EnfermedadElegida);
     if (!entry) {
-        setStepEnabled(m_next, false);
+        m_next->setEnabled(false);
         return;
     }
     if (!entry->caption.isEmpty())
         setWindowTitle(entry->caption);
     DocumentLoader::load(m_document, m.RutaTratamientos + QLatin1Char('\\') + entry->document);
-    m_photos = m.Conexion.photos(QStringLiteral("Tratamiento"), entry->key);
-    if (!m_photos.eof()) {
-        showRow();
-        m_position = 1;
-        if (m_photos.recordCount() == 1)
-            setStepEnabled(m_next, false);
-    } else {
-        // No treatment photos: nothing to step through.
-        setStepEnabled(m_next, false);
-    }
-}
-
-void TreatmentScreen::showRow()
-{
-    const QString file = m_photos.value(QStringLiteral("Foto"));
-    const QString path = module().RutaFotos + QLatin1Char('\\') + m_photos.value(QStringLiteral("NombreEnfermedad"))
-                         + QLatin1Char('\\') + file;
-    if (!FileCheck::exists(path, file))
-        FileCheck::reportMissing(path);
-    else if (!m_photo->loadFile(path))
-        FileCheck::reportDamaged(path);
-    m_caption->setText(m_photos.value(QStringLiteral("Descripcion")));
-}
-
-void TreatmentScreen::siguiente()
-{
-    if (m_photos.recordCount() < 1) {
-        setStepEnabled(m_next, false);
-        setStepEnabled(m_previous, false);
-        return;
-    }
-    setStepEnabled(m_previous, true);
-    if (m_position < m_photos.recordCount()) {
-        m_photos.moveNext();
-        ++m_position;
-        showRow();
-    }
-    if (m_position >= m_photos.recordCount())
-        setStepEnabled(m_next, false);
-}
-
-void TreatmentScreen::anterior()
-{
-    if (m_photos.recordCount() < 1) {
-        setStepEnabled(m_next, false);
-        setStepEnabled(m_previous, false);
-        return;
-    }
-    setStepEnabled(m_next, true);
-    if (m_position > 1) {
-        m_photos.movePrevious();
-        --m_position;
-        showRow();
-    }
-    if (m_position == 1)
-        setStepEnabled(m_previous, false);
+    m_list->open(m.Conexion.photos(QStringLiteral("Tratamiento"), entry->key));
 }
 
 void TreatmentScreen::tick()
@@ -251,11 +192,9 @@ void TreatmentScreen::tick()
     if (!m_stripList.eof()) {
         copyPicture(m_strip[2], m_strip[1]);
         copyPicture(m_strip[1], m_strip[0]);
-        const QString file = m_stripList.value(QStringLiteral("Foto"));
-        const QString path = module().RutaFotos + QLatin1Char('\\')
-                             + m_stripList.value(QStringLiteral("NombreEnfermedad")) + QLatin1Char('\\') + file;
+        const QString path = PhotoList::photoPath(m_stripList);
         // A missing or unreadable strip photo is skipped without a word.
-        if (FileCheck::exists(path, file))
+        if (FileCheck::exists(path, m_stripList.value(QStringLiteral("Foto"))))
             m_strip[0]->loadFile(path);
     }
     if (m_stripList.eof())
@@ -268,8 +207,7 @@ void TreatmentScreen::closeLists()
 {
     if (m_stripList.isOpen())
         m_stripList.close();
-    if (m_photos.isOpen())
-        m_photos.close();
+    m_list->close();
 }
 
 void TreatmentScreen::volver()
@@ -295,7 +233,7 @@ void TreatmentScreen::reopen()
 {
     closeLists();
     setWindowTitle(QStringLiteral("TRATAMIENTO"));
-    setStepEnabled(m_next, true);
+    m_next->setEnabled(true);
     load();
 }
 

@@ -4,7 +4,10 @@
 // with SIGUIENTE and ANTERIOR, and a strip of three pictures that cycles
 // through its diagnosis photos once a second.
 
+#include <memory>
+
 #include "platform/jet/RecordSet.h"
+#include "shell/PhotoList.h"
 #include "shell/Screen.h"
 
 class QLabel;
@@ -27,13 +30,9 @@ public:
     void tick();
 
 private:
-    void showRow();
-    void siguiente();
-    void anterior();
     void volver();
     void terminar();
     void closeLists();
-    void setStepEnabled(QPushButton *button, bool enabled);
     void pointerOver(QWidget *control);
 
     QTextEdit *m_document;
@@ -44,7 +43,6 @@ private:
     PictureBox *m_strip[3];  // Image2, Image3, Image4
     QTimer *m_timer;
     jet::RecordSet m_stripList;
-    jet::RecordSet m_photos;
-    qint16 m_position = 0;
+    std::unique_ptr<PhotoList> m_list;
     PointerTracker *m_tracker;
 };
