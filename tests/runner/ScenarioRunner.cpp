@@ -520,8 +520,14 @@ QWidget *ScenarioRunner::findWidget(const QString &target, QString *why) const
 
 bool ScenarioRunner::windowAccepts(QWidget *w) const
 {
-    QWidget *top = w->window();
-    return top->isEnabled() && frameOf(w)->isEnabled();
+    // The window holding the control: its screen (an MDI child's frame is
+    // disabled with the main window) or the top-level window.
+    QWidget *screen = w;
+    while (screen && !qobject_cast<Screen *>(screen) && !screen->isWindow())
+        screen = screen->parentWidget();
+    if (!screen)
+        return false;
+    return screen->window()->isEnabled() && frameOf(screen)->isEnabled();
 }
 
 void ScenarioRunner::bringToFront(QWidget *w) const
@@ -1015,7 +1021,11 @@ ScenarioRunner::Outcome ScenarioRunner::expect(const QStringList &w)
             return usage("expect pointer hand|arrow");
         if (!m_hovered || !m_hoverWidget)
             return Failure{QStringLiteral("un hover previo"), QStringLiteral("ninguno")};
+        // As Qt does: a disabled widget shows the pointer of the first
+        // enabled widget under it.
         QWidget *c = m_hoverWidget;
+        while (c && !c->isWindow() && !c->isEnabled())
+            c = c->parentWidget();
         while (c && !c->testAttribute(Qt::WA_SetCursor) && !c->isWindow())
             c = c->parentWidget();
         const Qt::CursorShape shape = c && c->testAttribute(Qt::WA_SetCursor) ? c->cursor().shape() : Qt::ArrowCursor;
