@@ -415,6 +415,23 @@ private slots:
     }
 
     // A row without a word sorts first, as Jet puts nulls first.
+    void hugeMemoIsReadWithoutHarm()
+    {
+        // A definition of ten megabytes as stored (five million characters):
+        // the program reads the file and keeps the start of the text.
+        const QString huge = QString(5'000'000, QLatin1Char('v'));
+        Database db;
+        QVERIFY(openGlossary(&db, {wordRow(QStringLiteral("Larga"), huge), wordRow(QStringLiteral("Corta"),
+                                                                                      QStringLiteral("breve"))}));
+        RecordSet rs = db.glossaryTerm(QStringLiteral("Larga"));
+        QVERIFY(!rs.eof());
+        const QString read = rs.value(QStringLiteral("Significado"));
+        QVERIFY(read.size() >= 1'000'000);
+        QVERIFY(huge.startsWith(read));
+        QCOMPARE(db.glossaryTerm(QStringLiteral("Corta")).value(QStringLiteral("Significado")),
+                 QStringLiteral("breve"));
+    }
+
     void glossaryNullWordFirst()
     {
         Database db;

@@ -434,6 +434,11 @@ ScenarioRunner::Outcome ScenarioRunner::worldTable(const QStringList &w)
     QList<QVariant> row;
     for (int i = 0; i < values.size(); ++i) {
         if (table->columns[i].type == jet::ColumnDef::Type::LongInteger) {
+            // An empty value is a null (a row without Orden).
+            if (values[i].isEmpty()) {
+                row << QVariant();
+                continue;
+            }
             bool ok = false;
             const int v = values[i].toInt(&ok);
             if (!ok)
