@@ -60,6 +60,7 @@ int main(int argc, char *argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    Sarmo::prepareProcess();
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     QDir::setCurrent(QStringLiteral(SARMO_BUILD_DIR));
@@ -107,8 +108,10 @@ int main(int argc, char *argv[])
         std::printf("consultation: %d paths in %.1f s, %d messages\n", steps, timer.nsecsElapsed() / 1e9,
                     messages.count);
     }
-    std::printf("peak memory (VmHWM): %.1f MiB, at the end %.1f MiB\n", statusKiB("VmHWM:") / 1024.0,
-                statusKiB("VmRSS:") / 1024.0);
+    std::printf("peak memory (VmHWM): %.1f MiB, at the end %.1f MiB (%.1f MiB of it mapped files, %.1f MiB "
+                "allocated)\n",
+                statusKiB("VmHWM:") / 1024.0, statusKiB("VmRSS:") / 1024.0, statusKiB("RssFile:") / 1024.0,
+                statusKiB("RssAnon:") / 1024.0);
     Services::setMessageService(nullptr);
     return 0;
 }

@@ -41,6 +41,7 @@ int main(int argc, char *argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    Sarmo::prepareProcess();
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     QDir::setCurrent(QStringLiteral(SARMO_BUILD_DIR));

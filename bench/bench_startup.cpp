@@ -36,6 +36,7 @@ long peakKiB()
 
 int child(int argc, char *argv[])
 {
+    Sarmo::prepareProcess();
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     Sarmo sarmo;

@@ -4,6 +4,7 @@
 
 int main(int argc, char *argv[])
 {
+    Sarmo::prepareProcess();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sarmo"));
     QApplication::setApplicationVersion(QStringLiteral("1.2"));

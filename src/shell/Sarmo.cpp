@@ -37,6 +37,12 @@ Sarmo::~Sarmo()
         g_instance = nullptr;
 }
 
+void Sarmo::prepareProcess()
+{
+    if (qEnvironmentVariableIsEmpty("VK_ICD_FILENAMES") && qEnvironmentVariableIsEmpty("VK_DRIVER_FILES"))
+        qputenv("VK_ICD_FILENAMES", "/dev/null");
+}
+
 Sarmo *Sarmo::instance() { return g_instance; }
 ScreenRegistry &Sarmo::registry() { return *g_instance->m_registry; }
 MainWindow *Sarmo::mainWindow() { return g_instance ? g_instance->m_main.data() : nullptr; }

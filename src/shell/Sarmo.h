@@ -20,6 +20,13 @@ public:
     // shown and the program was ended).
     bool start();
 
+    // Settings of the process made before the application object exists.
+    // Qt Multimedia's GStreamer back end starts every device provider, and
+    // the Vulkan one loads the system's Vulkan drivers (with a software
+    // renderer that maps tens of megabytes); Sarmo draws with the CPU and
+    // never uses Vulkan, so the drivers are not offered to it.
+    static void prepareProcess();
+
     static Sarmo *instance();
     static ScreenRegistry &registry();
     static MainWindow *mainWindow();

@@ -12,6 +12,7 @@
 
 #include "ScenarioFile.h"
 #include "ScenarioRunner.h"
+#include "shell/Sarmo.h"
 
 namespace {
 
@@ -34,6 +35,7 @@ int main(int argc, char *argv[])
     qInstallMessageHandler(quietHandler);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    Sarmo::prepareProcess();
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     QTextStream out(stdout);
