@@ -12,6 +12,7 @@
 #include "reference/PhotoViewer.h"
 #include "result/ResultCatalogue.h"
 #include "shell/Artwork.h"
+#include "shell/CreditsFooter.h"
 #include "shell/DocumentLoader.h"
 #include "shell/FileCheck.h"
 #include "shell/MainWindow.h"
@@ -136,27 +137,9 @@ ResultScreen::ResultScreen() : Screen(QStringLiteral("ResultadoVid"))
     right->addWidget(treatment);
     right->addStretch();
 
-    QLabel *credit = label(this, "Label3",
-                           QStringLiteral("Textos redactados por el equipo de Sarmo para su conjunto de datos de "
-                                          "demostración, a partir de la bibliografía técnica de sanidad vegetal "
-                                          "de la vid."));
-    QLabel *photos = label(this, "Label4",
-                           QStringLiteral("Fotos obtenidas y adaptadas de los libros y páginas web que aparecen en la "
-                                          "bibliografía."));
-    for (QLabel *l : {credit, photos}) {
-        QFont small = l->font();
-        small.setPointSizeF(small.pointSizeF() * 0.85);
-        l->setFont(small);
-    }
-    auto *bottom = new QHBoxLayout;
-    bottom->addWidget(back);
-    bottom->addSpacing(12);
-    auto *credits = new QVBoxLayout;
-    credits->addWidget(credit);
-    credits->addWidget(photos);
-    bottom->addLayout(credits, 1);
-    bottom->addSpacing(12);
-    bottom->addWidget(end);
+    QHBoxLayout *bottom = creditsFooter(this, back, end,
+                                        QStringLiteral("Fotos obtenidas y adaptadas de los libros y páginas web que "
+                                                       "aparecen en la bibliografía."));
 
     auto *grid = new QGridLayout(this);
     grid->addWidget(m_document, 0, 0);

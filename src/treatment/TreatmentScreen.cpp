@@ -11,6 +11,7 @@
 
 #include "reference/PhotoViewer.h"
 #include "shell/Artwork.h"
+#include "shell/CreditsFooter.h"
 #include "shell/DocumentLoader.h"
 #include "shell/FileCheck.h"
 #include "shell/MainWindow.h"
@@ -112,32 +113,11 @@ TreatmentScreen::TreatmentScreen() : Screen(QStringLiteral("Tratamiento"))
     right->addWidget(drawing, 0, Qt::AlignHCenter);
     right->addStretch();
 
-    auto *credit = new QLabel(QStringLiteral("Textos redactados por el equipo de Sarmo para su conjunto de datos de "
-                                             "demostración, a partir de la bibliografía técnica de sanidad vegetal "
-                                             "de la vid."),
-                              this);
-    credit->setObjectName(QStringLiteral("Label3"));
-    auto *photos = new QLabel(QStringLiteral("Fotos obtenidas y adaptadas de los libros y páginas web que aparecen "
-                                             "en la bibliografía. Esquemas propios."),
-                              this);
-    photos->setObjectName(QStringLiteral("Label4"));
-    for (QLabel *l : {credit, photos}) {
-        l->setWordWrap(true);
-        QFont small = l->font();
-        small.setPointSizeF(small.pointSizeF() * 0.85);
-        l->setFont(small);
-    }
     QPushButton *back = button(this, "Command1", QStringLiteral("<< VOLVER"));
     QPushButton *end = button(this, "Command2", QStringLiteral("TERMINAR"));
-    auto *bottom = new QHBoxLayout;
-    bottom->addWidget(back);
-    bottom->addSpacing(12);
-    auto *credits = new QVBoxLayout;
-    credits->addWidget(credit);
-    credits->addWidget(photos);
-    bottom->addLayout(credits, 1);
-    bottom->addSpacing(12);
-    bottom->addWidget(end);
+    QHBoxLayout *bottom = creditsFooter(this, back, end,
+                                        QStringLiteral("Fotos obtenidas y adaptadas de los libros y páginas web que "
+                                                       "aparecen en la bibliografía. Esquemas propios."));
 
     auto *grid = new QGridLayout(this);
     grid->addWidget(m_document, 0, 0);
