@@ -7,6 +7,6 @@ cd "$(dirname "$0")/.."
 scripts/deps.sh
 build=${SARMO_BUILD_DIR:-build}
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release
-cmake --build "$build" -j"$(nproc)" --target sarmo_app dataset
+cmake --build "$build" -j"$(nproc)" --target sarmo_app dataset help_captures
 cd "$build"
 exec ./sarmo
