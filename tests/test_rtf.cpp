@@ -121,6 +121,7 @@ class TestRtf : public QObject {
     Q_OBJECT
 
 private slots:
+    void tabStopsCountFromTheFirstLine();
     void wordPadDocument();
     void word97Document();
     void libreOfficeDocument();
@@ -146,6 +147,24 @@ private slots:
     void writerRoundTrip();
     void writerOptionsAndEscaping();
 };
+
+void TestRtf::tabStopsCountFromTheFirstLine()
+{
+    // A list item with a hanging indent: the tab after the bullet reaches
+    // the paragraph's indent, so the text lines up with its next lines.
+    QTextDocument doc;
+    QVERIFY(rtf::readRtf("{\\rtf1\\ansi\\pard\\fi-360\\li720\\tx720 \\'b7\\tab Texto\\par"
+                         "\\pard\\tx1440 A\\tab B\\par}",
+                         &doc)
+                .ok);
+    const QTextBlock item = doc.begin();
+    QCOMPARE(item.blockFormat().leftMargin(), 48.0);
+    QCOMPARE(item.blockFormat().textIndent(), -24.0);
+    QCOMPARE(item.blockFormat().tabPositions().size(), 1);
+    QCOMPARE(item.blockFormat().tabPositions().at(0).position, 24.0);
+    // Without indents the stop stays where the document puts it.
+    QCOMPARE(item.next().blockFormat().tabPositions().at(0).position, 96.0);
+}
 
 void TestRtf::wordPadDocument()
 {

@@ -1263,7 +1263,18 @@ QTextBlockFormat Reader::blockFormat()
         const QByteArray tabs = key.mid(10 * int(sizeof(int)));
         if (m_tabSets.contains(tabs) || m_tabSets.size() < kMaxTabSets) {
             m_tabSets.insert(tabs);
-            b.setTabPositions(s.tabs);
+            // RTF measures tab stops from the margin, Qt from where the
+            // paragraph's first line starts (its indent plus the first-line
+            // indent): a list item's tab then lines its text up with the
+            // following lines, as in a word processor.
+            const qreal start = (s.leftIndent + s.firstIndent) / kTwipsPerPixel;
+            QList<QTextOption::Tab> shifted;
+            for (QTextOption::Tab t : s.tabs) {
+                t.position -= start;
+                if (t.position > 0)
+                    shifted << t;
+            }
+            b.setTabPositions(shifted);
         }
     }
     if (s.pageBreakBefore)
