@@ -6,6 +6,7 @@
 // the comparisons below treat them alike; nulls in Long Integer columns are
 // still told apart from 0.
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -22,6 +23,7 @@ using jet::JetWriter;
 using jet::TableDef;
 
 Q_DECLARE_METATYPE(jet::TableDef)
+Q_DECLARE_METATYPE(jet::ColumnDef)
 
 namespace {
 
@@ -437,6 +439,71 @@ private slots:
         checkRowPages(file);
     }
 
+    void numberColumns_data()
+    {
+        QTest::addColumn<ColumnDef>("column");
+        QTest::addColumn<QVariantList>("values");
+        QTest::addColumn<QString>("schemaType");
+        QTest::addColumn<QStringList>("exported");  // mdb-export's text of each value
+
+        auto col = [](ColumnDef::Type type) { return ColumnDef{QStringLiteral("Orden"), type, 0}; };
+        QTest::newRow("Byte") << col(ColumnDef::Type::Byte) << QVariantList{0, 255, QVariant(), 7u}
+                              << u"Byte"_qs << QStringList{u"0"_qs, u"255"_qs, QString(), u"7"_qs};
+        QTest::newRow("Integer") << col(ColumnDef::Type::Integer) << QVariantList{-32768, 32767, QVariant(), 0}
+                                 << u"Integer"_qs << QStringList{u"-32768"_qs, u"32767"_qs, QString(), u"0"_qs};
+        QTest::newRow("Single") << col(ColumnDef::Type::Single) << QVariantList{1.5, -0.25f, QVariant(), 10}
+                                << u"Single"_qs << QStringList{u"1.5"_qs, u"-0.25"_qs, QString(), u"10"_qs};
+        QTest::newRow("Double") << col(ColumnDef::Type::Double) << QVariantList{0.15000001, -2.5e-10, QVariant(), 1e300}
+                                << u"Double"_qs
+                                << QStringList{u"0.15000001"_qs, u"-2.5e-10"_qs, QString(), u"1e+300"_qs};
+        QTest::newRow("Currency") << col(ColumnDef::Type::Currency)
+                                  << QVariantList{18, -0.0001, QVariant(), 123456789.1234}
+                                  << u"Currency"_qs
+                                  << QStringList{u"18.0000"_qs, u"-0.0001"_qs, QString(), u"123456789.1234"_qs};
+        ColumnDef decimal = col(ColumnDef::Type::Decimal);
+        decimal.precision = 28;
+        decimal.scale = 3;
+        QTest::newRow("Decimal") << decimal
+                                 << QVariantList{u"-12.5"_qs, u"0.001"_qs, QVariant(), u"1234567890123456789012345.678"_qs, 4}
+                                 << u"Numeric (28, 3)"_qs
+                                 << QStringList{u"-12.500"_qs, u"0.001"_qs, QString(),
+                                                u"1234567890123456789012345.678"_qs, u"4.000"_qs};
+        // Yes/No has no null: a null is stored as No.
+        QTest::newRow("Yes/No") << col(ColumnDef::Type::YesNo) << QVariantList{true, false, QVariant()}
+                                << u"Boolean"_qs << QStringList{u"1"_qs, u"0"_qs, u"0"_qs};
+        QTest::newRow("Date/Time")
+            << col(ColumnDef::Type::DateTime)
+            << QVariantList{QDateTime(QDate(2002, 5, 17), QTime(10, 30, 15), Qt::UTC), QDate(1899, 12, 30), QVariant(),
+                            QDateTime(QDate(1999, 12, 31), QTime(23, 59, 59), Qt::UTC)}
+            << u"DateTime"_qs
+            << QStringList{u"2002-05-17 10:30:15"_qs, u"1899-12-30 00:00:00"_qs, QString(), u"1999-12-31 23:59:59"_qs};
+    }
+
+    // Number, Yes/No and Date/Time columns: mdb-schema names their type and
+    // mdb-export gives back each value.
+    void numberColumns()
+    {
+        QFETCH(ColumnDef, column);
+        QFETCH(QVariantList, values);
+        QFETCH(QString, schemaType);
+        QFETCH(QStringList, exported);
+        TableDef t{QStringLiteral("Numeros"), {text(QStringLiteral("Clave"), 10), column}, {}};
+        for (int i = 0; i < values.size(); ++i)
+            t.rows << QList<QVariant>{QString::number(i), values.at(i)};
+        const QString file = path(QStringLiteral("numeros.mdb"));
+        QVERIFY(writeOrFail(file, {t}));
+        const Output o = run(m_schema, {file});
+        QCOMPARE(o.exitCode, 0);
+        QVERIFY2(o.out.contains(QStringLiteral("[Orden]\t\t\t%1").arg(schemaType)), qPrintable(o.out));
+        const Output e = run(m_export, {QStringLiteral("-H"), QStringLiteral("-Q"), QStringLiteral("-T"), QStringLiteral("%Y-%m-%d %H:%M:%S"),
+                                        QStringLiteral("-d"), kUnitSep, QStringLiteral("-R"), kRecordSep, file, t.name});
+        QCOMPARE(e.err, QString());
+        QStringList got;
+        for (const QString &r : e.out.split(kRecordSep, Qt::SkipEmptyParts))
+            got << r.section(kUnitSep, 1);
+        QCOMPARE(got, exported);
+    }
+
     // 255 columns: the table definition runs over several pages.
     void tableWithMostColumns()
     {
@@ -499,6 +566,25 @@ private slots:
         QTest::newRow("long integer too small")
             << QList<TableDef>{photos({ok, ok, ok, qint64(-2147483649LL)})}
             << QStringList{QStringLiteral("Orden"), QStringLiteral("-2147483649")};
+        {
+            auto typed = [](ColumnDef::Type type, const QVariant &v, int scale = 0) {
+                ColumnDef c{QStringLiteral("Valor"), type, 0};
+                c.precision = 5;
+                c.scale = scale;
+                return QList<TableDef>{TableDef{QStringLiteral("T"), {c}, {{v}}}};
+            };
+            QTest::newRow("256 in a Byte") << typed(ColumnDef::Type::Byte, 256) << QStringList{u"256"_qs, u"Valor"_qs};
+            QTest::newRow("40000 in an Integer")
+                << typed(ColumnDef::Type::Integer, 40000) << QStringList{u"40000"_qs, u"fila 1"_qs};
+            QTest::newRow("text in a Double") << typed(ColumnDef::Type::Double, u"1.5"_qs) << QStringList{u"QString"_qs};
+            QTest::newRow("number in a Yes/No") << typed(ColumnDef::Type::YesNo, 1) << QStringList{u"Sí/No"_qs};
+            QTest::newRow("too many decimals")
+                << typed(ColumnDef::Type::Decimal, u"1.234"_qs, 2) << QStringList{u"Valor"_qs, u"decimal"_qs};
+            QTest::newRow("too many digits")
+                << typed(ColumnDef::Type::Decimal, 123456) << QStringList{u"Valor"_qs, u"5 cifras"_qs};
+            QTest::newRow("text in a Date/Time")
+                << typed(ColumnDef::Type::DateTime, u"2002-01-01"_qs) << QStringList{u"Fecha/Hora"_qs};
+        }
         QTest::newRow("too few values") << QList<TableDef>{photos({ok, ok, ok})}
                                         << QStringList{QStringLiteral("Fotos"), QStringLiteral("fila 7")};
         QTest::newRow("too many values") << QList<TableDef>{photos({ok, ok, ok, 1, 2})}

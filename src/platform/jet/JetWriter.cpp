@@ -1,6 +1,7 @@
 #include "platform/jet/JetWriter.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -8,6 +9,7 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <limits>
 #include <optional>
@@ -60,13 +62,19 @@ constexpr qint16 kObjectTable = 1;
 constexpr qint16 kObjectContainer = 3;
 
 enum ColType : quint8 {
+    kBool = 0x01,
+    kByte = 0x02,
     kInteger = 0x03,
     kLongInt = 0x04,
+    kMoney = 0x05,
+    kFloat = 0x06,
+    kDouble = 0x07,
     kDateTime = 0x08,
     kBinary = 0x09,
     kText = 0x0A,
     kOle = 0x0B,
     kMemo = 0x0C,
+    kNumeric = 0x10,
 };
 
 void put16(QByteArray &b, int at, quint16 v) { qToLittleEndian(v, b.data() + at); }
@@ -101,6 +109,8 @@ struct Column {
     bool fixed = false;
     bool longValue = false;
     bool textual = false;
+    int precision = 0;  // Decimal columns
+    int scale = 0;
     int number = 0;
     int varIndex = 0;
     int fixedOffset = 0;
@@ -121,9 +131,15 @@ Column makeColumn(const QString &name, quint8 type, int textChars = 0)
     c.name = name;
     c.type = type;
     switch (type) {
+    case kBool: c.fixed = true; c.length = 0; break;  // the value is the row's null-mask bit
+    case kByte: c.fixed = true; c.length = 1; break;
     case kInteger: c.fixed = true; c.length = 2; break;
     case kLongInt: c.fixed = true; c.length = 4; break;
+    case kFloat: c.fixed = true; c.length = 4; break;
+    case kMoney:
+    case kDouble:
     case kDateTime: c.fixed = true; c.length = 8; break;
+    case kNumeric: c.fixed = true; c.length = 17; break;
     case kBinary: c.length = 255; break;
     case kText: c.textual = true; c.length = textChars * 2; break;
     case kMemo: c.textual = true; c.longValue = true; break;
@@ -319,6 +335,175 @@ std::optional<qint64> integerValue(const QVariant &v)
 
 bool isNullValue(const QVariant &v) { return !v.isValid() || v.isNull(); }
 
+constexpr int kMaxDecimalDigits = 28;
+
+quint8 fixedType(ColumnDef::Type type)
+{
+    switch (type) {
+    case ColumnDef::Type::Byte: return kByte;
+    case ColumnDef::Type::Integer: return kInteger;
+    case ColumnDef::Type::Single: return kFloat;
+    case ColumnDef::Type::Double: return kDouble;
+    case ColumnDef::Type::Currency: return kMoney;
+    case ColumnDef::Type::Decimal: return kNumeric;
+    case ColumnDef::Type::YesNo: return kBool;
+    case ColumnDef::Type::DateTime: return kDateTime;
+    default: return kLongInt;
+    }
+}
+
+std::optional<double> numberValue(const QVariant &v)
+{
+    if (const std::optional<qint64> n = integerValue(v))
+        return double(*n);
+    if (v.metaType().id() == QMetaType::Double || v.metaType().id() == QMetaType::Float)
+        return v.toDouble();
+    return std::nullopt;
+}
+
+Cell bytesCell(const void *data, int size)
+{
+    return Cell{false, QByteArray(static_cast<const char *>(data), size)};
+}
+
+// Jet's Decimal: a sign byte (0x80 for negative) and the unscaled value as a
+// 128-bit magnitude stored as four 32-bit little-endian words, most
+// significant word first.
+std::optional<QByteArray> decimalBytes(const QVariant &v, int precision, int scale)
+{
+    QString text;
+    if (const std::optional<qint64> n = integerValue(v))
+        text = QString::number(*n);
+    else if (v.metaType().id() == QMetaType::QString)
+        text = v.toString();
+    else
+        return std::nullopt;
+    const bool negative = text.startsWith(QLatin1Char('-'));
+    if (negative || text.startsWith(QLatin1Char('+')))
+        text.remove(0, 1);
+    QString whole = text.section(QLatin1Char('.'), 0, 0), fraction = text.section(QLatin1Char('.'), 1);
+    if (text.count(QLatin1Char('.')) > 1 || (whole.isEmpty() && fraction.isEmpty()) || fraction.size() > scale)
+        return std::nullopt;
+    QString digits = whole + fraction.leftJustified(scale, QLatin1Char('0'));
+    for (QChar ch : std::as_const(digits))
+        if (ch < QLatin1Char('0') || ch > QLatin1Char('9'))
+            return std::nullopt;
+    while (digits.size() > 1 && digits.front() == QLatin1Char('0'))
+        digits.remove(0, 1);
+    if (digits.size() > precision)
+        return std::nullopt;
+    unsigned __int128 magnitude = 0;
+    for (QChar ch : std::as_const(digits))
+        magnitude = magnitude * 10 + unsigned(ch.unicode() - '0');
+    QByteArray b(17, '\0');
+    b[0] = char(negative && magnitude != 0 ? 0x80 : 0x00);
+    for (int word = 0; word < 4; ++word)
+        put32(b, 1 + 4 * (3 - word), quint32(quint64(magnitude >> (32 * word)) & 0xFFFFFFFFu));
+    return b;
+}
+
+// Days since 30 December 1899; before that day the time of day is still
+// counted forwards, so -1.25 is 29 December 1899 at 06:00.
+std::optional<double> dateValue(const QVariant &v)
+{
+    QDateTime when;
+    if (v.metaType().id() == QMetaType::QDateTime)
+        when = v.toDateTime();
+    else if (v.metaType().id() == QMetaType::QDate)
+        when = v.toDate().startOfDay(Qt::UTC);
+    else
+        return std::nullopt;
+    if (!when.isValid())
+        return std::nullopt;
+    const qint64 days = QDate(1899, 12, 30).daysTo(when.date());
+    const double time = when.time().msecsSinceStartOfDay() / 86400000.0;
+    return days >= 0 ? double(days) + time : double(days) - time;
+}
+
+// The stored bytes of a value of a fixed-size column; the reason it cannot
+// be stored otherwise.
+QString fixedCell(const ColumnDef &cd, const QVariant &v, Cell *out)
+{
+    const QString type = QString::fromLatin1(v.typeName());
+    auto integer = [&](const QString &kind, qint64 low, qint64 high, std::optional<qint64> *n) -> QString {
+        *n = integerValue(v);
+        if (!*n)
+            return QStringLiteral("un campo %1 necesita un número entero y el valor es de tipo %2").arg(kind, type);
+        if (**n < low || **n > high)
+            return QStringLiteral("%1 no cabe en un %2 (%3 a %4)").arg(**n).arg(kind).arg(low).arg(high);
+        return {};
+    };
+    std::optional<qint64> n;
+    QString why;
+    switch (cd.type) {
+    case ColumnDef::Type::Byte:
+        why = integer(QStringLiteral("Byte"), 0, 255, &n);
+        if (why.isEmpty()) {
+            const quint8 b = quint8(*n);
+            *out = bytesCell(&b, 1);
+        }
+        return why;
+    case ColumnDef::Type::Integer:
+        why = integer(QStringLiteral("Entero"), std::numeric_limits<qint16>::min(), std::numeric_limits<qint16>::max(), &n);
+        if (why.isEmpty())
+            *out = intCell(qint16(*n));
+        return why;
+    case ColumnDef::Type::LongInteger:
+        why = integer(QStringLiteral("Entero largo"), std::numeric_limits<qint32>::min(),
+                      std::numeric_limits<qint32>::max(), &n);
+        if (why.isEmpty())
+            *out = longCell(qint32(*n));
+        return why;
+    case ColumnDef::Type::Single:
+    case ColumnDef::Type::Double:
+    case ColumnDef::Type::Currency: {
+        const std::optional<double> x = numberValue(v);
+        if (!x || !std::isfinite(*x))
+            return QStringLiteral("un campo numérico necesita un número finito y el valor es de tipo %1").arg(type);
+        if (cd.type == ColumnDef::Type::Single) {
+            const float f = float(*x);
+            quint32 bits;
+            std::memcpy(&bits, &f, sizeof bits);
+            *out = Cell{false, QByteArray(4, '\0')};
+            put32(out->bytes, 0, bits);
+        } else if (cd.type == ColumnDef::Type::Double) {
+            *out = dateCell(*x);  // the same eight bytes: a little-endian double
+        } else {
+            // Ten-thousandths in a 64-bit integer.
+            if (std::fabs(*x) >= 922337203685477.0)
+                return QStringLiteral("%1 no cabe en un campo Moneda").arg(*x);
+            const qint64 units = std::llround(*x * 10000.0);
+            *out = Cell{false, QByteArray(8, '\0')};
+            qToLittleEndian(units, out->bytes.data());
+        }
+        return {};
+    }
+    case ColumnDef::Type::Decimal: {
+        const std::optional<QByteArray> b = decimalBytes(v, cd.precision, cd.scale);
+        if (!b)
+            return QStringLiteral("el valor no es un número decimal de %1 cifras con %2 decimales como máximo")
+                .arg(cd.precision).arg(cd.scale);
+        *out = Cell{false, *b};
+        return {};
+    }
+    case ColumnDef::Type::YesNo:
+        if (v.metaType().id() != QMetaType::Bool)
+            return QStringLiteral("un campo Sí/No necesita un valor booleano y el valor es de tipo %1").arg(type);
+        // Yes sets the column's null-mask bit; No leaves it clear.
+        *out = v.toBool() ? Cell{false, {}} : nullCell();
+        return {};
+    case ColumnDef::Type::DateTime: {
+        const std::optional<double> days = dateValue(v);
+        if (!days)
+            return QStringLiteral("un campo Fecha/Hora necesita una fecha válida y el valor es de tipo %1").arg(type);
+        *out = dateCell(*days);
+        return {};
+    }
+    default:
+        return QStringLiteral("tipo de columna desconocido");
+    }
+}
+
 bool convertTable(const TableDef &def, Table *out, QString *error)
 {
     QString why = badName(def.name);
@@ -361,8 +546,19 @@ bool convertTable(const TableDef &def, Table *out, QString *error)
         case ColumnDef::Type::Memo:
             t.columns << makeColumn(cd.name, kMemo);
             break;
-        case ColumnDef::Type::LongInteger:
-            t.columns << makeColumn(cd.name, kLongInt);
+        case ColumnDef::Type::Decimal:
+            if (cd.precision < 1 || cd.precision > kMaxDecimalDigits || cd.scale < 0 || cd.scale > cd.precision) {
+                *error = QStringLiteral("En la %1: la precisión %2 y la escala %3 no son válidas para un campo "
+                                        "decimal (precisión de 1 a %4, escala de 0 a la precisión).")
+                             .arg(where(def.name, cd.name)).arg(cd.precision).arg(cd.scale).arg(kMaxDecimalDigits);
+                return false;
+            }
+            t.columns << makeColumn(cd.name, kNumeric);
+            t.columns.last().precision = cd.precision;
+            t.columns.last().scale = cd.scale;
+            break;
+        default:
+            t.columns << makeColumn(cd.name, fixedType(cd.type));
             break;
         }
     }
@@ -386,20 +582,14 @@ bool convertTable(const TableDef &def, Table *out, QString *error)
                 cells << nullCell();
                 continue;
             }
-            if (cd.type == ColumnDef::Type::LongInteger) {
-                const std::optional<qint64> n = integerValue(v);
-                if (!n) {
-                    *error = QStringLiteral("En la %1: un campo Entero largo necesita un número entero y el valor es "
-                                            "de tipo %2.")
-                                 .arg(at, QString::fromLatin1(v.typeName()));
+            if (cd.type != ColumnDef::Type::Text && cd.type != ColumnDef::Type::Memo) {
+                Cell cell;
+                why = fixedCell(cd, v, &cell);
+                if (!why.isEmpty()) {
+                    *error = QStringLiteral("En la %1: %2.").arg(at, why);
                     return false;
                 }
-                if (*n < std::numeric_limits<qint32>::min() || *n > std::numeric_limits<qint32>::max()) {
-                    *error = QStringLiteral("En la %1: %2 no cabe en un Entero largo (-2147483648 a 2147483647).")
-                                 .arg(at).arg(*n);
-                    return false;
-                }
-                cells << longCell(qint32(*n));
+                cells << cell;
                 continue;
             }
             if (v.metaType().id() != QMetaType::QString) {
@@ -663,6 +853,10 @@ QByteArray tableDefinition(const Table &t, quint32 usedMap, quint32 freeMap,
         put16(e, 9, quint16(c.number));
         if (c.textual)
             put16(e, 11, kSortGeneral);
+        if (c.type == kNumeric) {
+            e[11] = char(c.precision);
+            e[12] = char(c.scale);
+        }
         e[15] = char(c.fixed ? 0x03 : 0x02);
         e[16] = char(c.textual ? 0x01 : 0x00);  // Unicode compression
         put16(e, 21, quint16(c.fixed ? c.fixedOffset : 0));

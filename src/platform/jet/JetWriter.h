@@ -1,6 +1,6 @@
 #pragma once
 // Writes Jet 4 database files (the format of Access 2000, ".mdb") holding
-// user tables of Text, Memo and Long Integer columns. The data-set builder and
+// user tables of Text, Memo, number, Yes/No and Date/Time columns. The data-set builder and
 // the tests use it so that every database they make is in the data set's own
 // format and is read back through libmdb exactly as a grower's file would be.
 //
@@ -19,19 +19,27 @@
 namespace jet {
 
 struct ColumnDef {
-    enum class Type { Text, Memo, LongInteger };
+    enum class Type { Text, Memo, LongInteger, Byte, Integer, Single, Double, Currency, Decimal, YesNo, DateTime };
     QString name;
     Type type = Type::Text;
     int maxLength = 255;  // characters, Text columns only (1..255)
+    int precision = 18;   // Decimal only: digits in all (1..28) and after the point (0..precision)
+    int scale = 0;
 };
 
 struct TableDef {
     QString name;
     QList<ColumnDef> columns;
     // One QVariant per column, in column order. A null or invalid QVariant
-    // writes a null value; Text and Memo take QString (an empty string is
-    // stored as such, not as null), Long Integer takes any integer type within
-    // -2147483648..2147483647. Anything else is refused.
+    // writes a null value (Yes/No has no null: it writes No); Text and Memo
+    // take QString (an empty string is stored as such, not as null); Byte,
+    // Integer and Long Integer take any integer type within their range
+    // (0..255, -32768..32767, -2147483648..2147483647); Single and Double take
+    // any number; Currency takes a number, kept to four decimal places;
+    // Decimal takes an integer or a QString such as "-12.50" (C notation, at
+    // most the column's scale after the point and its precision in all);
+    // Yes/No takes bool; Date/Time takes QDateTime or QDate. Anything else is
+    // refused.
     QList<QList<QVariant>> rows;
 };
 
