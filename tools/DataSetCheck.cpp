@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QSet>
 
+#include <algorithm>
+
 #include "platform/jet/Database.h"
 #include "platform/jet/MdbFile.h"
 #include "questionnaire/ScreenTable.h"
@@ -80,7 +82,9 @@ QStringList run(const QString &base)
         return problems;
     }
     for (const QString &table : jet::Database::requiredTables()) {
-        if (!tables.contains(table)) {
+        // Table and column names are matched as Jet matches them: whatever
+        // their letter case.
+        if (!std::any_of(tables.begin(), tables.end(), [&](const QString &n) { return jet::sameName(n, table); })) {
             problems << QStringLiteral("Falta la tabla %1 en %2").arg(table, db);
             continue;
         }

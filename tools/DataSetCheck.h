@@ -3,7 +3,8 @@
 // can look for (photos of the question screens and of the phenological
 // states, result and treatment documents, commentaries, videos, the help
 // page), the database's tables and columns, and every database row's photo.
-// Names are compared exactly, letter case included, as the program does.
+// File names are compared exactly, letter case included, as the program does;
+// table and column names ignoring letter case, as the database engine does.
 
 #include <QString>
 #include <QStringList>

@@ -1,5 +1,7 @@
 #include "platform/jet/RecordSet.h"
 
+#include "platform/jet/MdbFile.h"
+
 namespace jet {
 
 RecordSet::RecordSet(QStringList columns, QList<QList<QVariant>> rows)
@@ -50,8 +52,11 @@ QVariant RecordSet::rawValue(const QString &column) const
 {
     if (!m_open || m_pos < 0 || m_pos >= m_rows.size())
         return {};
-    const int index = m_columns.indexOf(column);
-    if (index < 0)
+    // Column names are matched as Jet matches them, ignoring letter case.
+    qsizetype index = 0;
+    while (index < m_columns.size() && !sameName(m_columns.at(index), column))
+        ++index;
+    if (index == m_columns.size())
         return {};
     const QList<QVariant> &row = m_rows.at(m_pos);
     return index < row.size() ? row.at(index) : QVariant();

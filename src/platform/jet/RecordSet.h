@@ -31,7 +31,8 @@ public:
     int position() const { return m_pos; }  // 0-based current row
 
     // Value of a column of the current row, as text ("" for null); an unknown
-    // column or a position outside the rows yields "".
+    // column or a position outside the rows yields "". Column names are
+    // matched ignoring letter case.
     QString value(const QString &column) const;
     QVariant rawValue(const QString &column) const;
 
