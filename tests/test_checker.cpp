@@ -8,6 +8,7 @@
 
 #include "DataSet.h"
 #include "DataSetCheck.h"
+#include "platform/jet/Database.h"
 
 class TestChecker : public QObject {
     Q_OBJECT
@@ -18,6 +19,8 @@ private slots:
     void removedFileIsReported();
     void misCasedFileIsReported();
     void missingColumnAndRowPhotoAreReported();
+    void checkerAndProgramAgree_data();
+    void checkerAndProgramAgree();
 
 private:
     QString copy();
@@ -87,6 +90,58 @@ void TestChecker::missingColumnAndRowPhotoAreReported()
              qPrintable(problems.join(QLatin1Char('\n'))));
     QCOMPARE(problems.size(), 2);
     QVERIFY(problems.join(QLatin1Char('\n')).contains(QStringLiteral("Fotos\\Mildiu\\no_existe.jpg")));
+}
+
+void TestChecker::checkerAndProgramAgree_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("names in lower case") << QStringLiteral("lower") << true;
+    QTest::newRow("names in upper case") << QStringLiteral("upper") << true;
+    QTest::newRow("a byte after the last page") << QStringLiteral("stray") << true;
+    QTest::newRow("cut inside a page") << QStringLiteral("cut") << false;
+}
+
+// What the checker accepts, the program opens, and the other way round:
+// table and column names in any letter case, bytes after the last page.
+void TestChecker::checkerAndProgramAgree()
+{
+    QFETCH(QString, change);
+    QFETCH(bool, opens);
+    const QString db = m_base + QStringLiteral("/bd2002.mdb");
+    QFile original(db);
+    QVERIFY(original.open(QIODevice::ReadOnly));
+    const QByteArray bytes = original.readAll();
+    original.close();
+    // The copy's file is a hard link to the data set's: replaced, never
+    // written in place.
+    QVERIFY(QFile::remove(db));
+    if (change == QLatin1String("lower") || change == QLatin1String("upper")) {
+        QList<jet::TableDef> tables;
+        QString error;
+        QFile f(db);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+        f.close();
+        QVERIFY2(DataSet::readDatabase(db, &tables, &error), qPrintable(error));
+        for (jet::TableDef &t : tables) {
+            t.name = change == QLatin1String("lower") ? t.name.toLower() : t.name.toUpper();
+            for (jet::ColumnDef &c : t.columns)
+                c.name = change == QLatin1String("lower") ? c.name.toLower() : c.name.toUpper();
+        }
+        QVERIFY2(jet::JetWriter::write(db, tables, &error), qPrintable(error));
+    } else {
+        QFile f(db);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        const QByteArray changed = change == QLatin1String("stray") ? bytes + QByteArray(1, '\0') : bytes.left(bytes.size() - 100);
+        QVERIFY(f.write(changed) == changed.size());
+    }
+    const QStringList problems = DataSetCheck::run(m_base);
+    QCOMPARE(problems.isEmpty(), opens);
+    jet::Database program;
+    QString error;
+    QCOMPARE(program.open(db, &error), opens);
+    if (!opens)
+        QVERIFY2(problems.contains(error), qPrintable(problems.join(QLatin1Char('\n')) + QLatin1Char('\n') + error));
 }
 
 QTEST_MAIN(TestChecker)

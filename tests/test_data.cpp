@@ -4,12 +4,14 @@
 // queries; the record set's stepping; the existence check of data files and
 // its message; and every way the start-up connection can fail.
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 
 #include <limits>
 
@@ -29,6 +31,8 @@ using jet::Database;
 using jet::JetWriter;
 using jet::RecordSet;
 using jet::TableDef;
+
+Q_DECLARE_METATYPE(jet::ColumnDef)
 
 namespace {
 
@@ -415,23 +419,6 @@ private slots:
     }
 
     // A row without a word sorts first, as Jet puts nulls first.
-    void hugeMemoIsReadWithoutHarm()
-    {
-        // A definition of ten megabytes as stored (five million characters):
-        // the program reads the file and keeps the start of the text.
-        const QString huge = QString(5'000'000, QLatin1Char('v'));
-        Database db;
-        QVERIFY(openGlossary(&db, {wordRow(QStringLiteral("Larga"), huge), wordRow(QStringLiteral("Corta"),
-                                                                                      QStringLiteral("breve"))}));
-        RecordSet rs = db.glossaryTerm(QStringLiteral("Larga"));
-        QVERIFY(!rs.eof());
-        const QString read = rs.value(QStringLiteral("Significado"));
-        QVERIFY(read.size() >= 1'000'000);
-        QVERIFY(huge.startsWith(read));
-        QCOMPARE(db.glossaryTerm(QStringLiteral("Corta")).value(QStringLiteral("Significado")),
-                 QStringLiteral("breve"));
-    }
-
     void glossaryNullWordFirst()
     {
         Database db;
@@ -566,6 +553,280 @@ private slots:
         QCOMPARE(column(rs, QStringLiteral("Foto")), files);
         for (const QString &k : column(rs, QStringLiteral("NombreEnfermedad")))
             QVERIFY2(k.compare(key, Qt::CaseInsensitive) == 0, qPrintable(k));
+    }
+
+    // ---------------------------------------------------------------------
+    // What a grower's own file may hold: Orden of any type, names in any
+    // letter case, bytes after the last page, empty texts, long memos, and an
+    // environment that asks libmdb for another encoding.
+
+    void photoOrderByType_data()
+    {
+        QTest::addColumn<ColumnDef>("orden");
+        QTest::addColumn<QVariantList>("stored");
+        QTest::addColumn<QList<int>>("expected");  // storage positions, in result order
+
+        auto col = [](ColumnDef::Type type) { return ColumnDef{u"Orden"_qs, type, 0}; };
+        QTest::newRow("Byte") << col(ColumnDef::Type::Byte) << QVariantList{200, 3, QVariant(), 0, 3}
+                              << QList<int>{2, 3, 1, 4, 0};
+        QTest::newRow("Integer") << col(ColumnDef::Type::Integer) << QVariantList{10, -32768, 2, QVariant(), 1}
+                                 << QList<int>{3, 1, 4, 2, 0};
+        QTest::newRow("Single") << col(ColumnDef::Type::Single) << QVariantList{10, 1.5, 0.15000001, 2, -1e-3}
+                                << QList<int>{4, 2, 1, 3, 0};
+        QTest::newRow("Double") << col(ColumnDef::Type::Double)
+                                << QVariantList{10, 2, 1.5, 0.15000001, QVariant(), -1e-3, 2.5e2, 2, 0.15}
+                                << QList<int>{4, 5, 8, 3, 2, 1, 7, 0, 6};
+        QTest::newRow("Currency") << col(ColumnDef::Type::Currency)
+                                  << QVariantList{18, 1.5, 0.0001, -2, 10, QVariant(), 12345678901.2345, 12345678901.2344}
+                                  << QList<int>{5, 3, 2, 1, 4, 0, 7, 6};
+        ColumnDef decimal = col(ColumnDef::Type::Decimal);
+        decimal.precision = 28;
+        decimal.scale = 4;
+        QTest::newRow("Decimal") << decimal
+                                 << QVariantList{u"10"_qs, u"2"_qs, u"1.5"_qs, u"-0.0001"_qs,
+                                                 u"12345678901234567890.1235"_qs, u"12345678901234567890.1234"_qs}
+                                 << QList<int>{3, 2, 1, 0, 5, 4};
+        ColumnDef textual = col(ColumnDef::Type::Text);
+        textual.maxLength = 10;
+        QTest::newRow("Text") << textual
+                              << QVariantList{u"10"_qs, u"2"_qs, u"1"_qs, u"b"_qs, u"A"_qs, QVariant(), QString(), u"Ñ"_qs,
+                                              u"N"_qs}
+                              << QList<int>{5, 6, 2, 0, 1, 4, 3, 8, 7};
+        QTest::newRow("Yes/No") << col(ColumnDef::Type::YesNo) << QVariantList{false, true, false, true}
+                                << QList<int>{1, 3, 0, 2};
+        QTest::newRow("Date/Time")
+            << col(ColumnDef::Type::DateTime)
+            << QVariantList{QDateTime(QDate(2002, 5, 17), QTime(10, 0), Qt::UTC), QDate(1999, 12, 31),
+                            QDateTime(QDate(1899, 12, 29), QTime(12, 0), Qt::UTC),
+                            QDateTime(QDate(1899, 12, 29), QTime(6, 0), Qt::UTC), QVariant()}
+            << QList<int>{4, 3, 2, 1, 0};
+    }
+
+    // ORDER BY Orden follows the column's own type, as Jet sorts it.
+    void photoOrderByType()
+    {
+        QFETCH(ColumnDef, orden);
+        QFETCH(QVariantList, stored);
+        QFETCH(QList<int>, expected);
+        QList<TableDef> t = tables({});
+        QList<QList<QVariant>> rows;
+        for (int i = 0; i < stored.size(); ++i)
+            rows << photoRow(u"Mildiu"_qs, u"f%1.jpg"_qs.arg(i), QString(), stored.at(i));
+        for (int table : {1, 2}) {
+            t[table].columns[3] = orden;
+            t[table].rows = rows;
+        }
+        const QString file = path(u"orden.mdb"_qs);
+        QVERIFY(writeDatabase(file, t));
+        Database db;
+        QString error;
+        QVERIFY2(db.open(file, &error), qPrintable(error));
+        QStringList want;
+        for (int i : expected)
+            want << u"f%1.jpg"_qs.arg(i);
+        QCOMPARE(column(db.photos(kFotos, u"Mildiu"_qs), u"Foto"_qs), want);
+        QCOMPARE(column(db.photos(kTratamiento, u"mildiu"_qs), u"Foto"_qs), want);
+    }
+
+    void namesInAnyCase_data()
+    {
+        QTest::addColumn<QStringList>("tableNames");   // Definicion, Fotos, Tratamiento
+        QTest::addColumn<QStringList>("columnNames");  // Palabra, Significado, NombreEnfermedad, Foto, Descripcion, Orden
+
+        QTest::newRow("lower case") << QStringList{u"definicion"_qs, u"fotos"_qs, u"tratamiento"_qs}
+                                    << QStringList{u"palabra"_qs, u"significado"_qs, u"nombreenfermedad"_qs,
+                                                   u"foto"_qs, u"descripcion"_qs, u"orden"_qs};
+        QTest::newRow("upper case") << QStringList{u"DEFINICION"_qs, u"FOTOS"_qs, u"TRATAMIENTO"_qs}
+                                    << QStringList{u"PALABRA"_qs, u"SIGNIFICADO"_qs, u"NOMBREENFERMEDAD"_qs,
+                                                   u"FOTO"_qs, u"DESCRIPCION"_qs, u"ORDEN"_qs};
+        QTest::newRow("mixed") << QStringList{u"DeFiNiCiOn"_qs, u"Fotos"_qs, u"tRATAMIENTO"_qs}
+                               << QStringList{u"Palabra"_qs, u"sIGNIFICADO"_qs, u"NombreEnfermedad"_qs, u"fOTO"_qs,
+                                              u"Descripcion"_qs, u"oRDEN"_qs};
+    }
+
+    // Tables and columns are found whatever the letter case of their names,
+    // Spanish letters included, by the queries and by the record sets.
+    void namesInAnyCase()
+    {
+        QFETCH(QStringList, tableNames);
+        QFETCH(QStringList, columnNames);
+        QList<TableDef> t = tables({wordRow(u"Cepa"_qs, u"c"_qs), wordRow(u"Año"_qs, u"a"_qs)},
+                                   {photoRow(u"Mildiu"_qs, u"m2.jpg"_qs, u"segunda"_qs, 2),
+                                    photoRow(u"Mildiu"_qs, u"m1.jpg"_qs, u"primera"_qs, 1)},
+                                   {photoRow(u"Mildiu"_qs, u"t1.rtf"_qs, u"trat"_qs, 1)});
+        for (int i = 0; i < 3; ++i) {
+            t[i].name = tableNames.at(i);
+            for (int c = 0; c < t[i].columns.size(); ++c)
+                t[i].columns[c].name = columnNames.at(i == 0 ? c : 2 + c);
+        }
+        t[1].columns << ColumnDef{u"año"_qs, ColumnDef::Type::Text, 10};
+        for (QList<QVariant> &row : t[1].rows)
+            row << u"2002"_qs;
+        const QString file = path(u"nombres.mdb"_qs);
+        QVERIFY(writeDatabase(file, t));
+        Database db;
+        QString error;
+        QVERIFY2(db.open(file, &error), qPrintable(error));
+        QCOMPARE(column(db.glossary(), u"Significado"_qs), (QStringList{u"a"_qs, u"c"_qs}));
+        QCOMPARE(db.glossaryTerm(u"año"_qs).value(u"Palabra"_qs), u"Año"_qs);
+        const RecordSet rs = db.photos(kFotos, u"Mildiu"_qs);
+        QCOMPARE(column(rs, u"Foto"_qs), (QStringList{u"m1.jpg"_qs, u"m2.jpg"_qs}));
+        QCOMPARE(column(rs, u"Descripcion"_qs), (QStringList{u"primera"_qs, u"segunda"_qs}));
+        QCOMPARE(rs.value(u"AÑO"_qs), u"2002"_qs);
+        QCOMPARE(column(db.photos(kTratamiento, u"Mildiu"_qs), u"Foto"_qs), QStringList{u"t1.rtf"_qs});
+    }
+
+    void bytesAfterTheLastPage_data()
+    {
+        QTest::addColumn<int>("extra");
+        QTest::newRow("one byte") << 1;
+        QTest::newRow("a few bytes") << 37;
+        QTest::newRow("all but one byte of a page") << 4095;
+    }
+
+    // A file with a few bytes after its last whole page opens and reads as
+    // the same file without them (a file cut inside a page it needs does not,
+    // as startUpFailure shows).
+    void bytesAfterTheLastPage()
+    {
+        QFETCH(int, extra);
+        const QString file = path(u"sobrante.mdb"_qs);
+        QVERIFY(writeBytes(file, readBytes(m_photos) + QByteArray(extra, '\x5a')));
+        Database db, whole;
+        QString error;
+        QVERIFY2(db.open(file, &error), qPrintable(error));
+        QVERIFY2(whole.open(m_photos, &error), qPrintable(error));
+        for (const QString &key : {u"Melazo"_qs, u"Filoxera"_qs})
+            QCOMPARE(column(db.photos(kFotos, key), u"Foto"_qs), column(whole.photos(kFotos, key), u"Foto"_qs));
+        QCOMPARE(column(db.photos(kTratamiento, u"Melazo"_qs), u"Foto"_qs),
+                 (QStringList{u"melazo-t1.rtf"_qs, u"melazo-t2.rtf"_qs}));
+    }
+
+    void emptyTexts_data()
+    {
+        QTest::addColumn<QString>("query");    // glossary, term or photos
+        QTest::addColumn<QString>("argument");
+        QTest::addColumn<QStringList>("found");  // tags, in result order
+
+        QTest::newRow("ORDER BY Palabra: nulls, then empty texts")
+            << u"glossary"_qs << QString() << QStringList{u"nulo"_qs, u"vacío 1"_qs, u"vacío 2"_qs, u"ábaco"_qs, u"Cepa"_qs};
+        QTest::newRow("WHERE Palabra=''") << u"term"_qs << QString() << QStringList{u"vacío 1"_qs, u"vacío 2"_qs};
+        QTest::newRow("WHERE NombreEnfermedad=''") << u"photos"_qs << QString() << QStringList{u"vacía"_qs};
+        QTest::newRow("a key still finds its rows") << u"photos"_qs << u"Mildiu"_qs
+                                                    << QStringList{u"sin nombre de foto"_qs, u"foto nula"_qs};
+    }
+
+    // An empty text is not null: the queries tell them apart as Jet does.
+    void emptyTexts()
+    {
+        QFETCH(QString, query);
+        QFETCH(QString, argument);
+        QFETCH(QStringList, found);
+        const QString file = path(u"vacios.mdb"_qs);
+        QVERIFY(writeDatabase(file, tables({wordRow(u"Cepa"_qs, u"Cepa"_qs), wordRow(u""_qs, u"vacío 1"_qs),
+                                            wordRow(QVariant(), u"nulo"_qs), wordRow(u"ábaco"_qs, u"ábaco"_qs),
+                                            wordRow(u""_qs, u"vacío 2"_qs)},
+                                           {photoRow(u"Mildiu"_qs, u""_qs, u"sin nombre de foto"_qs, 1),
+                                            photoRow(u""_qs, u"v.jpg"_qs, u"vacía"_qs, 1),
+                                            photoRow(QVariant(), u"n.jpg"_qs, u"nula"_qs, 1),
+                                            photoRow(u"Mildiu"_qs, QVariant(), u"foto nula"_qs, 2)})));
+        Database db;
+        QString error;
+        QVERIFY2(db.open(file, &error), qPrintable(error));
+        if (query == QLatin1String("glossary"))
+            QCOMPARE(column(db.glossary(), u"Significado"_qs), found);
+        else if (query == QLatin1String("term"))
+            QCOMPARE(column(db.glossaryTerm(argument), u"Significado"_qs), found);
+        else
+            QCOMPARE(column(db.photos(kFotos, argument), u"Descripcion"_qs), found);
+        // An empty photo name is read as empty, not as null.
+        const RecordSet photos = db.photos(kFotos, u"Mildiu"_qs);
+        QVERIFY(!photos.rawValue(u"Foto"_qs).isNull());
+        QCOMPARE(photos.value(u"Foto"_qs), QString());
+    }
+
+    void environmentDoesNotChangeTexts_data()
+    {
+        QTest::addColumn<QByteArray>("variable");
+        QTest::addColumn<QByteArray>("value");
+        QTest::newRow("MDBICONV=ISO-8859-1") << QByteArray("MDBICONV") << QByteArray("ISO-8859-1");
+        QTest::newRow("MDBICONV=ASCII") << QByteArray("MDBICONV") << QByteArray("ASCII");
+        QTest::newRow("MDBICONV=UTF-16") << QByteArray("MDBICONV") << QByteArray("UTF-16");
+        QTest::newRow("MDBICONV unknown") << QByteArray("MDBICONV") << QByteArray("NO-EXISTE");
+    }
+
+    // Texts and names come back as written whatever the session's environment
+    // asks libmdb for.
+    void environmentDoesNotChangeTexts()
+    {
+        QFETCH(QByteArray, variable);
+        QFETCH(QByteArray, value);
+        const QString word = u"Pingüino ÁÉÍÓÚ ñÑ € ¿?"_qs, meaning = spanish(3000);
+        QList<TableDef> t = tables({wordRow(word, meaning)}, {photoRow(u"Oídio"_qs, u"oídio.jpg"_qs, u"Año"_qs, 1)});
+        t[1].columns << ColumnDef{u"Descripción"_qs, ColumnDef::Type::Text, 20};
+        t[1].rows[0] << u"envés"_qs;
+        const QString file = path(u"entorno.mdb"_qs);
+        QVERIFY(writeDatabase(file, t));
+        const QByteArray before = qgetenv(variable.constData());
+        const bool had = qEnvironmentVariableIsSet(variable.constData());
+        qputenv(variable.constData(), value);
+        Database db;
+        QString error;
+        const bool opened = db.open(file, &error);
+        if (had)
+            qputenv(variable.constData(), before);
+        else
+            qunsetenv(variable.constData());
+        QVERIFY2(opened, qPrintable(error));
+        const RecordSet term = db.glossaryTerm(word);
+        QCOMPARE(term.value(u"Palabra"_qs), word);
+        QCOMPARE(term.value(u"Significado"_qs), meaning);
+        const RecordSet photo = db.photos(kFotos, u"OÍDIO"_qs);
+        QCOMPARE(photo.value(u"Foto"_qs), u"oídio.jpg"_qs);
+        QCOMPARE(photo.value(u"Descripción"_qs), u"envés"_qs);
+    }
+
+    void longMemos_data()
+    {
+        QTest::addColumn<QString>("memo");
+        QTest::addColumn<bool>("pastTheLimit");  // the stored length made larger than 16 MiB
+
+        QTest::newRow("600,000 á") << QString(600'000, QChar(u'á')) << false;
+        QTest::newRow("five million v") << QString(5'000'000, QLatin1Char('v')) << false;
+        // 16 MiB less two bytes as stored: the most the writer stores.
+        QTest::newRow("largest stored") << QString(0x7FFFFF, QChar(u'葡')) << false;
+        QTest::newRow("longer than 16 MiB") << QString(600'000, QChar(u'á')) << true;
+    }
+
+    // A memo is read whole; one longer than 16 MiB refuses the database
+    // rather than showing part of it.
+    void longMemos()
+    {
+        QFETCH(QString, memo);
+        QFETCH(bool, pastTheLimit);
+        const QString file = path(u"memos.mdb"_qs);
+        QVERIFY(writeDatabase(file, tables({wordRow(u"Larga"_qs, memo), wordRow(u"Corta"_qs, u"breve"_qs)})));
+        if (pastTheLimit) {
+            // The memo's length field in its row: stored length, no flags.
+            QByteArray bytes = readBytes(file);
+            QByteArray length(4, '\0');
+            qToLittleEndian(quint32(memo.size() * 2), length.data());
+            const qsizetype at = bytes.indexOf(length);
+            QVERIFY(at > 0 && bytes.indexOf(length, at + 1) < 0);
+            bytes[at + 3] = 0x01;
+            QVERIFY(writeBytes(file, bytes));
+        }
+        Database db;
+        QString error;
+        if (pastTheLimit) {
+            QVERIFY(!db.open(file, &error));
+            QVERIFY2(error.contains(file) && error.contains(u"16 MiB"_qs) && error.contains(u"Significado"_qs),
+                     qPrintable(error));
+            return;
+        }
+        QVERIFY2(db.open(file, &error), qPrintable(error));
+        QVERIFY(db.glossaryTerm(u"Larga"_qs).value(u"Significado"_qs) == memo);
+        QCOMPARE(db.glossaryTerm(u"Corta"_qs).value(u"Significado"_qs), u"breve"_qs);
     }
 
     // ---------------------------------------------------------------------
