@@ -8,7 +8,13 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6multimediawidgets6 libgl-dev
   mdbtools mdbtools-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad gstreamer1.0-libav
-  fonts-dejavu-core espeak-ng ffmpeg unrtf clang libclang-rt-dev
+  gstreamer1.0-plugins-ugly qt6-translations-l10n
+  librsvg2-bin fonts-dejavu-core espeak-ng ffmpeg unrtf clang libclang-rt-dev
+  # The desktop tests: a real X server and window manager, real X input,
+  # screenshots, and the system's document opener.
+  xvfb xauth openbox xdotool wmctrl x11-utils imagemagick xdg-utils
+  # The Debian package and its checks.
+  dpkg-dev file lintian desktop-file-utils appstream
 )
 
 missing=()

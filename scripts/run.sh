@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds Sarmo with its demonstration data set and starts it. The program
 # reads its data from datos/sarmo below the folder it is started from, so it
-# is started from the build folder, where the data set is built.
+# is started from the build folder, where the data set is built. Arguments
+# pass through to the program.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
@@ -9,4 +10,4 @@ build=${SARMO_BUILD_DIR:-build}
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release
 cmake --build "$build" -j"$(nproc)" --target sarmo_app dataset help_captures
 cd "$build"
-exec ./sarmo
+exec ./src/sarmo "$@"

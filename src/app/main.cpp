@@ -1,4 +1,7 @@
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include "shell/Sarmo.h"
 
@@ -8,6 +11,12 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sarmo"));
     QApplication::setApplicationVersion(QStringLiteral("1.2"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("sarmo"));
+    // Qt's own dialogs and buttons (the print dialog) in Spanish.
+    QTranslator qtSpanish;
+    if (qtSpanish.load(QLocale(QLocale::Spanish, QLocale::Spain), QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtSpanish);
     // The main window ends the program itself ("Cerar" or its close box).
     QApplication::setQuitOnLastWindowClosed(false);
     Sarmo sarmo;

@@ -4,13 +4,13 @@
 #include <QIcon>
 
 #include "platform/services/Services.h"
-#include "shell/Artwork.h"
 #include "questionnaire/QuestionScreen.h"
 #include "reference/MediaWindows.h"
 #include "reference/PhotoViewer.h"
 #include "reference/ReferenceWindows.h"
 #include "result/ResultScreen.h"
 #include "treatment/TreatmentScreen.h"
+#include "shell/ButtonKeys.h"
 #include "shell/HomeScreen.h"
 #include "shell/MainWindow.h"
 #include "shell/Module1.h"
@@ -23,7 +23,11 @@ Sarmo *g_instance = nullptr;
 
 Sarmo::Sarmo() : m_registry(new ScreenRegistry(this))
 {
-    QGuiApplication::setWindowIcon(QIcon(Artwork::vineLeaf(QSize(64, 64))));
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/sarmo-%1.png").arg(size), QSize(size, size));
+    QGuiApplication::setWindowIcon(icon);
+    QCoreApplication::instance()->installEventFilter(new ButtonKeys(this));
     g_instance = this;
     resetModule();
     registerScreens();
