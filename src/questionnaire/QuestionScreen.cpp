@@ -67,6 +67,7 @@ QuestionScreen::QuestionScreen(const ScreenTable &table)
         box->setVisible(b.visibleAtLoad);
         m_boxes.insert(b.index, box);
         const int index = b.index;
+        box->setKeyboardClickable(true);
         connect(box, &PictureBox::clicked, this, [this, index] { boxClicked(index); });
     }
 
@@ -86,11 +87,7 @@ QuestionScreen::QuestionScreen(const ScreenTable &table)
     }
     optionsLayout->addStretch();
 
-    m_hint = new QPlainTextEdit(this);
-    m_hint->setObjectName(QStringLiteral("Text1"));
-    m_hint->setReadOnly(true);
-    m_hint->setFixedSize(Twips::size(4335, 3255));
-    m_hint->setStyleSheet(QStringLiteral("QPlainTextEdit { background: #fffdf2; }"));
+    m_hint = makeHintBox(this);
 
     auto *volverButton = new QPushButton(QStringLiteral("<< VOLVER"), this);
     volverButton->setObjectName(QStringLiteral("Command1"));
@@ -124,6 +121,26 @@ QuestionScreen::QuestionScreen(const ScreenTable &table)
 
     m_tracker = new PointerTracker(this);
     connect(m_tracker, &PointerTracker::pointerOver, this, &QuestionScreen::pointerOver);
+}
+
+QPlainTextEdit *QuestionScreen::makeHintBox(QWidget *parent)
+{
+    auto *hint = new QPlainTextEdit(parent);
+    hint->setObjectName(QStringLiteral("Text1"));
+    hint->setReadOnly(true);
+    hint->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    hint->setFixedSize(Twips::size(4335, 3255));
+    // The box is the size of a photo box and holds up to about a thousand
+    // characters: the longest description fits without scrolling. The size
+    // is in device-independent pixels, so it scales with the box.
+    QFont font = hint->font();
+    font.setPixelSize(kHintPixelSize);
+    hint->setFont(font);
+    hint->document()->setDocumentMargin(2);
+    // A border of its own keeps whole at fractional scales; it shows the focus.
+    hint->setStyleSheet(QStringLiteral("QPlainTextEdit { background: #fffdf2; border: 1px solid #8c8c8c; }"
+                                       "QPlainTextEdit:focus { border: 1px solid palette(highlight); }"));
+    return hint;
 }
 
 void QuestionScreen::load()

@@ -31,6 +31,10 @@ public:
     // a missing or unreadable file leaves the box as it was.
     static bool loadPhoto(PictureBox *box, const QString &relative);
 
+    // The hint box (Text1), as every question screen shows it.
+    static constexpr int kHintPixelSize = 10;
+    static QPlainTextEdit *makeHintBox(QWidget *parent);
+
 private:
     void optionClicked(int index);
     void runAction(const q::Action &action);

@@ -38,7 +38,7 @@ MediaPlayerWidget::MediaPlayerWidget(bool withVideo, QWidget *parent)
         layout->addWidget(m_video, 1);
     }
     m_playPause = new QPushButton(this);
-    m_playPause->setIcon(style()->standardIcon(QStyle::SP_MediaPause));
+    m_playPause->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
     m_playPause->setToolTip(QStringLiteral("Reproducir o pausar"));
     m_playPause->setEnabled(false);
     m_position = new QSlider(Qt::Horizontal, this);

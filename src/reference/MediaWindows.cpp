@@ -12,7 +12,7 @@
 
 namespace {
 constexpr Qt::WindowFlags kCloseBoxOnly =
-    Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
 }
 
 Reproductor::Reproductor() : Screen(QStringLiteral("Reproductor"))

@@ -12,6 +12,8 @@ class PhotoViewer : public Screen {
 public:
     PhotoViewer();
     void load() override;
+    // However the viewer is closed, the windows under it are usable again.
+    void unload() override;
 
     // The contract every screen follows to enlarge one of its boxes: nothing
     // for an empty box; otherwise the viewer gets the box's picture, is sized
@@ -19,6 +21,9 @@ public:
     static void enlarge(const PictureBox *box);
 
     PictureBox *picture() const { return m_image; }
+
+protected:
+    bool event(QEvent *event) override;
 
 private:
     void pictureClicked();

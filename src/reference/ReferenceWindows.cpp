@@ -7,8 +7,8 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
-#include <QWindow>
 
 #include "reference/PhenologicalStages.h"
 #include "reference/PhotoViewer.h"
@@ -25,7 +25,10 @@
 
 namespace {
 
-constexpr Qt::WindowFlags kNoControlBox = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+// Dialogs of the main window without a control box; the window manager
+// may still offer to close them (Alt+F4), and that closes them as their own
+// way of closing does.
+constexpr Qt::WindowFlags kNoControlBox = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
 
 void setMainEnabled(bool enabled)
 {
@@ -51,14 +54,10 @@ QLabel *label(QWidget *parent, const char *name, const QString &text)
 
 }  // namespace
 
-void keepAboveMainWindow(QWidget *window)
+void closeOnEscape(QWidget *window, const std::function<void()> &close)
 {
-    MainWindow *main = Sarmo::mainWindow();
-    if (!main)
-        return;
-    window->winId();
-    if (window->windowHandle() && main->windowHandle())
-        window->windowHandle()->setTransientParent(main->windowHandle());
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
+    QObject::connect(escape, &QShortcut::activated, window, close);
 }
 
 // ---------------------------------------------------------------------------
@@ -94,11 +93,11 @@ Glosario::Glosario() : Screen(QStringLiteral("Glosario"))
     connect(consultar, &QPushButton::clicked, this, &Glosario::consultar);
     connect(m_terms, &SimpleCombo::lookUp, this, &Glosario::consultar);
     connect(finalizar, &QPushButton::clicked, this, &Glosario::finalizar);
+    closeOnEscape(this, [this] { this->finalizar(); });
 }
 
 void Glosario::load()
 {
-    keepAboveMainWindow(this);
     setMainEnabled(false);
     m_terms->setText(QStringLiteral("Abarquillada"));
     consultar();
@@ -124,8 +123,12 @@ void Glosario::consultar()
 
 void Glosario::finalizar()
 {
-    setMainEnabled(true);
     unloadScreen();
+}
+
+void Glosario::unload()
+{
+    setMainEnabled(true);
 }
 
 // ---------------------------------------------------------------------------
@@ -150,6 +153,7 @@ EstadosF::EstadosF() : Screen(QStringLiteral("EstadosF"))
     m_second->setObjectName(QStringLiteral("Image1"));
     for (PictureBox *b : {m_first, m_second}) {
         b->setFixedSize(Twips::size(4335, 3255));
+        b->setKeyboardClickable(true);
         connect(b, &PictureBox::clicked, this, [b] { PhotoViewer::enlarge(b); });
     }
     auto *image5 = new QLabel(this);
@@ -183,13 +187,13 @@ EstadosF::EstadosF() : Screen(QStringLiteral("EstadosF"))
     connect(consultar, &QPushButton::clicked, this, &EstadosF::consultar);
     connect(m_stages, &SimpleCombo::lookUp, this, &EstadosF::consultar);
     connect(finalizar, &QPushButton::clicked, this, &EstadosF::finalizar);
+    closeOnEscape(this, [this] { this->finalizar(); });
     auto *tracker = new PointerTracker(this);
     connect(tracker, &PointerTracker::pointerOver, this, &EstadosF::pointerOver);
 }
 
 void EstadosF::load()
 {
-    keepAboveMainWindow(this);
     setMainEnabled(false);
     m_stages->setText(QStringLiteral("Estado A"));
     consultar();
@@ -229,8 +233,12 @@ void EstadosF::pointerOver(QWidget *control)
 
 void EstadosF::finalizar()
 {
-    setMainEnabled(true);
     unloadScreen();
+}
+
+void EstadosF::unload()
+{
+    setMainEnabled(true);
 }
 
 // ---------------------------------------------------------------------------
@@ -285,18 +293,22 @@ Acercade::Acercade() : Screen(QStringLiteral("Acercade"))
     resize(Twips::size(7380, 4245).expandedTo(sizeHint()));
     for (QWidget *w : findChildren<QWidget *>())
         w->installEventFilter(this);
+    closeOnEscape(this, [this] { dismiss(); });
 }
 
 void Acercade::load()
 {
-    keepAboveMainWindow(this);
     setMainEnabled(false);
 }
 
 void Acercade::dismiss()
 {
-    setMainEnabled(true);
     unloadScreen();
+}
+
+void Acercade::unload()
+{
+    setMainEnabled(true);
 }
 
 void Acercade::mousePressEvent(QMouseEvent *event)

@@ -3,6 +3,8 @@
 // window disabled while they are open: the glossary, the phenological
 // states and the about box.
 
+#include <functional>
+
 #include "shell/Screen.h"
 
 class QLabel;
@@ -16,6 +18,8 @@ class Glosario : public Screen {
 public:
     Glosario();
     void load() override;
+    // However the window is closed, the main window is usable again.
+    void unload() override;
 
 private:
     void consultar();
@@ -30,6 +34,7 @@ class EstadosF : public Screen {
 public:
     EstadosF();
     void load() override;
+    void unload() override;
 
 private:
     void consultar();
@@ -48,6 +53,7 @@ class Acercade : public Screen {
 public:
     Acercade();
     void load() override;
+    void unload() override;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -57,6 +63,5 @@ private:
     void dismiss();
 };
 
-// Keeps a top-level window above the main window without making it a child
-// of it (a child would be disabled together with the main window).
-void keepAboveMainWindow(QWidget *window);
+// Escape closes the window as its own way of closing does.
+void closeOnEscape(QWidget *window, const std::function<void()> &close);

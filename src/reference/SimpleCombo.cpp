@@ -1,5 +1,6 @@
 #include "reference/SimpleCombo.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QVBoxLayout>
@@ -19,6 +20,25 @@ SimpleCombo::SimpleCombo(QWidget *parent) : QWidget(parent), m_edit(new QLineEdi
         emit lookUp();
     });
     connect(m_edit, &QLineEdit::returnPressed, this, &SimpleCombo::lookUp);
+    // Moving through the list with the keyboard fills the text field as a
+    // click does; Enter in the list looks up as Enter in the field does.
+    connect(m_list, &QListWidget::currentItemChanged, this, [this](QListWidgetItem *item) {
+        if (item && m_list->hasFocus())
+            m_edit->setText(item->text());
+    });
+    m_list->installEventFilter(this);
+}
+
+bool SimpleCombo::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_list && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && key->modifiers() == Qt::NoModifier) {
+            emit lookUp();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 QString SimpleCombo::text() const { return m_edit->text(); }

@@ -1,7 +1,8 @@
 #pragma once
 // A simple combo box: a text field with its list always shown beneath it.
-// Clicking an item puts it in the text field; a double click on an item, or
-// Enter in the text field, asks for a look-up.
+// Clicking an item, or moving to it with the arrow keys, puts it in the text
+// field; a double click on an item, or Enter in the field or the list, asks
+// for a look-up.
 
 #include <QWidget>
 
@@ -29,6 +30,9 @@ public:
 
 signals:
     void lookUp();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QLineEdit *m_edit;

@@ -157,6 +157,7 @@ ResultScreen::ResultScreen() : Screen(QStringLiteral("ResultadoVid"))
     connect(treatment, &QPushButton::clicked, this, &ResultScreen::tratamiento);
     connect(back, &QPushButton::clicked, this, &ResultScreen::volver);
     connect(end, &QPushButton::clicked, this, &ResultScreen::terminar);
+    m_photo->setKeyboardClickable(true);
     connect(m_photo, &PictureBox::clicked, this, [this] { PhotoViewer::enlarge(m_photo); });
 
     m_tracker = new PointerTracker(this);
@@ -188,6 +189,7 @@ void ResultScreen::load()
     setStepEnabled(m_previous, false);
     setStepEnabled(m_accept, false);
     ModuleState &m = module();
+    m_shownKey = m.EnfermedadElegida;
     if (const ResultCatalogue::Entry *entry = ResultCatalogue::byKey(m.EnfermedadElegida)) {
         DocumentLoader::load(m_document, m.RutaResultados + QLatin1Char('\\') + ResultCatalogue::resultDocument(*entry));
         m_confusions->clear();
@@ -217,6 +219,9 @@ void ResultScreen::aceptar()
 
 void ResultScreen::reopen()
 {
+    // A commentary never outlives the result it belongs to.
+    if (module().EnfermedadElegida != m_shownKey)
+        Sarmo::registry().close(QStringLiteral("Reproductor"));
     closePhotoList();
     setStepEnabled(m_next, true);
     load();
@@ -266,6 +271,7 @@ void ResultScreen::terminar()
 void ResultScreen::unload()
 {
     closePhotoList();
+    Sarmo::registry().close(QStringLiteral("Reproductor"));
 }
 
 QTextDocument *ResultScreen::printableDocument()

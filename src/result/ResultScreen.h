@@ -49,4 +49,5 @@ private:
     QPushButton *m_accept;
     std::unique_ptr<PhotoList> m_list;
     PointerTracker *m_tracker;
+    QString m_shownKey;  // the key whose result is shown
 };

@@ -2,6 +2,11 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QScreen>
+#include <QUrl>
+#include <QWindow>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QTextCursor>
@@ -159,9 +164,48 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 void MainWindow::openHelpPage()
 {
+    // The system's handler gets the page's absolute URL: a relative one
+    // means nothing to a browser started elsewhere.
     const QString path = module().RutaAyuda + QStringLiteral("\\Sarmo.htm");
-    // A page that cannot be opened is not reported.
-    Services::documents().open(FileCheck::nativePath(path));
+    const QString file = QFileInfo(FileCheck::nativePath(path)).absoluteFilePath();
+    if (FileCheck::exists(path) && Services::documents().open(QUrl::fromLocalFile(file)))
+        return;
+    Services::messages().show({QStringLiteral("Ayuda"),
+                               QStringLiteral("No se ha podido abrir la página de ayuda:\n\n%1\n\n"
+                                              "Compruebe que el archivo existe y que el sistema tiene un "
+                                              "programa para ver páginas web.")
+                                   .arg(QDir::toNativeSeparators(file)),
+                               MessageIcon::Warning});
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    if (!m_placed) {
+        m_placed = true;
+        fitToScreen();
+    }
+    QMainWindow::showEvent(event);
+}
+
+void MainWindow::fitToScreen()
+{
+    // The designed size where the screen's free area holds it, centred;
+    // otherwise the window fills that area.
+    QScreen *screen = this->screen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    if (frame.isNull())
+        frame = QMargins(4, 32, 4, 4);  // before the first show the title bar is not known yet
+    const QSize outer = size().grownBy(frame);
+    if (outer.width() > area.width() || outer.height() > area.height()) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+        return;
+    }
+    QRect r(QPoint(), outer);
+    r.moveCenter(area.center());
+    move(r.topLeft());
 }
 
 void MainWindow::printDocument(const QTextDocument *document)

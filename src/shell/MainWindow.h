@@ -45,8 +45,10 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
+    void fitToScreen();
     QMenu *addMenu(QMenu *parent, const QString &name, const QString &caption);
     QAction *addItem(QMenu *menu, const QString &name, const QString &caption, void (MainWindow::*handler)());
     void addSeparator(QMenu *menu, const QString &name);
@@ -56,4 +58,5 @@ private:
     QHash<QString, QAction *> m_items;
     QStringList m_order;
     bool m_ending = false;
+    bool m_placed = false;
 };

@@ -1,8 +1,11 @@
 #include "shell/PictureBox.h"
 
 #include <QImageReader>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 #include "shell/FileCheck.h"
 
@@ -23,12 +26,24 @@ bool PictureBox::loadFile(const QString &builtPath)
     return true;
 }
 
+void PictureBox::setKeyboardClickable(bool clickable)
+{
+    m_keyboardClickable = clickable;
+    updateFocusPolicy();
+}
+
+void PictureBox::updateFocusPolicy()
+{
+    setFocusPolicy(m_keyboardClickable && hasPicture() ? Qt::StrongFocus : Qt::NoFocus);
+}
+
 void PictureBox::setPicture(const QPixmap &picture, const QString &builtPath)
 {
     m_picture = picture;
     m_path = builtPath;
     if (m_mode == Mode::Natural)
         setFixedSize(picture.deviceIndependentSize().toSize());
+    updateFocusPolicy();
     update();
 }
 
@@ -36,6 +51,7 @@ void PictureBox::clear()
 {
     m_picture = QPixmap();
     m_path.clear();
+    updateFocusPolicy();
     update();
 }
 
@@ -50,10 +66,31 @@ void PictureBox::paintEvent(QPaintEvent *)
         return;
     QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    if (m_mode == Mode::Stretch)
-        p.drawPixmap(rect(), m_picture);
-    else
+    if (m_mode == Mode::Stretch) {
+        QRect target(QPoint(), m_picture.deviceIndependentSize().toSize().scaled(size(), Qt::KeepAspectRatio));
+        target.moveCenter(rect().center());
+        p.drawPixmap(target, m_picture);
+    } else {
         p.drawPixmap(0, 0, m_picture);
+    }
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(1, 1, -1, -1);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
+    }
+}
+
+void PictureBox::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    if (m_keyboardClickable && !event->isAutoRepeat()
+        && (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        event->accept();
+        emit clicked();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent *event)

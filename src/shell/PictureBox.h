@@ -1,7 +1,9 @@
 #pragma once
-// A picture box: shows one picture, stretched to the box or at its natural
-// size, and remembers the data path it was loaded from, so the viewer, the
-// tests and the scenario runner can tell which photo is on screen.
+// A picture box: shows one picture, fitted to the box (its proportions kept,
+// centred on the box's background) or at its natural size, and remembers the
+// data path it was loaded from, so the viewer, the tests and the scenario
+// runner can tell which photo is on screen. A box that does something when
+// clicked can take the keyboard focus, and Space or Enter then clicks it.
 
 #include <QPixmap>
 #include <QWidget>
@@ -28,11 +30,15 @@ public:
 
     QSize sizeHint() const override;
 
+    // Whether the box takes the keyboard focus while it holds a picture.
+    void setKeyboardClickable(bool clickable);
+
 signals:
     void clicked();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
 
@@ -41,4 +47,7 @@ private:
     QPixmap m_picture;
     QString m_path;
     bool m_pressed = false;
+    bool m_keyboardClickable = false;
+
+    void updateFocusPolicy();
 };

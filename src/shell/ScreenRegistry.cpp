@@ -1,6 +1,11 @@
 #include "shell/ScreenRegistry.h"
 
+#include <QGuiApplication>
 #include <QLayout>
+#include <QScreen>
+#include <QWindow>
+
+#include <algorithm>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
@@ -106,11 +111,37 @@ Screen *ScreenRegistry::open(const QString &name)
         if (m_area)
             m_area->setActiveSubWindow(frame);
     } else {
+        if (!screen->isVisible())
+            placeTopLevel(screen);
         screen->show();
         screen->raise();
         screen->activateWindow();
     }
     return screen;
+}
+
+void ScreenRegistry::placeTopLevel(QWidget *window) const
+{
+    // A window opened over the main window belongs to it: the window manager
+    // keeps it above the main window and moves it along. Before the main
+    // window is shown (the splash) it is centred on the screen.
+    QWidget *main = m_area ? m_area->window() : nullptr;
+    const bool over = main && main->isVisible();
+    if (over) {
+        window->winId();
+        main->winId();
+        window->windowHandle()->setTransientParent(main->windowHandle());
+    }
+    QScreen *screen = over ? main->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(over ? main->frameGeometry().center() : area.center());
+    // Wholly on the screen, the title bar first when it cannot all fit.
+    frame.moveLeft(std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width())));
+    frame.moveTop(std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height())));
+    window->move(frame.topLeft());
 }
 
 void ScreenRegistry::close(const QString &name)

@@ -53,6 +53,7 @@ signals:
 
 private:
     Screen *create(const QString &name);
+    void placeTopLevel(QWidget *window) const;
     void forget(Screen *screen);
 
     struct Entry {

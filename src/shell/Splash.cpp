@@ -1,5 +1,6 @@
 #include "shell/Splash.h"
 
+#include <QCloseEvent>
 #include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -45,7 +46,9 @@ QLabel *picture(QWidget *parent, const char *name, const QPixmap &pm)
 
 Splash::Splash() : Screen(QStringLiteral("frmSplash"))
 {
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::Tool);
+    // A fixed dialog border: a title, no minimise, maximise or close buttons
+    // where the window manager honours the hints, and a fixed size.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint);
     setWindowTitle(QStringLiteral("Sarmo"));
 
     m_frame = new QFrame(this);
@@ -99,8 +102,8 @@ Splash::Splash() : Screen(QStringLiteral("frmSplash"))
     inner->addLayout(top, 1);
     inner->addWidget(m_progress);
 
-    const QSize client = Twips::size(7380, 4245);
-    resize(client.expandedTo(sizeHint()));
+    // The designed client size, larger only where big fonts need more room.
+    setFixedSize(Twips::size(7380, 4245).expandedTo(minimumSizeHint()));
 
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
@@ -124,9 +127,7 @@ void Splash::load()
         unloadScreen();
         return;
     }
-    // Centred on the main window's size (its position is not used).
-    const QSize main = Sarmo::mainWindow()->size();
-    move((main.width() - width()) / 2, (main.height() - height()) / 2);
+    m_started = true;
     m_timer->start();
     m_animation->start();
 }
@@ -154,6 +155,19 @@ void Splash::finish()
     m_animation->stop();
     unloadScreen();
     Sarmo::registry().open(QStringLiteral("Form1"));
+}
+
+void Splash::closeEvent(QCloseEvent *event)
+{
+    Screen::closeEvent(event);
+    // Closed by the window manager (Alt+F4): the program goes on as after a
+    // click on the frame.
+    if (m_started && !m_done) {
+        m_done = true;
+        m_timer->stop();
+        m_animation->stop();
+        Sarmo::registry().open(QStringLiteral("Form1"));
+    }
 }
 
 bool Splash::eventFilter(QObject *watched, QEvent *event)

@@ -21,6 +21,7 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void tick();
@@ -34,5 +35,6 @@ private:
     QLabel *m_leaf;
     qint16 m_ticks = 0;
     int m_angle = 0;
+    bool m_started = false;  // the main window was created
     bool m_done = false;
 };

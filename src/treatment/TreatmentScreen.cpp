@@ -128,6 +128,7 @@ TreatmentScreen::TreatmentScreen() : Screen(QStringLiteral("Tratamiento"))
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
     m_timer->setInterval(1000);
+    m_timer->setTimerType(Qt::PreciseTimer);
     connect(m_timer, &QTimer::timeout, this, &TreatmentScreen::tick);
     m_timer->start();  // from the moment the screen is created
 
@@ -136,6 +137,7 @@ TreatmentScreen::TreatmentScreen() : Screen(QStringLiteral("Tratamiento"))
     connect(m_previous, &QPushButton::clicked, this, [this] { m_list->previous(); });
     connect(back, &QPushButton::clicked, this, &TreatmentScreen::volver);
     connect(end, &QPushButton::clicked, this, &TreatmentScreen::terminar);
+    m_photo->setKeyboardClickable(true);
     connect(m_photo, &PictureBox::clicked, this, [this] { PhotoViewer::enlarge(m_photo); });
     m_tracker = new PointerTracker(this);
     connect(m_tracker, &PointerTracker::pointerOver, this, &TreatmentScreen::pointerOver);

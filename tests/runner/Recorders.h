@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 
 #include "platform/services/Services.h"
 
@@ -32,12 +33,12 @@ public:
 
 class DocumentRecorder : public DocumentOpener {
 public:
-    bool open(const QString &nativePath) override
+    bool open(const QUrl &url) override
     {
-        opened << nativePath;
+        opened << url;
         return true;
     }
-    QStringList opened;
+    QList<QUrl> opened;
 };
 
 class EndRecorder : public ProgramEnd {

@@ -1,6 +1,7 @@
 #include "ScenarioRunner.h"
 
 #include <QAbstractButton>
+#include <QCloseEvent>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -19,6 +20,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTextEdit>
+#include <QUrl>
 
 #include <unistd.h>
 
@@ -296,6 +298,10 @@ ScenarioRunner::Outcome ScenarioRunner::execute(const QStringList &w)
         return n == 3 ? key(w[1], w[2]) : Outcome(usage("key DESTINO TECLA"));
     if (cmd == QLatin1String("close"))
         return n == 2 ? closeScreen(w[1]) : Outcome(usage("close PANTALLA"));
+    if (cmd == QLatin1String("wm-close"))
+        return n == 2 ? windowManagerClose(w[1]) : Outcome(usage("wm-close PANTALLA"));
+    if (cmd == QLatin1String("press"))
+        return n == 2 ? press(w[1]) : Outcome(usage("press TECLA"));
     if (cmd == QLatin1String("wait")) {
         int ms = 0;
         if (n != 2 || !toInt(w[1], &ms) || ms < 0)
@@ -751,6 +757,96 @@ ScenarioRunner::Outcome ScenarioRunner::erase(const QString &target)
     return {};
 }
 
+namespace {
+
+// A key by its name in the scenario language; Qt::Key_unknown with the
+// character itself for a single character.
+bool keyByName(const QString &name, Qt::Key *key, QString *text)
+{
+    static const QHash<QString, Qt::Key> keys{
+        {QStringLiteral("Enter"), Qt::Key_Return}, {QStringLiteral("Escape"), Qt::Key_Escape},
+        {QStringLiteral("Space"), Qt::Key_Space},  {QStringLiteral("Backspace"), Qt::Key_Backspace},
+        {QStringLiteral("Tab"), Qt::Key_Tab},      {QStringLiteral("Up"), Qt::Key_Up},
+        {QStringLiteral("Down"), Qt::Key_Down},    {QStringLiteral("Left"), Qt::Key_Left},
+        {QStringLiteral("Right"), Qt::Key_Right}};
+    if (keys.contains(name)) {
+        *key = keys.value(name);
+        *text = *key == Qt::Key_Space ? QStringLiteral(" ") : QString();
+        return true;
+    }
+    if (name.size() != 1)
+        return false;
+    *key = Qt::Key_unknown;
+    *text = name;
+    return true;
+}
+
+}  // namespace
+
+QWidget *ScenarioRunner::frontWindow() const
+{
+    if (QWidget *active = QApplication::activeWindow())
+        return active;
+    // The most recently opened visible window of the program.
+    const QStringList names = Sarmo::registry().openNames();
+    for (auto it = names.crbegin(); it != names.crend(); ++it)
+        if (QWidget *s = screenWidget(*it); s && s->isWindow() && s->isVisible())
+            return s;
+    MainWindow *main = Sarmo::mainWindow();
+    return main && main->isVisible() ? main : nullptr;
+}
+
+QWidget *ScenarioRunner::keyboardFocus() const
+{
+    if (QWidget *f = QApplication::focusWidget())
+        return f;
+    QWidget *front = frontWindow();
+    return front ? front->focusWidget() : nullptr;
+}
+
+ScenarioRunner::Outcome ScenarioRunner::press(const QString &name)
+{
+    Qt::Key k = Qt::Key_unknown;
+    QString text;
+    if (!keyByName(name, &k, &text))
+        return Failure{QStringLiteral("Enter, Escape, Space, Tab, Backspace, Up, Down, Left, Right o un carácter"),
+                       name};
+    if (!m_app || m_end.ended)
+        return Failure{QStringLiteral("el programa en marcha"), QStringLiteral("terminado")};
+    QWidget *target = keyboardFocus();
+    if (!target)
+        target = frontWindow();
+    if (!target)
+        return Failure{QStringLiteral("una ventana delante"), QStringLiteral("ninguna")};
+    if (!target->window()->isEnabled())
+        return {};  // a disabled window takes no keys
+    if (k == Qt::Key_unknown)
+        QTest::sendKeyEvent(QTest::Click, target, k, text, Qt::NoModifier);
+    else
+        QTest::keyClick(target, k);
+    settle();
+    return {};
+}
+
+ScenarioRunner::Outcome ScenarioRunner::windowManagerClose(const QString &name)
+{
+    QWidget *screen = screenWidget(name);
+    if (!screen)
+        return Failure{QStringLiteral("%1 abierta").arg(name), QStringLiteral("no lo está")};
+    // The window manager knows only top-level windows: a child screen's is
+    // the main window.
+    QWidget *window = frameOf(screen)->window();
+    if (!window->isVisible())
+        return Failure{QStringLiteral("%1 visible").arg(name), QStringLiteral("oculta")};
+    // As the window system delivers it: to the native window, whatever
+    // buttons its title bar shows.
+    window->winId();
+    QCloseEvent close;
+    QCoreApplication::sendEvent(window->windowHandle(), &close);
+    settle();
+    return {};
+}
+
 ScenarioRunner::Outcome ScenarioRunner::key(const QString &target, const QString &name)
 {
     QString why;
@@ -762,19 +858,16 @@ ScenarioRunner::Outcome ScenarioRunner::key(const QString &target, const QString
     bringToFront(w);
     if (!windowAccepts(w) || !w->isEnabled())
         return {};
+    Qt::Key code = Qt::Key_unknown;
+    QString text;
+    if (!keyByName(name, &code, &text))
+        return Failure{QStringLiteral("Enter, Escape, Space, Backspace o un carácter"), name};
     QWidget *k = keyboardTarget(w);
     k->setFocus(Qt::OtherFocusReason);
-    static const QHash<QString, Qt::Key> keys{{QStringLiteral("Enter"), Qt::Key_Return},
-                                              {QStringLiteral("Escape"), Qt::Key_Escape},
-                                              {QStringLiteral("Space"), Qt::Key_Space},
-                                              {QStringLiteral("Backspace"), Qt::Key_Backspace}};
-    if (keys.contains(name)) {
-        QTest::keyClick(k, keys.value(name));
-    } else if (name.size() == 1) {
-        QTest::sendKeyEvent(QTest::Click, k, Qt::Key_unknown, name, Qt::NoModifier);
-    } else {
-        return Failure{QStringLiteral("Enter, Escape, Space, Backspace o un carácter"), name};
-    }
+    if (code == Qt::Key_unknown)
+        QTest::sendKeyEvent(QTest::Click, k, code, text, Qt::NoModifier);
+    else
+        QTest::keyClick(k, code);
     settle();
     return {};
 }
@@ -1153,13 +1246,35 @@ ScenarioRunner::Outcome ScenarioRunner::expect(const QStringList &w)
     if (what == QLatin1String("opened-document")) {
         if (n != 1)
             return usage("expect opened-document \"RUTA\"");
-        for (const QString &p : m_documents.opened)
-            if (relativeDataPath(p) == normalised(args[0]))
-                return {};
+        // Only an absolute file:// URL of a file that exists reaches a
+        // handler that can show it.
         QStringList seen;
-        for (const QString &p : m_documents.opened)
-            seen << relativeDataPath(p);
-        return Failure{QLatin1Char('"') + normalised(args[0]) + QLatin1Char('"'), quoteList(seen)};
+        for (const QUrl &url : m_documents.opened) {
+            const QString file = url.toLocalFile();
+            const bool usable = url.scheme() == QLatin1String("file") && QDir::isAbsolutePath(file)
+                                && QFileInfo(file).isFile();
+            if (usable && relativeDataPath(file) == normalised(args[0]))
+                return {};
+            seen << url.toString();
+        }
+        return Failure{QStringLiteral("la URL file:// absoluta de \"%1\"").arg(normalised(args[0])),
+                       quoteList(seen)};
+    }
+    if (what == QLatin1String("focus")) {
+        if (n != 1)
+            return usage("expect focus DESTINO");
+        QString why;
+        QWidget *want = findWidget(args[0], &why);
+        if (!want)
+            return Failure{QStringLiteral("%1 abierto").arg(args[0]), why};
+        QWidget *focus = running ? keyboardFocus() : nullptr;
+        // A control made of parts (a combo box's field and list) has the
+        // focus when one of its parts has it.
+        if (focus && (focus == want || want->isAncestorOf(focus) || want->focusProxy() == focus))
+            return {};
+        return Failure{args[0], focus ? focus->objectName().isEmpty() ? QString::fromLatin1(focus->metaObject()->className())
+                                                                       : focus->objectName()
+                                      : QStringLiteral("nada")};
     }
     if (what == QLatin1String("window-size")) {
         int tw = 0, th = 0;

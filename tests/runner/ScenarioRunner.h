@@ -65,6 +65,10 @@ private:
     Outcome erase(const QString &target);
     Outcome key(const QString &target, const QString &name);
     Outcome closeScreen(const QString &name);
+    Outcome windowManagerClose(const QString &name);
+    Outcome press(const QString &name);
+    QWidget *frontWindow() const;
+    QWidget *keyboardFocus() const;
     Outcome solve(const QString &target);
 
     // Checking

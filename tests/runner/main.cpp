@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QDirIterator>
 #include <QFileInfo>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 #include <algorithm>
@@ -16,25 +18,45 @@
 
 namespace {
 
+QtMessageHandler g_previousHandler = nullptr;
+
 // The offscreen platform warns about window operations it cannot do; those
-// say nothing about the program.
+// say nothing about the program. Everything else goes on as before.
 void quietHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     if (message.startsWith(QLatin1String("This plugin does not support"))
         || message.startsWith(QLatin1String("QStandardPaths:")))
         return;
-    static const QtMessageHandler previous = qInstallMessageHandler(nullptr);
-    Q_UNUSED(previous);
-    QTextStream(stderr) << qFormatLogMessage(type, context, message) << Qt::endl;
+    if (g_previousHandler)
+        g_previousHandler(type, context, message);
+    else
+        QTextStream(stderr) << qFormatLogMessage(type, context, message) << Qt::endl;
+}
+
+// The runner stands in for a desktop whose screen holds the main window at
+// its designed size (the offscreen platform's own screen is 800 × 600).
+void useDesktopSizedScreen(QTemporaryDir &dir)
+{
+    if (qgetenv("QT_QPA_PLATFORM") != "offscreen" || !dir.isValid())
+        return;
+    QFile config(dir.filePath(QStringLiteral("offscreen.json")));
+    if (!config.open(QIODevice::WriteOnly))
+        return;
+    config.write(R"({"screens": [{"name": "escritorio", "x": 0, "y": 0, "width": 1920, "height": 1200,
+                      "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+    config.close();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toLocal8Bit());
 }
 
 }  // namespace
 
 int main(int argc, char *argv[])
 {
-    qInstallMessageHandler(quietHandler);
+    g_previousHandler = qInstallMessageHandler(quietHandler);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir platformDir;
+    useDesktopSizedScreen(platformDir);
     Sarmo::prepareProcess();
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);

@@ -5,7 +5,10 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QTextBlockFormat>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 #include <QUrl>
 
 #include <cstdlib>
@@ -36,6 +39,9 @@ public:
         *copies = std::max(1, m_printer.copyCount());
         // Each copy is printed as a job of its own.
         m_printer.setCopyCount(1);
+        m_copies = *copies;
+        m_gathered.clear();
+        m_jobsGathered = 0;
         return true;
     }
 
@@ -43,20 +49,44 @@ public:
     {
         if (!m_printer.isValid())
             return false;
-        document.print(&m_printer);
+        if (m_printer.outputFileName().isEmpty()) {
+            document.print(&m_printer);
+            return m_printer.printerState() != QPrinter::Error;
+        }
+        // Printed to a file, each job would overwrite the one before: the
+        // copies are gathered, each on new pages, and the file is written
+        // once with all of them.
+        QTextCursor cursor(&m_gathered);
+        cursor.movePosition(QTextCursor::End);
+        if (m_jobsGathered > 0) {
+            QTextBlockFormat newPage;
+            newPage.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+            cursor.insertBlock(newPage);
+        } else {
+            m_gathered.setDefaultFont(document.defaultFont());
+        }
+        cursor.insertFragment(QTextDocumentFragment(&document));
+        if (++m_jobsGathered < m_copies)
+            return true;
+        m_gathered.print(&m_printer);
+        m_gathered.clear();
+        m_jobsGathered = 0;
         return m_printer.printerState() != QPrinter::Error;
     }
 
 private:
-    QPrinter m_printer{QPrinter::HighResolution};
+    // At the screen's resolution the document keeps the layout it has on
+    // screen: its tab stops, which line list items up, are in screen pixels.
+    // Text stays vector text and pictures keep their own resolution.
+    QPrinter m_printer{QPrinter::ScreenResolution};
+    QTextDocument m_gathered;
+    int m_copies = 1;
+    int m_jobsGathered = 0;
 };
 
 class RealDocuments : public DocumentOpener {
 public:
-    bool open(const QString &nativePath) override
-    {
-        return QDesktopServices::openUrl(QUrl::fromLocalFile(nativePath));
-    }
+    bool open(const QUrl &url) override { return QDesktopServices::openUrl(url); }
 };
 
 class RealProgramEnd : public ProgramEnd {

@@ -7,6 +7,7 @@
 #include <QString>
 
 class QTextDocument;
+class QUrl;
 class QWidget;
 
 enum class MessageIcon { Critical, Warning, Information };
@@ -37,8 +38,9 @@ public:
 class DocumentOpener {
 public:
     virtual ~DocumentOpener() = default;
-    // Hands a file to the system's default handler; false when it fails.
-    virtual bool open(const QString &nativePath) = 0;
+    // Hands a document (a file:// URL) to the system's default handler;
+    // false when it fails.
+    virtual bool open(const QUrl &url) = 0;
 };
 
 class ProgramEnd {
