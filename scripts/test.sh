@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
-# Builds Sarmo and its demonstration data set and runs every test headless:
-# the unit tests and the scenarios (tests/scenarios), through CTest.
+# Builds Sarmo and its demonstration data set and runs every test: first the
+# README's first command under a real X server, then through CTest the unit
+# tests and the scenarios (headless), the desktop suite and the Debian
+# package (under Xvfb with a window manager).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
 build=${SARMO_BUILD_DIR:-build}
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+export SARMO_BUILD_DIR=$build
+tests/desktop/first-command.sh
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release
 cmake --build "$build" -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$build" --output-on-failure -j1
@@ -21,7 +25,7 @@ cmake --build "$asan" -j"$(nproc)"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=0 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 LSAN_OPTIONS="suppressions=$PWD/scripts/sanitizers.supp:print_suppressions=0" \
-  ctest --test-dir "$asan" --output-on-failure -j1
+  ctest --test-dir "$asan" --output-on-failure -j1 -LE desktop
 
 # A short fuzzing round (about a minute in all).
 if command -v clang++ >/dev/null; then

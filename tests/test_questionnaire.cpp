@@ -2,11 +2,14 @@
 // every box an action touches exists, every rule leads somewhere real, and
 // every screen value is one the result screen can go back to.
 
+#include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QSet>
 #include <QTest>
 
 #include "data/Descriptions.h"
+#include "questionnaire/QuestionScreen.h"
 #include "questionnaire/ScreenTable.h"
 
 using namespace q;
@@ -20,6 +23,7 @@ private slots:
     void screenValuesAreUnique();
     void photoPathsAreWellFormed();
     void descriptionFormat();
+    void descriptionsFitTheHintBox();
 };
 
 void TestQuestionnaire::textKeysExist()
@@ -133,6 +137,23 @@ void TestQuestionnaire::descriptionFormat()
     // Every text ends as the screens need: with a full stop after SIGUIENTE.
     for (const QString &key : Descriptions::keys())
         QVERIFY2(Descriptions::text(key).endsWith(QLatin1String("SIGUIENTE.")), qPrintable(key));
+}
+
+void TestQuestionnaire::descriptionsFitTheHintBox()
+{
+    // Each description is read whole in the hint box, without scrolling (the
+    // test also runs at 1.5 and 2 times scale).
+    QWidget screen;
+    QPlainTextEdit *hint = QuestionScreen::makeHintBox(&screen);
+    screen.show();
+    QStringList cut;
+    for (const QString &key : Descriptions::keys()) {
+        hint->setPlainText(Descriptions::text(key));
+        QCoreApplication::processEvents();
+        if (hint->verticalScrollBar()->maximum() > 0)
+            cut << key;
+    }
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char(' '))));
 }
 
 QTEST_MAIN(TestQuestionnaire)

@@ -131,10 +131,12 @@ QPlainTextEdit *QuestionScreen::makeHintBox(QWidget *parent)
     hint->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     hint->setFixedSize(Twips::size(4335, 3255));
     // The box is the size of a photo box and holds up to about a thousand
-    // characters: the longest description fits without scrolling. The size
-    // is in device-independent pixels, so it scales with the box.
+    // characters: the longest description fits without scrolling, in a
+    // narrower cut of the font where the system has one. The size is in
+    // device-independent pixels, so it scales with the box.
     QFont font = hint->font();
     font.setPixelSize(kHintPixelSize);
+    font.setStretch(QFont::SemiCondensed);
     hint->setFont(font);
     hint->document()->setDocumentMargin(2);
     // A border of its own keeps whole at fractional scales; it shows the focus.

@@ -3,6 +3,12 @@
 # Source it; call start_desktop WIDTHxHEIGHT first. Everything started here
 # ends with the calling shell.
 
+# Window titles are UTF-8 ("DIAGNÓSTICO"): xdotool matches them only in a
+# UTF-8 locale, as a desktop session has.
+export LANG=C.UTF-8
+unset LC_ALL
+# The real X server, not the headless platform of the other tests.
+unset QT_QPA_PLATFORM
 shots=${SARMO_SHOTS:-$PWD/desktop-shots}
 mkdir -p "$shots"
 failures=0
