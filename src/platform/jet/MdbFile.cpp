@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <limits>
 #include <memory>
 #include <vector>
@@ -45,30 +46,43 @@ constexpr int kOffsetMask = 0x1FFF;
 
 // The file as libmdb reads it: whole pages only. A request for anything past
 // the last whole page is remembered, so that a file cut short is told apart
-// from one with a few stray bytes after its last page.
+// from one with a few stray bytes after its last page. The stream is
+// unbuffered (a buffer would read ahead past the page asked for), so reads
+// come in small pieces and are served from the page last read.
 struct PageSource {
     int fd = -1;
+    qint64 pageSize = 0;
     qint64 wholeBytes = 0;
     qint64 pos = 0;
     bool missing = false;
+    qint64 cachedPage = -1;
+    QByteArray page;
 
     static ssize_t read(void *cookie, char *buf, size_t size)
     {
         auto *s = static_cast<PageSource *>(cookie);
         if (size == 0)
             return 0;
-        if (s->pos + qint64(size) > s->wholeBytes)
+        const qint64 number = s->pos / s->pageSize;
+        if ((number + 1) * s->pageSize > s->wholeBytes) {
             s->missing = true;
-        const qint64 n = std::min<qint64>(qint64(size), s->wholeBytes - s->pos);
-        if (n <= 0)
             return 0;
-        const ssize_t got = ::pread(s->fd, buf, size_t(n), off_t(s->pos));
-        if (got < 0)
-            return -1;
-        if (got < n)
-            s->missing = true;
-        s->pos += got;
-        return got;
+        }
+        if (number != s->cachedPage) {
+            s->page.resize(s->pageSize);
+            const ssize_t got = ::pread(s->fd, s->page.data(), size_t(s->pageSize), off_t(number * s->pageSize));
+            if (got != s->pageSize) {
+                s->cachedPage = -1;
+                s->missing = true;
+                return got < 0 ? -1 : 0;
+            }
+            s->cachedPage = number;
+        }
+        const qint64 at = s->pos - number * s->pageSize;
+        const qint64 n = std::min<qint64>(qint64(size), s->pageSize - at);
+        std::memcpy(buf, s->page.constData() + at, size_t(n));
+        s->pos += n;
+        return ssize_t(n);
     }
 
     static int seek(void *cookie, off64_t *offset, int whence)
@@ -198,6 +212,7 @@ Opened open(const QString &path, QString *error)
     const QByteArray native = QFile::encodeName(path);
     o.source = std::make_unique<PageSource>();
     o.source->fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
+    o.source->pageSize = pageSize;
     o.source->wholeBytes = o.size / pageSize * pageSize;
     FILE *stream = o.source->fd < 0 ? nullptr
                                     : fopencookie(o.source.get(), "r",
@@ -207,7 +222,6 @@ Opened open(const QString &path, QString *error)
         *error = QStringLiteral("El archivo %1 no se puede leer.").arg(path);
         return {};
     }
-    // Unbuffered: each read asks for exactly the page libmdb wants.
     setvbuf(stream, nullptr, _IONBF, 0);
     // libmdb opens the file by name; its stream is swapped for the page source
     // before anything past the header page is read.
