@@ -9,7 +9,7 @@ packages=(
   mdbtools mdbtools-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad gstreamer1.0-libav
   gstreamer1.0-plugins-ugly qt6-translations-l10n
-  librsvg2-bin fonts-dejavu-core fonts-dejavu-extra espeak-ng ffmpeg unrtf clang libclang-rt-dev
+  librsvg2-bin graphviz fonts-dejavu-core fonts-dejavu-extra espeak-ng ffmpeg unrtf clang libclang-rt-dev
   # The desktop tests: a real X server and window manager, real X input,
   # screenshots, and the system's document opener.
   xvfb xauth openbox xdotool wmctrl x11-utils imagemagick xdg-utils
