@@ -72,6 +72,8 @@ Glosario::Glosario() : Screen(QStringLiteral("Glosario"))
     m_definition = new QPlainTextEdit(this);
     m_definition->setObjectName(QStringLiteral("Text2"));
     m_definition->setReadOnly(true);
+    // Read-only, but it shows the focus with its caret and reads with the keys.
+    m_definition->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_definition->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_definition->setMinimumSize(360, 300);
     QPushButton *consultar = button(this, "Command1", QStringLiteral("Consultar"));
