@@ -9,6 +9,8 @@ packages=(
   mdbtools mdbtools-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad gstreamer1.0-libav
   gstreamer1.0-plugins-ugly qt6-translations-l10n
+  # Metafile pictures in documents: WMF through libwmf, EMF through libemf2svg, both drawn as SVG.
+  libwmf-dev libemf2svg-dev qt6-svg-dev
   librsvg2-bin graphviz fonts-dejavu-core fonts-dejavu-extra espeak-ng ffmpeg unrtf clang libclang-rt-dev
   # The desktop tests: a real X server and window manager, real X input,
   # screenshots, and the system's document opener.

@@ -26,7 +26,8 @@ build() {
 for t in "${targets[@]}"; do
   case $t in
     rtf)
-      build rtf_fuzz src/platform/rtf/*.cpp tests/fuzz/rtf_fuzz.cpp $(pkg-config --cflags --libs Qt6Gui)
+      build rtf_fuzz src/platform/rtf/*.cpp tests/fuzz/rtf_fuzz.cpp $(pkg-config --cflags --libs Qt6Gui Qt6Svg libwmf) \
+        -lemf2svg
       mkdir -p "$out/corpus-rtf"
       "$out/rtf_fuzz" "$out/corpus-rtf" tests/rtf -max_total_time="$seconds" -max_len=16384 -timeout=10 \
         -rss_limit_mb=2048 -print_final_stats=1 ;;

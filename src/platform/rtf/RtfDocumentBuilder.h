@@ -22,19 +22,44 @@ class QTextDocument;
 namespace rtf::detail {
 
 // Widest table kept: cells past this one join the last cell of their row.
+// Tables whose rows put their cells at more different places than this are
+// laid on a coarser grid.
 constexpr int kMaxTableColumns = 63;
+// Merged cells in one document; more are shown unmerged. Each merge makes the
+// table rescan its cells.
+constexpr int kMaxMergedCells = 4096;
 // Tables kept as tables in one document; the content of any further table is
 // written as plain paragraphs. Each table makes the document rescan its frames
 // once, in time proportional to the document, so the count must stay bounded.
 constexpr int kMaxTables = 256;
 
+// One edge of a cell's border: given or not, and if given its width (0: no
+// line) and colour.
+struct BorderLine {
+    bool given = false;
+    int width = 0;   // twips
+    QColor color;    // invalid: the text colour (black)
+};
+
+enum BorderEdge { Top, Left, Bottom, Right, InsideHorizontal, InsideVertical };
+
+// A cell's properties, given before its \cellxN.
+struct CellDefinition {
+    int right = 0;               // right edge, twips from the margin
+    QColor background;           // invalid = none
+    BorderLine border[4];        // Top, Left, Bottom, Right
+    bool mergeFirst = false;     // \clmgf: first of horizontally merged cells
+    bool merged = false;         // \clmrg: merged into the cell on its left
+    bool vmergeFirst = false;    // \clvmgf: first of vertically merged cells
+    bool vmerged = false;        // \clvmrg: merged into the cell above
+};
+
 // The row properties given by \trowd ... \cellxN.
 struct RowDefinition {
-    QList<int> cellRight;         // right edge of each cell, twips from the margin
-    QList<QColor> cellBackground; // per cell; invalid = none
+    QList<CellDefinition> cells;
+    BorderLine border[6];         // \trbrdrt, l, b, r, h (between rows), v (between cells)
     int left = 0;                 // \trleft, twips
     int gap = 0;                  // \trgaph, twips
-    bool borders = false;
     Qt::Alignment alignment = Qt::AlignLeft;
 };
 
@@ -90,7 +115,7 @@ private:
     void leaveTable();
     void closeParagraph(const QTextBlockFormat &block, const QTextCharFormat &chars, bool inTable);
 
-    void writeParagraph(QTextCursor &cursor, const Paragraph &p, bool reuseBlock);
+    void writeParagraph(QTextCursor &cursor, const Paragraph &p, bool reuseBlock, bool unjustify = false);
     void writeTable(QTextCursor &cursor, const Table &t);
     void writeTableAsParagraphs(QTextCursor &cursor, const Table &t, bool &reuseBlock);
 
@@ -101,6 +126,7 @@ private:
     bool m_rowOpen = false;
     bool m_cellOpen = false;
     bool m_pageBreakPending = false;
+    int m_merges = 0;
 };
 
 }  // namespace rtf::detail

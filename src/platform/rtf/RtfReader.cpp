@@ -2,6 +2,7 @@
 
 #include "platform/rtf/RtfCodepages.h"
 #include "platform/rtf/RtfDocumentBuilder.h"
+#include "platform/rtf/RtfPictures.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -11,6 +12,9 @@
 #include <QImage>
 #include <QImageReader>
 #include <QSet>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextTable>
 #include <QTextDocument>
 #include <QTextOption>
 #include <QUrl>
@@ -39,12 +43,17 @@ constexpr double kTwipsPerPixel = 15.0;
 constexpr int kMaxPicturePixels = 10000;           // a picture's side, as stored or as shown
 constexpr qint64 kMaxPictureArea = 16'000'000;      // pixels of one stored picture
 constexpr qint64 kPictureBudget = 64'000'000;       // pixels decoded for one document
+constexpr qsizetype kMaxPictureBytes = 32 * 1024 * 1024;  // stored bytes of one picture
+constexpr int kMaxOpenFields = 64;                   // fields nested in fields
+// The size the document gives a picture, kept on its format for fitPictures().
+constexpr int kPictureWidth = QTextFormat::UserProperty + 1;
+constexpr int kPictureHeight = QTextFormat::UserProperty + 2;
 
 // Every control word the reader acts on.
 enum class Kw {
     // destinations
     FontTable, ColorTable, Picture, FieldInstruction, FieldResult, ListText, ShapePicture,
-    SkipDestination, Transparent,
+    NonShapePicture, Field, SkipDestination, Transparent,
     // document
     Ansi, Mac, Pc, Pca, AnsiCodepage, DefaultFont, UnicodeSkip,
     // font table
@@ -54,6 +63,7 @@ enum class Kw {
     // character formatting
     Plain, Bold, Italic, Underline, UnderlineDotted, UnderlineDashed, UnderlineWave, UnderlineNone,
     Strike, FontSize, ForeColor, BackColor, Super, Sub, NoSuperSub, Caps, SmallCaps, Hidden,
+    Deleted,
     // paragraph formatting
     Pard, AlignLeft, AlignRight, AlignCenter, AlignJustify, LeftIndent, RightIndent, FirstIndent,
     SpaceBefore, SpaceAfter, LineSpacing, LineMultiple, InTable, TableLevel, PageBreakBefore,
@@ -62,9 +72,12 @@ enum class Kw {
     Par, Line, Tab, Page, Sect, Cell, Row, NestCell, NestRow, Unicode, Bin, Char,
     // tables
     RowDefaults, CellRight, RowLeft, RowGap, RowCenter, RowRight, RowLeftAlign, CellShading,
-    CellBorder, ParagraphBorder, BorderStyle, BorderNone,
+    CellBorderTop, CellBorderLeft, CellBorderBottom, CellBorderRight, RowBorderTop, RowBorderLeft,
+    RowBorderBottom, RowBorderRight, RowBorderInsideH, RowBorderInsideV, ParagraphBorder, BorderStyle,
+    BorderNone, BorderWidth, BorderColor, CellMergeFirst, CellMerged, CellVMergeFirst, CellVMerged,
     // pictures
-    PngBlip, JpegBlip, OtherPicture, PicWidthGoal, PicHeightGoal, PicScaleX, PicScaleY,
+    PngBlip, JpegBlip, WmfPicture, EmfPicture, DibPicture, DdbPicture, OtherPicture, PicWidth,
+    PicHeight, PicWidthGoal, PicHeightGoal, PicScaleX, PicScaleY, BitmapBitsPerPixel, BitmapWidthBytes,
 };
 
 struct KwInfo {
@@ -90,7 +103,7 @@ const std::unordered_map<std::string_view, KwInfo> &keywords()
               "footerr", "footerf", "footnote", "annotation", "atnid", "atnauthor", "atntime",
               "atnref", "atndate", "atnicn", "atnparent", "listtable", "listoverridetable",
               "revtbl", "rsidtbl", "filetbl", "pgdsctbl", "pn", "pnseclvl", "pntxta", "pntxtb",
-              "nonshppict", "nonesttables", "nesttableprops", "xe", "tc", "tcn", "txe", "rxe",
+              "nonesttables", "nesttableprops", "xe", "tc", "tcn", "txe", "rxe",
               "template", "objdata", "objclass", "objname", "objalias", "objsect", "objitem",
               "objtopic", "private", "generator", "bkmkstart", "bkmkend", "ftnsep", "ftnsepc",
               "ftncn", "aftnsep", "aftnsepc", "aftncn", "themedata", "colorschememapping",
@@ -103,7 +116,8 @@ const std::unordered_map<std::string_view, KwInfo> &keywords()
               "chtime", "chftn", "xmlopen", "xmlclose", "oldcprops", "oldpprops", "oldtprops",
               "oldsprops", "mhtmltag", "htmltag", "defchp", "defpap"})
             add(name, Kw::SkipDestination);
-        add("field", Kw::Transparent);
+        add("nonshppict", Kw::NonShapePicture);
+        add("field", Kw::Field);
         add("result", Kw::Transparent);
         add("shprslt", Kw::Transparent);
 
@@ -154,6 +168,7 @@ const std::unordered_map<std::string_view, KwInfo> &keywords()
         add("caps", Kw::Caps);
         add("scaps", Kw::SmallCaps);
         add("v", Kw::Hidden);
+        add("deleted", Kw::Deleted);
 
         add("pard", Kw::Pard);
         add("ql", Kw::AlignLeft);
@@ -216,9 +231,22 @@ const std::unordered_map<std::string_view, KwInfo> &keywords()
         add("trqr", Kw::RowRight);
         add("trql", Kw::RowLeftAlign);
         add("clcbpat", Kw::CellShading);
-        for (const char *name : {"clbrdrt", "clbrdrl", "clbrdrb", "clbrdrr", "trbrdrt", "trbrdrl",
-                                 "trbrdrb", "trbrdrr", "trbrdrh", "trbrdrv"})
-            add(name, Kw::CellBorder);
+        add("clbrdrt", Kw::CellBorderTop);
+        add("clbrdrl", Kw::CellBorderLeft);
+        add("clbrdrb", Kw::CellBorderBottom);
+        add("clbrdrr", Kw::CellBorderRight);
+        add("trbrdrt", Kw::RowBorderTop);
+        add("trbrdrl", Kw::RowBorderLeft);
+        add("trbrdrb", Kw::RowBorderBottom);
+        add("trbrdrr", Kw::RowBorderRight);
+        add("trbrdrh", Kw::RowBorderInsideH);
+        add("trbrdrv", Kw::RowBorderInsideV);
+        add("brdrw", Kw::BorderWidth);
+        add("brdrcf", Kw::BorderColor);
+        add("clmgf", Kw::CellMergeFirst);
+        add("clmrg", Kw::CellMerged);
+        add("clvmgf", Kw::CellVMergeFirst);
+        add("clvmrg", Kw::CellVMerged);
         for (const char *name : {"brdrt", "brdrl", "brdrb", "brdrr", "brdrbtw", "brdrbar", "box"})
             add(name, Kw::ParagraphBorder);
         for (const char *name : {"brdrs", "brdrth", "brdrsh", "brdrdb", "brdrdot", "brdrdash",
@@ -232,9 +260,16 @@ const std::unordered_map<std::string_view, KwInfo> &keywords()
 
         add("pngblip", Kw::PngBlip);
         add("jpegblip", Kw::JpegBlip);
-        for (const char *name : {"wmetafile", "emfblip", "macpict", "pmmetafile", "dibitmap",
-                                 "wbitmap"})
-            add(name, Kw::OtherPicture);
+        add("wmetafile", Kw::WmfPicture);
+        add("emfblip", Kw::EmfPicture);
+        add("dibitmap", Kw::DibPicture);
+        add("wbitmap", Kw::DdbPicture);
+        add("macpict", Kw::OtherPicture);
+        add("pmmetafile", Kw::OtherPicture);
+        add("picw", Kw::PicWidth);
+        add("pich", Kw::PicHeight);
+        add("wbmbitspixel", Kw::BitmapBitsPerPixel);
+        add("wbmwidthbytes", Kw::BitmapWidthBytes);
         add("picwgoal", Kw::PicWidthGoal);
         add("pichgoal", Kw::PicHeightGoal);
         add("picscalex", Kw::PicScaleX);
@@ -275,6 +310,8 @@ struct GroupState {
     bool italic = false;
     bool strike = false;
     bool hidden = false;
+    bool deleted = false;         // a tracked deletion: not in the final text
+    bool shapePicture = false;    // inside \*\shppict
     QTextCharFormat::UnderlineStyle underline = QTextCharFormat::NoUnderline;
     QTextCharFormat::VerticalAlignment valign = QTextCharFormat::AlignNormal;
     QFont::Capitalization caps = QFont::MixedCase;
@@ -308,7 +345,7 @@ struct GroupState {
     {
         font = defaultFont;
         fontSize = 24;
-        bold = italic = strike = hidden = false;
+        bold = italic = strike = hidden = deleted = false;
         underline = QTextCharFormat::NoUnderline;
         valign = QTextCharFormat::AlignNormal;
         caps = QFont::MixedCase;
@@ -404,6 +441,86 @@ QString hyperlinkTarget(const QString &instruction)
     return {};
 }
 
+// A SYMBOL field's instruction: SYMBOL code [\f "font"] [\s points] [\u] [\a] [\j] [\h].
+struct SymbolField {
+    bool valid = false;
+    uint code = 0;
+    bool unicode = false;
+    QString font;     // empty: the text's font
+    int points = 0;   // 0: the text's size
+};
+
+SymbolField symbolField(const QString &instruction)
+{
+    SymbolField field;
+    const QString text = instruction.trimmed();
+    if (!text.startsWith(QLatin1String("SYMBOL"), Qt::CaseInsensitive))
+        return field;
+    const qsizetype n = text.size();
+    qsizetype i = 6;
+    if (i < n && !text.at(i).isSpace())
+        return field;
+    auto skipBlanks = [&] {
+        while (i < n && text.at(i).isSpace())
+            ++i;
+    };
+    auto word = [&] {
+        skipBlanks();
+        QString w;
+        if (i < n && text.at(i) == u'"') {
+            const qsizetype end = text.indexOf(u'"', i + 1);
+            w = text.mid(i + 1, (end < 0 ? n : end) - i - 1);
+            i = end < 0 ? n : end + 1;
+        } else {
+            const qsizetype start = i;
+            while (i < n && !text.at(i).isSpace() && text.at(i) != u'\\')
+                ++i;
+            w = text.mid(start, i - start);
+        }
+        return w;
+    };
+    const QString code = word();
+    bool ok = false;
+    const uint value = code.startsWith(QLatin1String("0x"), Qt::CaseInsensitive) ? code.mid(2).toUInt(&ok, 16)
+                                                                               : code.toUInt(&ok, 10);
+    if (!ok || value == 0 || value > 0x10FFFF)
+        return field;
+    field.code = value;
+    while (i < n) {
+        skipBlanks();
+        if (i + 1 >= n || text.at(i) != u'\\') {
+            word();  // stray text: ignored
+            continue;
+        }
+        const QChar sw = text.at(i + 1).toLower();
+        i += 2;
+        if (sw == u'f') {
+            field.font = word().trimmed();
+        } else if (sw == u's') {
+            bool sizeOk = false;
+            const double points = word().toDouble(&sizeOk);
+            if (sizeOk && points >= 1 && points <= 1638)
+                field.points = int(points);
+        } else if (sw == u'u') {
+            field.unicode = true;
+        }
+        // \a (ANSI), \j (Shift-JIS) and \h (no extra line spacing) change nothing here
+    }
+    field.valid = true;
+    return field;
+}
+
+SymbolKind symbolKindOfName(const QString &name)
+{
+    if (name.compare(QLatin1String("Symbol"), Qt::CaseInsensitive) == 0)
+        return SymbolKind::Symbol;
+    if (name.startsWith(QLatin1String("Wingdings"), Qt::CaseInsensitive))
+        return SymbolKind::Wingdings;
+    if (name.startsWith(QLatin1String("Webdings"), Qt::CaseInsensitive))
+        return SymbolKind::Other;
+    return SymbolKind::None;
+}
+
 class Reader {
 public:
     Reader(const QByteArray &data, QTextDocument *doc) : m_data(data), m_doc(doc) {}
@@ -441,6 +558,10 @@ private:
     void commitFont();
     void commitColor();
     void finishPicture();
+    QImage decodePicture(const QByteArray &data, double width, double height, double *shownWidth,
+                         double *shownHeight);
+    void finishField();
+    bool shown() const { return !state().hidden && !state().deleted; }
 
     GroupState &state() { return m_stack.back(); }
     const GroupState &state() const { return m_stack.back(); }
@@ -486,21 +607,36 @@ private:
 
     QString m_fieldInstruction;
 
+    // Fields being read: a field whose result turns out empty may still show
+    // something of its own (a SYMBOL field shows its character).
+    struct OpenField {
+        size_t depth = 0;        // the field's group
+        QString instruction;
+        quint64 emitted = 0;     // m_emitted when the field began
+    };
+    std::vector<OpenField> m_fields;
+    quint64 m_emitted = 0;       // text runs and pictures handed to the builder so far
+    quint64 m_shapePictureShown = ~quint64(0);  // m_emitted just after a \shppict picture
+
     struct {
         bool active = false;
         size_t depth = 0;
-        enum { Unknown, Png, Jpeg, Other } format = Unknown;
+        enum { Unknown, Png, Jpeg, Wmf, Emf, Dib, Ddb, Other } format = Unknown;
         QByteArray data;
         int nibble = -1;
+        int width = 0, height = 0;  // \picw, \pichgoal: pixels, or 0.01 mm for metafiles
         int widthGoal = 0, heightGoal = 0;
         int scaleX = 100, scaleY = 100;
+        int bitsPerPixel = 1, widthBytes = 0;
+        bool shapePicture = false;
     } m_pict;
     int m_pictureCount = 0;
     qint64 m_pictureBudget = kPictureBudget;
 
     RowDefinition m_row;
+    CellDefinition m_pendingCell;  // the properties of the cell whose \cellx comes next
     int m_pendingCellShading = -1;
-    bool m_borderTargetIsTable = false;
+    BorderLine *m_borderTarget = nullptr;  // the line \brdr... words describe; none for paragraphs
 
     DocumentBuilder m_builder;
 };
@@ -623,6 +759,10 @@ void Reader::popGroup()
         commitFont();
     if (closing == Dest::ColorTable && (m_red >= 0 || m_green >= 0 || m_blue >= 0))
         commitColor();
+    if (closing == Dest::FieldInstruction && !m_fields.empty() && m_fields.back().depth < m_stack.size())
+        m_fields.back().instruction = m_fieldInstruction;
+    if (!m_fields.empty() && m_fields.back().depth == m_stack.size())
+        finishField();
     m_stack.pop_back();
     if (m_pict.active && m_stack.size() < m_pict.depth)
         finishPicture();
@@ -641,8 +781,12 @@ void Reader::binary(qsizetype length)
     flushText();
     if (consumeFallback())
         return;
-    if (state().dest == Dest::Picture && m_pict.format != m_pict.Other)
-        m_pict.data.append(m_data.constData() + m_pos, length);
+    if (state().dest == Dest::Picture && m_pict.format != m_pict.Other) {
+        if (m_pict.data.size() + length > kMaxPictureBytes)
+            m_pict.format = m_pict.Other;  // too large to show: dropped
+        else
+            m_pict.data.append(m_data.constData() + m_pos, length);
+    }
 }
 
 void Reader::hexByte(unsigned char b)
@@ -666,9 +810,12 @@ void Reader::textByte(unsigned char c)
             if (v >= 0) {
                 if (m_pict.nibble < 0) {
                     m_pict.nibble = v;
-                } else {
+                } else if (m_pict.data.size() < kMaxPictureBytes) {
                     m_pict.data.append(char(m_pict.nibble * 16 + v));
                     m_pict.nibble = -1;
+                } else {
+                    m_pict.format = m_pict.Other;
+                    m_pict.data = QByteArray();
                 }
             }
         }
@@ -755,7 +902,8 @@ void Reader::controlWord(std::string_view name, bool hasParam, int param)
     const bool destination = info.kw == Kw::FontTable || info.kw == Kw::ColorTable
                              || info.kw == Kw::Picture || info.kw == Kw::FieldInstruction
                              || info.kw == Kw::FieldResult || info.kw == Kw::ListText
-                             || info.kw == Kw::ShapePicture || info.kw == Kw::SkipDestination
+                             || info.kw == Kw::ShapePicture || info.kw == Kw::NonShapePicture
+                             || info.kw == Kw::Field || info.kw == Kw::SkipDestination
                              || info.kw == Kw::Transparent;
     if (star && !destination) {
         // an ignorable group opened by a word that names no destination
@@ -830,10 +978,18 @@ void Reader::controlWord(std::string_view name, bool hasParam, int param)
         switch (info.kw) {
         case Kw::PngBlip: m_pict.format = m_pict.Png; return;
         case Kw::JpegBlip: m_pict.format = m_pict.Jpeg; return;
+        case Kw::WmfPicture: m_pict.format = m_pict.Wmf; return;
+        case Kw::EmfPicture: m_pict.format = m_pict.Emf; return;
+        case Kw::DibPicture: m_pict.format = m_pict.Dib; return;
+        case Kw::DdbPicture: m_pict.format = m_pict.Ddb; return;
         case Kw::OtherPicture:
             m_pict.format = m_pict.Other;
             m_pict.data.clear();
             return;
+        case Kw::PicWidth: m_pict.width = std::clamp(param, 0, 1'000'000); return;
+        case Kw::PicHeight: m_pict.height = std::clamp(param, 0, 1'000'000); return;
+        case Kw::BitmapBitsPerPixel: m_pict.bitsPerPixel = std::clamp(param, 0, 64); return;
+        case Kw::BitmapWidthBytes: m_pict.widthBytes = std::clamp(param, 0, 1'000'000); return;
         case Kw::PicWidthGoal: m_pict.widthGoal = clampTwips(param, 0); return;
         case Kw::PicHeightGoal: m_pict.heightGoal = clampTwips(param, 0); return;
         case Kw::PicScaleX: m_pict.scaleX = std::clamp(param, 1, 1000); return;
@@ -896,6 +1052,7 @@ void Reader::applyDestination(const KwInfo &info)
         m_pict = {};
         m_pict.active = true;
         m_pict.depth = m_stack.size();
+        m_pict.shapePicture = s.shapePicture;
         return;
     case Kw::FieldInstruction:
         s.dest = content ? Dest::FieldInstruction : Dest::Skip;
@@ -916,7 +1073,19 @@ void Reader::applyDestination(const KwInfo &info)
         if (content)
             s.dest = Dest::ListText;
         return;
+    case Kw::Field:
+        if (content && m_fields.size() < size_t(kMaxOpenFields))
+            m_fields.push_back({m_stack.size(), QString(), m_emitted});
+        return;
     case Kw::ShapePicture:
+        s.shapePicture = true;
+        return;
+    case Kw::NonShapePicture:
+        // The picture again, for readers that do not know \shppict: read
+        // only when the \shppict one just before it could not be shown.
+        if (m_shapePictureShown == m_emitted)
+            s.dest = Dest::Skip;
+        return;
     case Kw::Transparent:
         return;  // their content is document content
     default:
@@ -949,6 +1118,7 @@ void Reader::characterWord(Kw kw, bool hasParam, int param)
     case Kw::Caps: s.caps = on ? QFont::AllUppercase : QFont::MixedCase; break;
     case Kw::SmallCaps: s.caps = on ? QFont::SmallCaps : QFont::MixedCase; break;
     case Kw::Hidden: s.hidden = on; break;
+    case Kw::Deleted: s.deleted = on; break;
     default: break;
     }
 }
@@ -987,7 +1157,9 @@ void Reader::paragraphWord(Kw kw, bool hasParam, int param)
         break;
 
     case Kw::Par:
-        m_builder.endParagraph(blockFormat(), charFormat(), s.inTable);
+        // A deleted paragraph mark joins the paragraph to the next one.
+        if (!s.deleted)
+            m_builder.endParagraph(blockFormat(), charFormat(), s.inTable);
         break;
     case Kw::Sect:
         m_builder.breakParagraph(blockFormat(), charFormat(), s.inTable);
@@ -1008,16 +1180,20 @@ void Reader::paragraphWord(Kw kw, bool hasParam, int param)
 
     case Kw::RowDefaults:
         m_row = {};
+        m_pendingCell = {};
         m_pendingCellShading = -1;
+        m_borderTarget = nullptr;
         break;
     case Kw::CellRight:
-        if (m_row.cellRight.size() < kMaxTableColumns) {
-            m_row.cellRight.append(clampTwips(param));
-            m_row.cellBackground.append(m_pendingCellShading > 0 && m_pendingCellShading < m_colors.size()
-                                            ? m_colors[m_pendingCellShading]
-                                            : QColor());
+        if (m_row.cells.size() < kMaxTableColumns) {
+            m_pendingCell.right = clampTwips(param);
+            if (m_pendingCellShading > 0 && m_pendingCellShading < m_colors.size())
+                m_pendingCell.background = m_colors[m_pendingCellShading];
+            m_row.cells.append(m_pendingCell);
         }
+        m_pendingCell = {};
         m_pendingCellShading = -1;
+        m_borderTarget = nullptr;
         break;
     case Kw::RowLeft: m_row.left = clampTwips(param); break;
     case Kw::RowGap: m_row.gap = clampTwips(param, 0); break;
@@ -1025,11 +1201,45 @@ void Reader::paragraphWord(Kw kw, bool hasParam, int param)
     case Kw::RowRight: m_row.alignment = Qt::AlignRight; break;
     case Kw::RowLeftAlign: m_row.alignment = Qt::AlignLeft; break;
     case Kw::CellShading: m_pendingCellShading = param; break;
-    case Kw::CellBorder: m_borderTargetIsTable = true; break;
-    case Kw::ParagraphBorder: m_borderTargetIsTable = false; break;
+    case Kw::CellMergeFirst: m_pendingCell.mergeFirst = true; break;
+    case Kw::CellMerged: m_pendingCell.merged = true; break;
+    case Kw::CellVMergeFirst: m_pendingCell.vmergeFirst = true; break;
+    case Kw::CellVMerged: m_pendingCell.vmerged = true; break;
+    case Kw::CellBorderTop:
+    case Kw::CellBorderLeft:
+    case Kw::CellBorderBottom:
+    case Kw::CellBorderRight:
+        m_borderTarget = &m_pendingCell.border[int(kw) - int(Kw::CellBorderTop)];
+        *m_borderTarget = {};
+        m_borderTarget->given = true;
+        break;
+    case Kw::RowBorderTop:
+    case Kw::RowBorderLeft:
+    case Kw::RowBorderBottom:
+    case Kw::RowBorderRight:
+    case Kw::RowBorderInsideH:
+    case Kw::RowBorderInsideV:
+        m_borderTarget = &m_row.border[int(kw) - int(Kw::RowBorderTop)];
+        *m_borderTarget = {};
+        m_borderTarget->given = true;
+        break;
+    case Kw::ParagraphBorder: m_borderTarget = nullptr; break;
     case Kw::BorderStyle:
-        if (m_borderTargetIsTable)
-            m_row.borders = true;
+        // a line of Word's default width until \brdrw says otherwise
+        if (m_borderTarget && m_borderTarget->width == 0)
+            m_borderTarget->width = 10;
+        break;
+    case Kw::BorderNone:
+        if (m_borderTarget)
+            m_borderTarget->width = 0;
+        break;
+    case Kw::BorderWidth:
+        if (m_borderTarget)
+            m_borderTarget->width = std::clamp(param, 0, 255);
+        break;
+    case Kw::BorderColor:
+        if (m_borderTarget)
+            m_borderTarget->color = param > 0 && param < m_colors.size() ? m_colors[param] : QColor();
         break;
     default:
         break;
@@ -1150,8 +1360,10 @@ void Reader::flushText()
     switch (s.dest) {
     case Dest::Text:
     case Dest::ListText:
-        if (!s.hidden)
+        if (!s.hidden && !s.deleted) {
             m_builder.addText(sanitize(m_pendingText), charFormat(), s.inTable);
+            ++m_emitted;
+        }
         break;
     case Dest::FontTable:
         if (m_fontDef.name.size() < kMaxFontName)
@@ -1257,19 +1469,39 @@ QTextBlockFormat Reader::blockFormat()
         else
             b.setLineHeight(-s.lineSpacing / kTwipsPerPixel, QTextBlockFormat::FixedHeight);
     }
-    if (!s.tabs.isEmpty()) {
+    // A tab in a paragraph with a hanging first line goes to the paragraph's
+    // indent when no tab stop comes before it, as in a word processor: list
+    // items written without a tab stop line up with their following lines.
+    QList<QTextOption::Tab> tabs = s.tabs;
+    if (s.firstIndent < 0) {
+        const qreal indent = s.leftIndent / kTwipsPerPixel;
+        const qreal start = (s.leftIndent + s.firstIndent) / kTwipsPerPixel;
+        const bool stopBefore = std::any_of(tabs.cbegin(), tabs.cend(), [&](const QTextOption::Tab &t) {
+            return t.position > start && t.position <= indent;
+        });
+        if (!stopBefore) {
+            tabs.append(QTextOption::Tab(indent, QTextOption::LeftTab));
+            std::sort(tabs.begin(), tabs.end(),
+                      [](const QTextOption::Tab &x, const QTextOption::Tab &y) { return x.position < y.position; });
+        }
+    }
+    if (!tabs.isEmpty()) {
         // Tab lists hash alike in the document's format collection: only a
         // few different ones are kept, which is plenty for real documents.
-        const QByteArray tabs = key.mid(10 * int(sizeof(int)));
-        if (m_tabSets.contains(tabs) || m_tabSets.size() < kMaxTabSets) {
-            m_tabSets.insert(tabs);
+        QByteArray tabKey;
+        for (const QTextOption::Tab &tab : std::as_const(tabs)) {
+            const int t[] = {int(tab.position * kTwipsPerPixel), int(tab.type), int(tab.delimiter.unicode())};
+            tabKey.append(reinterpret_cast<const char *>(t), sizeof t);
+        }
+        if (m_tabSets.contains(tabKey) || m_tabSets.size() < kMaxTabSets) {
+            m_tabSets.insert(tabKey);
             // RTF measures tab stops from the margin, Qt from where the
             // paragraph's first line starts (its indent plus the first-line
             // indent): a list item's tab then lines its text up with the
             // following lines, as in a word processor.
             const qreal start = (s.leftIndent + s.firstIndent) / kTwipsPerPixel;
             QList<QTextOption::Tab> shifted;
-            for (QTextOption::Tab t : s.tabs) {
+            for (QTextOption::Tab t : std::as_const(tabs)) {
                 t.position -= start;
                 if (t.position > 0)
                     shifted << t;
@@ -1308,6 +1540,74 @@ void Reader::commitFont()
     m_fontDef = {};
 }
 
+void Reader::finishField()
+{
+    const OpenField field = m_fields.back();
+    m_fields.pop_back();
+    if (m_emitted != field.emitted || !shown())
+        return;  // the result shows the field, or nothing is shown here
+    const GroupState &s = state();
+    if (s.dest != Dest::Text && s.dest != Dest::ListText)
+        return;
+    const SymbolField symbol = symbolField(field.instruction);
+    if (!symbol.valid)
+        return;
+
+    // Which font the code belongs to: the one named, else the text's own.
+    SymbolKind kind = SymbolKind::None;
+    int cp = codepage();
+    QString family;
+    if (!symbol.font.isEmpty()) {
+        family = symbol.font;
+        kind = symbolKindOfName(symbol.font);
+        for (const Font &f : std::as_const(m_fonts)) {
+            if (f.name.compare(symbol.font, Qt::CaseInsensitive) == 0) {
+                cp = f.codepage > 0 ? f.codepage : m_docCodepage;
+                if (kind == SymbolKind::None)
+                    kind = f.symbol;
+                break;
+            }
+        }
+    } else {
+        kind = symbolKind();
+    }
+
+    uint code = symbol.code;
+    if (code >= 0xF020 && code <= 0xF0FF && kind != SymbolKind::None)
+        code -= 0xF000;  // a symbol font's glyph written as a private-use character
+    QString text;
+    if (symbol.unicode || code > 0xFF) {
+        const char32_t ch = code;
+        text = QString::fromUcs4(&ch, 1);
+    } else if (kind != SymbolKind::None) {
+        char16_t u = 0;
+        if (kind == SymbolKind::Symbol)
+            u = symbolFontToUnicode(static_cast<unsigned char>(code));
+        else if (kind == SymbolKind::Wingdings)
+            u = wingdingsToUnicode(static_cast<unsigned char>(code));
+        text = QString(QChar(u ? u : char16_t(0xF000 + code)));
+    } else {
+        m_decoder.decode(cp, QByteArray(1, char(code)), &text);
+    }
+    text = sanitize(text);
+    if (text.isEmpty())
+        return;
+
+    QTextCharFormat format = charFormat();
+    if (!family.isEmpty()) {
+        if (kind == SymbolKind::Symbol) {
+            // shown as Unicode in the text's own font
+        } else {
+            format.setFontFamilies(QStringList{family});
+            format.setProperty(QTextFormat::FontFamily, family);
+        }
+    }
+    if (symbol.points > 0)
+        format.setFontPointSize(symbol.points);
+    m_builder.addText(text, format, s.inTable);
+    ++m_emitted;
+}
+
 void Reader::commitColor()
 {
     if (m_red < 0 && m_green < 0 && m_blue < 0)
@@ -1323,48 +1623,26 @@ void Reader::finishPicture()
     m_pict.active = false;
     const QByteArray data = std::move(m_pict.data);
     m_pict.data = QByteArray();
-    if (m_pict.format != m_pict.Png && m_pict.format != m_pict.Jpeg)
+    if (m_pict.format == m_pict.Unknown || m_pict.format == m_pict.Other)
         return;
-    if (data.isEmpty() || state().hidden)
-        return;
-    // Only data that starts like its format reaches the image decoders.
-    if (m_pict.format == m_pict.Png ? !data.startsWith("\x89PNG\r\n\x1a\n") || !data.contains("IEND")
-                                     : !data.startsWith("\xFF\xD8\xFF"))
+    if (data.isEmpty() || !shown())
         return;
     if (state().dest != Dest::Text && state().dest != Dest::ListText)
         return;
 
-    QBuffer buffer;
-    buffer.setData(data);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, m_pict.format == m_pict.Png ? "png" : "jpeg");
-    const QSize natural = reader.size();
-    if (!natural.isValid() || natural.width() > kMaxPicturePixels || natural.height() > kMaxPicturePixels
-        || qint64(natural.width()) * natural.height() > kMaxPictureArea)
-        return;
-
     // Shown size: the size the writer asked for (\picwgoal, \pichgoal), else
-    // the picture's own, then scaled by \picscalex and \picscaley.
-    double width = m_pict.widthGoal > 0 ? m_pict.widthGoal / kTwipsPerPixel : natural.width();
-    double height = m_pict.heightGoal > 0 ? m_pict.heightGoal / kTwipsPerPixel : natural.height();
-    width = std::clamp(width * m_pict.scaleX / 100.0, 1.0, double(kMaxPicturePixels));
-    height = std::clamp(height * m_pict.scaleY / 100.0, 1.0, double(kMaxPicturePixels));
+    // the picture's own (\picw, \pich: pixels for bitmaps, hundredths of a
+    // millimetre for metafiles), then scaled by \picscalex and \picscaley.
+    const bool metafile = m_pict.format == m_pict.Wmf || m_pict.format == m_pict.Emf;
+    const double unit = metafile ? 96.0 / 2540.0 : 1.0;
+    double width = m_pict.widthGoal > 0 ? m_pict.widthGoal / kTwipsPerPixel : m_pict.width * unit;
+    double height = m_pict.heightGoal > 0 ? m_pict.heightGoal / kTwipsPerPixel : m_pict.height * unit;
 
-    // A picture much larger than shown is decoded at twice the shown size,
-    // enough for printing.
-    QSize decoded = natural;
-    const QSize limit(int(std::ceil(width * 2)), int(std::ceil(height * 2)));
-    if (natural.width() > limit.width() || natural.height() > limit.height()) {
-        decoded = natural.scaled(limit, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
-        reader.setScaledSize(decoded);
-    }
-    const qint64 area = qint64(decoded.width()) * decoded.height();
-    if (area > m_pictureBudget)
-        return;
-    const QImage image = reader.read();
+    const QImage image = decodePicture(data, width, height, &width, &height);
     if (image.isNull())
         return;
-    m_pictureBudget -= area;
+    width = std::clamp(width * m_pict.scaleX / 100.0, 1.0, double(kMaxPicturePixels));
+    height = std::clamp(height * m_pict.scaleY / 100.0, 1.0, double(kMaxPicturePixels));
 
     const QString name = QStringLiteral("rtf-pict:%1").arg(++m_pictureCount);
     m_doc->addResource(QTextDocument::ImageResource, QUrl(name), image);
@@ -1372,8 +1650,99 @@ void Reader::finishPicture()
     format.setName(name);
     format.setWidth(width);
     format.setHeight(height);
+    format.setProperty(kPictureWidth, width);
+    format.setProperty(kPictureHeight, height);
     flushText();
     m_builder.addImage(format, inTable());
+    ++m_emitted;
+    if (m_pict.shapePicture)
+        m_shapePictureShown = m_emitted;
+}
+
+// Decodes a picture whose shown size before scaling is width x height (0 when
+// the document does not say), and gives that size back, completed from the
+// picture itself where the document left it out. Null when the picture cannot
+// be read or the document's picture budget is spent.
+QImage Reader::decodePicture(const QByteArray &data, double width, double height, double *shownWidth,
+                             double *shownHeight)
+{
+    // The picture's pixels are decoded at most at twice the shown size
+    // (after \picscalex and \picscaley), enough for printing.
+    auto decodedSize = [&](QSize natural) {
+        double w = width > 0 ? width : natural.width();
+        double h = height > 0 ? height : natural.height();
+        if (width <= 0 && height > 0 && natural.height() > 0)
+            w = natural.width() * h / natural.height();
+        if (height <= 0 && width > 0 && natural.width() > 0)
+            h = natural.height() * w / natural.width();
+        *shownWidth = w;
+        *shownHeight = h;
+        w = std::clamp(w * m_pict.scaleX / 100.0, 1.0, double(kMaxPicturePixels));
+        h = std::clamp(h * m_pict.scaleY / 100.0, 1.0, double(kMaxPicturePixels));
+        return QSize(int(std::ceil(w * 2)), int(std::ceil(h * 2)));
+    };
+    auto affordable = [&](QSize size) {
+        return size.isValid() && qint64(size.width()) * size.height() <= m_pictureBudget;
+    };
+    auto spend = [&](const QImage &image) {
+        if (!image.isNull())
+            m_pictureBudget -= qint64(image.width()) * image.height();
+        return image;
+    };
+
+    switch (m_pict.format) {
+    case m_pict.Png:
+    case m_pict.Jpeg: {
+        // Only data that starts like its format reaches the image decoders.
+        if (m_pict.format == m_pict.Png ? !data.startsWith("\x89PNG\r\n\x1a\n") || !data.contains("IEND")
+                                         : !data.startsWith("\xFF\xD8\xFF"))
+            return {};
+        QBuffer buffer;
+        buffer.setData(data);
+        buffer.open(QIODevice::ReadOnly);
+        QImageReader reader(&buffer, m_pict.format == m_pict.Png ? "png" : "jpeg");
+        const QSize natural = reader.size();
+        if (!natural.isValid() || natural.width() > kMaxPicturePixels || natural.height() > kMaxPicturePixels
+            || qint64(natural.width()) * natural.height() > kMaxPictureArea)
+            return {};
+        const QSize limit = decodedSize(natural);
+        QSize decoded = natural;
+        if (natural.width() > limit.width() || natural.height() > limit.height()) {
+            decoded = natural.scaled(limit, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+            reader.setScaledSize(decoded);
+        }
+        if (!affordable(decoded))
+            return {};
+        return spend(reader.read());
+    }
+    case m_pict.Dib: {
+        const QSize natural = dibSize(data);
+        if (!natural.isValid() || !affordable(natural))
+            return {};
+        decodedSize(natural);
+        return spend(decodeDib(data));
+    }
+    case m_pict.Ddb: {
+        const QSize natural(m_pict.width, m_pict.height);
+        if (natural.isEmpty() || !affordable(natural))
+            return {};
+        decodedSize(natural);
+        return spend(decodeDdb(data, m_pict.width, m_pict.height, m_pict.bitsPerPixel, m_pict.widthBytes));
+    }
+    case m_pict.Wmf:
+    case m_pict.Emf: {
+        const QByteArray svg = m_pict.format == m_pict.Wmf ? wmfToSvg(data) : emfToSvg(data);
+        const QSize natural = svgSize(svg);
+        if (!natural.isValid())
+            return {};
+        const QSize size = decodedSize(natural);
+        if (!affordable(size))
+            return {};
+        return spend(renderSvg(svg, size));
+    }
+    default:
+        return {};
+    }
 }
 
 }  // namespace
@@ -1402,6 +1771,54 @@ ReadResult readRtf(const QByteArray &data, QTextDocument *doc)
     reader.run();
     doc->setUndoRedoEnabled(undo);
     return {true, QString()};
+}
+
+void fitPictures(QTextDocument *doc, qreal width)
+{
+    if (!doc)
+        return;
+    const bool undo = doc->isUndoRedoEnabled();
+    doc->setUndoRedoEnabled(false);
+    const qreal margin = doc->documentMargin();
+    struct Change {
+        int position, length;
+        QTextImageFormat format;
+    };
+    std::vector<Change> changes;
+    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
+        QTextCursor probe(block);
+        if (probe.currentTable())
+            continue;
+        const QTextBlockFormat bf = block.blockFormat();
+        const qreal room = std::max(width - 2 * margin - bf.leftMargin() - bf.rightMargin()
+                                        - std::max(bf.textIndent(), 0.0) - 1,
+                                    16.0);
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (!fragment.charFormat().isImageFormat())
+                continue;
+            QTextImageFormat image = fragment.charFormat().toImageFormat();
+            const qreal w = image.doubleProperty(kPictureWidth);
+            const qreal h = image.doubleProperty(kPictureHeight);
+            if (w <= 0 || h <= 0)
+                continue;
+            const qreal shownWidth = std::min(w, room);
+            const qreal shownHeight = h * shownWidth / w;
+            if (qFuzzyCompare(image.width(), shownWidth) && qFuzzyCompare(image.height(), shownHeight))
+                continue;
+            image.setWidth(shownWidth);
+            image.setHeight(shownHeight);
+            changes.push_back({fragment.position(), fragment.length(), image});
+        }
+    }
+    // Changed after the walk: changing a format can split or join fragments.
+    for (const Change &change : changes) {
+        QTextCursor c(doc);
+        c.setPosition(change.position);
+        c.setPosition(change.position + change.length, QTextCursor::KeepAnchor);
+        c.setCharFormat(change.format);
+    }
+    doc->setUndoRedoEnabled(undo);
 }
 
 ReadResult readRtfFile(const QString &path, QTextDocument *doc)

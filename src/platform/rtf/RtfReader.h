@@ -7,11 +7,14 @@
 // bold, italic, underline, strike-out, colours, super/subscript, capitals),
 // paragraph formatting (alignment, indents, spacing, line spacing, tab stops,
 // page breaks), list bullets and numbers as the text the writer put in front of
-// each item, tables (one QTextTable per run of rows; nested tables flattened
-// into their outer cell), PNG and JPEG pictures, and hyperlink targets.
+// each item, tables (one QTextTable per run of rows laid on a grid of all
+// their cell edges, with merged cells and the cells' own borders; nested
+// tables flattened into their outer cell), PNG, JPEG, WMF, EMF and bitmap
+// pictures, the characters of SYMBOL fields, the final text of tracked
+// changes, and hyperlink targets.
 // What is dropped: headers, footers, footnotes, comments, styles (writers
-// repeat the formatting on the text), metafile and bitmap pictures, shapes and
-// embedded objects other than their picture, hidden text.
+// repeat the formatting on the text), shapes and embedded objects other than
+// their picture, hidden and deleted text.
 //
 // Damaged or hostile input never stops reading: unbalanced braces, truncated
 // files, absurd numbers and deep nesting are read as far as they make sense,
@@ -36,5 +39,11 @@ ReadResult readRtf(const QByteArray &data, QTextDocument *doc);
 // The same for a file; also fails, with doc left empty, when the file cannot
 // be read.
 ReadResult readRtfFile(const QString &path, QTextDocument *doc);
+
+// Pictures outside tables that are wider than a box of the given width (the
+// width the document is laid out at) are shown at that width, keeping their
+// proportions; when the box grows they get back the size the document gave
+// them. Tables fit by themselves (their columns are proportional).
+void fitPictures(QTextDocument *doc, qreal width);
 
 }  // namespace rtf
