@@ -14,6 +14,8 @@
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QTemporaryFile>
+#include <QRegularExpression>
+#include <QTextLayout>
 #include <QTextTable>
 #include <QtTest>
 
@@ -138,6 +140,18 @@ private slots:
     void pictures();
     void tables();
     void manyTablesAndRows();
+    void symbolFields_data();
+    void symbolFields();
+    void metafileAndBitmapPictures_data();
+    void metafileAndBitmapPictures();
+    void widePicturesFitTheBox_data();
+    void widePicturesFitTheBox();
+    void trackedChanges_data();
+    void trackedChanges();
+    void tablesOnACellGrid_data();
+    void tablesOnACellGrid();
+    void hangingListItems_data();
+    void hangingListItems();
 
     void damagedInput_data();
     void damagedInput();
@@ -897,6 +911,231 @@ void TestRtf::writerOptionsAndEscaping()
     QCOMPARE(formatOf(doc, QStringLiteral("otro")).fontWeight(), int(QFont::Normal));  // bold ends with its paragraph
 
     QCOMPARE(rtf::writeRtf(QString()).count("\\par"), 0);
+}
+
+void TestRtf::symbolFields_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("points");  // of the symbol; 0: the text's own
+
+    auto field = [](const QByteArray &instruction, const QByteArray &result = "{\\fldrslt }") {
+        return "{\\field{\\*\\fldinst " + instruction + "}" + result + "}";
+    };
+    const QByteArray fonts = "{\\fonttbl{\\f0\\fswiss Arial;}{\\f1\\ftech\\fcharset2 Symbol;}"
+                             "{\\f2\\fnil\\fcharset2 Wingdings;}{\\f3\\fswiss\\fcharset238 Arial CE;}}\\f0 ";
+    QTest::newRow("times") << fonts + "5 " + field("SYMBOL 180 \\\\f \"Symbol\" \\\\s 12") + " 4 = 20"
+                           << QStringLiteral("5 × 4 = 20") << 12;
+    QTest::newRow("smiley") << fonts + "(" + field("SYMBOL 74 \\\\f \"Wingdings\" \\\\s 10") + ")"
+                            << QStringLiteral("(☺)") << 10;
+    QTest::newRow("union, no result group") << fonts + "A" + field("SYMBOL 200 \\\\f \"Symbol\"", "") + "B"
+                                            << QStringLiteral("A∪B") << 0;
+    QTest::newRow("agronomic signs")
+        << fonts + field("SYMBOL 177 \\\\f \"Symbol\"") + field("SYMBOL 179 \\\\f \"Symbol\"")
+               + field("SYMBOL 163 \\\\f \"Symbol\"") + field("SYMBOL 109 \\\\f \"Symbol\"")
+               + field("SYMBOL 176 \\\\f \"Symbol\"") + field("SYMBOL 174 \\\\f \"Symbol\"")
+        << QStringLiteral("±≥≤μ°→") << 0;
+    QTest::newRow("private-use code") << fonts + field("SYMBOL 61620 \\\\f \"Symbol\"") << QStringLiteral("×") << 0;
+    QTest::newRow("hexadecimal code") << fonts + field("SYMBOL 0xB0 \\\\f \"Symbol\" \\\\h") << QStringLiteral("°") << 0;
+    QTest::newRow("unicode switch") << fonts + field("SYMBOL 8364 \\\\u") << QStringLiteral("€") << 0;
+    QTest::newRow("the text's symbol font") << fonts + "{\\f1 " + field("SYMBOL 97") + "}" << QStringLiteral("α") << 0;
+    QTest::newRow("other font, its code page") << fonts + field("SYMBOL 185 \\\\f \"Arial CE\"")
+                                               << QStringLiteral("ą") << 0;
+    QTest::newRow("instruction in pieces") << fonts + "{\\field{\\*\\fldinst {SYMBOL}{ 180 \\\\f \"Symbol\"}}{\\fldrslt }}"
+                                           << QStringLiteral("×") << 0;
+    QTest::newRow("a result is shown instead") << fonts + field("SYMBOL 180 \\\\f \"Symbol\"", "{\\fldrslt x}")
+                                               << QStringLiteral("x") << 0;
+    QTest::newRow("other fields with no result") << fonts + "a" + field("PAGE") + field("SYMBOL") + "b"
+                                                 << QStringLiteral("ab") << 0;
+    QTest::newRow("hidden field") << fonts + "a{\\v " + field("SYMBOL 180 \\\\f \"Symbol\"") + "}b"
+                                  << QStringLiteral("ab") << 0;
+}
+
+void TestRtf::symbolFields()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(QString, text);
+    QFETCH(int, points);
+    QTextDocument doc;
+    QCOMPARE(readBody(body, &doc), text);
+    if (points > 0)
+        QCOMPARE(formatOf(doc, text.mid(text.indexOf(QRegularExpression(QStringLiteral("[×☺]"))), 1)).fontPointSize(),
+                 double(points));
+}
+
+void TestRtf::metafileAndBitmapPictures_data()
+{
+    // pictures.rtf: each line a label and one picture of two colours side by
+    // side (the shape picture a single green PNG).
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QSizeF>("shown");
+    QTest::addColumn<QColor>("left");
+    QTest::addColumn<QColor>("right");
+    QTest::newRow("WMF") << 0 << QSizeF(200, 100) << QColor(Qt::red) << QColor(Qt::blue);
+    QTest::newRow("EMF") << 1 << QSizeF(200, 100) << QColor(Qt::green) << QColor(Qt::magenta);
+    QTest::newRow("device-independent bitmap") << 2 << QSizeF(80, 40) << QColor(Qt::red) << QColor(Qt::blue);
+    QTest::newRow("device-dependent bitmap") << 3 << QSizeF(32, 16) << QColor(Qt::black) << QColor(Qt::white);
+    QTest::newRow("shape picture over its metafile") << 4 << QSizeF(40, 20) << QColor(0, 160, 0) << QColor(0, 160, 0);
+    QTest::newRow("scaled metafile") << 5 << QSizeF(100, 200) << QColor(Qt::red) << QColor(Qt::blue);
+}
+
+void TestRtf::metafileAndBitmapPictures()
+{
+    QFETCH(int, index);
+    QFETCH(QSizeF, shown);
+    QFETCH(QColor, left);
+    QFETCH(QColor, right);
+    QTextDocument doc;
+    QVERIFY(rtf::readRtfFile(fixture("pictures.rtf"), &doc).ok);
+    QCOMPARE(doc.toPlainText().count(QChar::ObjectReplacementCharacter), 7);  // one a line
+    const QList<QTextImageFormat> found = images(doc);
+    QCOMPARE(found.size(), 7);
+    QCOMPARE(QSizeF(found[index].width(), found[index].height()), shown);
+    const QImage image = doc.resource(QTextDocument::ImageResource, QUrl(found[index].name())).value<QImage>();
+    QVERIFY(!image.isNull());
+    QCOMPARE(image.pixelColor(image.width() / 4, image.height() / 2), left);
+    QCOMPARE(image.pixelColor(image.width() * 3 / 4, image.height() / 2), right);
+}
+
+void TestRtf::widePicturesFitTheBox_data()
+{
+    QTest::addColumn<QList<int>>("boxWidths");  // one after the other
+    QTest::addColumn<double>("wideWidth");      // the 732 px picture, at the last width
+    QTest::newRow("narrower box") << QList<int>{400} << 400.0 - 2 * 4 - 1;
+    QTest::newRow("wider box") << QList<int>{1000} << 732.0;
+    QTest::newRow("box grows again") << QList<int>{300, 1000} << 732.0;
+}
+
+void TestRtf::widePicturesFitTheBox()
+{
+    QFETCH(QList<int>, boxWidths);
+    QFETCH(double, wideWidth);
+    QTextDocument doc;
+    QVERIFY(rtf::readRtfFile(fixture("pictures.rtf"), &doc).ok);
+    doc.setDocumentMargin(4);
+    for (int width : boxWidths)
+        rtf::fitPictures(&doc, width);
+    const QList<QTextImageFormat> found = images(doc);
+    QCOMPARE(found.size(), 7);
+    QCOMPARE(found[6].width(), wideWidth);
+    QCOMPARE(found[6].height(), 20 * wideWidth / 732);
+    QCOMPARE(found[0].width(), 200.0);  // pictures that fit keep their size
+    doc.setTextWidth(boxWidths.last());
+    QVERIFY(doc.idealWidth() <= boxWidths.last());
+}
+
+void TestRtf::trackedChanges_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("deleted and inserted words")
+        << QByteArray("El mildiu {\\deleted\\revauthdel1 ataca}{\\revised\\revauth1 afecta} a las hojas.")
+        << QStringLiteral("El mildiu afecta a las hojas.");
+    QTest::newRow("a sentence rewritten")
+        << QByteArray("{\\deleted Tratar en mayo. }{\\revised Tratar cuando aparezcan las manchas. }Repetir.")
+        << QStringLiteral("Tratar cuando aparezcan las manchas. Repetir.");
+    QTest::newRow("deleted paragraph mark joins the paragraphs")
+        << QByteArray("Primera parte{\\deleted \\par}, segunda parte\\par Otra") << QStringLiteral("Primera parte, segunda parte\nOtra");
+    QTest::newRow("plain ends a deletion") << QByteArray("{\\deleted quitado \\plain queda}") << QStringLiteral("queda");
+    QTest::newRow("deletion switched off") << QByteArray("{\\deleted a\\deleted0 b}") << QStringLiteral("b");
+    QTest::newRow("deleted picture") << "a{\\deleted{\\pict\\pngblip " + pngHex(2, 2) + "}}b" << QStringLiteral("ab");
+    QTest::newRow("deleted text in a cell")
+        << QByteArray("\\trowd\\cellx2000\\pard\\intbl {\\deleted vieja}nueva\\cell\\row") << QStringLiteral("\nnueva\n");
+}
+
+void TestRtf::trackedChanges()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(QString, text);
+    QCOMPARE(readBody(body), text);
+}
+
+void TestRtf::tablesOnACellGrid_data()
+{
+    // word2000-table.rtf: a header row of 3 cells over rows of 5, a cell
+    // merged down over two rows, two merged across, borders per cell.
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("rowSpan");
+    QTest::addColumn<int>("columnSpan");
+    QTest::addColumn<double>("rightBorder");  // px
+    QTest::addColumn<QColor>("rightColor");
+    QTest::addColumn<int>("alignment");
+    QTest::newRow("header over the first column") << 0 << 0 << "Plaga" << 1 << 1 << 1.0 << QColor(Qt::black) << int(Qt::AlignHCenter);
+    QTest::newRow("header over three columns") << 0 << 1 << "Umbral" << 1 << 3 << 1.0 << QColor(Qt::black) << int(Qt::AlignHCenter);
+    QTest::newRow("header over the last column") << 0 << 4 << "Momento" << 1 << 1 << 1.0 << QColor(Qt::black) << int(Qt::AlignHCenter);
+    QTest::newRow("narrow justified cell") << 1 << 2 << "10" << 1 << 1 << 1.0 << QColor(Qt::black) << int(Qt::AlignLeft);
+    QTest::newRow("wide justified cell")
+        << 1 << 4 << "Tras el vuelo de la segunda generación, con huevos en los racimos" << 1 << 1 << 1.0
+        << QColor(Qt::black) << int(Qt::AlignJustify);
+    QTest::newRow("merged down") << 2 << 0 << "Araña roja" << 2 << 1 << 1.0 << QColor(Qt::black) << int(Qt::AlignLeft);
+    QTest::newRow("merged across") << 2 << 1 << "2 a 3 por hoja" << 1 << 2 << 1.0 << QColor(Qt::black) << int(Qt::AlignLeft);
+    QTest::newRow("own border colour and width") << 2 << 4 << "Primavera" << 1 << 1 << 2.0 << QColor(192, 0, 0) << int(Qt::AlignJustify);
+    QTest::newRow("below the merge") << 3 << 1 << "1" << 1 << 1 << 1.0 << QColor(Qt::black) << int(Qt::AlignLeft);
+}
+
+void TestRtf::tablesOnACellGrid()
+{
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QFETCH(QString, text);
+    QFETCH(int, rowSpan);
+    QFETCH(int, columnSpan);
+    QFETCH(double, rightBorder);
+    QFETCH(QColor, rightColor);
+    QFETCH(int, alignment);
+    QTextDocument doc;
+    QVERIFY(rtf::readRtfFile(fixture("word2000-table.rtf"), &doc).ok);
+    const QList<QTextTable *> found = tablesIn(doc);
+    QCOMPARE(found.size(), 1);
+    QTextTable *table = found[0];
+    QCOMPARE(table->rows(), 4);
+    QCOMPARE(table->columns(), 5);
+    QList<double> widths;
+    for (const QTextLength &w : table->format().columnWidthConstraints())
+        widths << w.rawValue();
+    QCOMPARE(widths, (QList<double>{twipsToPixels(1700), twipsToPixels(1200), twipsToPixels(1200),
+                                    twipsToPixels(1200), twipsToPixels(3204)}));
+    QCOMPARE(table->format().border(), 0.0);  // no grid of its own: the cells' lines only
+
+    const QTextTableCell cell = table->cellAt(row, column);
+    QCOMPARE(cell.row(), row);
+    QCOMPARE(cell.column(), column);
+    QCOMPARE(cellText(table, row, column), text);
+    QCOMPARE(cell.rowSpan(), rowSpan);
+    QCOMPARE(cell.columnSpan(), columnSpan);
+    const QTextTableCellFormat format = cell.format().toTableCellFormat();
+    QCOMPARE(format.rightBorder(), rightBorder);
+    QCOMPARE(format.rightBorderBrush().color(), rightColor);
+    QCOMPARE(int(cell.firstCursorPosition().blockFormat().alignment() & Qt::AlignHorizontal_Mask), alignment);
+}
+
+void TestRtf::hangingListItems_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    const QByteArray text = " Un punto de lista con texto bastante largo para que ocupe dos o tres l\\'edneas.\\par";
+    QTest::newRow("no tab stop (Word 2010)") << "{\\listtext\\'95\\tab}\\pard\\fi-360\\li720" + text;
+    QTest::newRow("tab stop at the indent") << "{\\listtext 1.\\tab}\\pard\\fi-360\\li720\\jclisttab\\tx720" + text;
+    QTest::newRow("tab stop past the indent") << "{\\listtext a)\\tab}\\pard\\fi-567\\li1134\\tx2000" + text;
+    QTest::newRow("other tab stops too") << "{\\listtext 2.\\tab}\\pard\\fi-283\\li283\\tx4000\\tx5000" + text;
+}
+
+void TestRtf::hangingListItems()
+{
+    // The text after the item's tab starts where the item's next lines start.
+    QFETCH(QByteArray, body);
+    QTextDocument doc;
+    readBody(body, &doc);
+    doc.setTextWidth(260);
+    (void)doc.size();  // lays the document out
+    const QTextBlock block = doc.find(QStringLiteral("Un punto")).block();
+    QTextLayout *layout = block.layout();
+    QVERIFY(layout->lineCount() >= 2);
+    const int afterTab = int(block.text().indexOf(QLatin1String("Un punto")));
+    const qreal textStart = layout->lineAt(0).cursorToX(afterTab);
+    const qreal nextLines = layout->lineAt(1).cursorToX(layout->lineAt(1).textStart());
+    QVERIFY2(qAbs(textStart - nextLines) < 1.0, qPrintable(QStringLiteral("%1 vs %2").arg(textStart).arg(nextLines)));
 }
 
 QTEST_MAIN(TestRtf)

@@ -289,6 +289,8 @@ enum class Dest : quint8 {
     FieldInstruction,
 };
 
+enum class PictureFormat : quint8 { Unknown, Png, Jpeg, Wmf, Emf, Dib, Ddb, Other };
+
 enum class SymbolKind : quint8 { None, Symbol, Wingdings, Other };
 
 struct Font {
@@ -621,7 +623,7 @@ private:
     struct {
         bool active = false;
         size_t depth = 0;
-        enum { Unknown, Png, Jpeg, Wmf, Emf, Dib, Ddb, Other } format = Unknown;
+        PictureFormat format = PictureFormat::Unknown;
         QByteArray data;
         int nibble = -1;
         int width = 0, height = 0;  // \picw, \pichgoal: pixels, or 0.01 mm for metafiles
@@ -781,9 +783,9 @@ void Reader::binary(qsizetype length)
     flushText();
     if (consumeFallback())
         return;
-    if (state().dest == Dest::Picture && m_pict.format != m_pict.Other) {
+    if (state().dest == Dest::Picture && m_pict.format != PictureFormat::Other) {
         if (m_pict.data.size() + length > kMaxPictureBytes)
-            m_pict.format = m_pict.Other;  // too large to show: dropped
+            m_pict.format = PictureFormat::Other;  // too large to show: dropped
         else
             m_pict.data.append(m_data.constData() + m_pos, length);
     }
@@ -805,7 +807,7 @@ void Reader::textByte(unsigned char c)
     case Dest::Skip:
         return;
     case Dest::Picture:
-        if (m_pict.format != m_pict.Other) {
+        if (m_pict.format != PictureFormat::Other) {
             const int v = hexValue(c);
             if (v >= 0) {
                 if (m_pict.nibble < 0) {
@@ -814,7 +816,7 @@ void Reader::textByte(unsigned char c)
                     m_pict.data.append(char(m_pict.nibble * 16 + v));
                     m_pict.nibble = -1;
                 } else {
-                    m_pict.format = m_pict.Other;
+                    m_pict.format = PictureFormat::Other;
                     m_pict.data = QByteArray();
                 }
             }
@@ -976,14 +978,14 @@ void Reader::controlWord(std::string_view name, bool hasParam, int param)
     }
     if (s.dest == Dest::Picture) {
         switch (info.kw) {
-        case Kw::PngBlip: m_pict.format = m_pict.Png; return;
-        case Kw::JpegBlip: m_pict.format = m_pict.Jpeg; return;
-        case Kw::WmfPicture: m_pict.format = m_pict.Wmf; return;
-        case Kw::EmfPicture: m_pict.format = m_pict.Emf; return;
-        case Kw::DibPicture: m_pict.format = m_pict.Dib; return;
-        case Kw::DdbPicture: m_pict.format = m_pict.Ddb; return;
+        case Kw::PngBlip: m_pict.format = PictureFormat::Png; return;
+        case Kw::JpegBlip: m_pict.format = PictureFormat::Jpeg; return;
+        case Kw::WmfPicture: m_pict.format = PictureFormat::Wmf; return;
+        case Kw::EmfPicture: m_pict.format = PictureFormat::Emf; return;
+        case Kw::DibPicture: m_pict.format = PictureFormat::Dib; return;
+        case Kw::DdbPicture: m_pict.format = PictureFormat::Ddb; return;
         case Kw::OtherPicture:
-            m_pict.format = m_pict.Other;
+            m_pict.format = PictureFormat::Other;
             m_pict.data.clear();
             return;
         case Kw::PicWidth: m_pict.width = std::clamp(param, 0, 1'000'000); return;
@@ -1264,7 +1266,8 @@ int Reader::codepage() const
 SymbolKind Reader::symbolKind() const
 {
     const GroupState &s = state();
-    if (s.dest == Dest::FontTable)
+    // Font names and field instructions are plain text whatever the font.
+    if (s.dest == Dest::FontTable || s.dest == Dest::FieldInstruction)
         return SymbolKind::None;
     const auto it = m_fonts.constFind(s.font);
     return it == m_fonts.constEnd() ? SymbolKind::None : it->symbol;
@@ -1623,7 +1626,7 @@ void Reader::finishPicture()
     m_pict.active = false;
     const QByteArray data = std::move(m_pict.data);
     m_pict.data = QByteArray();
-    if (m_pict.format == m_pict.Unknown || m_pict.format == m_pict.Other)
+    if (m_pict.format == PictureFormat::Unknown || m_pict.format == PictureFormat::Other)
         return;
     if (data.isEmpty() || !shown())
         return;
@@ -1633,7 +1636,7 @@ void Reader::finishPicture()
     // Shown size: the size the writer asked for (\picwgoal, \pichgoal), else
     // the picture's own (\picw, \pich: pixels for bitmaps, hundredths of a
     // millimetre for metafiles), then scaled by \picscalex and \picscaley.
-    const bool metafile = m_pict.format == m_pict.Wmf || m_pict.format == m_pict.Emf;
+    const bool metafile = m_pict.format == PictureFormat::Wmf || m_pict.format == PictureFormat::Emf;
     const double unit = metafile ? 96.0 / 2540.0 : 1.0;
     double width = m_pict.widthGoal > 0 ? m_pict.widthGoal / kTwipsPerPixel : m_pict.width * unit;
     double height = m_pict.heightGoal > 0 ? m_pict.heightGoal / kTwipsPerPixel : m_pict.height * unit;
@@ -1691,16 +1694,16 @@ QImage Reader::decodePicture(const QByteArray &data, double width, double height
     };
 
     switch (m_pict.format) {
-    case m_pict.Png:
-    case m_pict.Jpeg: {
+    case PictureFormat::Png:
+    case PictureFormat::Jpeg: {
         // Only data that starts like its format reaches the image decoders.
-        if (m_pict.format == m_pict.Png ? !data.startsWith("\x89PNG\r\n\x1a\n") || !data.contains("IEND")
+        if (m_pict.format == PictureFormat::Png ? !data.startsWith("\x89PNG\r\n\x1a\n") || !data.contains("IEND")
                                          : !data.startsWith("\xFF\xD8\xFF"))
             return {};
         QBuffer buffer;
         buffer.setData(data);
         buffer.open(QIODevice::ReadOnly);
-        QImageReader reader(&buffer, m_pict.format == m_pict.Png ? "png" : "jpeg");
+        QImageReader reader(&buffer, m_pict.format == PictureFormat::Png ? "png" : "jpeg");
         const QSize natural = reader.size();
         if (!natural.isValid() || natural.width() > kMaxPicturePixels || natural.height() > kMaxPicturePixels
             || qint64(natural.width()) * natural.height() > kMaxPictureArea)
@@ -1715,23 +1718,23 @@ QImage Reader::decodePicture(const QByteArray &data, double width, double height
             return {};
         return spend(reader.read());
     }
-    case m_pict.Dib: {
+    case PictureFormat::Dib: {
         const QSize natural = dibSize(data);
         if (!natural.isValid() || !affordable(natural))
             return {};
         decodedSize(natural);
         return spend(decodeDib(data));
     }
-    case m_pict.Ddb: {
+    case PictureFormat::Ddb: {
         const QSize natural(m_pict.width, m_pict.height);
         if (natural.isEmpty() || !affordable(natural))
             return {};
         decodedSize(natural);
         return spend(decodeDdb(data, m_pict.width, m_pict.height, m_pict.bitsPerPixel, m_pict.widthBytes));
     }
-    case m_pict.Wmf:
-    case m_pict.Emf: {
-        const QByteArray svg = m_pict.format == m_pict.Wmf ? wmfToSvg(data) : emfToSvg(data);
+    case PictureFormat::Wmf:
+    case PictureFormat::Emf: {
+        const QByteArray svg = m_pict.format == PictureFormat::Wmf ? wmfToSvg(data) : emfToSvg(data);
         const QSize natural = svgSize(svg);
         if (!natural.isValid())
             return {};
