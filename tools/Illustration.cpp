@@ -8,168 +8,35 @@
 #include <QPainterPath>
 #include <QtMath>
 
+#include <vector>
+
+#include <QFontMetricsF>
+
+#include "drawing/Drawing.h"
 #include "shell/LeafShape.h"
 
 namespace Illustration {
 
 namespace {
 
-enum class Organ { Leaf, Bunch, Cane, Trunk, Root, Bud, Insect, Generic };
-
-Organ organFor(const QString &text)
+// The small mark in the lower right corner: the picture is a drawing of the
+// demonstration data set, not a photograph.
+void drawMark(QPainter &p, const QSize &size)
 {
-    const QString t = text.toLower();
-    auto has = [&t](const char *w) { return t.contains(QString::fromUtf8(w)); };
-    if (has("larva") || has("adulto") || has("insecto") || has("oruga") || has("hembra") || has("macho")
-        || has("ninfa") || has("pulg") || has("mosca") || has("avispa") || has("ácaro"))
-        return Organ::Insect;
-    if (has("racimo") || has("grano") || has("baya") || has("uva") || has("raquis"))
-        return Organ::Bunch;
-    if (has("raíz") || has("raic") || has("raíces") || has("cuello"))
-        return Organ::Root;
-    if (has("tronco") || has("brazo") || has("madera") || has("cepa") || has("corteza"))
-        return Organ::Trunk;
-    if (has("sarmiento") || has("pámpano") || has("brote") || has("entrenudo"))
-        return Organ::Cane;
-    if (has("yema"))
-        return Organ::Bud;
-    if (has("hoja") || has("limbo") || has("envés") || has("haz"))
-        return Organ::Leaf;
-    return Organ::Generic;
-}
-
-QPainterPath leafPath(qreal r)
-{
-    return vineLeafPath(r);
-}
-
-void drawLeaf(QPainter &p, const QRectF &area, quint32 seed)
-{
-    const qreal r = std::min(area.width(), area.height()) * 0.42;
     p.save();
-    p.translate(area.center());
-    p.setPen(QPen(QColor(40, 90, 30), r / 40));
-    p.setBrush(QColor(80, 150, 55));
-    p.drawPath(leafPath(r));
-    p.setPen(QPen(QColor(35, 80, 25), r / 50));
-    for (int k = -2; k <= 2; ++k) {
-        const qreal t = qDegreesToRadians(-90.0 + k * 38);
-        p.drawLine(QPointF(0, r * 0.1), QPointF(r * 0.75 * qCos(t), r * 0.75 * qSin(t)));
-    }
-    // Symptom spots.
-    p.setPen(Qt::NoPen);
-    for (int i = 0; i < 9; ++i) {
-        const quint32 h = seed * 2654435761u + i * 40503u;
-        const qreal a = (h % 360) * M_PI / 180, d = r * 0.2 + (h / 360 % 50) / 100.0 * r;
-        p.setBrush(QColor(150 + h % 60, 120 + h % 40, 40, 200));
-        p.drawEllipse(QPointF(d * qCos(a), -qAbs(d * qSin(a)) * 0.9), r * 0.07, r * 0.06);
-    }
-    p.restore();
-}
-
-void drawBunch(QPainter &p, const QRectF &area)
-{
-    const qreal r = std::min(area.width(), area.height()) * 0.06;
-    const QPointF top(area.center().x(), area.top() + area.height() * 0.15);
-    p.setPen(QPen(QColor(90, 70, 30), r / 2));
-    p.drawLine(top, top + QPointF(0, r * 2));
-    for (int row = 0; row < 6; ++row) {
-        const int count = 6 - row;
-        for (int i = 0; i < count; ++i) {
-            const QPointF c(top.x() + (i - (count - 1) / 2.0) * r * 1.85, top.y() + r * 3 + row * r * 1.65);
-            QRadialGradient g(c - QPointF(r * 0.4, r * 0.4), r * 1.3);
-            g.setColorAt(0, QColor(160, 120, 180));
-            g.setColorAt(1, QColor(60, 25, 75));
-            p.setPen(Qt::NoPen);
-            p.setBrush(g);
-            p.drawEllipse(c, r, r);
-        }
-    }
-}
-
-void drawCane(QPainter &p, const QRectF &area)
-{
-    p.setPen(QPen(QColor(120, 85, 45), area.height() * 0.05, Qt::SolidLine, Qt::RoundCap));
-    const QPointF a(area.left() + area.width() * 0.1, area.bottom() - area.height() * 0.2);
-    const QPointF b(area.right() - area.width() * 0.1, area.top() + area.height() * 0.3);
-    p.drawLine(a, b);
-    p.setPen(QPen(QColor(90, 60, 30), area.height() * 0.07, Qt::SolidLine, Qt::RoundCap));
-    for (int i = 1; i < 4; ++i)
-        p.drawPoint(a + (b - a) * (i / 4.0));
-}
-
-void drawTrunk(QPainter &p, const QRectF &area)
-{
-    QPainterPath trunk;
-    const qreal cx = area.center().x(), w = area.width() * 0.12;
-    trunk.moveTo(cx - w, area.bottom());
-    trunk.cubicTo(cx - w * 1.4, area.center().y(), cx - w * 0.5, area.top() + area.height() * 0.35,
-                  cx - w * 3, area.top() + area.height() * 0.15);
-    trunk.lineTo(cx - w * 2.2, area.top() + area.height() * 0.1);
-    trunk.cubicTo(cx, area.top() + area.height() * 0.3, cx + w * 0.5, area.top() + area.height() * 0.3,
-                  cx + w * 2.6, area.top() + area.height() * 0.12);
-    trunk.lineTo(cx + w * 3, area.top() + area.height() * 0.2);
-    trunk.cubicTo(cx + w, area.center().y(), cx + w * 1.2, area.center().y(), cx + w, area.bottom());
-    trunk.closeSubpath();
-    p.setPen(QPen(QColor(70, 45, 25), 2));
-    p.setBrush(QColor(125, 90, 60));
-    p.drawPath(trunk);
-}
-
-void drawRoot(QPainter &p, const QRectF &area)
-{
-    p.fillRect(QRectF(area.left(), area.top() + area.height() * 0.25, area.width(), area.height() * 0.75),
-               QColor(140, 105, 70));
-    p.setPen(QPen(QColor(225, 200, 160), area.height() * 0.025, Qt::SolidLine, Qt::RoundCap));
-    const QPointF o(area.center().x(), area.top() + area.height() * 0.25);
-    for (int k = -3; k <= 3; ++k)
-        p.drawLine(o, o + QPointF(k * area.width() * 0.1, area.height() * (0.45 + 0.05 * (3 - qAbs(k)))));
-}
-
-void drawBud(QPainter &p, const QRectF &area)
-{
-    drawCane(p, area);
-    p.setPen(QPen(QColor(90, 50, 30), 2));
-    p.setBrush(QColor(170, 110, 70));
-    p.drawEllipse(area.center(), area.width() * 0.06, area.height() * 0.1);
-}
-
-void drawInsect(QPainter &p, const QRectF &area)
-{
-    drawLeaf(p, area, 7);
-    p.save();
-    p.translate(area.center() + QPointF(area.width() * 0.05, -area.height() * 0.05));
-    const qreal s = std::min(area.width(), area.height()) * 0.05;
-    p.setPen(QPen(Qt::black, s / 4));
-    for (int i = -1; i <= 1; ++i) {
-        p.drawLine(QPointF(i * s, 0), QPointF(i * s * 1.8, -s * 2));
-        p.drawLine(QPointF(i * s, 0), QPointF(i * s * 1.8, s * 2));
-    }
-    p.setBrush(QColor(60, 50, 40));
-    p.drawEllipse(QPointF(0, 0), s * 2.4, s * 1.1);
-    p.drawEllipse(QPointF(s * 2.8, 0), s * 0.8, s * 0.8);
-    p.restore();
-}
-
-}  // namespace
-
-namespace {
-
-void drawCaptionAndMark(QPainter &p, const QSize &size, const QString &caption)
-{
-    const qreal w = size.width(), h = size.height();
+    p.resetTransform();
     QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPixelSize(std::max(8, int(h * 0.05)));
+    f.setPixelSize(std::max(7, int(size.height() * 0.034)));
     p.setFont(f);
-    p.setPen(QColor(30, 40, 25));
-    p.drawText(QRectF(w * 0.05, h * 0.74, w * 0.9, h * 0.16), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
-               caption);
-    const QRectF band(0, h * 0.9, w, h * 0.1);
-    p.fillRect(band, QColor(120, 30, 40));
-    f.setBold(true);
-    p.setFont(f);
-    p.setPen(Qt::white);
-    p.drawText(band, Qt::AlignCenter, QStringLiteral("ILUSTRACIÓN · DATOS DE DEMOSTRACIÓN"));
+    const QString text = QStringLiteral("Ilustración · demostración");
+    const QRectF box = QFontMetricsF(f).boundingRect(text).adjusted(-4, -1, 4, 1);
+    const QRectF at(size.width() - box.width() - 3, size.height() - box.height() - 3, box.width(), box.height());
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255, 150));
+    p.drawRoundedRect(at, 3, 3);
+    p.setPen(QColor(60, 60, 60));
+    p.drawText(at, Qt::AlignCenter, text);
+    p.restore();
 }
 
 void berries(QPainter &p, QPointF top, qreal r, int rows, const QColor &light, const QColor &dark, qreal coloured,
@@ -295,57 +162,26 @@ QImage drawStage(const QSize &size, const QString &stage, int variant, const QSt
         break;
     }
     }
-    drawCaptionAndMark(p, size, caption);
+    Q_UNUSED(caption)
+    drawMark(p, size);
+    p.end();
+    return img;
+}
+
+QImage drawSpec(const QSize &size, const QString &spec, quint32 seed)
+{
+    QImage img(size, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    drawing::render(p, QSizeF(size), drawing::parse(spec), seed);
+    drawMark(p, size);
     p.end();
     return img;
 }
 
 QImage draw(const QSize &size, const QString &caption, const QString &subject)
 {
-    QImage img(size, QImage::Format_RGB32);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    const quint32 seed = qHash(caption + subject);
-    QLinearGradient bg(0, 0, 0, size.height());
-    bg.setColorAt(0, QColor(222, 232, 210));
-    bg.setColorAt(1, QColor(196, 214, 180));
-    p.fillRect(img.rect(), bg);
-
-    const qreal w = size.width(), h = size.height();
-    const QRectF art(w * 0.05, h * 0.05, w * 0.9, h * 0.62);
-    // The subject (the screen or the pest) decides the organ when it names
-    // one; otherwise the caption does.
-    Organ organ = organFor(subject);
-    if (organ == Organ::Generic)
-        organ = organFor(caption);
-    switch (organ) {
-    case Organ::Leaf:
-    case Organ::Generic: drawLeaf(p, art, seed); break;
-    case Organ::Bunch: drawBunch(p, art); break;
-    case Organ::Cane: drawCane(p, art); break;
-    case Organ::Trunk: drawTrunk(p, art); break;
-    case Organ::Root: drawRoot(p, art); break;
-    case Organ::Bud: drawBud(p, art); break;
-    case Organ::Insect: drawInsect(p, art); break;
-    }
-
-    // Caption and the demonstration mark.
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPixelSize(std::max(8, int(h * 0.045)));
-    p.setFont(f);
-    p.setPen(QColor(30, 40, 25));
-    const QRectF textArea(w * 0.05, h * 0.68, w * 0.9, h * 0.22);
-    p.drawText(textArea, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, caption);
-    const QRectF band(0, h * 0.9, w, h * 0.1);
-    p.fillRect(band, QColor(120, 30, 40));
-    QFont mark = f;
-    mark.setBold(true);
-    mark.setPixelSize(std::max(7, int(h * 0.05)));
-    p.setFont(mark);
-    p.setPen(Qt::white);
-    p.drawText(band, Qt::AlignCenter, QStringLiteral("ILUSTRACIÓN · DATOS DE DEMOSTRACIÓN"));
-    p.end();
-    return img;
+    return drawSpec(size, drawing::toText(drawing::fromCaption(caption, subject)), qHash(caption + subject));
 }
 
 QByteArray encodeGif(const QImage &source)
@@ -400,14 +236,31 @@ QByteArray encodeGif(const QImage &source)
     const int clear = 256, end = 257;
     putCode(clear);
     int sinceClear = 0;
+    // Floyd–Steinberg error diffusion, so that soil, bark and leaves keep
+    // their shades in the coarse palette.
+    std::vector<int> err((w + 2) * 3 * 2, 0);
     for (int y = 0; y < h; ++y) {
         const QRgb *line = reinterpret_cast<const QRgb *>(image.constScanLine(std::min(y, image.height() - 1)));
+        int *cur = err.data() + (y % 2) * (w + 2) * 3, *next = err.data() + ((y + 1) % 2) * (w + 2) * 3;
+        std::fill(next, next + (w + 2) * 3, 0);
         for (int x = 0; x < w; ++x) {
             const QRgb c = line[std::min(x, image.width() - 1)];
-            const int r = qRed(c), g = qGreen(c), b = qBlue(c);
+            const int r = std::clamp(qRed(c) + cur[(x + 1) * 3] / 16, 0, 255);
+            const int g = std::clamp(qGreen(c) + cur[(x + 1) * 3 + 1] / 16, 0, 255);
+            const int b = std::clamp(qBlue(c) + cur[(x + 1) * 3 + 2] / 16, 0, 255);
             int index = (r + 25) / 51 * 36 + (g + 25) / 51 * 6 + (b + 25) / 51;
-            if (qAbs(r - g) < 12 && qAbs(g - b) < 12)
+            int pr = (r + 25) / 51 * 51, pg = (g + 25) / 51 * 51, pb = (b + 25) / 51 * 51;
+            if (qAbs(r - g) < 12 && qAbs(g - b) < 12) {
                 index = 216 + std::clamp((r + g + b) / 3 * 39 / 255, 0, 39);
+                pr = pg = pb = (index - 216) * 255 / 39;
+            }
+            const int e[3] = {r - pr, g - pg, b - pb};
+            for (int k = 0; k < 3; ++k) {
+                cur[(x + 2) * 3 + k] += e[k] * 7;
+                next[x * 3 + k] += e[k] * 3;
+                next[(x + 1) * 3 + k] += e[k] * 5;
+                next[(x + 2) * 3 + k] += e[k];
+            }
             if (sinceClear == 250) {
                 putCode(clear);
                 sinceClear = 0;

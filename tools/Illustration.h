@@ -7,14 +7,17 @@
 
 namespace Illustration {
 
-// A drawing of the organ the caption names (leaf, bunch, cane, trunk, root,
-// bud or an insect), with the caption and a visible mark that it belongs to
-// the demonstration data set.
+// A drawing of what the caption describes: the organ, its symptoms and the
+// organism (see drawing/Drawing.h), with a small mark in a corner that it
+// is an illustration of the demonstration data set. `subject` is the pest
+// or the question screen, for what the caption leaves unsaid.
 QImage draw(const QSize &size, const QString &caption, const QString &subject = QString());
 
+// The same, from a drawing spec ("organo=hoja capas=aceite …").
+QImage drawSpec(const QSize &size, const QString &spec, quint32 seed);
+
 // A drawing of a growth stage of the vine ("A" winter bud … "O" leaf fall),
-// in the variant given by the photo number, with the stage's name and the
-// demonstration mark.
+// in the variant given by the photo number, with the demonstration mark.
 QImage drawStage(const QSize &size, const QString &stage, int variant, const QString &caption);
 
 // Writes the image in the format its extension names (.jpg/.jpeg, .gif,

@@ -3,6 +3,12 @@
 // writes <base>/bd2002.mdb and the folders Fotos, ResultadoVid, Tratamiento,
 // mp3d, Videos and Sarmo_web. Pictures already drawn for the same caption
 // are kept, so a rebuild only redraws what changed.
+//
+// Each picture is drawn from the spec dataset/dibujos.tsv gives for its file
+// (see drawing/Drawing.h), or from its caption's words when the file is not
+// listed there. With a third argument, pages for reviewing the pictures are
+// written there as PNG: one per pest with its pictures and captions, one per
+// question screen with each option's picture, and one with the growth stages.
 
 #include <QCoreApplication>
 #include <QDir>
@@ -10,6 +16,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QRegularExpression>
 #include <QTextStream>
 
 #include <cstdio>
@@ -18,9 +25,14 @@
 #include "DataSet.h"
 #include "Illustration.h"
 #include "Media.h"
+#include "drawing/Drawing.h"
 #include "questionnaire/ScreenTable.h"
 #include "reference/PhenologicalStages.h"
 
+#include <QFontMetricsF>
+#include <QImageReader>
+#include <QMap>
+#include <QPainter>
 #include <QSet>
 
 namespace {
@@ -40,7 +52,7 @@ bool ensureDrawing(const QString &base, const QString &relative, const QString &
     const QString path = base + QLatin1Char('/') + relative;
     const QString stampPath = base + QStringLiteral("/.dibujos/") + relative + QStringLiteral(".txt");
     // Raised whenever the drawings change, so every picture is drawn again.
-    constexpr int kDrawingVersion = 3;
+    constexpr int kDrawingVersion = 4;
     const QByteArray want = (QString::number(kDrawingVersion) + QLatin1Char('\n') + stampText).toUtf8();
     {
         QFile stamp(stampPath);
@@ -57,11 +69,77 @@ bool ensureDrawing(const QString &base, const QString &relative, const QString &
     return stamp.open(QIODevice::WriteOnly) && stamp.write(want) == want.size();
 }
 
-bool ensurePicture(const QString &base, const QString &relative, const QSize &size, const QString &caption,
-                   const QString &subject)
+// dataset/dibujos.tsv: "<path under Fotos>\t<spec>", # starts a comment.
+QHash<QString, QString> readDrawingSpecs(const QString &path)
 {
-    return ensureDrawing(base, relative, caption + QLatin1Char('\n') + subject,
-                         [&] { return Illustration::draw(size, caption, subject); });
+    QHash<QString, QString> specs;
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Text))
+        return specs;
+    const QStringList lines = QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'));
+    for (const QString &line : lines) {
+        if (line.trimmed().isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
+        const QString file = line.section(QLatin1Char('\t'), 0, 0).trimmed();
+        const QString spec = line.section(QLatin1Char('\t'), 1).trimmed();
+        if (!file.isEmpty() && !spec.isEmpty())
+            specs.insert(file, spec);
+    }
+    return specs;
+}
+
+bool ensurePicture(const QString &base, const QString &relative, const QSize &size, const QString &spec,
+                   quint32 seed)
+{
+    return ensureDrawing(base, relative, spec + QLatin1Char('\n') + QString::number(seed),
+                         [&] { return Illustration::drawSpec(size, spec, seed); });
+}
+
+// A review page: the pictures in a grid, each with its caption under it.
+struct Sheet {
+    QString title;
+    QList<QPair<QString, QString>> items;  // picture path, caption
+};
+
+bool writeSheet(const QString &path, const Sheet &sheet)
+{
+    const int columns = 3, cellW = 330, pictureH = 240, textH = 78, margin = 14, titleH = 44;
+    const int rows = int((sheet.items.size() + columns - 1) / columns);
+    QImage page(margin * 2 + columns * cellW, titleH + margin + rows * (pictureH + textH + margin), QImage::Format_RGB32);
+    page.fill(QColor(250, 249, 245));
+    QPainter p(&page);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(20);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(QColor(60, 30, 70));
+    p.drawText(QRect(margin, 0, page.width() - 2 * margin, titleH), Qt::AlignVCenter | Qt::AlignLeft, sheet.title);
+    f.setPixelSize(12);
+    f.setBold(false);
+    p.setFont(f);
+    for (int i = 0; i < sheet.items.size(); ++i) {
+        const int x = margin + (i % columns) * cellW, y = titleH + (i / columns) * (pictureH + textH + margin);
+        const QImage picture(sheet.items[i].first);
+        const QRect box(x, y, cellW - margin, pictureH);
+        if (!picture.isNull()) {
+            const QSize fitted = picture.size().scaled(box.size(), Qt::KeepAspectRatio);
+            p.drawImage(QRect(box.topLeft() + QPoint((box.width() - fitted.width()) / 2, 0), fitted), picture);
+        }
+        p.setPen(QColor(30, 30, 30));
+        p.drawText(QRect(x, y + pictureH + 3, cellW - margin, textH - 3), Qt::TextWordWrap | Qt::AlignTop | Qt::AlignLeft,
+                   QFileInfo(sheet.items[i].first).fileName() + QStringLiteral(" — ") + sheet.items[i].second);
+    }
+    p.end();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    return page.save(path, "PNG");
+}
+
+QString fileSafe(QString name)
+{
+    static const QRegularExpression unsafe(QStringLiteral("[^A-Za-z0-9ÁÉÍÓÚáéíóúñÑüÜ_-]+"));
+    return name.replace(unsafe, QStringLiteral("_"));
 }
 
 bool copyTree(const QString &from, const QString &to)
@@ -85,12 +163,14 @@ bool copyTree(const QString &from, const QString &to)
 int main(int argc, char *argv[])
 {
     QGuiApplication app(argc, argv);
-    if (argc != 3) {
-        err() << "uso: build_dataset <carpeta de fuentes> <carpeta base del conjunto de datos>" << Qt::endl;
+    if (argc != 3 && argc != 4) {
+        err() << "uso: build_dataset <carpeta de fuentes> <carpeta base del conjunto de datos> [carpeta de hojas de contacto]"
+              << Qt::endl;
         return 2;
     }
     const QString sources = QString::fromLocal8Bit(argv[1]);
     const QString base = QString::fromLocal8Bit(argv[2]);
+    const QString sheetsFolder = argc == 4 ? QString::fromLocal8Bit(argv[3]) : QString();
     for (const char *folder : {"Fotos", "ResultadoVid", "Tratamiento", "mp3d", "Videos", "Sarmo_web"})
         QDir().mkpath(base + QLatin1Char('/') + QLatin1String(folder));
 
@@ -109,28 +189,60 @@ int main(int argc, char *argv[])
 
     bool ok = true;
     QSet<QString> drawn;
+    const QHash<QString, QString> specs = readDrawingSpecs(sources + QStringLiteral("/dibujos.tsv"));
+    QMap<QString, Sheet> sheets;  // file name of the page → its pictures
     auto picture = [&](const QString &relative, const QSize &size, const QString &caption, const QString &subject) {
         if (drawn.contains(relative))
             return;
         drawn.insert(relative);
-        ok = ensurePicture(base, relative, size, caption, subject) && ok;
+        const QString listed = specs.value(relative.section(QLatin1Char('/'), 1));
+        const QString spec = listed.isEmpty() ? drawing::toText(drawing::fromCaption(caption, subject)) : listed;
+        ok = ensurePicture(base, relative, size, spec, qHash(relative)) && ok;
+    };
+    auto onSheet = [&](const QString &page, const QString &title, const QString &relative, const QString &caption) {
+        Sheet &sheet = sheets[page];
+        sheet.title = title;
+        sheet.items.append({base + QLatin1Char('/') + relative, caption});
     };
     picture(QStringLiteral("Fotos/Imagen1.jpg"), QSize(289, 217), QStringLiteral("Seleccione una opción"),
-            QStringLiteral("vid"));
+            QStringLiteral("cepa con racimos"));
     // Every photo a question screen can load, taken from the screens' own
-    // tables; its caption is the symptom the screen and option describe.
+    // tables; it shows the symptom the option describes, of the pest the
+    // photo's folder names.
+    // The organ each question screen is about, for the options that leave it unsaid.
+    auto screenOrgan = [](const QString &name) {
+        const int n = name.mid(4).toInt();
+        const char *organ = n == 3 || n == 26 ? ""
+                            : n <= 9          ? "hoja"
+                            : n == 17         ? "grano"
+                            : n <= 18         ? "racimo"
+                            : n <= 20         ? "pampano"
+                            : n <= 22         ? "yema"
+                            : n == 25         ? "corte"
+                            : n <= 26         ? "tronco"
+                                              : "raiz";
+        return *organ ? QStringLiteral(" organo=") + QLatin1String(organ) : QString();
+    };
     for (const q::ScreenTable &screen : q::allScreens()) {
         auto photoPath = [](QString photo) { return QStringLiteral("Fotos") + photo.replace(QLatin1Char('\\'), QLatin1Char('/')); };
         auto folder = [](const QString &photo) { return photo.section(QLatin1Char('\\'), 1, 1); };
-        for (const auto &[box, photo] : screen.loadPhotos)
-            picture(photoPath(photo), QSize(400, 300), screen.title + QStringLiteral(": ") + folder(photo),
-                    screen.title);
+        const QString page = QStringLiteral("pantalla-") + fileSafe(screen.name + QLatin1Char('-') + screen.title)
+                             + QStringLiteral(".png");
+        const QString title = QStringLiteral("Pantalla %1 · %2").arg(screen.name, screen.title);
+        for (const auto &[box, photo] : screen.loadPhotos) {
+            const QString caption = screen.title + QStringLiteral(": ") + folder(photo);
+            picture(photoPath(photo), QSize(400, 300), caption, folder(photo) + screenOrgan(screen.name));
+            onSheet(page, title, photoPath(photo), QStringLiteral("(al abrir) ") + caption);
+        }
         for (const q::OptionDef &option : screen.options)
             for (const q::Action &action : option.actions)
-                if (action.kind == q::Action::Kind::Load)
-                    picture(photoPath(action.value), QSize(400, 300),
-                            screen.title + QStringLiteral(": ") + option.caption,
-                            screen.title);
+                if (action.kind == q::Action::Kind::Load) {
+                    const QString relative = photoPath(action.value);
+                    const QString key = folder(action.value);
+                    picture(relative, QSize(400, 300), screen.title + QStringLiteral(": ") + option.caption,
+                            key + screenOrgan(screen.name));
+                    onSheet(page, title, relative, option.caption);
+                }
     }
     // The phenological states window's photos: one drawing per stage and
     // photo, showing the bud, leaves or bunch of that stage.
@@ -147,13 +259,21 @@ int main(int argc, char *argv[])
             ok = ensureDrawing(base, relative, caption, [&] {
                      return Illustration::drawStage(QSize(400, 300), code, variant, caption);
                  }) && ok;
+            onSheet(QStringLiteral("estados-fenologicos.png"), QStringLiteral("Estados fenológicos"), relative, caption);
         }
     }
     for (const jet::TableDef *table : {&photos, &treatment}) {
         for (const QList<QVariant> &row : table->rows) {
             const QString key = row[0].toString(), file = row[1].toString(), caption = row[2].toString();
-            picture(QStringLiteral("Fotos/") + key + QLatin1Char('/') + file, QSize(400, 300), caption, key);
+            const QString relative = QStringLiteral("Fotos/") + key + QLatin1Char('/') + file;
+            picture(relative, QSize(400, 300), caption, key);
+            onSheet(QStringLiteral("clave-") + fileSafe(key) + QStringLiteral(".png"), key, relative, caption);
         }
+    }
+    if (!sheetsFolder.isEmpty()) {
+        QDir(sheetsFolder).removeRecursively();
+        for (auto it = sheets.cbegin(); it != sheets.cend(); ++it)
+            ok = writeSheet(sheetsFolder + QLatin1Char('/') + it.key(), it.value()) && ok;
     }
     ok = copyTree(sources + QStringLiteral("/Sarmo_web"), base + QStringLiteral("/Sarmo_web")) && ok;
     ok = Media::buildDocuments(sources, base) && ok;

@@ -1,0 +1,607 @@
+// The pests and their natural enemies, drawn with their own body plans:
+// insects with six legs, spider mites with eight, eriophyid mites long and
+// with two pairs at the front, worm-shaped nematodes, snails, birds and
+// mammals.
+
+#include <QPainterPath>
+#include <QRadialGradient>
+#include <QtMath>
+
+#include "drawing/Drawing.h"
+
+namespace drawing {
+
+namespace {
+
+QColor named(const QString &name, const QColor &fallback)
+{
+    static const QList<QPair<QString, QColor>> colours{
+        {QStringLiteral("azul"), QColor(40, 70, 140)},       {QStringLiteral("negro"), QColor(30, 28, 28)},
+        {QStringLiteral("pardo"), QColor(110, 72, 40)},      {QStringLiteral("verde"), QColor(60, 150, 80)},
+        {QStringLiteral("rojo"), QColor(190, 35, 30)},       {QStringLiteral("amarillo"), QColor(225, 200, 70)},
+        {QStringLiteral("blanco"), QColor(240, 236, 220)},   {QStringLiteral("gris"), QColor(120, 118, 110)},
+        {QStringLiteral("anaranjado"), QColor(225, 130, 40)}, {QStringLiteral("rosa"), QColor(220, 150, 160)},
+        {QStringLiteral("castano"), QColor(140, 80, 40)},    {QStringLiteral("ocre"), QColor(170, 130, 70)}};
+    for (const auto &[n, c] : colours)
+        if (name == n)
+            return c;
+    return fallback;
+}
+
+enum class Wings { None, Elytra, Clear, Fringed, Roof, Moth, Half };
+enum class Antennae { None, Short, Long, Fan, Elbowed };
+
+struct Body {
+    qreal headR = 0.09, thoraxL = 0.18, thoraxW = 0.14, abdomenL = 0.5, abdomenW = 0.22;
+    int legPairs = 3;
+    qreal legLen = 0.3;
+    Antennae antennae = Antennae::Short;
+    Wings wings = Wings::None;
+    QColor colour{90, 70, 50};
+    QColor wingColour{230, 235, 240, 110};
+    bool snout = false, stripes = false, hairy = false, spots = false, sheen = false;
+};
+
+// A body seen from above, head towards +x, length L.
+void drawBody(QPainter &p, const Body &b, qreal L)
+{
+    const qreal ax = -L * 0.18;  // abdomen centre
+    const QPointF thorax(L * 0.16, 0), head(L * 0.16 + L * b.thoraxL * 0.5 + L * b.headR * 0.8, 0);
+    const qreal legW = std::max<qreal>(0.7, L * 0.025);
+    // Legs.
+    p.setPen(QPen(b.colour.darker(150), legW, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    for (int i = 0; i < b.legPairs; ++i) {
+        const qreal x = b.legPairs == 4 ? L * (0.22 - i * 0.14) : b.legPairs == 2 ? L * (0.3 - i * 0.07) : L * (0.22 - i * 0.09);
+        const qreal spread = b.legPairs == 2 ? 0.4 : 1.0;
+        for (int s : {-1, 1}) {
+            const qreal fwd = (1.5 - i) * 0.35 * spread;
+            QPainterPath leg(QPointF(x, 0));
+            const QPointF knee(x + L * b.legLen * fwd * 0.6, s * L * b.legLen * 0.7);
+            leg.lineTo(knee);
+            leg.lineTo(knee + QPointF(L * b.legLen * fwd * 0.7, s * L * b.legLen * 0.45));
+            p.drawPath(leg);
+        }
+    }
+    // Antennae.
+    if (b.antennae != Antennae::None) {
+        const qreal len = b.antennae == Antennae::Long ? L * 0.7 : L * 0.22;
+        for (int s : {-1, 1}) {
+            const QPointF base = head + QPointF(L * b.headR * 0.6, s * L * b.headR * 0.4);
+            QPointF end = base + QPointF(len * 0.8, s * len * 0.6);
+            if (b.antennae == Antennae::Elbowed) {
+                const QPointF elbow = base + QPointF(len * 0.4, s * len * 0.05);
+                p.drawLine(base, elbow);
+                p.drawLine(elbow, end = elbow + QPointF(len * 0.3, s * len * 0.45));
+            } else {
+                p.drawLine(base, end);
+            }
+            if (b.antennae == Antennae::Fan) {
+                for (int k = -2; k <= 2; ++k)
+                    p.drawLine(end, end + QPointF(L * 0.08, s * L * 0.02 * k + s * L * 0.03));
+            }
+        }
+    }
+    // Wings under the body's outline (fly, wasp, thrips, leafhopper, moth).
+    p.setPen(QPen(b.wingColour.darker(160), std::max<qreal>(0.6, L * 0.012)));
+    p.setBrush(b.wingColour);
+    if (b.wings == Wings::Clear) {
+        for (int s : {-1, 1}) {
+            p.save();
+            p.translate(thorax);
+            p.rotate(s * 155);
+            p.drawEllipse(QPointF(L * 0.32, 0), L * 0.34, L * 0.11);
+            p.restore();
+        }
+    } else if (b.wings == Wings::Fringed) {
+        for (int s : {-1, 1}) {
+            const QPointF a = thorax, e = thorax + QPointF(-L * 0.75, s * L * 0.08);
+            p.drawLine(a, e);
+            p.setPen(QPen(b.wingColour.darker(130), 0.5));
+            for (int k = 0; k < 14; ++k) {
+                const QPointF at = a + (e - a) * (k / 14.0);
+                p.drawLine(at, at + QPointF(-L * 0.02, s * L * 0.06));
+            }
+            p.setPen(QPen(b.wingColour.darker(160), std::max<qreal>(0.6, L * 0.012)));
+        }
+    } else if (b.wings == Wings::Moth) {
+        for (int s : {-1, 1}) {
+            QPainterPath w;
+            w.moveTo(thorax);
+            w.lineTo(thorax + QPointF(-L * 0.15, s * L * 0.62));
+            w.lineTo(thorax + QPointF(-L * 0.62, s * L * 0.42));
+            w.lineTo(thorax + QPointF(-L * 0.55, 0));
+            w.closeSubpath();
+            p.drawPath(w);
+        }
+    }
+    // Abdomen, thorax, head.
+    QRadialGradient g(QPointF(ax + L * 0.05, -L * b.abdomenW * 0.3), L * b.abdomenL * 0.7);
+    g.setColorAt(0, b.colour.lighter(b.sheen ? 190 : 140));
+    g.setColorAt(1, b.colour.darker(120));
+    p.setPen(QPen(b.colour.darker(170), std::max<qreal>(0.6, L * 0.015)));
+    p.setBrush(g);
+    p.drawEllipse(QPointF(ax, 0), L * b.abdomenL * 0.5, L * b.abdomenW * 0.5);
+    if (b.stripes) {
+        p.save();
+        QPainterPath clip;
+        clip.addEllipse(QPointF(ax, 0), L * b.abdomenL * 0.5, L * b.abdomenW * 0.5);
+        p.setClipPath(clip);
+        p.setPen(QPen(QColor(25, 22, 15), L * 0.045));
+        for (int k = -2; k <= 2; ++k)
+            p.drawLine(QPointF(ax + k * L * 0.09, -L), QPointF(ax + k * L * 0.09, L));
+        p.restore();
+    }
+    if (b.legPairs >= 4 || b.wings == Wings::None) {  // segments of larvae and nymphs
+        p.setPen(QPen(b.colour.darker(140), 0.6));
+        for (int k = -2; k <= 2; ++k)
+            p.drawLine(QPointF(ax + k * L * b.abdomenL * 0.15, -L * b.abdomenW * 0.4),
+                       QPointF(ax + k * L * b.abdomenL * 0.15, L * b.abdomenW * 0.4));
+    }
+    p.setPen(QPen(b.colour.darker(170), std::max<qreal>(0.6, L * 0.015)));
+    p.setBrush(b.colour.darker(110));
+    if (b.thoraxL > 0)
+        p.drawEllipse(thorax, L * b.thoraxL * 0.5, L * b.thoraxW * 0.5);
+    p.setBrush(b.colour.darker(135));
+    p.drawEllipse(head, L * b.headR, L * b.headR);
+    if (b.snout) {
+        p.setPen(QPen(b.colour.darker(150), L * 0.05, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(head, head + QPointF(L * 0.22, 0));
+    }
+    if (b.wings == Wings::Elytra || b.wings == Wings::Roof || b.wings == Wings::Half) {
+        // Wing cases or roof-like wings over the abdomen, with the middle line.
+        QPainterPath e;
+        const qreal x0 = thorax.x() - L * b.thoraxL * 0.5;
+        const qreal len = b.wings == Wings::Roof ? L * 0.78 : L * b.abdomenL * 0.95;
+        const qreal wid = L * b.abdomenW * (b.wings == Wings::Roof ? 0.42 : 0.52);
+        e.moveTo(x0, -wid);
+        e.cubicTo(x0 - len * 0.7, -wid * 1.05, x0 - len, -wid * 0.4, x0 - len, 0);
+        e.cubicTo(x0 - len, wid * 0.4, x0 - len * 0.7, wid * 1.05, x0, wid);
+        e.closeSubpath();
+        QLinearGradient eg(0, -wid, 0, wid);
+        const QColor ec = b.wings == Wings::Half ? QColor(b.wingColour.red(), b.wingColour.green(), b.wingColour.blue(), 170)
+                                                 : b.colour;
+        eg.setColorAt(0, ec.lighter(b.sheen ? 200 : 130));
+        eg.setColorAt(0.5, ec);
+        eg.setColorAt(1, ec.darker(140));
+        p.setPen(QPen(ec.darker(180), std::max<qreal>(0.6, L * 0.012)));
+        p.setBrush(eg);
+        p.drawPath(e);
+        p.drawLine(QPointF(x0, 0), QPointF(x0 - len, 0));
+    }
+    if (b.spots) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(240, 240, 235));
+        for (int k = 0; k < 6; ++k)
+            p.drawEllipse(QPointF(ax + (k % 3 - 1) * L * 0.13, (k < 3 ? -1 : 1) * L * b.abdomenW * 0.22),
+                          L * 0.03, L * 0.03);
+    }
+    if (b.hairy) {
+        p.setPen(QPen(b.colour.lighter(160), 0.6));
+        Random rnd(quint32(L * 7));
+        for (int k = 0; k < 40; ++k) {
+            const qreal t = rnd.range(0, 2 * M_PI);
+            const QPointF at(ax + L * b.abdomenL * 0.5 * qCos(t), L * b.abdomenW * 0.5 * qSin(t));
+            p.drawLine(at, at * 1.0 + QPointF(qCos(t), qSin(t)) * L * 0.07);
+        }
+    }
+    // Eyes.
+    p.setPen(Qt::NoPen);
+    p.setBrush(b.wings == Wings::Clear && b.colour.red() > 150 ? QColor(180, 20, 20) : QColor(20, 20, 20));
+    for (int s : {-1, 1})
+        p.drawEllipse(head + QPointF(L * b.headR * 0.4, s * L * b.headR * 0.55), L * b.headR * 0.3, L * b.headR * 0.3);
+}
+
+// Segmented larva: a caterpillar (with prolegs), a curved white grub or a
+// thin wireworm. `curve` bends it into a C.
+void drawLarva(QPainter &p, qreal L, const QColor &colour, const QColor &headColour, qreal thickness, qreal curve,
+               bool legs, bool prolegs, bool hairy, bool dots)
+{
+    const int n = 12;
+    QList<QPointF> spine;
+    for (int i = 0; i <= n; ++i) {
+        const qreal t = i / qreal(n);
+        if (curve > 0) {
+            const qreal a = M_PI * (0.15 + 1.35 * t) * curve;
+            spine.append(QPointF(L * 0.45 * qCos(a + M_PI / 2), L * 0.45 * qSin(a + M_PI / 2) - L * 0.1));
+        } else {
+            spine.append(QPointF(-L / 2 + L * t, L * 0.04 * qSin(t * 7)));
+        }
+    }
+    const qreal r = L * thickness * 0.5;
+    for (int i = 0; i <= n; ++i) {
+        const qreal w = r * (i == 0 ? 0.7 : i == n ? 0.85 : 1.0) * (curve > 0 && i < 3 ? 1.15 : 1.0);
+        if (prolegs && (i == 1 || (i >= 5 && i <= 8))) {
+            p.setPen(QPen(colour.darker(150), r * 0.4, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(spine[i], spine[i] + QPointF(0, r * 1.2));
+        }
+        if (legs && i >= n - 3 && i < n) {
+            p.setPen(QPen(headColour.darker(120), r * 0.22, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(spine[i], spine[i] + QPointF(r * 0.6, r * 1.4));
+        }
+        QRadialGradient g(spine[i] - QPointF(w * 0.3, w * 0.4), w * 1.4);
+        g.setColorAt(0, colour.lighter(135));
+        g.setColorAt(1, colour.darker(125));
+        p.setPen(QPen(colour.darker(150), 0.6));
+        p.setBrush(i == n ? QBrush(headColour) : QBrush(g));
+        p.drawEllipse(spine[i], w, w);
+        if (dots && i < n && i % 2 == 0) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(25, 25, 25));
+            p.drawEllipse(spine[i] + QPointF(0, -w * 0.45), w * 0.18, w * 0.18);
+        }
+        if (hairy && i < n) {
+            p.setPen(QPen(QColor(230, 210, 170), 0.7));
+            for (int k = 0; k < 6; ++k) {
+                const qreal a = qDegreesToRadians(-160 + k * 28.0);
+                p.drawLine(spine[i], spine[i] + QPointF(qCos(a), qSin(a)) * w * 2.4);
+            }
+        }
+    }
+    // Mouthparts.
+    p.setPen(QPen(QColor(40, 25, 15), r * 0.25));
+    p.drawPoint(spine[n] + (spine[n] - spine[n - 1]) * 0.7);
+}
+
+void drawSnail(QPainter &p, qreal L, const QColor &shell, bool slug)
+{
+    QPainterPath foot;
+    foot.moveTo(-L * 0.5, L * 0.12);
+    foot.cubicTo(-L * 0.2, L * 0.2, L * 0.3, L * 0.2, L * 0.5, L * 0.05);
+    foot.cubicTo(L * 0.55, -L * 0.08, L * 0.35, -L * 0.15, L * 0.2, -L * 0.08);
+    foot.cubicTo(-L * 0.1, -L * 0.1, -L * 0.4, 0, -L * 0.5, L * 0.12);
+    p.setPen(QPen(QColor(90, 80, 65), 1));
+    p.setBrush(slug ? QColor(125, 100, 80) : QColor(170, 150, 120));
+    p.drawPath(foot);
+    p.setPen(QPen(QColor(90, 80, 65), L * 0.025, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(L * 0.38, -L * 0.05), QPointF(L * 0.5, -L * 0.3));
+    p.drawLine(QPointF(L * 0.42, -L * 0.04), QPointF(L * 0.6, -L * 0.22));
+    p.setBrush(QColor(30, 30, 30));
+    p.drawEllipse(QPointF(L * 0.5, -L * 0.3), L * 0.02, L * 0.02);
+    p.drawEllipse(QPointF(L * 0.6, -L * 0.22), L * 0.02, L * 0.02);
+    if (slug) {
+        p.setPen(QPen(QColor(95, 75, 60), 0.8));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(QPointF(L * 0.15, -L * 0.02), L * 0.12, L * 0.07);  // mantle
+        return;
+    }
+    // Coiled shell.
+    QRadialGradient g(QPointF(-L * 0.12, -L * 0.3), L * 0.35);
+    g.setColorAt(0, shell.lighter(130));
+    g.setColorAt(1, shell.darker(130));
+    p.setPen(QPen(shell.darker(170), 1));
+    p.setBrush(g);
+    p.drawEllipse(QPointF(-L * 0.05, -L * 0.2), L * 0.3, L * 0.28);
+    QPainterPath spiral;
+    for (int i = 0; i <= 60; ++i) {
+        const qreal t = i / 60.0 * 4 * M_PI, rr = L * 0.27 * (1 - i / 66.0);
+        const QPointF at(-L * 0.05 + rr * qCos(t), -L * 0.2 + rr * 0.95 * qSin(t));
+        i ? spiral.lineTo(at) : spiral.moveTo(at);
+    }
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(shell.darker(200), 1.1));
+    p.drawPath(spiral);
+}
+
+void drawBird(QPainter &p, qreal L)
+{
+    // A starling on a perch, seen from the side, pecking (head towards +x).
+    p.setPen(QPen(QColor(20, 20, 25), 1));
+    p.setBrush(QColor(40, 42, 55));
+    QPainterPath body;
+    body.moveTo(L * 0.35, -L * 0.15);
+    body.cubicTo(L * 0.2, L * 0.15, -L * 0.2, L * 0.2, -L * 0.55, L * 0.05);
+    body.lineTo(-L * 0.3, -L * 0.05);
+    body.cubicTo(-L * 0.1, -L * 0.2, L * 0.2, -L * 0.3, L * 0.35, -L * 0.15);
+    p.drawPath(body);
+    p.drawEllipse(QPointF(L * 0.36, -L * 0.2), L * 0.11, L * 0.1);
+    p.setBrush(QColor(230, 190, 40));
+    QPainterPath beak;
+    beak.moveTo(L * 0.45, -L * 0.23);
+    beak.lineTo(L * 0.62, -L * 0.16);
+    beak.lineTo(L * 0.45, -L * 0.15);
+    p.drawPath(beak);
+    p.setBrush(Qt::white);
+    p.drawEllipse(QPointF(L * 0.39, -L * 0.23), L * 0.02, L * 0.02);
+    // Wing and speckles.
+    p.setBrush(QColor(55, 60, 75));
+    p.drawEllipse(QPointF(-L * 0.05, -L * 0.02), L * 0.28, L * 0.1);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(220, 220, 200));
+    Random rnd(5);
+    for (int i = 0; i < 14; ++i)
+        p.drawEllipse(QPointF(rnd.range(-L * 0.3, L * 0.25), rnd.range(-L * 0.1, L * 0.08)), 0.9, 0.9);
+    p.setPen(QPen(QColor(160, 110, 60), L * 0.025));
+    p.drawLine(QPointF(0, L * 0.12), QPointF(L * 0.02, L * 0.3));
+    p.drawLine(QPointF(L * 0.08, L * 0.1), QPointF(L * 0.1, L * 0.3));
+}
+
+void drawMammal(QPainter &p, qreal L, bool rabbit)
+{
+    const QColor fur = rabbit ? QColor(150, 120, 90) : QColor(110, 90, 70);
+    p.setPen(QPen(fur.darker(160), 1));
+    p.setBrush(fur);
+    p.drawEllipse(QPointF(-L * 0.1, 0), L * 0.36, L * 0.22);  // body
+    p.drawEllipse(QPointF(L * 0.3, -L * 0.1), L * 0.15, L * 0.12);  // head
+    if (rabbit) {
+        for (int k = 0; k < 2; ++k) {
+            p.save();
+            p.translate(L * (0.25 + k * 0.05), -L * 0.2);
+            p.rotate(-20 - k * 15);
+            p.drawEllipse(QPointF(0, -L * 0.16), L * 0.05, L * 0.17);
+            p.restore();
+        }
+        p.setBrush(QColor(245, 245, 240));
+        p.drawEllipse(QPointF(-L * 0.46, -L * 0.05), L * 0.07, L * 0.07);  // white tail
+    } else {
+        p.drawEllipse(QPointF(L * 0.28, -L * 0.2), L * 0.05, L * 0.05);  // round ear
+        p.setPen(QPen(fur.darker(130), L * 0.02, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(-L * 0.45, L * 0.05), QPointF(-L * 0.65, L * 0.12));  // short tail
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(20, 15, 10));
+    p.drawEllipse(QPointF(L * 0.34, -L * 0.13), L * 0.025, L * 0.025);
+    p.setPen(QPen(fur.darker(140), L * 0.04, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(-L * 0.3, L * 0.15), QPointF(-L * 0.28, L * 0.24));
+    p.drawLine(QPointF(L * 0.1, L * 0.15), QPointF(L * 0.12, L * 0.24));
+}
+
+void drawNest(QPainter &p, qreal L)
+{
+    // Paper wasp nest: a disc of hexagonal cells on a stalk.
+    p.setPen(QPen(QColor(110, 100, 85), 1.2));
+    p.drawLine(QPointF(0, -L * 0.55), QPointF(0, -L * 0.3));
+    p.setBrush(QColor(200, 190, 170));
+    p.drawEllipse(QPointF(0, 0), L * 0.45, L * 0.32);
+    for (int row = -3; row <= 3; ++row)
+        for (int col = -4; col <= 4; ++col) {
+            const QPointF c(col * L * 0.1 + (row % 2) * L * 0.05, row * L * 0.085);
+            if (c.x() * c.x() / 0.16 + c.y() * c.y() / 0.08 > L * L)
+                continue;
+            QPolygonF hex;
+            for (int k = 0; k < 6; ++k)
+                hex << c + QPointF(L * 0.05 * qCos(k * M_PI / 3 + M_PI / 6), L * 0.05 * qSin(k * M_PI / 3 + M_PI / 6));
+            p.setBrush((row + col) % 3 ? QColor(170, 160, 140) : QColor(245, 240, 225));
+            p.drawPolygon(hex);
+        }
+}
+
+}  // namespace
+
+void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L, qreal heading, Random &rnd)
+{
+    const QString kind = kindAndColour.section(QLatin1Char('-'), 0, 0);
+    const QString colourName = kindAndColour.section(QLatin1Char('-'), 1);
+    p.save();
+    p.translate(at);
+    p.rotate(heading);
+    Body b;
+    auto insect = [&](const QColor &fallback) {
+        b.colour = named(colourName, fallback);
+        drawBody(p, b, L);
+    };
+    if (kind == QLatin1String("oruga")) {
+        const QColor c = named(colourName, QColor(120, 150, 80));
+        drawLarva(p, L, c, c.darker(180), 0.13, 0, false, true, false, false);
+    } else if (kind == QLatin1String("orugapeluda")) {
+        drawLarva(p, L, named(colourName, QColor(60, 45, 35)), QColor(30, 25, 20), 0.13, 0, false, true, true, false);
+    } else if (kind == QLatin1String("larvac")) {  // white grub with legs and a brown head
+        drawLarva(p, L, named(colourName, QColor(240, 232, 210)), QColor(170, 100, 40), 0.3, 1, true, false, false, false);
+    } else if (kind == QLatin1String("larvaapoda")) {  // legless weevil larva
+        drawLarva(p, L, named(colourName, QColor(242, 238, 222)), QColor(150, 100, 50), 0.28, 1, false, false, false, false);
+    } else if (kind == QLatin1String("larvagris")) {  // cutworm curled up
+        drawLarva(p, L, QColor(120, 115, 100), QColor(70, 55, 40), 0.2, 1.05, false, true, false, false);
+    } else if (kind == QLatin1String("larvaaltica")) {
+        drawLarva(p, L, QColor(120, 85, 50), QColor(30, 25, 20), 0.22, 0, true, false, false, true);
+    } else if (kind == QLatin1String("alambre")) {  // wireworm: thin, hard, orange
+        drawLarva(p, L, QColor(220, 150, 60), QColor(150, 80, 30), 0.07, 0, true, false, false, false);
+    } else if (kind == QLatin1String("escarabajo")) {
+        b.wings = Wings::Elytra;
+        b.abdomenL = 0.56; b.abdomenW = 0.36; b.thoraxW = 0.24; b.legLen = 0.32; b.sheen = true;
+        if (colourName == QLatin1String("peludo")) {  // hairy black chafer
+            b.hairy = true; b.sheen = false;
+            b.colour = QColor(35, 30, 28);
+            drawBody(p, b, L);
+        } else if (colourName == QLatin1String("manchas")) {
+            b.spots = true; b.colour = QColor(25, 25, 30);
+            drawBody(p, b, L);
+        } else if (colourName == QLatin1String("antenas")) {  // long-horned, chestnut
+            b.antennae = Antennae::Long; b.colour = QColor(140, 80, 40);
+            drawBody(p, b, L);
+        } else if (colourName == QLatin1String("abanico")) {  // cockchafer
+            b.antennae = Antennae::Fan; b.colour = QColor(150, 95, 50); b.abdomenL = 0.62;
+            drawBody(p, b, L);
+        } else if (colourName == QLatin1String("cilindrico")) {  // bark beetle, thick and cylindrical
+            b.abdomenW = 0.3; b.abdomenL = 0.6; b.headR = 0.07; b.thoraxL = 0.3; b.thoraxW = 0.3; b.sheen = false;
+            b.colour = QColor(55, 35, 25);
+            drawBody(p, b, L);
+        } else if (colourName == QLatin1String("estrecho")) {  // click beetle
+            b.abdomenW = 0.22; b.abdomenL = 0.62; b.thoraxW = 0.2; b.colour = QColor(110, 75, 45);
+            drawBody(p, b, L);
+        } else {
+            insect(QColor(40, 70, 140));
+        }
+    } else if (kind == QLatin1String("gorgojo")) {  // weevil: snout, elbowed antennae
+        b.wings = Wings::Elytra; b.snout = true; b.antennae = Antennae::Elbowed;
+        b.abdomenL = 0.5; b.abdomenW = 0.34; b.thoraxW = 0.2; b.headR = 0.07;
+        b.sheen = colourName == QLatin1String("verde");
+        insect(QColor(60, 50, 45));
+    } else if (kind == QLatin1String("mariquita")) {
+        b.wings = Wings::Elytra; b.abdomenL = 0.6; b.abdomenW = 0.56; b.thoraxW = 0.3; b.headR = 0.08;
+        b.colour = QColor(200, 30, 25); b.legLen = 0.2;
+        drawBody(p, b, L);
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::black);
+        for (int k = 0; k < 6; ++k)
+            p.drawEllipse(QPointF(-L * 0.18 + (k % 3 - 1) * L * 0.14, (k < 3 ? -1 : 1) * L * 0.13), L * 0.05, L * 0.05);
+    } else if (kind == QLatin1String("pulgon") || kind == QLatin1String("filoxera")) {
+        b.abdomenL = 0.55; b.abdomenW = 0.4; b.thoraxL = 0.14; b.thoraxW = 0.22; b.headR = 0.08; b.legLen = 0.35;
+        b.antennae = kind == QLatin1String("pulgon") ? Antennae::Long : Antennae::Short;
+        insect(kind == QLatin1String("pulgon") ? QColor(60, 60, 50) : QColor(220, 190, 60));
+        if (kind == QLatin1String("pulgon")) {  // the two siphunculi
+            p.setPen(QPen(b.colour.darker(160), L * 0.04, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(QPointF(-L * 0.3, -L * 0.1), QPointF(-L * 0.48, -L * 0.16));
+            p.drawLine(QPointF(-L * 0.3, L * 0.1), QPointF(-L * 0.48, L * 0.16));
+        }
+    } else if (kind == QLatin1String("caparazon")) {  // soft scale: a brown dome
+        QRadialGradient g(QPointF(-L * 0.1, -L * 0.15), L * 0.6);
+        g.setColorAt(0, QColor(200, 140, 80));
+        g.setColorAt(1, QColor(100, 55, 25));
+        p.setPen(QPen(QColor(70, 40, 20), 1));
+        p.setBrush(g);
+        p.drawEllipse(QPointF(0, 0), L * 0.5, L * 0.4);
+        p.setPen(QPen(QColor(240, 220, 180, 140), 1));
+        p.drawArc(QRectF(-L * 0.3, -L * 0.28, L * 0.4, L * 0.3), 60 * 16, 90 * 16);
+    } else if (kind == QLatin1String("cochinilla")) {  // mealybug: white, waxy, with filaments
+        p.setPen(QPen(QColor(235, 232, 225), L * 0.03, Qt::SolidLine, Qt::RoundCap));
+        for (int k = 0; k < 9; ++k)
+            for (int s : {-1, 1}) {
+                const qreal x = -L * 0.4 + k * L * 0.1;
+                p.drawLine(QPointF(x, s * L * 0.2), QPointF(x * 1.1, s * L * (k == 0 ? 0.45 : 0.3)));
+            }
+        p.setPen(QPen(QColor(200, 195, 185), 0.8));
+        p.setBrush(QColor(240, 238, 232));
+        p.drawEllipse(QPointF(0, 0), L * 0.45, L * 0.24);
+        p.setPen(QPen(QColor(205, 200, 190), 0.8));
+        for (int k = -3; k <= 3; ++k)
+            p.drawLine(QPointF(k * L * 0.1, -L * 0.2), QPointF(k * L * 0.1, L * 0.2));
+    } else if (kind == QLatin1String("cicadelido")) {  // leafhopper: wedge of roof-like wings
+        b.wings = Wings::Roof; b.abdomenL = 0.5; b.abdomenW = 0.3; b.thoraxW = 0.28; b.headR = 0.1; b.legLen = 0.2;
+        b.antennae = Antennae::None;
+        insect(QColor(110, 180, 70));
+    } else if (kind == QLatin1String("ninfa")) {  // wingless leafhopper nymph
+        b.abdomenL = 0.5; b.abdomenW = 0.28; b.thoraxW = 0.24; b.headR = 0.11; b.legLen = 0.28;
+        insect(QColor(200, 225, 170));
+    } else if (kind == QLatin1String("chinche")) {  // long bug with clear wing tips
+        b.wings = Wings::Half; b.abdomenL = 0.62; b.abdomenW = 0.24; b.thoraxW = 0.22; b.antennae = Antennae::Long;
+        b.legLen = 0.38; b.wingColour = QColor(220, 225, 230, 200);
+        insect(QColor(120, 115, 105));
+    } else if (kind == QLatin1String("trips")) {
+        b.wings = Wings::Fringed; b.abdomenL = 0.62; b.abdomenW = 0.14; b.thoraxW = 0.14; b.thoraxL = 0.16;
+        b.headR = 0.06; b.legLen = 0.16; b.wingColour = QColor(200, 190, 160, 160);
+        insect(QColor(215, 180, 80));
+    } else if (kind == QLatin1String("larvatrips")) {
+        b.abdomenL = 0.62; b.abdomenW = 0.16; b.thoraxW = 0.14; b.headR = 0.06; b.legLen = 0.16;
+        insect(QColor(240, 225, 130));
+    } else if (kind == QLatin1String("acaro")) {  // spider mite: round, eight legs
+        b.legPairs = 4; b.thoraxL = 0; b.abdomenL = 0.8; b.abdomenW = 0.62; b.headR = 0.06; b.legLen = 0.62;
+        b.antennae = Antennae::None;
+        insect(QColor(200, 40, 30));
+        if (colourName == QLatin1String("amarillo")) {  // the two dark side spots
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(60, 50, 20, 200));
+            p.drawEllipse(QPointF(-L * 0.1, -L * 0.17), L * 0.12, L * 0.08);
+            p.drawEllipse(QPointF(-L * 0.1, L * 0.17), L * 0.12, L * 0.08);
+        }
+        p.setPen(QPen(QColor(250, 250, 240), 0.7));  // bristles
+        for (int k = 0; k < 8; ++k)
+            p.drawLine(QPointF(-L * 0.3 + (k % 4) * L * 0.15, (k < 4 ? -1 : 1) * L * 0.2),
+                       QPointF(-L * 0.35 + (k % 4) * L * 0.15, (k < 4 ? -1 : 1) * L * 0.38));
+    } else if (kind == QLatin1String("fitoseido")) {  // predatory mite: pear-shaped, pale, long legs
+        b.legPairs = 4; b.thoraxL = 0; b.abdomenL = 0.75; b.abdomenW = 0.5; b.headR = 0.05; b.legLen = 0.55;
+        b.antennae = Antennae::None;
+        insect(QColor(235, 215, 170));
+    } else if (kind == QLatin1String("eriofido")) {  // worm-like, two pairs of legs at the front
+        b.legPairs = 2; b.thoraxL = 0.12; b.thoraxW = 0.2; b.abdomenL = 1.0; b.abdomenW = 0.2; b.headR = 0.06;
+        b.legLen = 0.2; b.antennae = Antennae::None;
+        insect(QColor(235, 210, 160));
+        p.setPen(QPen(QColor(200, 170, 120), 0.6));
+        for (int k = 0; k < 16; ++k)
+            p.drawLine(QPointF(-L * 0.6 + k * L * 0.05, -L * 0.09), QPointF(-L * 0.6 + k * L * 0.05, L * 0.09));
+    } else if (kind == QLatin1String("avispa") || kind == QLatin1String("avispon")) {
+        b.wings = Wings::Clear; b.stripes = true; b.abdomenL = 0.5; b.abdomenW = 0.24; b.thoraxW = 0.2;
+        b.headR = 0.09; b.antennae = Antennae::Elbowed; b.legLen = 0.3;
+        insect(kind == QLatin1String("avispon") ? QColor(190, 120, 40) : QColor(235, 200, 30));
+    } else if (kind == QLatin1String("mosca")) {
+        b.wings = Wings::Clear; b.abdomenL = 0.42; b.abdomenW = 0.28; b.thoraxW = 0.3; b.thoraxL = 0.24;
+        b.headR = 0.12; b.legLen = 0.3; b.antennae = Antennae::None;
+        if (colourName == QLatin1String("vinagre")) {  // small tan fly with red eyes
+            b.colour = QColor(190, 140, 80); b.stripes = false;
+            drawBody(p, b, L);
+        } else if (colourName == QLatin1String("fruta")) {  // banded wings
+            b.wingColour = QColor(230, 200, 120, 150);
+            b.colour = QColor(180, 120, 60);
+            drawBody(p, b, L);
+        } else if (colourName == QLatin1String("peluda")) {
+            b.hairy = true; b.colour = QColor(25, 25, 25); b.abdomenL = 0.55; b.abdomenW = 0.22;
+            b.wingColour = QColor(90, 90, 100, 120);
+            drawBody(p, b, L);
+        } else {
+            insect(QColor(60, 60, 60));
+        }
+    } else if (kind == QLatin1String("mariposa")) {
+        b.wings = Wings::Moth; b.abdomenL = 0.5; b.abdomenW = 0.14; b.thoraxW = 0.16; b.antennae = Antennae::Long;
+        b.wingColour = named(colourName, QColor(150, 120, 80));
+        b.colour = b.wingColour.darker(120);
+        drawBody(p, b, L);
+        p.setPen(Qt::NoPen);
+        p.setBrush(b.wingColour.darker(170));
+        for (int s : {-1, 1})
+            p.drawEllipse(QPointF(-L * 0.25, s * L * 0.3), L * 0.06, L * 0.04);
+    } else if (kind == QLatin1String("termita")) {
+        b.abdomenL = 0.55; b.abdomenW = 0.24; b.thoraxW = 0.16; b.headR = 0.12; b.legLen = 0.26;
+        insect(QColor(235, 225, 200));
+        p.setPen(QPen(QColor(150, 80, 30), L * 0.03));
+        p.drawLine(QPointF(L * 0.5, -L * 0.03), QPointF(L * 0.6, -L * 0.06));
+        p.drawLine(QPointF(L * 0.5, L * 0.03), QPointF(L * 0.6, L * 0.06));
+    } else if (kind == QLatin1String("nematodo")) {
+        QPainterPath worm;
+        for (int i = 0; i <= 40; ++i) {
+            const qreal t = i / 40.0;
+            const QPointF at(-L / 2 + L * t, L * 0.12 * qSin(t * 2.6 * M_PI));
+            i ? worm.lineTo(at) : worm.moveTo(at);
+        }
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(120, 110, 90), L * 0.05, Qt::SolidLine, Qt::RoundCap));
+        p.drawPath(worm);
+        p.setPen(QPen(QColor(235, 228, 205), L * 0.035, Qt::SolidLine, Qt::RoundCap));
+        p.drawPath(worm);
+        p.setPen(QPen(QColor(150, 130, 100), L * 0.012));  // stylet
+        p.drawLine(QPointF(L * 0.5, 0), QPointF(L * 0.46, 0));
+    } else if (kind == QLatin1String("pera")) {  // root-knot female: white and pear-shaped, in her opened gall
+        p.setPen(QPen(QColor(120, 85, 50), 1.5));
+        p.setBrush(QColor(205, 170, 120));
+        p.drawEllipse(QPointF(-L * 0.05, 0), L * 0.75, L * 0.55);
+        p.setBrush(QColor(235, 215, 175));
+        p.drawEllipse(QPointF(-L * 0.05, 0), L * 0.62, L * 0.43);
+        QPainterPath pear;
+        pear.moveTo(L * 0.5, 0);
+        pear.cubicTo(L * 0.3, -L * 0.06, L * 0.15, -L * 0.3, -L * 0.15, -L * 0.3);
+        pear.cubicTo(-L * 0.55, -L * 0.3, -L * 0.55, L * 0.3, -L * 0.15, L * 0.3);
+        pear.cubicTo(L * 0.15, L * 0.3, L * 0.3, L * 0.06, L * 0.5, 0);
+        QRadialGradient g(QPointF(-L * 0.2, -L * 0.1), L * 0.5);
+        g.setColorAt(0, QColor(255, 255, 250));
+        g.setColorAt(1, QColor(215, 210, 195));
+        p.setPen(QPen(QColor(170, 160, 140), 1));
+        p.setBrush(g);
+        p.drawPath(pear);
+    } else if (kind == QLatin1String("caracol")) {
+        drawSnail(p, L, named(colourName, QColor(160, 120, 70)), false);
+    } else if (kind == QLatin1String("babosa")) {
+        drawSnail(p, L, QColor(), true);
+    } else if (kind == QLatin1String("pajaro")) {
+        drawBird(p, L);
+    } else if (kind == QLatin1String("conejo")) {
+        drawMammal(p, L, true);
+    } else if (kind == QLatin1String("roedor")) {
+        drawMammal(p, L, false);
+    } else if (kind == QLatin1String("nido")) {
+        drawNest(p, L);
+    } else if (kind == QLatin1String("huevos")) {
+        const QColor c = named(colourName, QColor(245, 235, 180));
+        for (int i = 0; i < 9; ++i) {
+            const QPointF e((i % 3 - 1) * L * 0.22 + rnd.range(-1, 1), (i / 3 - 1) * L * 0.2 + rnd.range(-1, 1));
+            QRadialGradient g(e - QPointF(L * 0.03, L * 0.03), L * 0.12);
+            g.setColorAt(0, c.lighter(130));
+            g.setColorAt(1, c.darker(125));
+            p.setPen(QPen(c.darker(160), 0.5));
+            p.setBrush(g);
+            p.drawEllipse(e, L * 0.09, L * 0.11);
+        }
+    } else {
+        insect(QColor(80, 65, 45));
+    }
+    p.restore();
+}
+
+}  // namespace drawing

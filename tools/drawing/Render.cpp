@@ -1,0 +1,1302 @@
+// A picture from its spec: the background, the organ, the symptom layers on
+// it, and the organisms.
+
+#include <QPainterPath>
+#include <QRadialGradient>
+#include <QtMath>
+
+#include "drawing/Drawing.h"
+
+namespace drawing {
+
+namespace {
+
+bool has(const Spec &s, const char *layer)
+{
+    for (const Layer &l : s.layers)
+        if (l.name == QLatin1String(layer))
+            return true;
+    return false;
+}
+
+qreal amountOf(const Spec &s, const char *layer)
+{
+    for (const Layer &l : s.layers)
+        if (l.name == QLatin1String(layer))
+            return l.amount;
+    return 0;
+}
+
+QBrush backgroundBrush(const QString &kind)
+{
+    QLinearGradient g(0, 0, 0, 300);
+    if (kind == QLatin1String("claro")) {
+        g.setColorAt(0, QColor(238, 236, 226));
+        g.setColorAt(1, QColor(214, 212, 200));
+    } else if (kind == QLatin1String("invierno")) {
+        g.setColorAt(0, QColor(206, 214, 222));
+        g.setColorAt(1, QColor(175, 165, 145));
+    } else {
+        g.setColorAt(0, QColor(196, 218, 232));
+        g.setColorAt(0.55, QColor(176, 200, 160));
+        g.setColorAt(1, QColor(130, 160, 105));
+    }
+    return g;
+}
+
+QPainterPath blob(Random &rnd, QPointF c, qreal r, qreal stretch = 1)
+{
+    QPainterPath b;
+    for (int k = 0; k <= 12; ++k) {
+        const qreal t = k * M_PI / 6, rr = r * rnd.range(0.8, 1.12);
+        const QPointF at(c.x() + rr * qCos(t) * stretch, c.y() + rr * qSin(t));
+        k ? b.lineTo(at) : b.moveTo(at);
+    }
+    b.closeSubpath();
+    return b;
+}
+
+// A point inside the path, away from its edge when possible.
+QPointF pointIn(const QPainterPath &path, Random &rnd, qreal shrink = 0.8)
+{
+    const QRectF b = path.boundingRect();
+    const QPointF c = b.center();
+    for (int i = 0; i < 80; ++i) {
+        const QPointF at(rnd.range(b.left(), b.right()), rnd.range(b.top(), b.bottom()));
+        if (path.contains(at) && path.contains(c + (at - c) / shrink))
+            return at;
+    }
+    return c;
+}
+
+void softSpot(QPainter &p, QPointF c, qreal r, const QColor &colour)
+{
+    QRadialGradient g(c, r);
+    g.setColorAt(0, colour);
+    g.setColorAt(0.65, colour);
+    g.setColorAt(1, QColor(colour.red(), colour.green(), colour.blue(), 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(g);
+    p.drawEllipse(c, r, r);
+}
+
+void fuzz(QPainter &p, Random &rnd, QPointF c, qreal r, const QColor &colour, int n, qreal dot = 1.4)
+{
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < n; ++i) {
+        const qreal a = rnd.range(0, 2 * M_PI), d = r * std::sqrt(rnd.next());
+        QColor col = colour;
+        col.setAlpha(int(colour.alpha() * rnd.range(0.4, 1)));
+        p.setBrush(col);
+        const qreal s = rnd.range(0.4, 1.0) * dot;
+        p.drawEllipse(QPointF(c.x() + d * qCos(a), c.y() + d * qSin(a)), s, s);
+    }
+}
+
+// A necrotic spot: brown centre, dark rim, optional yellow halo and black
+// fruiting bodies in a ring.
+void necrotic(QPainter &p, Random &rnd, QPointF c, qreal r, const QColor &centre, bool halo, bool ring,
+              bool hole = false, const QBrush &through = QBrush())
+{
+    if (halo)
+        softSpot(p, c, r * 1.9, QColor(230, 215, 80, 210));
+    p.setPen(QPen(QColor(55, 30, 18), std::max<qreal>(0.8, r * 0.14)));
+    p.setBrush(centre);
+    p.drawPath(blob(rnd, c, r));
+    if (ring) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(20, 15, 12));
+        for (int k = 0; k < 12; ++k) {
+            const qreal t = k * M_PI / 6 + rnd.range(0, 0.3);
+            p.drawEllipse(c + QPointF(qCos(t), qSin(t)) * r * 0.62, r * 0.09, r * 0.09);
+        }
+    }
+    if (hole) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(through);
+        p.drawPath(blob(rnd, c, r * 0.6));
+    }
+}
+
+// ---------------------------------------------------------------- leaves
+
+void leafLayers(QPainter &p, const Spec &s, const LeafGeom &g, const QBrush &bg, Random &rnd)
+{
+    const QPainterPath outline = leafOutline(g);
+    const qreal r = g.r;
+    const QColor redVar(170, 40, 45), yellowVar(225, 205, 70);
+    const bool tinta = s.variety == QLatin1String("tinta");
+    p.save();
+    p.setClipPath(outline);
+    auto veinBands = [&](const QColor &colour, qreal width) {
+        p.save();
+        p.translate(g.centre);
+        p.rotate(g.angle);
+        p.setPen(QPen(colour, r * width, Qt::SolidLine, Qt::RoundCap));
+        static const qreal ang[] = {-90, -140, -40, 165, 15}, len[] = {0.92, 0.82, 0.82, 0.62, 0.62};
+        for (int k = 0; k < 5; ++k) {
+            const qreal t = qDegreesToRadians(ang[k]);
+            const QPointF o(0, r * 0.1), e(r * len[k] * qCos(t), r * len[k] * qSin(t));
+            p.drawLine(o, e);
+            for (int i = 1; i <= 3; ++i) {
+                const QPointF at = o + (e - o) * (i / 4.0);
+                for (int side : {-1, 1}) {
+                    const qreal b = t + side * qDegreesToRadians(42.0);
+                    p.drawLine(at, at + QPointF(qCos(b), qSin(b)) * r * 0.2 * (1.1 - i * 0.2));
+                }
+            }
+        }
+        p.restore();
+    };
+    auto redrawVeins = [&] {
+        p.save();
+        p.translate(g.centre);
+        p.rotate(g.angle);
+        static const qreal ang[] = {-90, -140, -40, 165, 15}, len[] = {0.92, 0.82, 0.82, 0.62, 0.62};
+        p.setPen(QPen(QColor(40, 90, 30), r * 0.022, Qt::SolidLine, Qt::RoundCap));
+        for (int k = 0; k < 5; ++k) {
+            const qreal t = qDegreesToRadians(ang[k]);
+            p.drawLine(QPointF(0, r * 0.1), QPointF(r * len[k] * qCos(t), r * len[k] * qSin(t)));
+        }
+        p.restore();
+    };
+    const QRectF box = outline.boundingRect();
+    // Discolorations of the whole blade.
+    if (has(s, "bronceado"))
+        p.fillPath(outline, QColor(150, 105, 50, 170));
+    if (has(s, "plomizo"))
+        p.fillPath(outline, QColor(130, 135, 130, 170));
+    if (has(s, "palida"))
+        p.fillPath(outline, QColor(215, 215, 120, 120));
+    if (has(s, "seca"))
+        p.fillPath(outline, QColor(150, 110, 60, 210));
+    if (has(s, "rojo") || has(s, "amarillo") || has(s, "atigrado")) {
+        // Interveinal colour, a green band left along the main veins.
+        const QColor c = has(s, "rojo") || (has(s, "atigrado") && tinta) ? redVar : yellowVar;
+        p.fillPath(outline, QColor(c.red(), c.green(), c.blue(), 225));
+        veinBands(leafGreen(false), 0.1);
+        if (has(s, "atigrado")) {  // brown necrotic stripes between the veins
+            p.save();
+            p.translate(g.centre);
+            p.rotate(g.angle);
+            static const qreal between[] = {-115, -65, 150, 30, -165, -15};
+            for (qreal a : between) {
+                const qreal t = qDegreesToRadians(a);
+                QPainterPath stripe;
+                stripe.moveTo(r * 0.3 * qCos(t), r * 0.3 * qSin(t));
+                stripe.lineTo(r * 0.85 * qCos(t - 0.08), r * 0.85 * qSin(t - 0.08));
+                stripe.lineTo(r * 0.85 * qCos(t + 0.08), r * 0.85 * qSin(t + 0.08));
+                stripe.closeSubpath();
+                p.setPen(Qt::NoPen);
+                p.setBrush(QColor(120, 70, 30, 230));
+                p.drawPath(stripe);
+            }
+            p.restore();
+        }
+        redrawVeins();
+    }
+    if (has(s, "sectores")) {  // coloured sectors bounded by veins
+        p.save();
+        p.translate(g.centre);
+        p.rotate(g.angle);
+        const QColor c = tinta ? redVar : yellowVar;
+        for (auto [a0, a1] : {std::pair<qreal, qreal>{-140, -90}, {15, 165}, {-40, 15}}) {
+            QPainterPath wedge(QPointF(0, r * 0.1));
+            wedge.arcTo(QRectF(-r * 1.3, -r * 1.2, r * 2.6, r * 2.6), -a0, -(a1 - a0));
+            wedge.closeSubpath();
+            p.fillPath(wedge, QColor(c.red(), c.green(), c.blue(), 230));
+            if (a0 == 15)
+                break;
+        }
+        p.restore();
+        redrawVeins();
+    }
+    if (has(s, "nerviosrojos") || has(s, "nerviosamarillos") || has(s, "bandas")) {
+        const QColor c = has(s, "nerviosrojos") ? QColor(175, 55, 45, 200) : QColor(235, 220, 70, 220);
+        veinBands(c, 0.09);
+        redrawVeins();
+    }
+    if (has(s, "mosaico")) {
+        for (int i = 0; i < 14; ++i)
+            softSpot(p, pointIn(outline, rnd), rnd.range(r * 0.08, r * 0.2), QColor(235, 225, 80, 220));
+    }
+    if (has(s, "jaspeado")) {
+        for (int i = 0; i < 60; ++i) {
+            const QPointF at = pointIn(outline, rnd);
+            p.setPen(QPen(QColor(225, 235, 170, 200), 1.6, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(at, at + QPointF(rnd.range(-6, 6), rnd.range(-6, 6)));
+        }
+    }
+    if (has(s, "punteado")) {
+        const QColor c = has(s, "bronceado") ? QColor(220, 190, 120, 220) : QColor(235, 235, 170, 230);
+        p.setPen(Qt::NoPen);
+        p.setBrush(c);
+        for (int i = 0; i < int(260 * std::max<qreal>(0.4, amountOf(s, "punteado"))); ++i)
+            p.drawEllipse(pointIn(outline, rnd, 1.0), 1.1, 1.1);
+    }
+    if (has(s, "plateado")) {
+        for (int i = 0; i < 6; ++i) {
+            const QPointF c = pointIn(outline, rnd);
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(225, 230, 230, 200));
+            p.drawPath(blob(rnd, c, rnd.range(r * 0.1, r * 0.18), 1.5));
+            p.setBrush(QColor(20, 20, 20));
+            for (int k = 0; k < 6; ++k)
+                p.drawEllipse(c + QPointF(rnd.range(-r * 0.12, r * 0.12), rnd.range(-r * 0.08, r * 0.08)), 1, 1);
+        }
+    }
+    if (has(s, "aceite")) {  // translucent yellowish oil spots on the upper side
+        const int n = int(std::max<qreal>(1, 5 * amountOf(s, "aceite")));
+        for (int i = 0; i < n; ++i) {
+            const QPointF c = pointIn(outline, rnd, 0.65);
+            const qreal rr = rnd.range(r * 0.1, r * 0.17);
+            softSpot(p, c, rr * 1.25, QColor(215, 205, 95, 150));
+            softSpot(p, c, rr * 0.9, QColor(235, 220, 110, 200));
+            if (has(s, "necrosado"))
+                softSpot(p, c, rr * 0.45, QColor(140, 95, 45, 230));
+        }
+    }
+    if (has(s, "pelusilla")) {  // white downy sporulation, on the underside under each spot
+        const int n = int(std::max<qreal>(1, 5 * amountOf(s, "pelusilla")));
+        for (int i = 0; i < n; ++i) {
+            const QPointF c = pointIn(outline, rnd, 0.65);
+            const qreal rr = rnd.range(r * 0.1, r * 0.17);
+            softSpot(p, c, rr * 1.1, QColor(225, 220, 150, 120));
+            fuzz(p, rnd, c, rr, QColor(255, 255, 255, 240), 260, 1.6);
+        }
+    }
+    if (has(s, "ceniza")) {  // powdery grey-white coating
+        const int n = int(std::max<qreal>(2, 7 * amountOf(s, "ceniza")));
+        for (int i = 0; i < n; ++i) {
+            const QPointF c = pointIn(outline, rnd, 0.9);
+            const qreal rr = rnd.range(r * 0.22, r * 0.4);
+            softSpot(p, c, rr, QColor(185, 190, 180, 130));
+            fuzz(p, rnd, c, rr * 1.1, QColor(225, 228, 222, 150), 500, 0.9);
+        }
+    }
+    if (has(s, "manchas") || has(s, "halo") || has(s, "picnidios") || has(s, "perdigon")
+        || has(s, "translucidas")) {
+        // Spots: their colour, size and place come from the modifiers.
+        const bool small = has(s, "pequenas") || has(s, "perdigon") || has(s, "translucidas");
+        const bool large = has(s, "grandes");
+        const qreal amount = std::max({amountOf(s, "manchas"), amountOf(s, "halo"), amountOf(s, "picnidios"),
+                                       amountOf(s, "perdigon"), amountOf(s, "translucidas")});
+        const int n = int(std::max<qreal>(1, (small ? 16 : large ? 4 : 7) * amount));
+        QColor centre = has(s, "oscuras") ? QColor(45, 35, 28)
+                        : has(s, "rojizas") ? QColor(140, 60, 40)
+                        : has(s, "perdigon") ? QColor(150, 140, 125) : QColor(150, 100, 55);
+        static const qreal veinAngle[] = {-90, -140, -40, 165, 15};
+        for (int i = 0; i < n; ++i) {
+            QPointF c = pointIn(outline, rnd, 0.85);
+            if (has(s, "nervios")) {  // along a main vein
+                const qreal t = qDegreesToRadians(veinAngle[i % 5] + g.angle);
+                const qreal d = r * rnd.range(0.15, 0.6);
+                c = g.centre + QPointF(0, r * 0.1) + QPointF(qCos(t), qSin(t)) * d
+                    + QPointF(rnd.range(-1, 1), rnd.range(-1, 1)) * r * 0.05;
+            } else if (has(s, "borde")) {  // at the margin of the blade
+                c = g.centre + (outline.pointAtPercent(rnd.range(0.1, 0.9)) - g.centre) * 0.88;
+            }
+            const qreal rr = small ? rnd.range(r * 0.025, r * 0.05) : large ? rnd.range(r * 0.16, r * 0.24)
+                                                                          : rnd.range(r * 0.07, r * 0.12);
+            if (has(s, "translucidas")) {
+                softSpot(p, c, rr * 1.3, QColor(225, 235, 170, 210));
+                continue;
+            }
+            if (has(s, "difusas")) {
+                softSpot(p, c, rr * 1.4, QColor(centre.red(), centre.green(), centre.blue(), 170));
+                continue;
+            }
+            const bool hole = has(s, "perdigon") && i % 2 == 0;
+            necrotic(p, rnd, c, rr, centre, has(s, "halo"), has(s, "picnidios"), hole, bg);
+        }
+    }
+    if (has(s, "bordeseco") || has(s, "quemado")) {  // scorched from the margin inwards
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(235, 215, 80, 230), r * 0.5));
+        p.drawPath(outline);
+        p.setPen(QPen(QColor(130, 80, 40), r * 0.36));
+        p.drawPath(outline);
+        if (has(s, "quemado")) {
+            p.setPen(QPen(QColor(100, 60, 30), r * 0.015));
+            p.drawPath(QTransform().translate(g.centre.x(), g.centre.y()).scale(0.83, 0.83)
+                           .translate(-g.centre.x(), -g.centre.y()).map(outline));
+        }
+    }
+    if (has(s, "ampollas")) {  // raised blisters on the upper side
+        for (int i = 0; i < int(8 * std::max<qreal>(0.5, amountOf(s, "ampollas"))); ++i) {
+            const QPointF c = pointIn(outline, rnd, 0.8);
+            const qreal rr = rnd.range(r * 0.08, r * 0.14);
+            QRadialGradient gr(c - QPointF(rr * 0.4, rr * 0.4), rr * 1.3);
+            gr.setColorAt(0, tinta ? QColor(200, 120, 110) : QColor(170, 215, 120));
+            gr.setColorAt(1, tinta ? QColor(120, 60, 50) : QColor(60, 110, 40));
+            p.setPen(QPen(QColor(40, 80, 30, 160), 0.8));
+            p.setBrush(gr);
+            p.drawPath(blob(rnd, c, rr));
+        }
+    }
+    if (has(s, "borra") || has(s, "borraparda")) {  // felt of hairs in hollows on the underside
+        const QColor c = has(s, "borraparda") ? QColor(160, 100, 60, 240) : QColor(250, 248, 240, 250);
+        for (int i = 0; i < int(8 * std::max<qreal>(0.5, std::max(amountOf(s, "borra"), amountOf(s, "borraparda")))); ++i) {
+            const QPointF cc = pointIn(outline, rnd, 0.8);
+            const qreal rr = rnd.range(r * 0.08, r * 0.14);
+            p.setPen(Qt::NoPen);
+            p.setBrush(c.darker(115));
+            p.drawPath(blob(rnd, cc, rr));
+            fuzz(p, rnd, cc, rr, c, 160, 1.8);
+        }
+    }
+    if (has(s, "agallas")) {  // warty galls on the underside
+        for (int i = 0; i < int(16 * std::max<qreal>(0.5, amountOf(s, "agallas"))); ++i) {
+            const QPointF c = pointIn(outline, rnd, 0.85);
+            const qreal rr = rnd.range(r * 0.04, r * 0.07);
+            QRadialGradient gr(c - QPointF(rr * 0.3, rr * 0.3), rr * 1.2);
+            gr.setColorAt(0, QColor(215, 225, 140));
+            gr.setColorAt(1, QColor(160, 90, 60));
+            p.setPen(QPen(QColor(110, 70, 40), 0.8));
+            p.setBrush(gr);
+            p.drawPath(blob(rnd, c, rr));
+            p.drawLine(c - QPointF(rr * 0.3, 0), c + QPointF(rr * 0.3, 0));  // its slit
+        }
+    }
+    if (has(s, "ventanas")) {
+        for (int i = 0; i < 9; ++i) {
+            const QPointF c = pointIn(outline, rnd);
+            p.setPen(QPen(QColor(120, 100, 60), 0.8));
+            p.setBrush(QColor(225, 230, 190, 220));
+            p.drawPath(blob(rnd, c, rnd.range(r * 0.04, r * 0.09), 1.4));
+        }
+    }
+    if (has(s, "melaza") || has(s, "negrilla")) {
+        if (has(s, "negrilla"))
+            for (int i = 0; i < 7; ++i) {
+                const QPointF c = pointIn(outline, rnd);
+                const qreal rr = rnd.range(r * 0.12, r * 0.28);
+                softSpot(p, c, rr, QColor(25, 25, 22, 220));
+                fuzz(p, rnd, c, rr * 1.1, QColor(15, 15, 15, 220), 80, 1.3);
+            }
+        if (has(s, "melaza"))
+            for (int i = 0; i < 22; ++i) {
+                const QPointF c = pointIn(outline, rnd);
+                const qreal rr = rnd.range(2, 5);
+                p.setPen(QPen(QColor(180, 140, 40, 150), 0.6));
+                p.setBrush(QColor(230, 200, 90, 150));
+                p.drawEllipse(c, rr, rr * 0.8);
+                p.setBrush(QColor(255, 255, 255, 230));
+                p.setPen(Qt::NoPen);
+                p.drawEllipse(c - QPointF(rr * 0.35, rr * 0.3), rr * 0.25, rr * 0.2);
+            }
+    }
+    if (has(s, "telas")) {
+        for (int i = 0; i < 45; ++i) {
+            const QPointF a = pointIn(outline, rnd), b = a + QPointF(rnd.range(-r * 0.3, r * 0.3), rnd.range(-r * 0.2, r * 0.2));
+            p.setPen(QPen(QColor(40, 60, 30, 110), 1.4));
+            p.drawLine(a + QPointF(0.8, 0.8), b + QPointF(0.8, 0.8));
+            p.setPen(QPen(QColor(255, 255, 255, 230), 0.9));
+            p.drawLine(a, b);
+        }
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(150, 130, 100, 160));
+        for (int i = 0; i < 30; ++i)
+            p.drawEllipse(pointIn(outline, rnd), 0.9, 0.9);
+    }
+    if (has(s, "baba")) {
+        QPainterPath trail;
+        QPointF at = pointIn(outline, rnd);
+        trail.moveTo(at);
+        for (int i = 0; i < 6; ++i)
+            trail.lineTo(at += QPointF(rnd.range(-r * 0.25, r * 0.25), rnd.range(-r * 0.2, r * 0.2)));
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(235, 240, 245, 200), 3.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPath(trail);
+        p.setPen(QPen(QColor(255, 255, 255, 240), 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPath(trail);
+    }
+    if (has(s, "arrugada")) {
+        p.setPen(QPen(QColor(30, 60, 20, 120), 1));
+        for (int i = 0; i < 30; ++i) {
+            const QPointF a = pointIn(outline, rnd);
+            p.drawArc(QRectF(a, QSizeF(rnd.range(6, 14), rnd.range(4, 8))), 0, 180 * 16);
+        }
+    }
+    p.restore();
+    // Rolled or cupped margins: the underside shows along the edge.
+    if (has(s, "enrollada") || has(s, "abarquillada")) {
+        p.save();
+        p.setClipPath(outline);
+        p.setBrush(Qt::NoBrush);
+        const QColor under = leafGreen(true).darker(has(s, "bronceado") || has(s, "seca") ? 140 : 105);
+        p.setPen(QPen(under, r * (has(s, "enrollada") ? 0.28 : 0.16)));
+        p.drawPath(outline);
+        p.setPen(QPen(QColor(30, 50, 20, 180), 1.2));
+        p.drawPath(QTransform().translate(g.centre.x(), g.centre.y()).scale(0.88, 0.88)
+                       .translate(-g.centre.x(), -g.centre.y()).map(outline));
+        p.restore();
+    }
+    // Holes and bites show what is behind the leaf.
+    p.save();
+    p.setPen(QPen(QColor(110, 80, 40), 1));
+    p.setBrush(bg);
+    if (has(s, "agujeros"))
+        for (int i = 0; i < int(8 * std::max<qreal>(0.5, amountOf(s, "agujeros"))); ++i)
+            p.drawPath(blob(rnd, pointIn(outline, rnd, 0.8), rnd.range(r * 0.04, r * 0.11), rnd.range(0.8, 1.5)));
+    if (has(s, "mordeduras") || has(s, "medialuna")) {
+        const int n = int(7 * std::max<qreal>(0.5, std::max(amountOf(s, "mordeduras"), amountOf(s, "medialuna"))));
+        for (int i = 0; i < n; ++i) {
+            const QPointF at = outline.pointAtPercent(rnd.range(0.08, 0.92));
+            const qreal rr = has(s, "medialuna") ? r * 0.07 : rnd.range(r * 0.09, r * 0.2);
+            if (has(s, "medialuna"))
+                p.drawEllipse(at, rr, rr);
+            else
+                p.drawPath(blob(rnd, at, rr));
+        }
+    }
+    if (has(s, "abanico")) {  // the petiolar sinus wide open
+        QPainterPath sinus(g.centre + QPointF(0, r * 0.08));
+        sinus.lineTo(g.centre + QPointF(-r * 0.5, r * 0.9));
+        sinus.lineTo(g.centre + QPointF(r * 0.5, r * 0.9));
+        sinus.closeSubpath();
+        p.setPen(Qt::NoPen);
+        p.drawPath(sinus.intersected(outline));
+        p.setPen(QPen(QColor(60, 100, 40), r * 0.04));
+        p.drawLine(g.centre + QPointF(0, r * 0.1), g.centre + QPointF(0, r * 0.75));
+    }
+    p.restore();
+}
+
+// ---------------------------------------------------------------- bunches
+
+void bunchLayers(QPainter &p, const Spec &s, const QList<Berry> &berries, Random &rnd, const QBrush &bg)
+{
+    const bool tinta = s.variety != QLatin1String("blanca");
+    auto fraction = [&](const char *layer) { return std::clamp(amountOf(s, layer) * 0.35, 0.08, 1.0); };
+    auto some = [&](const char *layer, auto each) {
+        const qreal f = fraction(layer);
+        // A contiguous patch of berries, the way rots spread in a bunch.
+        const QPointF centre = berries.isEmpty() ? QPointF() : berries[int(rnd.range(0, berries.size() * 0.8))].c;
+        QList<Berry> sorted = berries;
+        std::sort(sorted.begin(), sorted.end(), [&](const Berry &a, const Berry &b) {
+            return QLineF(a.c, centre).length() < QLineF(b.c, centre).length();
+        });
+        for (int i = 0; i < int(sorted.size() * f + 0.5); ++i)
+            each(sorted[i]);
+    };
+    if (has(s, "desigual"))
+        for (const Berry &b : berries)
+            if (rnd.next() < 0.45)
+                drawBerry(p, b, tinta ? QColor(150, 120, 90) : QColor(160, 185, 90));
+    if (has(s, "pelusilla"))
+        some("pelusilla", [&](const Berry &b) {
+            drawBerry(p, b, QColor(140, 150, 120));
+            fuzz(p, rnd, b.c, b.r * 1.05, QColor(250, 250, 250, 240), 70, 1.4);
+        });
+    if (has(s, "pardos"))
+        some("pardos", [&](const Berry &b) {
+            drawBerry(p, b, QColor(120, 80, 60));
+            p.setPen(QPen(QColor(70, 40, 30), 0.8));
+            p.drawArc(QRectF(b.c - QPointF(b.r * 0.6, b.r * 0.3), QSizeF(b.r * 1.2, b.r * 0.6)), 0, 180 * 16);
+        });
+    if (has(s, "ceniza"))
+        some("ceniza", [&](const Berry &b) { fuzz(p, rnd, b.c, b.r, QColor(235, 235, 232, 220), 90, 1.3); });
+    if (has(s, "rajados"))
+        some("rajados", [&](const Berry &b) {
+            p.setPen(QPen(QColor(60, 40, 30), 1.4));
+            p.setBrush(QColor(200, 190, 140));
+            QPainterPath crack(b.c + QPointF(-b.r * 0.7, -b.r * 0.3));
+            crack.lineTo(b.c + QPointF(-b.r * 0.1, b.r * 0.1));
+            crack.lineTo(b.c + QPointF(b.r * 0.6, -b.r * 0.1));
+            crack.lineTo(b.c + QPointF(b.r * 0.1, b.r * 0.35));
+            crack.closeSubpath();
+            p.drawPath(crack);
+            p.setBrush(QColor(120, 80, 40));
+            p.drawEllipse(b.c + QPointF(0, b.r * 0.05), b.r * 0.12, b.r * 0.18);  // a seed shows
+        });
+    if (has(s, "arrugados") || has(s, "vaciados") || has(s, "momias")) {
+        const char *layer = has(s, "momias") ? "momias" : has(s, "vaciados") ? "vaciados" : "arrugados";
+        some(layer, [&](const Berry &b) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(bg);
+            p.drawEllipse(b.c, b.r * 1.12, b.r * 1.14);
+            const Berry small{b.c + QPointF(0, b.r * 0.1), b.r * (has(s, "momias") ? 0.78 : 0.85)};
+            const QColor c = has(s, "momias") ? QColor(30, 25, 30) : has(s, "vaciados") ? QColor(150, 110, 70)
+                                                                   : tinta ? QColor(70, 40, 55) : QColor(150, 120, 60);
+            drawBerry(p, small, c);
+            p.setBrush(Qt::NoBrush);
+            p.setPen(QPen(c.lighter(190), 0.9));
+            for (int k = 0; k < 3; ++k)  // wrinkles
+                p.drawArc(QRectF(small.c - QPointF(small.r * 0.8, small.r * (0.6 - k * 0.35)),
+                                 QSizeF(small.r * 1.6, small.r * 0.5)), 200 * 16, 140 * 16);
+            if (has(s, "momias")) {
+                p.setPen(Qt::NoPen);
+                p.setBrush(QColor(5, 5, 5));
+                for (int k = 0; k < 10; ++k)
+                    p.drawEllipse(small.c + QPointF(rnd.range(-0.6, 0.6), rnd.range(-0.6, 0.6)) * small.r, 0.9, 0.9);
+            }
+            if (has(s, "vaciados")) {
+                p.setBrush(QColor(60, 35, 20));
+                p.drawEllipse(small.c + QPointF(small.r * 0.2, -small.r * 0.1), small.r * 0.35, small.r * 0.25);
+            }
+        });
+    }
+    if (has(s, "moho"))  // grey mould: brown berries under a grey felt
+        some("moho", [&](const Berry &b) {
+            drawBerry(p, b, QColor(110, 75, 55));
+            fuzz(p, rnd, b.c, b.r * 1.15, QColor(150, 150, 145, 230), 140, 1.7);
+            fuzz(p, rnd, b.c, b.r * 1.1, QColor(205, 205, 200, 220), 60, 1.2);
+        });
+    // The secondary moulds, each with its colour: black Aspergillus, olive
+    // Alternaria and Cladosporium, blue-green Penicillium, and the coarse
+    // white threads with black heads of Rhizopus.
+    static const QList<QPair<const char *, QColor>> moulds{{"mohonegro", QColor(25, 22, 20, 240)},
+                                                           {"mohooliva", QColor(85, 90, 45, 240)},
+                                                           {"mohoazul", QColor(70, 140, 130, 240)},
+                                                           {"mohoalgodon", QColor(245, 245, 240, 240)}};
+    for (const auto &[name, colour] : moulds)
+        if (has(s, name))
+            some(name, [&](const Berry &b) {
+                drawBerry(p, b, QColor(120, 80, 55));
+                fuzz(p, rnd, b.c, b.r * 1.15, colour, 150, 1.8);
+                if (QLatin1String(name) == QLatin1String("mohoalgodon")) {
+                    p.setPen(QPen(QColor(250, 250, 250, 220), 0.7));
+                    for (int k = 0; k < 8; ++k) {
+                        const QPointF a = b.c + QPointF(rnd.range(-1, 1), rnd.range(-1, 1)) * b.r;
+                        const QPointF e = a + QPointF(rnd.range(-1, 1), rnd.range(-1.3, -0.3)) * b.r * 0.8;
+                        p.drawLine(a, e);
+                        p.setBrush(QColor(20, 20, 20));
+                        p.drawEllipse(e, 1.3, 1.3);
+                    }
+                }
+            });
+    if (has(s, "acida"))  // sour rot: brown soft berries leaking juice
+        some("acida", [&](const Berry &b) {
+            drawBerry(p, b, QColor(140, 85, 45));
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(200, 140, 50, 170));
+            p.drawEllipse(b.c + QPointF(0, b.r * 1.1), b.r * 0.25, b.r * 0.45);
+            p.setBrush(QColor(250, 240, 200, 200));
+            p.drawEllipse(b.c - QPointF(b.r * 0.3, b.r * 0.3), b.r * 0.2, b.r * 0.15);
+        });
+    if (has(s, "ojo"))  // bird's-eye spots
+        some("ojo", [&](const Berry &b) {
+            const QPointF c = b.c + QPointF(rnd.range(-0.3, 0.3), rnd.range(-0.3, 0.3)) * b.r;
+            p.setPen(QPen(QColor(70, 35, 25), b.r * 0.14));
+            p.setBrush(QColor(225, 220, 200));
+            p.drawEllipse(c, b.r * 0.38, b.r * 0.38);
+        });
+    if (has(s, "manchas"))
+        some("manchas", [&](const Berry &b) {
+            softSpot(p, b.c + QPointF(b.r * 0.2, 0), b.r * 0.6, QColor(140, 100, 60, 220));
+        });
+    if (has(s, "cicatrices") || has(s, "corcho"))
+        some(has(s, "corcho") ? "corcho" : "cicatrices", [&](const Berry &b) {
+            p.setPen(Qt::NoPen);
+            for (int k = 0; k < 5; ++k) {
+                p.setBrush(has(s, "plateado") ? QColor(210, 210, 200, 220) : QColor(150, 115, 70, 230));
+                p.drawPath(blob(rnd, b.c + QPointF(rnd.range(-0.5, 0.5), rnd.range(-0.8, -0.2)) * b.r, b.r * 0.22, 1.5));
+            }
+        });
+    if (has(s, "picaduras"))
+        some("picaduras", [&](const Berry &b) {
+            const QPointF c = b.c + QPointF(rnd.range(-0.3, 0.3), rnd.range(-0.3, 0.3)) * b.r;
+            softSpot(p, c, b.r * 0.4, QColor(240, 235, 200, 170));
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(40, 30, 20));
+            p.drawEllipse(c, b.r * 0.08, b.r * 0.08);
+        });
+    if (has(s, "agujero"))
+        some("agujero", [&](const Berry &b) {
+            p.setPen(QPen(QColor(90, 50, 30), 0.8));
+            p.setBrush(QColor(70, 40, 30));
+            p.drawEllipse(b.c + QPointF(b.r * 0.2, -b.r * 0.1), b.r * 0.22, b.r * 0.18);
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(200, 170, 120, 220));  // frass and silk at the hole
+            p.drawEllipse(b.c + QPointF(b.r * 0.35, b.r * 0.15), b.r * 0.15, b.r * 0.1);
+        });
+    if (has(s, "picoteados"))
+        some("picoteados", [&](const Berry &b) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(bg);
+            p.drawEllipse(b.c, b.r * 1.05, b.r * 1.05);
+            p.setPen(QPen(QColor(120, 110, 60), 1.2));
+            p.drawLine(b.c - QPointF(0, b.r), b.c);  // the bare pedicel
+            p.setBrush(QColor(140, 90, 100));
+            p.drawEllipse(b.c, b.r * 0.2, b.r * 0.15);
+        });
+    if (has(s, "negrilla") || has(s, "melaza"))
+        for (const Berry &b : berries)
+            if (rnd.next() < 0.5) {
+                softSpot(p, b.c + QPointF(rnd.range(-0.4, 0.4), rnd.range(-0.4, 0.4)) * b.r, b.r * 0.7,
+                         has(s, "negrilla") ? QColor(20, 20, 18, 210) : QColor(240, 220, 120, 150));
+            }
+    if (has(s, "telas")) {  // silk threads binding berries or flower buds together
+        for (int i = 0; i < 40 && berries.size() > 2; ++i) {
+            const Berry &a = berries[int(rnd.range(0, berries.size() * 0.5))];
+            const Berry &b = berries[int(rnd.range(0, berries.size() * 0.5))];
+            p.setPen(QPen(QColor(90, 90, 80, 120), 1.6));
+            p.drawLine(a.c + QPointF(0.8, 0.8), b.c + QPointF(0.8, 0.8));
+            p.setPen(QPen(QColor(255, 255, 255, 235), 1.1));
+            p.drawLine(a.c, b.c);
+        }
+    }
+    if (has(s, "costras") || has(s, "lesiones")) {  // on the rachis
+        if (!berries.isEmpty()) {
+            const QPointF top = berries.first().c - QPointF(0, 30);
+            p.setPen(QPen(QColor(70, 45, 25), 1));
+            p.setBrush(has(s, "costras") ? QColor(130, 95, 60) : QColor(40, 30, 25));
+            for (int k = 0; k < 4; ++k)
+                p.drawPath(blob(rnd, top + QPointF(rnd.range(-4, 4), 6 + k * 7), 3.2, 0.6));
+        }
+    }
+}
+
+// ---------------------------------------------------------------- stems and wood
+
+void stemLayers(QPainter &p, const Spec &s, const QList<QLineF> &segments, Random &rnd, bool green)
+{
+    auto along = [&](qreal t) {
+        const qreal pos = t * segments.size();
+        const int i = std::clamp(int(pos), 0, int(segments.size()) - 1);
+        return segments[i].pointAt(pos - i);
+    };
+    const QLineF whole(segments.first().p1(), segments.last().p2());
+    const qreal angle = -whole.angle();
+    if (has(s, "blanquecino")) {  // bleached bark at the base, or at the tip of a badly ripened cane
+        p.setPen(QPen(QColor(215, 210, 195), green ? 9 : 13, Qt::SolidLine, Qt::RoundCap));
+        if (has(s, "base") || green)
+            p.drawLine(along(0.0), along(0.4));
+        else
+            p.drawLine(along(0.55), along(1.0));
+    }
+    if (has(s, "islasverdes"))
+        for (int i = 0; i < 5; ++i) {
+            p.save();
+            p.translate(along(rnd.range(0.1, 0.9)));
+            p.rotate(angle);
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(90, 150, 60));
+            p.drawEllipse(QPointF(0, 0), rnd.range(6, 14), 4);
+            p.restore();
+        }
+    auto lesions = [&](int n, qreal len, const QColor &fill, const QColor &rim, qreal from, qreal to) {
+        for (int i = 0; i < n; ++i) {
+            p.save();
+            p.translate(along(rnd.range(from, to)) + QPointF(rnd.range(-1.5, 1.5), rnd.range(-1.5, 1.5)));
+            p.rotate(angle);
+            p.setPen(QPen(rim, 1.3));
+            p.setBrush(fill);
+            p.drawEllipse(QPointF(0, 0), len * rnd.range(0.6, 1.2), len * 0.35);
+            p.restore();
+        }
+    };
+    if (has(s, "cancros"))
+        lesions(7, 8, QColor(175, 170, 160), QColor(25, 20, 15), 0.05, 0.9);
+    if (has(s, "manchasnegras"))
+        lesions(9, 7, QColor(30, 25, 20), QColor(15, 10, 10), 0.0, has(s, "base") ? 0.4 : 0.9);
+    if (has(s, "costras"))
+        lesions(8, 8, QColor(140, 110, 70), QColor(80, 55, 30), 0.0, 0.45);
+    if (has(s, "manchasmarrones"))  // diffuse reddish-brown web-like patches
+        for (int i = 0; i < 7; ++i)
+            fuzz(p, rnd, along(rnd.range(0.05, 0.95)), 9, QColor(95, 45, 30, 220), 90, 1.2);
+    if (has(s, "estrias")) {
+        p.setPen(QPen(QColor(120, 85, 45), 1.2));
+        for (int i = 0; i < 14; ++i) {
+            const QPointF a = along(rnd.range(0.05, 0.95));
+            p.drawLine(a, a + QPointF(qCos(qDegreesToRadians(-whole.angle())), qSin(qDegreesToRadians(-whole.angle()))) * rnd.range(5, 10));
+        }
+    }
+    if (has(s, "picnidios") || has(s, "pustulas")) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(15, 12, 10));
+        for (int i = 0; i < 70; ++i)
+            p.drawEllipse(along(rnd.range(0, has(s, "picnidios") ? 0.45 : 1)) + QPointF(rnd.range(-3, 3), rnd.range(-3, 3)),
+                          0.9, 0.9);
+    }
+    if (has(s, "ceniza"))  // powdery mildew marks on the shoot
+        for (int i = 0; i < 6; ++i)
+            fuzz(p, rnd, along(rnd.range(0.1, 0.9)), 7, green ? QColor(235, 235, 230, 220) : QColor(70, 40, 30, 200), 60);
+    if (has(s, "orificio") || has(s, "serrin")) {
+        const QPointF at = along(0.5);
+        p.setPen(Qt::NoPen);
+        if (has(s, "serrin")) {
+            p.setBrush(QColor(215, 190, 150));
+            for (int i = 0; i < 30; ++i)
+                p.drawEllipse(at + QPointF(rnd.range(-6, 6), rnd.range(2, 18)), 1.2, 0.8);
+        }
+        p.setBrush(QColor(25, 15, 10));
+        p.drawEllipse(at, 3.2, 3.2);
+    }
+    if (has(s, "huevosrojos")) {
+        p.setPen(Qt::NoPen);
+        for (int i = 0; i < 40; ++i) {
+            p.setBrush(QColor(200, 40, 30));
+            p.drawEllipse(along(0.5) + QPointF(rnd.range(-10, 10), rnd.range(0, 10)), 1.3, 1.3);
+        }
+    }
+}
+
+void woodLayers(QPainter &p, const Spec &s, const QPainterPath &trunk, Random &rnd)
+{
+    p.save();
+    p.setClipPath(trunk);
+    const QRectF b = trunk.boundingRect();
+    const QPointF mid(b.center().x(), b.top() + b.height() * 0.55);
+    if (has(s, "chancro")) {  // a sunken canker around an old pruning wound
+        p.setPen(QPen(QColor(50, 30, 20), 2));
+        p.setBrush(QColor(70, 45, 30));
+        p.drawPath(blob(rnd, mid, 22, 0.6));
+        p.setBrush(QColor(180, 150, 110));
+        p.drawEllipse(mid - QPointF(0, 8), 7, 5);  // the wound
+    }
+    if (has(s, "roida")) {  // gnawed bark, tooth marks in the bare wood
+        const QPointF at(b.center().x(), b.bottom() - 25);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(225, 205, 160));
+        p.drawPath(blob(rnd, at, 16, 0.9));
+        p.setPen(QPen(QColor(170, 140, 100), 1));
+        for (int k = 0; k < 10; ++k) {
+            const QPointF a = at + QPointF(rnd.range(-10, 10), rnd.range(-12, 10));
+            p.drawLine(a, a + QPointF(1.5, 5));
+        }
+    }
+    if (has(s, "estromas")) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(20, 18, 15));
+        p.drawPath(blob(rnd, mid - QPointF(0, 30), 20, 0.8));
+        p.setBrush(QColor(60, 55, 50));
+        for (int i = 0; i < 40; ++i)
+            p.drawEllipse(mid - QPointF(0, 30) + QPointF(rnd.range(-12, 12), rnd.range(-14, 14)), 0.8, 0.8);
+    }
+    if (has(s, "agallas")) {  // crown-gall tumours at the graft union
+        for (int i = 0; i < 4; ++i) {
+            const QPointF at(b.center().x() + rnd.range(-18, 18), b.bottom() - rnd.range(20, 60));
+            QRadialGradient gr(at - QPointF(5, 5), 20);
+            gr.setColorAt(0, QColor(200, 175, 130));
+            gr.setColorAt(1, QColor(100, 70, 45));
+            p.setClipping(false);
+            p.setPen(QPen(QColor(70, 50, 30), 1.2));
+            p.setBrush(gr);
+            p.drawPath(blob(rnd, at, rnd.range(10, 18)));
+            p.setPen(QPen(QColor(70, 50, 30), 0.8));
+            for (int k = 0; k < 5; ++k)
+                p.drawLine(at + QPointF(rnd.range(-8, 8), rnd.range(-8, 8)), at + QPointF(rnd.range(-8, 8), rnd.range(-8, 8)));
+            p.setClipPath(trunk);
+        }
+    }
+    if (has(s, "galerias") || has(s, "orificio")) {
+        p.setPen(Qt::NoPen);
+        for (int i = 0; i < (has(s, "galerias") ? 9 : 3); ++i) {
+            const QPointF at(b.center().x() + rnd.range(-15, 15), rnd.range(b.top() + b.height() * 0.35, b.bottom() - 10));
+            p.setBrush(QColor(205, 180, 140));
+            p.drawEllipse(at + QPointF(0, 5), 4, 2.5);
+            p.setBrush(QColor(25, 15, 10));
+            p.drawEllipse(at, 2.8, 2.8);
+        }
+    }
+    if (has(s, "grietas")) {
+        p.setPen(QPen(QColor(35, 22, 15), 2));
+        for (int i = 0; i < 6; ++i) {
+            QPointF at(b.center().x() + rnd.range(-15, 15), rnd.range(b.top() + b.height() * 0.3, b.bottom() - 20));
+            QPainterPath crack(at);
+            for (int k = 0; k < 4; ++k)
+                crack.lineTo(at += QPointF(rnd.range(-3, 3), rnd.range(5, 10)));
+            p.setBrush(Qt::NoBrush);
+            p.drawPath(crack);
+        }
+    }
+    if (has(s, "descortezado")) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(185, 150, 105));
+        p.drawPath(blob(rnd, mid, 20, 0.7));
+    }
+    p.restore();
+}
+
+void sectionLayers(QPainter &p, const Spec &s, QPointF c, qreal r, Random &rnd)
+{
+    QPainterPath disc;
+    disc.addEllipse(c, r * 0.94, r * 0.86);
+    p.save();
+    p.setClipPath(disc);
+    if (has(s, "cuna")) {  // hard brown necrosis in a wedge, point at the pith
+        QPainterPath wedge(c);
+        wedge.arcTo(QRectF(c.x() - r * 1.1, c.y() - r * 1.1, r * 2.2, r * 2.2), 40, 70);
+        wedge.closeSubpath();
+        p.setPen(QPen(QColor(60, 35, 20), 1.5));
+        p.setBrush(QColor(115, 70, 40));
+        p.drawPath(wedge);
+    }
+    if (has(s, "yesca")) {  // soft whitish-yellow rot in the centre, ringed by a dark line
+        const QPainterPath rot = blob(rnd, c + QPointF(r * 0.1, r * 0.05), r * 0.5);
+        p.setPen(QPen(QColor(60, 35, 25), r * 0.05));
+        p.setBrush(QColor(240, 228, 185));
+        p.drawPath(rot);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(225, 210, 160));
+        for (int i = 0; i < 40; ++i)
+            p.drawEllipse(c + QPointF(rnd.range(-r * 0.35, r * 0.45), rnd.range(-r * 0.35, r * 0.4)), 2, 1.4);
+    }
+    if (has(s, "punteado")) {  // black dots of the vessels
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(25, 20, 15));
+        for (int i = 0; i < 50; ++i) {
+            const qreal a = rnd.range(0, 2 * M_PI), d = r * rnd.range(0.55, 0.85);
+            p.drawEllipse(c + QPointF(d * qCos(a), d * 0.9 * qSin(a)), 1.5, 1.5);
+        }
+    }
+    if (has(s, "galerias")) {
+        p.setPen(QPen(QColor(60, 40, 25), r * 0.1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        for (int i = 0; i < 5; ++i) {
+            QPointF at = c + QPointF(rnd.range(-r * 0.5, r * 0.5), rnd.range(-r * 0.5, r * 0.5));
+            QPainterPath g(at);
+            for (int k = 0; k < 4; ++k)
+                g.lineTo(at += QPointF(rnd.range(-r * 0.2, r * 0.2), rnd.range(-r * 0.2, r * 0.2)));
+            p.drawPath(g);
+        }
+    }
+    if (has(s, "necrosis")) {  // a dark sector of dead wood
+        QPainterPath sector(c);
+        sector.arcTo(QRectF(c.x() - r * 1.1, c.y() - r * 1.1, r * 2.2, r * 2.2), 200, 110);
+        sector.closeSubpath();
+        p.fillPath(sector, QColor(70, 45, 30, 230));
+    }
+    p.restore();
+}
+
+void rootLayers(QPainter &p, const Spec &s, const QList<QLineF> &fine, Random &rnd)
+{
+    for (const QLineF &l : fine) {
+        if (has(s, "nudosidades")) {  // yellowish hooked swellings at the rootlet tips
+            p.setPen(QPen(QColor(150, 120, 50), 0.8));
+            p.setBrush(QColor(230, 205, 110));
+            p.drawEllipse(l.p2(), 4.5, 3.2);
+            p.setBrush(Qt::NoBrush);
+            p.setPen(QPen(QColor(220, 190, 100), 2.2, Qt::SolidLine, Qt::RoundCap));
+            p.drawArc(QRectF(l.p2() - QPointF(2, 0), QSizeF(7, 7)), 90 * 16, 180 * 16);
+        }
+        if (has(s, "agallas")) {  // rounded galls strung along the roots
+            for (int k = 1; k <= 2; ++k) {
+                const QPointF at = l.pointAt(k / 3.0);
+                QRadialGradient gr(at - QPointF(1.5, 1.5), 5);
+                gr.setColorAt(0, QColor(240, 220, 180));
+                gr.setColorAt(1, QColor(180, 140, 95));
+                p.setPen(QPen(QColor(140, 100, 60), 0.7));
+                p.setBrush(gr);
+                p.drawEllipse(at, rnd.range(3.5, 5.5), rnd.range(3, 4.5));
+            }
+        }
+        if (has(s, "puntas")) {  // swollen, browning rootlet tips
+            p.setPen(QPen(QColor(90, 60, 35), 0.8));
+            p.setBrush(QColor(150, 105, 60));
+            p.drawEllipse(l.p2(), 4, 3.2);
+        }
+        if (has(s, "masas")) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(150, 100, 50));
+            p.drawEllipse(l.pointAt(0.5), 3, 3);
+        }
+        if (has(s, "roidas") && rnd.next() < 0.6) {  // stubs instead of rootlets
+            p.setPen(QPen(QColor(120, 90, 60), 3.5, Qt::SolidLine, Qt::FlatCap));
+            p.drawLine(l.pointAt(0.45), l.p2());
+            p.setPen(QPen(QColor(100, 70, 45), 3.5, Qt::SolidLine, Qt::FlatCap));
+            p.drawPoint(l.pointAt(0.45));
+        }
+        if (has(s, "podredumbre")) {
+            p.setPen(QPen(QColor(50, 35, 25), 2.5, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(l);
+        }
+        if (has(s, "micelio")) {
+            p.setPen(QPen(QColor(250, 250, 245, 220), 0.8));
+            for (int k = 0; k < 3; ++k) {
+                const QPointF a = l.pointAt(rnd.next());
+                p.drawLine(a, a + QPointF(rnd.range(-6, 6), rnd.range(-6, 6)));
+            }
+        }
+    }
+    if (has(s, "tuberosidades") && !fine.isEmpty())
+        for (int i = 0; i < 5; ++i) {
+            const QLineF &l = fine[int(rnd.range(0, fine.size()))];
+            const QPointF at = l.p1();
+            p.setPen(QPen(QColor(90, 60, 35), 1));
+            p.setBrush(QColor(175, 135, 80));
+            p.drawEllipse(at, 8, 6);
+            p.setPen(QPen(QColor(60, 35, 20), 1.2));
+            p.drawLine(at - QPointF(5, 2), at + QPointF(4, 1));
+            p.drawLine(at - QPointF(2, -3), at + QPointF(2, 3));
+        }
+}
+
+void placeOrganisms(QPainter &p, const Spec &s, const QPainterPath &on, Random &rnd, qreal defaultSize)
+{
+    if (s.organism.isEmpty())
+        return;
+    const int n = std::max(1, s.count);
+    qreal L = s.size > 0 ? s.size : n == 1 ? defaultSize : std::max<qreal>(12, defaultSize * 0.4 / std::sqrt(n / 3.0));
+    const bool animal = s.organism.startsWith(QLatin1String("conejo")) || s.organism.startsWith(QLatin1String("roedor"))
+                        || s.organism.startsWith(QLatin1String("pajaro")) || s.organism.startsWith(QLatin1String("nido"))
+                        || s.organism.startsWith(QLatin1String("caracol")) || s.organism.startsWith(QLatin1String("babosa"));
+    if (animal && s.size <= 0)
+        L = std::max<qreal>(L, s.organism.startsWith(QLatin1String("caracol")) ? 40 : 75);
+    for (int i = 0; i < n; ++i) {
+        const QPointF at = n == 1 && on.isEmpty() ? QPointF(200, 150)
+                           : n == 1                ? on.boundingRect().center()
+                           : on.isEmpty()          ? QPointF(rnd.range(70, 330), rnd.range(60, 240))
+                                                   : pointIn(on, rnd, 0.8);
+        const qreal heading = animal ? 0 : n == 1 ? -20 : rnd.range(-180, 180);
+        drawOrganism(p, s.organism, at, L * (n == 1 ? 1 : rnd.range(0.85, 1.1)), heading, rnd);
+    }
+}
+
+}  // namespace
+
+void render(QPainter &p, const QSizeF &size, const Spec &spec, quint32 seed)
+{
+    Random rnd(seed);
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const QString &organ = spec.organ;
+    const bool underground = organ == QLatin1String("raiz") || organ == QLatin1String("suelo");
+    const bool winter = organ == QLatin1String("sarmiento") || spec.background == QLatin1String("invierno");
+    const QBrush bg = backgroundBrush(spec.background.isEmpty() ? (winter ? QStringLiteral("invierno") : QString())
+                                                                : spec.background);
+    p.fillRect(QRectF(QPointF(0, 0), size), bg);
+    // Everything is drawn on a 400 × 300 canvas, centred in the picture.
+    const qreal scale = std::min(size.width() / 400, size.height() / 300);
+    p.translate((size.width() - 400 * scale) / 2, (size.height() - 300 * scale) / 2);
+    p.scale(scale, scale);
+    // A soft out-of-focus background of foliage or soil.
+    if (!underground && spec.background != QLatin1String("claro")) {
+        for (int i = 0; i < 14; ++i)
+            softSpot(p, QPointF(rnd.range(0, 400), rnd.range(120, 300)), rnd.range(25, 60),
+                     winter ? QColor(150, 130, 100, 60) : QColor(90, 130, 60, 70));
+    }
+
+    QPainterPath where;  // the organ's area, where organisms sit
+    const bool closeOrganism = !spec.organism.isEmpty() && spec.count <= 1;
+    const qreal organismSize = closeOrganism ? 105 : 70;
+    if (organ == QLatin1String("hoja") && has(spec, "aceite") && has(spec, "pelusilla")) {
+        // Both faces: the upper side with the oil spots and, turned over
+        // beside it, the underside with the down under them.
+        Spec upper = spec, lower = spec;
+        upper.layers.removeIf([](const Layer &l) { return l.name == QLatin1String("pelusilla"); });
+        lower.layers.removeIf([](const Layer &l) { return l.name == QLatin1String("aceite"); });
+        const LeafGeom a = drawLeaf(p, QPointF(150, 150), 112, -10, false, leafGreen(false));
+        Random r1(seed);
+        leafLayers(p, upper, a, bg, r1);
+        const LeafGeom b = drawLeaf(p, QPointF(312, 182), 82, 18, true, leafGreen(true));
+        Random r2(seed);
+        leafLayers(p, lower, b, bg, r2);
+        placeOrganisms(p, spec, leafOutline(a), rnd, organismSize);
+    } else if (organ == QLatin1String("hoja") && has(spec, "cigarro")) {
+        // A leaf rolled into a cigar, hanging from its half-cut petiole.
+        p.setPen(QPen(QColor(90, 120, 50), 4, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(120, 20), QPointF(185, 60));
+        p.save();
+        p.translate(200, 150);
+        p.rotate(75);
+        QLinearGradient g(0, -32, 0, 32);
+        g.setColorAt(0, QColor(120, 165, 80));
+        g.setColorAt(0.5, QColor(80, 140, 55));
+        g.setColorAt(1, QColor(45, 90, 35));
+        p.setPen(QPen(QColor(40, 80, 30), 1.2));
+        p.setBrush(g);
+        p.drawRoundedRect(QRectF(-95, -32, 190, 64), 28, 28);
+        p.setPen(QPen(QColor(160, 190, 120), 1.5));
+        for (int i = -3; i <= 3; ++i)  // the turns of the roll
+            p.drawArc(QRectF(i * 24 - 14, -32, 28, 64), 90 * 16, 180 * 16);
+        p.setPen(QPen(QColor(120, 100, 60), 2));
+        p.drawLine(QPointF(-95, 0), QPointF(-108, -6));
+        p.restore();
+        where.addEllipse(QPointF(200, 150), 40, 80);
+        placeOrganisms(p, spec, where, rnd, organismSize * 0.6);
+    } else if (organ == QLatin1String("hoja")) {
+        bool underside = spec.underside;
+        qreal r = 132, sx = 1, sy = 1;
+        if (has(spec, "pequena"))
+            r = 80;
+        if (has(spec, "abanico"))
+            sx = 1.2, sy = 0.85;
+        if (has(spec, "enrollada"))
+            sy = 0.8;
+        p.save();
+        p.translate(200, 150);
+        p.scale(sx, sy);
+        p.translate(-200, -150);
+        QColor fill = leafGreen(underside);
+        if (has(spec, "amarillenta"))
+            fill = QColor(190, 190, 80);
+        if (has(spec, "joven"))
+            fill = fill.lighter(120);
+        const LeafGeom g = drawLeaf(p, QPointF(200, 150), r, has(spec, "abanico") ? 0 : -8, underside, fill);
+        leafLayers(p, spec, g, bg, rnd);
+        where = leafOutline(g);
+        p.restore();
+        where = QTransform().translate(200, 150).scale(sx, sy).translate(-200, -150).map(where);
+        placeOrganisms(p, spec, QTransform().translate(200, 140).scale(0.6, 0.6).translate(-200, -140).map(where), rnd,
+                       organismSize);
+    } else if (organ == QLatin1String("hojas") || organ == QLatin1String("cepa")) {
+        // A vine in the row: trunk, arms and the canopy, with coloured leaves.
+        if (organ == QLatin1String("cepa")) {
+            drawSoil(p, QRectF(0, 250, 400, 50), 250);
+            const QPainterPath trunk = drawTrunk(p, QRectF(140, 150, 120, 105));
+            woodLayers(p, spec, trunk, rnd);
+        }
+        const bool few = has(spec, "raquitica");
+        const int leaves = few ? 7 : 16;
+        for (int i = 0; i < leaves; ++i) {
+            const QPointF c(rnd.range(60, 340), rnd.range(35, organ == QLatin1String("cepa") ? 150 : 250));
+            QColor fill = leafGreen(false);
+            const bool upper = c.y() < 90;
+            if (has(spec, "bronceado") && (upper || rnd.next() < 0.5))
+                fill = QColor(150, 110, 60);
+            if (has(spec, "rojo") && rnd.next() < 0.7)
+                fill = QColor(165, 45, 50);
+            if ((has(spec, "amarillo") || has(spec, "palida")) && rnd.next() < 0.7)
+                fill = QColor(215, 195, 70);
+            if ((has(spec, "seca") || has(spec, "marchita")) && rnd.next() < 0.6)
+                fill = QColor(140, 105, 60);
+            const qreal r = few ? rnd.range(14, 22) : rnd.range(24, 40);
+            drawLeaf(p, c, r, rnd.range(-30, 30), false, fill);
+            if (has(spec, "enrollada")) {
+                LeafGeom g{c, r, 0, false};
+                p.save();
+                p.setClipPath(leafOutline(g));
+                p.setPen(QPen(leafGreen(true).darker(120), r * 0.3));
+                p.setBrush(Qt::NoBrush);
+                p.drawPath(leafOutline(g));
+                p.restore();
+            }
+        }
+        if (has(spec, "racimos"))
+            for (int i = 0; i < 3; ++i)
+                drawBunch(p, QPointF(110 + i * 90, 120), 0.5, QStringLiteral("maduro"), spec.variety, seed + i);
+        where.addRect(QRectF(80, 60, 240, 140));
+        placeOrganisms(p, spec, where, rnd, organismSize);
+    } else if (organ == QLatin1String("racimo")) {
+        QString stage = spec.stage.isEmpty() ? QStringLiteral("maduro") : spec.stage;
+        // A leaf behind the bunch, as it hangs on the vine.
+        drawLeaf(p, QPointF(95, 70), 60, -30, false, leafGreen(false));
+        if (has(spec, "raquis")) {
+            // The rachis laid bare on the left, its berries still on the right.
+            p.setPen(QPen(QColor(120, 140, 60), 6, Qt::SolidLine, Qt::RoundCap));
+            const QPointF top(200, 15), bottom(205, 260);
+            p.drawLine(top, bottom);
+            QList<QLineF> stalks{QLineF(top, bottom)};
+            for (int i = 0; i < 8; ++i) {
+                const QPointF at = top + (bottom - top) * (0.12 + i * 0.1);
+                const qreal len = 80 * (1 - i * 0.1);
+                p.setPen(QPen(QColor(120, 140, 60), 3.5 - i * 0.25, Qt::SolidLine, Qt::RoundCap));
+                const QLineF left(at, at + QPointF(-len, len * 0.35)), right(at, at + QPointF(len, len * 0.35));
+                p.drawLine(left);
+                p.drawLine(right);
+                stalks << left;
+                for (int k = 1; k <= 3; ++k) {  // bare pedicels
+                    p.setPen(QPen(QColor(120, 140, 60), 1.5));
+                    p.drawLine(left.pointAt(k / 3.5), left.pointAt(k / 3.5) + QPointF(-4, 8));
+                }
+                for (int k = 1; k <= 3; ++k)
+                    drawBerry(p, {right.pointAt(k / 3.5) + QPointF(0, 10), 11}, QColor(150, 190, 85));
+            }
+            for (int i = 0; i < 14; ++i) {
+                const QLineF &l = stalks[int(rnd.range(0, stalks.size()))];
+                p.save();
+                p.translate(l.pointAt(rnd.range(0.15, 0.9)));
+                p.rotate(-l.angle());
+                p.setPen(QPen(has(spec, "costras") ? QColor(90, 60, 35) : QColor(15, 10, 8), 1));
+                p.setBrush(has(spec, "costras") ? QColor(150, 115, 75) : QColor(35, 25, 20));
+                p.drawEllipse(QPointF(0, 0), rnd.range(5, 9), 3.2);
+                p.restore();
+            }
+            where.addRect(QRectF(120, 40, 160, 200));
+            placeOrganisms(p, spec, where, rnd, organismSize);
+            p.restore();
+            return;
+        }
+        QList<Berry> berries = drawBunch(p, QPointF(200, 10), stage == QLatin1String("flor") ? 1.9 : stage == QLatin1String("verde") ? 1.7 : 1.45, stage,
+                                         spec.variety, seed, !has(spec, "corrido"));
+        if (has(spec, "corrido")) {  // a loose bunch with few, uneven berries
+            QList<Berry> kept;
+            for (const Berry &b : berries)
+                if (rnd.next() < 0.4)
+                    kept.append({b.c, b.r * rnd.range(0.45, 1.0)});
+            for (const Berry &b : kept)
+                drawBerry(p, b, stage == QLatin1String("verde") ? QColor(150, 190, 85)
+                                 : spec.variety == QLatin1String("blanca") ? QColor(205, 205, 110) : QColor(62, 30, 78));
+            berries = kept;
+        }
+        if (has(spec, "seca") || has(spec, "roidos")) {
+            for (const Berry &b : berries)
+                if (rnd.next() < (has(spec, "seca") ? 0.8 : 0.5)) {
+                    p.setPen(Qt::NoPen);
+                    p.setBrush(has(spec, "seca") ? QColor(150, 110, 60) : bg);
+                    p.drawEllipse(b.c, b.r * 1.1, b.r * 1.2);
+                    if (has(spec, "roidos")) {
+                        p.setPen(QPen(QColor(110, 140, 60), 1));
+                        p.drawLine(b.c - QPointF(0, b.r), b.c);
+                    }
+                }
+        }
+        if (has(spec, "pelos"))
+            for (const Berry &b : berries)
+                fuzz(p, rnd, b.c, b.r * 1.4, QColor(250, 245, 235, 230), 30, 1.6);
+        bunchLayers(p, spec, berries, rnd, bg);
+        QPainterPath area;
+        for (const Berry &b : berries)
+            area.addEllipse(b.c, b.r, b.r);
+        where = area;
+        placeOrganisms(p, spec, area, rnd, organismSize);
+    } else if (organ == QLatin1String("grano")) {
+        // Berries close up on their pedicels.
+        const QColor colour = spec.stage == QLatin1String("verde") ? QColor(150, 190, 85)
+                              : spec.variety == QLatin1String("blanca") ? QColor(205, 205, 110) : QColor(62, 30, 78);
+        p.setPen(QPen(QColor(110, 130, 60), 5, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(200, 0), QPointF(200, 40));
+        QList<Berry> berries{{QPointF(130, 150), 62}, {QPointF(270, 160), 62}, {QPointF(200, 235), 55}};
+        for (const Berry &b : berries) {
+            p.setPen(QPen(QColor(110, 130, 60), 4, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(QPointF(200, 40), b.c - QPointF(0, b.r));
+        }
+        for (const Berry &b : berries)
+            drawBerry(p, b, colour);
+        Spec one = spec;
+        for (Layer &l : one.layers)
+            l.amount = std::max<qreal>(l.amount, 3);
+        bunchLayers(p, one, berries, rnd, bg);
+        for (const Berry &b : berries)
+            where.addEllipse(b.c, b.r, b.r);
+        placeOrganisms(p, spec, where, rnd, organismSize);
+    } else if (organ == QLatin1String("pampano")) {
+        // A stunted shoot is short, thin and zigzag.
+        const QList<QLineF> segs = drawShoot(p, QPointF(40, 270), has(spec, "marchita") ? QPointF(300, 120)
+                                                                  : has(spec, "raquitico") ? QPointF(190, 150) : QPointF(330, 40),
+                                             has(spec, "raquitico") ? 7 : 10, !has(spec, "sinhojas"), rnd,
+                                             has(spec, "raquitico") ? 9 : 0);
+        if (has(spec, "marchita")) {  // the tip bends down and wilts
+            p.setPen(QPen(QColor(120, 150, 70), 6, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(QPointF(300, 120), QPointF(330, 175));
+            drawLeaf(p, QPointF(335, 200), 22, 170, true, QColor(160, 170, 90));
+        }
+        if (has(spec, "bisel")) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(bg);
+            p.drawRect(QRectF(180, 0, 220, 140));
+            p.setBrush(QColor(200, 225, 150));
+            p.drawEllipse(segs[2].p2(), 6, 3);
+        }
+        if (has(spec, "cerillas")) {  // petioles left without their blades
+            p.setPen(QPen(QColor(120, 100, 60), 2.5, Qt::SolidLine, Qt::RoundCap));
+            for (const QLineF &l : segs)
+                p.drawLine(l.p2(), l.p2() + QPointF(18, -16));
+        }
+        stemLayers(p, spec, segs, rnd, true);
+        if (has(spec, "inflorescencia") || has(spec, "seca")) {
+            const QList<Berry> fl = drawBunch(p, segs[2].p2() + QPointF(8, 0), 0.55, QStringLiteral("flor"), QString(), seed);
+            if (has(spec, "seca"))
+                for (const Berry &b : fl) {
+                    p.setPen(Qt::NoPen);
+                    p.setBrush(QColor(140, 100, 55));
+                    p.drawEllipse(b.c, b.r * 0.9, b.r * 1.1);
+                }
+        }
+        for (const QLineF &l : segs)
+            where.addEllipse(l.center(), 14, 14);
+        placeOrganisms(p, spec, where, rnd, organismSize);
+    } else if (organ == QLatin1String("sarmiento") || organ == QLatin1String("yema")) {
+        const bool bud = organ == QLatin1String("yema");
+        const QList<QLineF> segs = bud ? drawCane(p, QPointF(-20, 220), QPointF(420, 170), 30, false)
+                                       : drawCane(p, QPointF(20, 230), QPointF(380, 80), 14, true);
+        if (bud) {
+            const QPointF node = segs[2].p1() + QPointF(0, -16);
+            if (has(spec, "vaciada") || has(spec, "roida")) {
+                drawBud(p, node, 26, QStringLiteral("invierno"));
+                p.setPen(QPen(QColor(60, 35, 20), 1));
+                p.setBrush(QColor(220, 200, 160));
+                p.drawPath(blob(rnd, node + QPointF(4, -14), 11));
+                p.setBrush(QColor(40, 25, 15));
+                p.drawEllipse(node + QPointF(4, -14), 5, 5);
+            } else if (has(spec, "muerta")) {
+                drawBud(p, node, 24, QStringLiteral("invierno"));
+                p.fillPath(blob(rnd, node + QPointF(0, -14), 16), QColor(40, 30, 25, 200));
+            } else {
+                drawBud(p, node, 26, spec.stage.isEmpty() ? QStringLiteral("invierno") : spec.stage);
+            }
+            if (has(spec, "borraparda"))
+                fuzz(p, rnd, node + QPointF(0, -16), 24, QColor(170, 100, 60, 240), 300, 1.8);
+            where.addEllipse(node + QPointF(0, -18), 30, 24);
+        } else {
+            for (const QLineF &l : segs)
+                where.addEllipse(l.center(), 12, 12);
+        }
+        stemLayers(p, spec, segs, rnd, false);
+        if (has(spec, "yemasroidas"))
+            for (int i = 1; i < segs.size(); ++i) {
+                const QPointF n = segs[i].p1();
+                QLineF axis(segs.first().p1(), segs.last().p2());
+                const QPointF normal = QPointF(-axis.dy(), axis.dx()) / axis.length();
+                p.setPen(QPen(QColor(60, 35, 20), 1));
+                p.setBrush(QColor(215, 190, 150));
+                p.drawEllipse(n - normal * 11, 5, 5);
+            }
+        if (has(spec, "galeria")) {  // the cane split lengthwise: a tunnel in the pith
+            p.setPen(QPen(QColor(235, 220, 180), 10, Qt::SolidLine, Qt::FlatCap));
+            p.drawLine(segs[1].pointAt(0.2), segs[2].pointAt(0.6));
+            p.setPen(QPen(QColor(60, 35, 20), 5, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(segs[1].pointAt(0.6), segs[2].pointAt(0.3));
+        }
+        if (has(spec, "partido")) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(bg);
+            p.drawPolygon(QPolygonF{segs[2].p1() + QPointF(-4, -20), segs[2].p1() + QPointF(8, 20),
+                                    segs[2].p1() + QPointF(20, 20), segs[2].p1() + QPointF(6, -20)});
+        }
+        placeOrganisms(p, spec, where, rnd, organismSize);
+    } else if (organ == QLatin1String("tronco")) {
+        drawSoil(p, QRectF(0, 260, 400, 40), 260);
+        const QPainterPath trunk = drawTrunk(p, QRectF(60, 10, 280, 270));
+        woodLayers(p, spec, trunk, rnd);
+        where = trunk.intersected([] { QPainterPath r; r.addRect(160, 110, 80, 150); return r; }());
+        placeOrganisms(p, spec, where, rnd, organismSize);
+    } else if (organ == QLatin1String("corte")) {
+        // An arm sawn across, the cut face towards us.
+        p.setPen(QPen(QColor(70, 48, 30), 2));
+        p.setBrush(QColor(115, 85, 58));
+        p.drawRect(QRectF(200, 60, 200, 180));
+        drawCrossSection(p, QPointF(200, 150), 105);
+        sectionLayers(p, spec, QPointF(200, 150), 105, rnd);
+        where.addEllipse(QPointF(200, 150), 70, 60);
+        placeOrganisms(p, spec, where, rnd, organismSize);
+    } else if (underground) {
+        drawSoil(p, QRectF(0, 0, 400, 300), organ == QLatin1String("raiz") ? 40 : 70);
+        if (organ == QLatin1String("raiz")) {
+            p.setPen(QPen(QColor(110, 80, 55), 22, Qt::SolidLine, Qt::FlatCap));
+            p.drawLine(QPointF(200, 0), QPointF(200, 60));
+            const QList<QLineF> fine = drawRoots(p, QPointF(200, 58), 190, rnd, has(spec, "joven"));
+            rootLayers(p, spec, fine, rnd);
+            where.addRect(QRectF(90, 110, 220, 150));
+            if (!spec.organism.isEmpty() && spec.count <= 1)
+                where = QPainterPath();
+        } else {
+            p.setPen(QPen(QColor(90, 140, 60), 1.5));  // grass at the surface
+            for (int i = 0; i < 60; ++i) {
+                const qreal x = rnd.range(0, 400);
+                p.drawLine(QPointF(x, 70), QPointF(x + rnd.range(-6, 6), rnd.range(40, 62)));
+            }
+            where.addRect(QRectF(60, 120, 280, 140));
+            if (!spec.organism.isEmpty() && spec.count <= 1)
+                where = QPainterPath();
+        }
+        if (!where.isEmpty() || !spec.organism.isEmpty())
+            placeOrganisms(p, spec, where, rnd, organismSize);
+    } else if (!spec.scene.isEmpty()) {
+        // The scene draws itself.
+    } else {
+        Spec alone = spec;
+        if (alone.count > 1 && alone.size <= 0)
+            alone.size = 60;
+        placeOrganisms(p, alone, QPainterPath(), rnd, 160);
+    }
+    if (!spec.scene.isEmpty())
+        drawScene(p, spec.scene, QSizeF(400, 300), rnd);
+    p.restore();
+}
+
+}  // namespace drawing

@@ -1,0 +1,683 @@
+// Reading and writing specs, and the spec a caption's words describe.
+
+#include <QRegularExpression>
+
+#include "drawing/Drawing.h"
+
+namespace drawing {
+
+Spec parse(const QString &text)
+{
+    Spec s;
+    for (const QString &word : text.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QString key = word.section(QLatin1Char('='), 0, 0), value = word.section(QLatin1Char('='), 1);
+        if (key == QLatin1String("organo"))
+            s.organ = value;
+        else if (key == QLatin1String("cara"))
+            s.underside = value == QLatin1String("enves");
+        else if (key == QLatin1String("variedad"))
+            s.variety = value;
+        else if (key == QLatin1String("estado"))
+            s.stage = value;
+        else if (key == QLatin1String("bicho"))
+            s.organism = value;
+        else if (key == QLatin1String("n"))
+            s.count = value.toInt();
+        else if (key == QLatin1String("tam"))
+            s.size = value.toDouble();
+        else if (key == QLatin1String("escena"))
+            s.scene = value;
+        else if (key == QLatin1String("fondo"))
+            s.background = value;
+        else if (key == QLatin1String("capas"))
+            for (const QString &l : value.split(QLatin1Char(','), Qt::SkipEmptyParts))
+                s.layers.append({l.section(QLatin1Char(':'), 0, 0),
+                                 l.contains(QLatin1Char(':')) ? l.section(QLatin1Char(':'), 1).toDouble() : 1.0});
+    }
+    return s;
+}
+
+QString toText(const Spec &s)
+{
+    QStringList w;
+    if (!s.organ.isEmpty())
+        w << QStringLiteral("organo=") + s.organ;
+    if (s.underside)
+        w << QStringLiteral("cara=enves");
+    if (!s.variety.isEmpty())
+        w << QStringLiteral("variedad=") + s.variety;
+    if (!s.stage.isEmpty())
+        w << QStringLiteral("estado=") + s.stage;
+    if (!s.layers.isEmpty()) {
+        QStringList ls;
+        for (const Layer &l : s.layers)
+            ls << (l.amount == 1 ? l.name : l.name + QLatin1Char(':') + QString::number(l.amount));
+        w << QStringLiteral("capas=") + ls.join(QLatin1Char(','));
+    }
+    if (!s.organism.isEmpty())
+        w << QStringLiteral("bicho=") + s.organism << QStringLiteral("n=") + QString::number(s.count);
+    if (s.size > 0)
+        w << QStringLiteral("tam=") + QString::number(s.size);
+    if (!s.scene.isEmpty())
+        w << QStringLiteral("escena=") + s.scene;
+    if (!s.background.isEmpty())
+        w << QStringLiteral("fondo=") + s.background;
+    return w.join(QLatin1Char(' '));
+}
+
+namespace {
+
+QString plain(QString t)
+{
+    t = t.toLower();
+    static const QList<QPair<QChar, QChar>> accents{{u'á', u'a'}, {u'é', u'e'}, {u'í', u'i'}, {u'ó', u'o'},
+                                                    {u'ú', u'u'}, {u'ü', u'u'}, {u'ñ', u'n'}};
+    for (const auto &[a, b] : accents)
+        t.replace(a, b);
+    return t;
+}
+
+// What each pest looks like when the caption says little: the organ and the
+// symptom its pictures show first.
+const QList<QPair<const char *, const char *>> &keyDefaults()
+{
+    static const QList<QPair<const char *, const char *>> d{
+        {"acariosis", "organo=hoja capas=pequena,punteado,abarquillada"},
+        {"acaro de la rona", "organo=pampano capas=costras"},
+        {"altica", "organo=hoja capas=ventanas,agujeros bicho=escarabajo-azul n=3"},
+        {"antracnosis", "organo=hoja capas=perdigon"},
+        {"arana amarilla comun", "organo=hoja capas=punteado,telas"},
+        {"arana amarilla", "organo=hoja variedad=tinta capas=nerviosrojos"},
+        {"arana roja", "organo=hoja capas=bronceado,punteado"},
+        {"avispas", "organo=racimo capas=vaciados:1.5 bicho=avispa n=3"},
+        {"barrenillo", "organo=sarmiento capas=orificio,serrin"},
+        {"bibionido", "organo=raiz capas=roidas bicho=larvagris n=4"},
+        {"black rot", "organo=hoja capas=manchas,picnidios"},
+        {"caracoles", "organo=hoja capas=agujeros,baba bicho=caracol n=1 tam=90"},
+        {"castaneta", "organo=raiz capas=roidas bicho=larvac n=1 tam=80"},
+        {"chinche gris", "organo=pampano capas=marchita bicho=chinche n=4"},
+        {"cigarrero", "organo=hoja capas=enrollada bicho=gorgojo-verde n=1 tam=60"},
+        {"conchudos", "organo=yema capas=roida bicho=escarabajo-peludo n=1 tam=70"},
+        {"conejos", "organo=pampano capas=bisel bicho=conejo n=1 tam=120"},
+        {"drepanotrips", "organo=hoja capas=pequena,manchas:0.6 bicho=trips n=4"},
+        {"enfermedad de pierce", "organo=hoja capas=quemado"},
+        {"enrollado", "organo=hoja variedad=tinta capas=rojo,enrollada"},
+        {"entrenudo corto", "organo=hoja capas=abanico,mosaico"},
+        {"erinosis", "organo=hoja capas=ampollas"},
+        {"eulecanio", "organo=sarmiento bicho=caparazon n=6"},
+        {"eutipiosis", "organo=corte capas=cuna"},
+        {"excoriosis", "organo=pampano capas=manchasnegras,base"},
+        {"filoxera", "organo=raiz capas=nudosidades"},
+        {"flavescencia dorada", "organo=hoja variedad=blanca capas=amarillo,enrollada"},
+        {"frankliniella", "organo=grano variedad=blanca capas=picaduras"},
+        {"gorgojos", "organo=hoja capas=medialuna bicho=gorgojo n=1 tam=60"},
+        {"gusanos de alambre", "organo=suelo bicho=alambre n=1"},
+        {"gusanos blancos", "organo=suelo bicho=larvac n=1"},
+        {"gusanos grises", "organo=yema capas=vaciada bicho=larvagris n=1 tam=70"},
+        {"jaspeado", "organo=hoja capas=jaspeado"},
+        {"madera rizada", "organo=tronco capas=grietas"},
+        {"melazo", "organo=racimo capas=melaza,negrilla bicho=cochinilla n=5"},
+        {"meloidogyne", "organo=raiz capas=agallas"},
+        {"mildiu", "organo=hoja capas=aceite"},
+        {"mosca de la fruta", "organo=grano variedad=blanca capas=picaduras bicho=mosca-fruta n=1 tam=60"},
+        {"mosca del vinagre", "organo=racimo capas=acida bicho=mosca-vinagre n=6"},
+        {"mosquito verde", "organo=hoja capas=bordeseco bicho=cicadelido n=2"},
+        {"necrosis bacteriana", "organo=pampano capas=cancros"},
+        {"oidio", "organo=hoja capas=ceniza"},
+        {"oruga peluda", "organo=yema capas=vaciada bicho=orugapeluda n=1 tam=80"},
+        {"pajaros", "organo=racimo capas=picoteados bicho=pajaro n=1 tam=110"},
+        {"pedroulo", "organo=yema capas=roida bicho=gorgojo n=1 tam=60"},
+        {"piral", "organo=hoja capas=telas,mordeduras bicho=oruga n=1 tam=90"},
+        {"podredumbre acida", "organo=racimo capas=acida bicho=mosca-vinagre n=5"},
+        {"podredumbre gris", "organo=racimo capas=moho"},
+        {"podredumbres de raiz", "organo=raiz capas=podredumbre,micelio"},
+        {"podredumbres secundarias", "organo=racimo capas=moho:0.6,acida:0.5"},
+        {"polilla del racimo", "organo=racimo estado=verde capas=telas,agujero bicho=oruga n=1 tam=60"},
+        {"pulgones", "organo=pampano bicho=pulgon n=10"},
+        {"roedores", "organo=tronco capas=roida bicho=roedor n=1 tam=90"},
+        {"termitas", "organo=corte capas=galerias bicho=termita n=5"},
+        {"tuberculosis", "organo=tronco capas=agallas"},
+        {"xiphinema", "organo=raiz capas=roidas bicho=nematodo n=3"},
+        {"yesca", "organo=hoja variedad=tinta capas=atigrado"},
+        // The data set's own short names for some of them.
+        {"black-rot", "organo=hoja capas=manchas,rojizas,picnidios"},
+        {"podredumbre s", "organo=racimo capas=mohonegro:0.6,mohoazul:0.5"},
+        {"podredumbres r", "organo=raiz capas=podredumbre,micelio"},
+    };
+    return d;
+}
+
+void addLayer(Spec &s, const QString &name, qreal amount = 1)
+{
+    for (const Layer &l : s.layers)
+        if (l.name == name)
+            return;
+    s.layers.append({name, amount});
+}
+
+}  // namespace
+
+Spec defaultFor(const QString &hint)
+{
+    const QString h = plain(hint);
+    for (const auto &[key, spec] : keyDefaults())
+        if (h.contains(QLatin1String(key)))
+            return parse(QLatin1String(spec));
+    return {};
+}
+
+Spec fromCaption(const QString &caption, const QString &hint)
+{
+    QString t = plain(caption);
+    // What the caption says is absent is not drawn.
+    t.remove(QRegularExpression(QStringLiteral("\\bsin (pelusilla|moho|olor[a-z ]*|sintomas[a-z ]*)")));
+    auto has = [&t](const char *w) { return t.contains(QLatin1String(w)); };
+    auto re = [&t](const char *pattern) { return t.contains(QRegularExpression(QLatin1String(pattern))); };
+    Spec s;
+
+    // ---- the organ
+    if (re("\\b(corte|cortado|seccion)\\b.*\\b(brazo|tronco|madera)") || re("(brazo|tronco).*\\bcortad"))
+        s.organ = QStringLiteral("corte");
+    else if (re("\\b(raiz|raices|raicillas|nudosidades|tuberosidades|barbado)\\b"))
+        s.organ = QStringLiteral("raiz");
+    else if (re("\\b(racimo|racimos|raspon|raquis|inflorescencia|botones florales|flor)\\b"))
+        s.organ = QStringLiteral("racimo");
+    else if (re("\\b(grano|granos|baya|bayas)\\b"))
+        s.organ = QStringLiteral("grano");
+    else if (re("\\byemas?\\b"))
+        s.organ = QStringLiteral("yema");
+    else if (re("\\b(hojas (bajas|basales)? ?(bronceadas|secas)|rodal|parte alta de la cepa|cepa (debilitada|joven|marcada|enferma))"))
+        s.organ = QStringLiteral("cepa");
+    else if (re("\\b(hoja|hojas|enves|haz|limbo)\\b"))
+        s.organ = QStringLiteral("hoja");
+    else if (re("\\b(pampano|pampanos|brote|brotes|punta|chupon|chupones|brotacion)\\b"))
+        s.organ = QStringLiteral("pampano");
+    else if (re("\\b(sarmiento|sarmientos|madera de dos anos|pulgares)\\b"))
+        s.organ = QStringLiteral("sarmiento");
+    else if (re("\\b(tronco|brazo|brazos|corteza|cuello|injerto)\\b"))
+        s.organ = QStringLiteral("tronco");
+    else if (re("\\b(suelo|tierra|enterrad|hoyo|labor|cata|materia organica|madriguera|galeria)"))
+        s.organ = QStringLiteral("suelo");
+    else if (re("\\b(cepa|cepas|planta|plantas|vina|viñedo|vinedo|parcela)\\b"))
+        s.organ = QStringLiteral("cepa");
+    if (s.organ.isEmpty()) {  // the question screen's organ
+        static const QRegularExpression organWord(QStringLiteral("organo=(\\S+)"));
+        const QRegularExpressionMatch m = organWord.match(hint);
+        if (m.hasMatch())
+            s.organ = m.captured(1);
+    }
+    s.underside = has("enves");
+    if (re("\\btinta\\b|\\btintas\\b"))
+        s.variety = QStringLiteral("tinta");
+    else if (re("\\bblancas?\\b") && (s.organ == QLatin1String("hoja") || s.organ == QLatin1String("racimo")
+                                        || s.organ == QLatin1String("grano") || has("variedad")))
+        s.variety = QStringLiteral("blanca");
+    if (s.organ == QLatin1String("racimo") || s.organ == QLatin1String("grano")) {
+        if (re("inflorescencia|flor|botones"))
+            s.stage = QStringLiteral("flor");
+        else if (re("\\bverdes?\\b|joven|cuajado|cerrandose|cierre"))
+            s.stage = QStringLiteral("verde");
+        else if (has("envero") || has("desigual"))
+            s.stage = QStringLiteral("envero");
+        else
+            s.stage = QStringLiteral("maduro");
+    }
+    if (s.organ == QLatin1String("yema")) {
+        if (has("algodon"))
+            s.stage = QStringLiteral("algodon");
+        else if (has("punta verde"))
+            s.stage = QStringLiteral("punta");
+        else if (re("desborre|hojas desplegadas|brotacion"))
+            s.stage = QStringLiteral("hoja");
+    }
+
+    // ---- symptom layers
+    auto layer = [&](const char *name, qreal amount = 1) { addLayer(s, QLatin1String(name), amount); };
+    const qreal much = re("fuerte|intens|abundante|cubiert|numeros") ? 1.8 : 1.0;
+    const bool leaf = s.organ == QLatin1String("hoja") || s.organ == QLatin1String("cepa");
+    const bool fruit = s.organ == QLatin1String("racimo") || s.organ == QLatin1String("grano");
+    const bool stem = s.organ == QLatin1String("pampano") || s.organ == QLatin1String("sarmiento")
+                      || s.organ == QLatin1String("yema");
+    if (has("aceite") && !has("aceite parafinico") && !has("aceite de invierno"))
+        layer("aceite", much);
+    if (re("pelusilla|esporulacion|moho blanco") && !has("borra"))
+        layer("pelusilla", much);
+    if (re("ceniza|polvillo|blanquecino polvoriento|polvo blanco|oidio"))
+        layer("ceniza", much);
+    if (has("borra"))
+        layer(re("parda|pardo|seca") ? "borraparda" : "borra", much);
+    if (re("ampolla|abultamiento"))
+        layer("ampollas", much);
+    if (has("agalla") || has("verruga") || re("nodul"))
+        layer("agallas", much);
+    if (has("perdigon"))
+        layer("perdigon", much);
+    if (re("\\bcon (un )?halo") && !fruit)
+        layer("halo", much);
+    if (leaf && re("translucid"))
+        layer("translucidas", much);
+    else if (leaf && re("puntuales|punteado|punteadura"))
+        layer("punteado", much);
+    else if (leaf && !s.layers.isEmpty() && s.layers.first().name == QLatin1String("aceite"))
+        ;
+    else if (leaf && re("manchas|mancha|necrotica") && !re("manchas (rojizas|amarill|plateadas) (a lo largo|que siguen)")) {
+        layer("manchas", much);
+        if (re("oscura|negra"))
+            layer("oscuras");
+        else if (re("rojiz|violace"))
+            layer("rojizas");
+        if (re("pequen|puntual"))
+            layer("pequenas");
+        else if (re("grande|amplia"))
+            layer("grandes");
+        if (re("nervios") && re("lo largo|cerca|junto|base"))
+            layer("nervios");
+        else if (re("bordes? del limbo|en los bordes|desde el borde"))
+            layer("borde");
+        if (re("ceniza|polvillo|difus"))
+            layer("difusas");
+        if (re("se desprende|agujeros|se caen"))
+            layer("perdigon");
+    }
+    if (re("puntitos negros|picnidios|pustulas|anillo de puntitos|esclerocios"))
+        layer(leaf ? "picnidios" : stem ? "picnidios" : "momias", much);
+    if (has("ojo de pajaro"))
+        layer("ojo", much);
+    if (re("moho gris|podredumbre gris|botrytis"))
+        layer("moho", much * 1.5);
+    if (has("aspergillus"))
+        layer("mohonegro", 1.5);
+    if (re("alternaria|cladosporium"))
+        layer("mohooliva", 1.5);
+    if (has("penicillium"))
+        layer("mohoazul", 1.5);
+    if (has("rhizopus"))
+        layer("mohoalgodon", 1.5);
+    if (re("acida|avinagrad|escurre|mosto"))
+        layer("acida", much);
+    if (fruit && re("arrugad|pasificad|\\bsecos\\b|deshidratad"))
+        layer("arrugados", much * 1.5);
+    if (has("momia") || has("momificad"))
+        layer("momias", much * 1.5);
+    if (has("vaciad") && fruit)
+        layer("vaciados", much * 1.5);
+    if (fruit && re("picotead|comidos por|pedicelos desnudos|picado por"))
+        layer("picoteados", much * 1.5);
+    if (fruit && re("rajad|agrietad|revent"))
+        layer("rajados", much);
+    if (has("cicatri") && fruit)
+        layer("cicatrices", much * 1.5);
+    if (fruit && re("corch|acorch|aspera"))
+        layer("corcho", much * 1.5);
+    if (has("plateada"))
+        layer("plateado");
+    if (fruit && re("punto oscuro|picadura|puesta"))
+        layer("picaduras", much);
+    if (fruit && re("agujero|orificio|perforad|penetra"))
+        layer("agujero", much);
+    if (fruit && re("corrido|corrimiento|pocos granos|desiguales"))
+        layer("corrido");
+    if (fruit && re("desigual|color pobre|irregular|tardia"))
+        layer("desigual");
+    if (fruit && re("manchas") && !re("melaza|negrilla"))
+        layer("manchas", much);
+    if (fruit && re("pelos|apelotonad"))
+        layer("pelos");
+    if (fruit && re("inflorescencia.*seca|seca"))
+        layer("seca");
+    if (fruit && re("roid|comid"))
+        layer("roidos");
+    if (fruit && re("raspon|raquis") && !re("granos? (y|o)")) {  // the stalk itself, its berries put aside
+        layer("raquis");
+        if (re("negruzca|oscura|negra|lesion|podrid"))
+            layer("manchasnegras");
+        if (re("rona|costra|suber"))
+            layer("costras");
+    }
+    if (fruit && (re("raspon|raquis") && re("costra|suber")))
+        layer("costras");
+    if (fruit && (re("raspon|raquis") && re("lesion|manchas negras")))
+        layer("lesiones");
+    if (re("mucosa|\\bbaba"))
+        layer("baba");
+    else if (re("melaza|secrecion (tipo miel|azucarada)|\\bmiel"))
+        layer("melaza");
+    if (has("negrilla"))
+        layer("negrilla");
+    if (re("\\btelas?\\b|seda|hilos"))
+        layer("telas");
+    if (leaf) {
+        if (has("cigarro"))
+            layer("cigarro");
+        else if (re("enrollad|enrolla"))
+            layer("enrollada");
+        if (re("abarquillad|curvad|curvan|encorvad|abombad|retorcid|crispad|se crispa"))
+            layer("abarquillada");
+        if (has("abanico") || has("seno peciolar"))
+            layer("abanico");
+        if (re("hojas? [a-z ]{0,14}(pequen|raquitic)"))
+            layer("pequena");
+        if (re("arrugad|deformad|rugos"))
+            layer("arrugada");
+        if (has("atigrad"))
+            layer("atigrado");
+        else if (has("sectores"))
+            layer("sectores");
+        else if (re("(rojiz|roja|enrojecid).*(nervios)") && re("a lo largo|siguen|junto a"))
+            layer("nerviosrojos");
+        else if (re("amarill.*(siguen|a lo largo de) los nervios|decoloraciones amarillas"))
+            layer("nerviosamarillos");
+        else if (re("bandas amarillas"))
+            layer("bandas");
+        else if (has("mosaico"))
+            layer("mosaico");
+        else if (re("amarillo-rojizas|penetran entre"))
+            layer("atigrado");
+        else if (re("decoloraciones rojizas|coloraciones rojizas|enrojecid|hojas? rojas|rojizas entre|rojo entre")
+                 || (re("rojiz|rojas|rojo") && !re("manchas|mancha|pardo-rojiz")))
+            layer("rojo");
+        else if (re("amarillo dorado|amarillea|amarillas entre|amarillo entre"))
+            layer("amarillo");
+        else if (re("amarillent|palid|clorot"))
+            layer("palida");
+        if (re("bronce"))
+            layer("bronceado");
+        if (re("plomizo|gris plomizo"))
+            layer("plomizo");
+        if (re("punteado|punteadura|punteadas|punteaduras"))
+            layer("punteado", much);
+        if (re("quemad|concentric|escaldad|desecacion del parenquima"))
+            layer("quemado");
+        else if (re("desecad[ao]s? en los bordes|bordes? (del limbo )?desecad"))
+            layer("bordeseco");
+        else if (re("borde (rasgado|necrosad|seco)|bordes? secos?|necrosis marginal|quemaduras"))
+            layer("bordeseco");
+        else if (re("\\bsecas?\\b|necrosad|muert"))
+            layer("seca");
+        if (re("jaspead|clareamiento"))
+            layer("jaspeado");
+        if (has("ventanas"))
+            layer("ventanas");
+        if (has("encaje"))
+            layer("ventanas", 3);
+        if (re("media luna|escotaduras"))
+            layer("medialuna");
+        else if (re("bordes? raid|mordedura|roid|comid|devorad|irregular") && !has("encaje"))
+            layer("mordeduras", much);
+        if (re("agujero|perforad|desgarr") && !has("perdigon"))
+            layer("agujeros", much);
+        if (has("baba"))
+            layer("baba");
+        if (s.organ == QLatin1String("cepa") && re("amarill|palid"))
+            layer("amarillo");
+        if (s.organ == QLatin1String("cepa") && re("marchit"))
+            layer("marchita");
+        if (s.organ == QLatin1String("cepa") && re("debil|cortos|raquitic|pequenas"))
+            layer("raquitica");
+    }
+    if (stem) {
+        if (re("manchas|mancha|lesion")) {  // the kind of spot on a shoot or cane
+            if (re("halo negro|hundid|profunda"))
+                layer("cancros");
+            if (re("negruzca|oscura|negra|tabletas"))
+                layer("manchasnegras");
+            if (re("marron|parda"))
+                layer("manchasmarrones");
+            if (re("de color blanco|blanquecin"))
+                layer("blanquecino");
+            if (re("primeros entrenudos|base"))
+                layer("base");
+        }
+        if (re("corcho|roña|rona"))
+            layer("costras");
+        if (re("cancro|chancro"))
+            layer("cancros");
+        if (re("(manchas|lesiones) negras|necrosis negra"))
+            layer("manchasnegras");
+        if (has("base"))
+            layer("base");
+        if (re("costra"))
+            layer("costras");
+        if (re("estria|cicatri"))
+            layer("estrias");
+        if (has("blanquecino"))
+            layer("blanquecino");
+        if (has("islas verdes"))
+            layer("islasverdes");
+        if (re("pustula|esclerocio"))
+            layer("pustulas");
+        if (has("serrin"))
+            layer("serrin");
+        if (re("orificio|agujero"))
+            layer("orificio");
+        if (re("galeria"))
+            layer("galeria");
+        if (re("partido|roto"))
+            layer("partido");
+        if (re("zigzag|entrenudos cortos|raquitic"))
+            layer("raquitico");
+        if (re("marchit|doblad"))
+            layer("marchita");
+        if (re("bisel|cortad"))
+            layer("bisel");
+        if (re("peciolos sin limbo|cerillas"))
+            layer("cerillas");
+        if (has("huevos rojos"))
+            layer("huevosrojos");
+        if (re("inflorescencia"))
+            layer(re("seca") ? "seca" : "inflorescencia");
+        if (re("vaciad"))
+            layer("vaciada");
+        if (re("roid|comid|comiendo|mordid|devorad|media luna"))
+            layer(s.organ == QLatin1String("sarmiento") ? "yemasroidas" : "roida");
+        if (re("muert|no han brotado|no ha brotado"))
+            layer("muerta");
+        if (has("borra"))
+            layer("borraparda");
+        if (re("oidio|ceniza|manchas (pardas|oscuras) .*sarmiento"))
+            layer("ceniza");
+    }
+    if (s.organ == QLatin1String("tronco") || s.organ == QLatin1String("cepa")) {
+        if (re("chancro|cancro"))
+            layer("chancro");
+        if (re("roid|dientes|mordid"))
+            layer("roida");
+        if (re("estroma|costra negra"))
+            layer("estromas");
+        if (re("agalla|tumor|tuberculo"))
+            layer("agallas");
+        if (re("orificio|galeria"))
+            layer("galerias");
+        if (re("grieta|acanalad|estri|rizad"))
+            layer("grietas");
+        if (re("descortez|raspado|levantada"))
+            layer("descortezado");
+    }
+    if (s.organ == QLatin1String("corte")) {
+        if (has("cuna"))
+            layer("cuna");
+        if (re("yesca|blanda|esponjos|podredumbre blanca|amarillenta"))
+            layer("yesca");
+        if (re("puntos negros|punteaduras"))
+            layer("punteado");
+        if (re("galeria|hueco"))
+            layer("galerias");
+        if (re("necrosis|sector|parda") && !has("cuna"))
+            layer("necrosis");
+    }
+    if (s.organ == QLatin1String("raiz")) {
+        if (has("nudosidad"))
+            layer("nudosidades");
+        if (has("tuberosidad"))
+            layer("tuberosidades");
+        if (re("masas de huevos"))
+            layer("masas");
+        if (re("sin raicillas|cortad|roid|comid|pocas raicillas|necrosad"))
+            layer("roidas");
+        if (re("podrid|podredumbre"))
+            layer("podredumbre");
+        if (re("micelio|placas blancas|cordones|filamentos"))
+            layer("micelio");
+        if (re("joven|barbado|planta joven"))
+            layer("joven");
+    }
+
+    // ---- the organism
+    struct Bug {
+        const char *pattern, *kind;
+    };
+    static const Bug bugs[] = {
+        {"fitoseido|acaros? depredador", "fitoseido"},
+        {"calepitrimerus|eriofido|acaro alargado|dos pares de patas|colomerus", "eriofido"},
+        {"hembra roja|araña roja|arana roja", "acaro-rojo"},
+        {"araña amarilla|arana amarilla|hembras? (amarillas|invernantes)|dos manchas oscuras|formas moviles|colonias de acaros|colonias del acaro|tetranychus|eotetranychus", "acaro-amarillo"},
+        {"adultos anaranjados", "eriofido"},
+        {"mariquita", "mariquita"},
+        {"caracolillo", "caracol-blanco"},
+        {"caracol", "caracol"},
+        {"babosa", "babosa"},
+        {"conejo", "conejo"},
+        {"topillo|rata|raton|roedor", "roedor"},
+        {"estornino|pajaro|gorrion|mirlo|halcon|aves", "pajaro"},
+        {"nido", "nido"},
+        {"avispon", "avispon"},
+        {"avispa", "avispa"},
+        {"moscas? del vinagre|drosophila", "mosca-vinagre"},
+        {"mosca de la fruta|ceratitis|moscas? (adulta|hembra)", "mosca-fruta"},
+        {"bibionido|mosca negra", "mosca-peluda"},
+        {"mariposa|polilla adulta|adultos? de polilla", "mariposa-pardo"},
+        {"termita", "termita"},
+        {"forma de pera|pera", "pera"},
+        {"xiphinema|nematodo", "nematodo"},
+        {"ninfa.*(salivazo|vector|mosquito)|ninfas? (blanquecina|verde)", "ninfa"},
+        {"salivazo|insecto vector|mosquito verde|cicadelido|empoasca|scaphoideus|vectores?", "cicadelido"},
+        {"chinche", "chinche"},
+        {"larvas?.*trips|larvas amarillo palido", "larvatrips"},
+        {"trips", "trips"},
+        {"pulgon", "pulgon"},
+        {"hembras adultas amarillas|filoxera", "filoxera"},
+        {"algodonosa|cochinillas?|planococcus", "cochinilla"},
+        {"caparazon|eulecanio|lecanio", "caparazon"},
+        {"larvas? (amarillas )?fijadas", "caparazon"},
+        {"cigarrero", "gorgojo-verde"},
+        {"gorgojo|otiorrinco|pedroulo|trompa", "gorgojo"},
+        {"larvas? pardas con puntos negros", "larvaaltica"},
+        {"altica", "escarabajo-azul"},
+        {"manchas blancas", "escarabajo-manchas"},
+        {"conchudo|negro y peludo", "escarabajo-peludo"},
+        {"castaneta.*(hembra|macho|adulto)|(hembra|macho).*castaneta|antenas largas", "escarabajo-antenas"},
+        {"melolonta|antenas en abanico", "escarabajo-abanico"},
+        {"barrenillo|escarabajo cilindrico", "escarabajo-cilindrico"},
+        {"elaterido", "escarabajo-estrecho"},
+        {"escarabajo", "escarabajo-pardo"},
+        {"oruga peluda|larvas bajo telas|colonias de larvas|peluda", "orugapeluda"},
+        {"sin patas", "larvaapoda"},
+        {"forma de c|larva blanca|larvas blancas|gusano blanco", "larvac"},
+        {"larva (delgada|dura)|gusano de alambre|amarillo anaranjada", "alambre"},
+        {"larva gris|larvas grises|gusano gris|enroscada", "larvagris"},
+        {"oruga|larva|larvas", "oruga"},
+        {"huevos? (amarillos|blancos|rosados|rojos)|puesta de huevos|placa de huevos", "huevos"},
+    };
+    const bool subjectFirst = re("^(adultos?|larvas?|hembras?|machos?|ninfas?|oruga|caracol|babosa|conejo|pajaro|"
+                                 "estornino|avispa|avispon|grupo|colonias?|varios|pulgones|caparazones|caracolillos|"
+                                 "huevos|puesta|placa de huevos|nido|mariquita|acaro|topillo)");
+    for (const Bug &b : bugs) {
+        if (!re((QStringLiteral("\\b(?:") + QLatin1String(b.pattern) + QStringLiteral(")")).toUtf8().constData()))
+            continue;
+        // Insects named only as the cause ("... por los conchudos") are not drawn.
+        if (!subjectFirst && re("(causad[ao]s? por|por (un|el|la|los|las) (ataque|adulto|larva|acaro)|roid[ao]s? por|"
+                                "comid[ao]s? por|vaciad[ao]s? por|abiertos? por|atacad|por (araña|arana|acariosis|erinosis|"
+                                "avispas|conchudos|las larvas|larvas|los conejos|la chinche|black-rot|el hongo)|transmite|alimentacion del)")
+            && !re("con (moscas|adultos|larvas|ninfas)|comiendo|sobre|capturad|entre|dentro"))
+            break;
+        s.organism = QLatin1String(b.kind);
+        if (s.organism == QLatin1String("huevos")) {
+            s.organism = re("rojos") ? QStringLiteral("huevos-rojo") : re("rosad") ? QStringLiteral("huevos-rosa")
+                         : re("blanc") ? QStringLiteral("huevos-blanco") : QStringLiteral("huevos-amarillo");
+        }
+        const bool many = re("\\b(adultos|larvas|hembras|ninfas|colonias?|grupo|varios|pulgones|caracolillos|caparazones|"
+                             "huevos|moscas|acaros|formas moviles|agrupad)\\b");
+        s.count = many ? (re("colonia|grupo numeroso|agrupad") ? 12 : 6) : 1;
+        if (!subjectFirst && !many)
+            s.count = 2;
+        break;
+    }
+    // Eggs alongside another organism.
+    if (re("\\by huevos|con sus huevos|huevos\\b") && !s.organism.isEmpty() && !s.organism.startsWith(QLatin1String("huevos")))
+        addLayer(s, QStringLiteral("huevos"));
+
+    // ---- field work
+    if (re("trampa|placa adhesiva|placa engomada")) {
+        s.scene = re("azul") ? QStringLiteral("trampa-azul")
+                  : re("feromona") ? QStringLiteral("trampa-feromona")
+                  : re("vinagre|atrayente|azucar|alimenticio|agua|cebo") && !re("cebo molusquicida|cebo desenterrada")
+                      ? QStringLiteral("trampa-botella")
+                      : QStringLiteral("trampa-amarilla");
+        if (s.scene != QLatin1String("trampa-botella") || s.organ != QLatin1String("racimo"))
+            s.organ.clear();
+        s.organism.clear();
+        s.layers.clear();
+    } else if (re("pulverizacion|tratamiento|aplicacion|mojando|cobre")) {
+        s.scene = QStringLiteral("pulverizacion");
+    } else if (re("espolvoreo|azufre")) {
+        s.scene = QStringLiteral("espolvoreo");
+    } else if (re("certificad|etiqueta|planta injertada|indicadora|lista para (plantar|la plantacion)|preparada para")) {
+        s.scene = QStringLiteral("etiqueta");
+        s.organ.clear();
+        s.layers.clear();
+        s.organism.clear();
+    } else if (re("\\bbanda\\b|carton ondulado|refugio de carton")) {
+        s.scene = QStringLiteral("banda");
+        s.organ = QStringLiteral("tronco");
+    } else if (re("red antipajaros|vallado")) {
+        s.scene = QStringLiteral("red");
+    } else if (re("protector de malla|malla")) {
+        s.scene = QStringLiteral("malla");
+        s.organ = QStringLiteral("tronco");
+    } else if (re("embolsad")) {
+        s.scene = QStringLiteral("bolsa");
+        s.organ = QStringLiteral("racimo");
+    } else if (re("tijeras")) {
+        s.scene = QStringLiteral("tijeras");
+    } else if (re("pasta cicatrizante")) {
+        s.scene = QStringLiteral("pasta");
+        s.organ = QStringLiteral("tronco");
+    } else if (re("marcad[ao] (con pintura|en)|cepa marcada")) {
+        s.scene = QStringLiteral("pintura");
+        s.organ = QStringLiteral("cepa");
+    } else if (re("sacudida|bandeja|cartulina|paraguas|lona")) {
+        s.scene = QStringLiteral("bandeja");
+    } else if (re("cintas reflectantes")) {
+        s.scene = QStringLiteral("cinta");
+    } else if (re("barrena|muestras de suelo")) {
+        s.scene = QStringLiteral("barrena");
+        s.organ = QStringLiteral("raiz");
+    } else if (re("difusor")) {
+        s.scene = QStringLiteral("difusor");
+        s.organ = QStringLiteral("tronco");
+    } else if (re("\\blupa\\b|vistas? con lupa|visto a la lupa")) {
+        if (s.organism.isEmpty())
+            s.scene = QStringLiteral("lupa");
+    }
+    if (s.organ.isEmpty() && s.scene.isEmpty() && !s.organism.isEmpty()
+        && !re("^(adulto|macho|hembra|mariposa|avispa|avispon|conejo|estornino|pajaro|mariquita|nido)"))
+        s.organ = QStringLiteral("hoja");
+
+    // ---- what the caption leaves unsaid comes from the pest
+    const Spec fallback = defaultFor(hint.isEmpty() ? caption : hint);
+    if (s.organ.isEmpty() && s.scene.isEmpty() && s.organism.isEmpty())
+        return fallback.isEmpty() ? parse(QStringLiteral("organo=hoja")) : fallback;
+    if (s.layers.isEmpty() && s.scene.isEmpty() && fallback.organ == s.organ) {
+        s.layers = fallback.layers;
+        if (s.organism.isEmpty() || s.organism == fallback.organism) {
+            s.organism = fallback.organism;
+            s.count = fallback.count;
+            s.size = fallback.size;
+        }
+    }
+    if (s.variety.isEmpty())
+        s.variety = fallback.variety;
+    return s;
+}
+
+}  // namespace drawing
