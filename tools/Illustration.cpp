@@ -39,130 +39,61 @@ void drawMark(QPainter &p, const QSize &size)
     p.restore();
 }
 
-void berries(QPainter &p, QPointF top, qreal r, int rows, const QColor &light, const QColor &dark, qreal coloured,
-             quint32 seed)
-{
-    for (int row = 0; row < rows; ++row) {
-        const int count = std::max(1, rows - row);
-        for (int i = 0; i < count; ++i) {
-            const quint32 h = seed * 2654435761u + quint32(row * 31 + i) * 40503u;
-            const bool dark_ = (h % 100) < coloured * 100;
-            const QPointF c(top.x() + (i - (count - 1) / 2.0) * r * 1.9, top.y() + row * r * 1.7);
-            QRadialGradient g(c - QPointF(r * 0.4, r * 0.4), r * 1.3);
-            g.setColorAt(0, (dark_ ? dark : light).lighter(140));
-            g.setColorAt(1, dark_ ? dark : light);
-            p.setPen(Qt::NoPen);
-            p.setBrush(g);
-            p.drawEllipse(c, r, r);
-        }
-    }
-}
-
-void leafAt(QPainter &p, QPointF centre, qreal r, const QColor &colour, qreal angle)
-{
-    p.save();
-    p.translate(centre);
-    p.rotate(angle);
-    p.setPen(QPen(colour.darker(160), std::max<qreal>(1, r / 30)));
-    p.setBrush(colour);
-    p.drawPath(vineLeafPath(r));
-    p.restore();
-}
-
 }  // namespace
 
 QImage drawStage(const QSize &size, const QString &stage, int variant, const QString &caption)
 {
+    Q_UNUSED(caption)
+    // Each stage drawn as the organ that marks it: the bud through its
+    // opening, the young shoot, the flower cluster and the bunch through
+    // set, closing, veraison and ripeness, and the leaves' autumn colour.
+    const char letter = stage.isEmpty() ? 'A' : stage.at(0).toLatin1();
+    QString spec;
+    switch (letter) {
+    case 'A': spec = QStringLiteral("organo=yema estado=invierno fondo=invierno"); break;
+    case 'B': spec = QStringLiteral("organo=yema estado=algodon fondo=invierno"); break;
+    case 'C': spec = QStringLiteral("organo=yema estado=punta"); break;
+    case 'D': spec = QStringLiteral("organo=yema estado=hoja"); break;
+    case 'E': spec = QStringLiteral("organo=pampano capas=raquitico"); break;
+    case 'F': spec = QStringLiteral("organo=pampano capas=inflorescencia"); break;
+    case 'G':
+    case 'H':
+    case 'I': spec = QStringLiteral("organo=racimo estado=flor"); break;
+    case 'J':
+    case 'K':
+    case 'L': spec = QStringLiteral("organo=racimo estado=verde"); break;
+    case 'M': spec = QStringLiteral("organo=racimo estado=envero variedad=tinta"); break;
+    case 'N': spec = QStringLiteral("organo=racimo estado=maduro variedad=tinta"); break;
+    default: spec = QStringLiteral("organo=hojas capas=amarillo,seca"); break;
+    }
     QImage img(size, QImage::Format_RGB32);
     QPainter p(&img);
+    drawing::render(p, QSizeF(size), drawing::parse(spec), qHash(stage) + variant);
     p.setRenderHint(QPainter::Antialiasing);
-    const qreal w = size.width(), h = size.height();
-    QLinearGradient bg(0, 0, 0, h);
-    const bool autumn = stage == QLatin1String("O");
-    bg.setColorAt(0, autumn ? QColor(235, 225, 200) : QColor(215, 232, 245));
-    bg.setColorAt(1, autumn ? QColor(210, 190, 160) : QColor(200, 220, 190));
-    p.fillRect(img.rect(), bg);
-    const bool closeUp = variant != 2;  // the second photo of a stage is a wider view
-    const qreal s = closeUp ? 1.0 : 0.65;
-    // The cane, across the picture.
-    p.setPen(QPen(QColor(120, 85, 45), h * 0.05 * s, Qt::SolidLine, Qt::RoundCap));
-    const QPointF a(w * 0.05, h * 0.34), b(w * 0.95, h * 0.26);
-    p.drawLine(a, b);
-    const QPointF node = a + (b - a) * 0.45;
-    const char letter = stage.isEmpty() ? 'A' : stage.at(0).toLatin1();
-    auto bud = [&](const QColor &colour, qreal size, bool cotton) {
-        p.setPen(QPen(colour.darker(150), 2));
-        p.setBrush(colour);
-        p.drawEllipse(node + QPointF(0, -h * 0.06 * s * size), w * 0.05 * s * size, h * 0.08 * s * size);
-        if (cotton) {
-            p.setBrush(QColor(245, 240, 230));
-            p.setPen(Qt::NoPen);
-            p.drawEllipse(node + QPointF(0, -h * 0.13 * s * size), w * 0.03 * s, h * 0.03 * s);
-        }
-    };
-    const QColor green(80, 150, 55), young(150, 200, 80);
-    switch (letter) {
-    case 'A': bud(QColor(110, 70, 40), 1.0, false); break;
-    case 'B':
-        if (variant == 2) {  // weeping: sap drops at the pruning cut
-            p.setPen(Qt::NoPen);
-            p.setBrush(QColor(150, 200, 240, 200));
-            for (int i = 0; i < 3; ++i)
-                p.drawEllipse(b + QPointF(-w * 0.02, h * (0.05 + 0.06 * i)), w * 0.012, h * 0.02);
-        }
-        bud(QColor(140, 95, 55), 1.3, true);
-        break;
-    case 'C': bud(QColor(140, 95, 55), 1.3, false); bud(young, 0.6, false); break;
-    case 'D':
-        for (int i = 0; i < 3; ++i)
-            leafAt(p, node + QPointF((i - 1) * w * 0.05 * s, -h * 0.12 * s), h * 0.07 * s, young, -30 + i * 30);
-        break;
-    case 'E':
+    const qreal sx = size.width() / 400.0, sy = size.height() / 300.0;
+    p.scale(sx, sy);
+    if (letter == 'B' && variant <= 2) {  // weeping: sap drops from the pruning cut
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(150, 200, 240, 220));
         for (int i = 0; i < 4; ++i)
-            leafAt(p, node + QPointF((i - 1.5) * w * 0.12 * s, -h * 0.2 * s), h * 0.12 * s, green, -40 + i * 25);
-        break;
-    default: {
-        // From stage F on: leaves and a bunch that grows and ripens.
-        for (int i = 0; i < 3; ++i)
-            leafAt(p, node + QPointF((i - 1) * w * 0.22 * s, -h * 0.22 * s), h * 0.14 * s,
-                   autumn ? QColor(220 - i * 20, 160 - i * 30, 40) : green, -30 + i * 30);
-        if (autumn) {
-            for (int i = 0; i < 4 + variant * 3; ++i)
-                leafAt(p, QPointF(w * (0.1 + 0.2 * (i % 5)), h * (0.62 + 0.04 * (i % 3))), h * 0.05,
-                       QColor(200, 120 - (i % 3) * 30, 30), i * 47);
-            break;
-        }
-        qreal r = h * 0.018;
-        int rows = 5;
-        QColor light = young, dark = young;
-        qreal coloured = 0;
-        switch (letter) {
-        case 'F': r = h * 0.008; rows = 4; break;
-        case 'G': r = h * 0.009; rows = 5; break;
-        case 'H': r = h * 0.011; rows = 6; light = QColor(190, 210, 110); break;
-        case 'I': r = h * 0.011; rows = 6; light = QColor(235, 230, 150); break;
-        case 'J': r = h * 0.012; rows = 6; break;
-        case 'K': r = h * 0.02; rows = 6; light = QColor(120, 180, 70); break;
-        case 'L': r = h * 0.026; rows = 6; light = QColor(110, 170, 60); break;
-        case 'M': r = h * 0.028; rows = 6; light = QColor(120, 170, 70); dark = QColor(90, 30, 90);
-            coloured = variant % 2 ? 0.15 : 0.55; break;
-        case 'N': r = h * 0.03; rows = 6; light = dark = QColor(70, 20, 80); coloured = 1; break;
-        default: break;
-        }
-        p.setPen(QPen(QColor(90, 110, 40), 2));
-        p.drawLine(node, node + QPointF(0, h * 0.06));
-        berries(p, node + QPointF(0, h * 0.06 + r), r * (closeUp ? 1.0 : 0.8), rows, light, dark, coloured,
-                qHash(stage) + variant);
-        if (letter == 'I') {  // stamens of the open flowers
-            p.setPen(QPen(QColor(220, 200, 60), 1));
-            for (int i = 0; i < 12; ++i)
-                p.drawLine(node + QPointF((i - 6) * r * 1.2, h * 0.1 + (i % 4) * r * 1.5),
-                           node + QPointF((i - 6) * r * 1.2 + r, h * 0.1 + (i % 4) * r * 1.5 - r * 1.2));
-        }
-        break;
+            p.drawEllipse(QPointF(388, 190 + i * 22), 5, 8);
     }
+    if (letter == 'I') {  // open flowers: caps fallen, stamens out
+        drawing::Random rnd(variant);
+        p.setPen(QPen(QColor(230, 205, 60), 1.2));
+        for (int i = 0; i < (variant == 3 ? 120 : 25); ++i) {
+            const QPointF at(rnd.range(130, 270), rnd.range(60, 230));
+            p.drawLine(at, at + QPointF(rnd.range(-4, 4), -6));
+            p.drawPoint(at + QPointF(0, -7));
+        }
     }
-    Q_UNUSED(caption)
+    if (letter == 'O') {  // fallen leaves on the ground
+        drawing::Random rnd(variant);
+        for (int i = 0; i < (variant == 3 ? 14 : 6); ++i)
+            drawing::drawLeaf(p, QPointF(rnd.range(20, 380), rnd.range(250, 290)), 16, rnd.range(0, 360), false,
+                              i % 2 ? QColor(210, 160, 50) : QColor(160, 90, 40));
+    }
+    p.resetTransform();
     drawMark(p, size);
     p.end();
     return img;

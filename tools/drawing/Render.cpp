@@ -274,6 +274,13 @@ void leafLayers(QPainter &p, const Spec &s, const LeafGeom &g, const QBrush &bg,
             fuzz(p, rnd, c, rr * 1.1, QColor(225, 228, 222, 150), 500, 0.9);
         }
     }
+    if (has(s, "cleistotecios")) {  // the powdery mildew's fruiting bodies: yellow, then black, specks
+        p.setPen(Qt::NoPen);
+        for (int i = 0; i < 90; ++i) {
+            p.setBrush(i % 3 ? QColor(20, 18, 15) : QColor(225, 190, 40));
+            p.drawEllipse(pointIn(outline, rnd, 0.9), 1.6, 1.6);
+        }
+    }
     if (has(s, "manchas") || has(s, "halo") || has(s, "picnidios") || has(s, "perdigon")
         || has(s, "translucidas")) {
         // Spots: their colour, size and place come from the modifiers.
@@ -496,7 +503,10 @@ void bunchLayers(QPainter &p, const Spec &s, const QList<Berry> &berries, Random
             p.drawArc(QRectF(b.c - QPointF(b.r * 0.6, b.r * 0.3), QSizeF(b.r * 1.2, b.r * 0.6)), 0, 180 * 16);
         });
     if (has(s, "ceniza"))
-        some("ceniza", [&](const Berry &b) { fuzz(p, rnd, b.c, b.r, QColor(235, 235, 232, 220), 90, 1.3); });
+        some("ceniza", [&](const Berry &b) {
+            softSpot(p, b.c, b.r * 1.05, QColor(215, 215, 210, 150));
+            fuzz(p, rnd, b.c, b.r, QColor(240, 240, 236, 230), 160, 1.3);
+        });
     if (has(s, "rajados"))
         some("rajados", [&](const Berry &b) {
             p.setPen(QPen(QColor(60, 40, 30), 1.4));
@@ -514,8 +524,8 @@ void bunchLayers(QPainter &p, const Spec &s, const QList<Berry> &berries, Random
         const char *layer = has(s, "momias") ? "momias" : has(s, "vaciados") ? "vaciados" : "arrugados";
         some(layer, [&](const Berry &b) {
             p.setPen(Qt::NoPen);
-            p.setBrush(bg);
-            p.drawEllipse(b.c, b.r * 1.12, b.r * 1.14);
+            p.setBrush(QColor(45, 50, 35));  // the shaded inside of the bunch shows round a shrunken berry
+            p.drawEllipse(b.c, b.r * 1.0, b.r * 1.03);
             const Berry small{b.c + QPointF(0, b.r * 0.1), b.r * (has(s, "momias") ? 0.78 : 0.85)};
             const QColor c = has(s, "momias") ? QColor(30, 25, 30) : has(s, "vaciados") ? QColor(150, 110, 70)
                                                                    : tinta ? QColor(70, 40, 55) : QColor(150, 120, 60);
@@ -554,7 +564,7 @@ void bunchLayers(QPainter &p, const Spec &s, const QList<Berry> &berries, Random
         if (has(s, name))
             some(name, [&](const Berry &b) {
                 drawBerry(p, b, QColor(120, 80, 55));
-                fuzz(p, rnd, b.c, b.r * 1.15, colour, 150, 1.8);
+                fuzz(p, rnd, b.c, b.r * 1.1, colour, 320, 1.9);
                 if (QLatin1String(name) == QLatin1String("mohoalgodon")) {
                     p.setPen(QPen(QColor(250, 250, 250, 220), 0.7));
                     for (int k = 0; k < 8; ++k) {
@@ -593,6 +603,17 @@ void bunchLayers(QPainter &p, const Spec &s, const QList<Berry> &berries, Random
                 p.setBrush(has(s, "plateado") ? QColor(210, 210, 200, 220) : QColor(150, 115, 70, 230));
                 p.drawPath(blob(rnd, b.c + QPointF(rnd.range(-0.5, 0.5), rnd.range(-0.8, -0.2)) * b.r, b.r * 0.22, 1.5));
             }
+        });
+    if (has(s, "huevo"))  // flat, translucent moth eggs; the black head shows before hatching
+        some("huevo", [&](const Berry &b) {
+            const QPointF c = b.c + QPointF(rnd.range(-0.3, 0.3), rnd.range(-0.3, 0.3)) * b.r;
+            p.setPen(QPen(QColor(200, 200, 170, 200), 0.8));
+            p.setBrush(QColor(245, 245, 220, 150));
+            p.drawEllipse(c, b.r * 0.3, b.r * 0.24);
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(20, 20, 20));
+            if (has(s, "cabezanegra"))
+                p.drawEllipse(c + QPointF(b.r * 0.08, 0), b.r * 0.07, b.r * 0.07);
         });
     if (has(s, "picaduras"))
         some("picaduras", [&](const Berry &b) {

@@ -176,7 +176,9 @@ Spec fromCaption(const QString &caption, const QString &hint)
     Spec s;
 
     // ---- the organ
-    if (re("\\b(corte|cortado|seccion)\\b.*\\b(brazo|tronco|madera)") || re("(brazo|tronco).*\\bcortad"))
+    if (re("^(cepas?|rodal)\\b"))
+        s.organ = QStringLiteral("cepa");
+    else if (re("\\b(corte|cortado|seccion)\\b.*\\b(brazo|tronco|madera)") || re("(brazo|tronco).*\\bcortad"))
         s.organ = QStringLiteral("corte");
     else if (re("\\b(raiz|raices|raicillas|nudosidades|tuberosidades|barbado)\\b"))
         s.organ = QStringLiteral("raiz");
@@ -285,7 +287,7 @@ Spec fromCaption(const QString &caption, const QString &hint)
         layer("ojo", much);
     if (re("moho gris|podredumbre gris|botrytis"))
         layer("moho", much * 1.5);
-    if (has("aspergillus"))
+    if (re("asperg"))
         layer("mohonegro", 1.5);
     if (re("alternaria|cladosporium"))
         layer("mohooliva", 1.5);
@@ -311,7 +313,11 @@ Spec fromCaption(const QString &caption, const QString &hint)
         layer("corcho", much * 1.5);
     if (has("plateada"))
         layer("plateado");
-    if (fruit && re("punto oscuro|picadura|puesta"))
+    if (fruit && re("\\bhuevos?\\b")) {
+        layer("huevo", 1.5);
+        if (has("cabeza negra"))
+            layer("cabezanegra");
+    } else if (fruit && re("punto oscuro|picadura|puesta"))
         layer("picaduras", much);
     if (fruit && re("agujero|orificio|perforad|penetra"))
         layer("agujero", much);
@@ -319,7 +325,7 @@ Spec fromCaption(const QString &caption, const QString &hint)
         layer("corrido");
     if (fruit && re("desigual|color pobre|irregular|tardia"))
         layer("desigual");
-    if (fruit && re("manchas") && !re("melaza|negrilla"))
+    if (fruit && re("manchas?\\b") && !re("melaza|negrilla"))
         layer("manchas", much);
     if (fruit && re("pelos|apelotonad"))
         layer("pelos");
@@ -374,7 +380,7 @@ Spec fromCaption(const QString &caption, const QString &hint)
         else if (re("amarillo-rojizas|penetran entre"))
             layer("atigrado");
         else if (re("decoloraciones rojizas|coloraciones rojizas|enrojecid|hojas? rojas|rojizas entre|rojo entre")
-                 || (re("rojiz|rojas|rojo") && !re("manchas|mancha|pardo-rojiz")))
+                 || (re("rojiz|rojas|rojo") && !re("manchas|mancha|pardo-rojiz|ampolla|abultamiento")))
             layer("rojo");
         else if (re("amarillo dorado|amarillea|amarillas entre|amarillo entre"))
             layer("amarillo");
@@ -392,12 +398,14 @@ Spec fromCaption(const QString &caption, const QString &hint)
             layer("bordeseco");
         else if (re("borde (rasgado|necrosad|seco)|bordes? secos?|necrosis marginal|quemaduras"))
             layer("bordeseco");
-        else if (re("\\bsecas?\\b|necrosad|muert"))
+        else if (re("\\bsecas?\\b|necrosad|muert") && !has("borra"))
             layer("seca");
         if (re("jaspead|clareamiento"))
             layer("jaspeado");
         if (has("ventanas"))
             layer("ventanas");
+        if (has("cleistotecio"))
+            layer("cleistotecios");
         if (has("encaje"))
             layer("ventanas", 3);
         if (re("media luna|escotaduras"))
@@ -421,7 +429,7 @@ Spec fromCaption(const QString &caption, const QString &hint)
                 layer("cancros");
             if (re("negruzca|oscura|negra|tabletas"))
                 layer("manchasnegras");
-            if (re("marron|parda"))
+            if (re("marron|pard|rojiz"))
                 layer("manchasmarrones");
             if (re("de color blanco|blanquecin"))
                 layer("blanquecino");
@@ -602,6 +610,21 @@ Spec fromCaption(const QString &caption, const QString &hint)
             s.count = 2;
         break;
     }
+    // A larva named by its adult's name: the beetle's grub, the weevil's
+    // legless larva, the moth's caterpillar.
+    if (re("\\blarvas?\\b")) {
+        if (s.organism == QLatin1String("escarabajo-estrecho"))
+            s.organism = QStringLiteral("alambre");
+        else if (s.organism.startsWith(QLatin1String("escarabajo")) && s.organism != QLatin1String("escarabajo-azul"))
+            s.organism = QStringLiteral("larvac");
+        else if (s.organism.startsWith(QLatin1String("gorgojo")))
+            s.organism = QStringLiteral("larvaapoda");
+        else if (s.organism.startsWith(QLatin1String("mariposa")))
+            s.organism = QStringLiteral("oruga");
+    }
+    // Seen under the lens, small animals are drawn larger.
+    if (!s.organism.isEmpty() && s.count > 1 && re("lupa|microscopio"))
+        s.size = 36;
     // Eggs alongside another organism.
     if (re("\\by huevos|con sus huevos|huevos\\b") && !s.organism.isEmpty() && !s.organism.startsWith(QLatin1String("huevos")))
         addLayer(s, QStringLiteral("huevos"));
@@ -677,6 +700,12 @@ Spec fromCaption(const QString &caption, const QString &hint)
     }
     if (s.variety.isEmpty())
         s.variety = fallback.variety;
+    // "Larvas" alone: the pest's own larva.
+    if (s.organism == QLatin1String("oruga") && !fallback.organism.isEmpty()
+        && QStringList{QStringLiteral("larvac"), QStringLiteral("larvaapoda"), QStringLiteral("larvagris"),
+                       QStringLiteral("alambre"), QStringLiteral("orugapeluda")}
+               .contains(fallback.organism))
+        s.organism = fallback.organism;
     return s;
 }
 
