@@ -71,7 +71,10 @@ MediaPlayerWidget::MediaPlayerWidget(bool withVideo, QWidget *parent)
             return;
         m_reported = true;
         m_player->stop();
-        emit unplayable(m_fileName);
+        if (missingDecoder(m_player->errorString()))
+            FileCheck::reportNoDecoder(m_fileName);
+        else
+            emit unplayable(m_fileName);
     };
     connect(m_player, &QMediaPlayer::errorOccurred, this, failed);
     connect(m_player, &QMediaPlayer::mediaStatusChanged, this, [failed](QMediaPlayer::MediaStatus status) {
@@ -94,6 +97,22 @@ void MediaPlayerWidget::setFileName(const QString &builtPath)
     m_player->play();
     m_playPause->setEnabled(true);
     m_position->setEnabled(true);
+}
+
+bool MediaPlayerWidget::missingDecoder(const QString &errorString)
+{
+    // GStreamer's messages for a format it has no element for, as Qt passes
+    // them on, in English and in Spanish (GStreamer translates its messages).
+    static const char *const fragments[] = {
+        "missing a plug-in", "missing plugin", "no decoder available", "no codec available",
+        "plugin is required to play", "missing element",
+        "le falta un complemento", "no hay un decodificador disponible", "falta el elemento",
+    };
+    for (const char *fragment : fragments) {
+        if (errorString.contains(QLatin1String(fragment), Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
 }
 
 void MediaPlayerWidget::stop()

@@ -25,9 +25,14 @@ public:
     QMediaPlayer *player() const { return m_player; }
     void stop();
 
+    // Whether a media framework's error message says that no decoder for the
+    // file's format is installed (rather than that the file is damaged).
+    static bool missingDecoder(const QString &errorString);
+
 signals:
     // The file set last cannot be played (not audio or video, or damaged);
-    // reported once per file.
+    // reported once per file. A file the system has no decoder for is not
+    // reported so: the widget shows the missing-decoder message itself.
     void unplayable(const QString &builtPath);
 
 private:

@@ -58,6 +58,12 @@ QString damagedText(const QString &builtPath)
            + QStringLiteral(" no se puede leer. El archivo está dañado o no tiene el formato esperado.");
 }
 
+QString noDecoderText(const QString &builtPath)
+{
+    return builtPath
+           + QStringLiteral(" no se puede reproducir: falta en el sistema el componente que lee su formato.");
+}
+
 void reportMissing(const QString &builtPath)
 {
     Services::messages().show({QStringLiteral("Error de carga"), missingText(builtPath), MessageIcon::Critical});
@@ -66,6 +72,11 @@ void reportMissing(const QString &builtPath)
 void reportDamaged(const QString &builtPath)
 {
     Services::messages().show({QStringLiteral("Error de carga"), damagedText(builtPath), MessageIcon::Critical});
+}
+
+void reportNoDecoder(const QString &builtPath)
+{
+    Services::messages().show({QStringLiteral("Error de carga"), noDecoderText(builtPath), MessageIcon::Critical});
 }
 
 bool check(const QString &builtPath)

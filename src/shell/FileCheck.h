@@ -27,10 +27,13 @@ bool exists(const QString &builtPath, const QString &expected);
 QString missingText(const QString &builtPath);
 // The damaged-file message text for a built path.
 QString damagedText(const QString &builtPath);
+// The message text for a sound or video file the system has no decoder for.
+QString noDecoderText(const QString &builtPath);
 
 // Shows the missing-file message box ("Error de carga", critical icon, OK).
 void reportMissing(const QString &builtPath);
 void reportDamaged(const QString &builtPath);
+void reportNoDecoder(const QString &builtPath);
 
 // exists(), and the missing-file message when it fails.
 bool check(const QString &builtPath);

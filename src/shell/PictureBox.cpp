@@ -14,7 +14,10 @@ PictureBox::PictureBox(QWidget *parent, Mode mode) : QWidget(parent), m_mode(mod
 bool PictureBox::loadFile(const QString &builtPath)
 {
     QImageReader reader(FileCheck::nativePath(builtPath));
-    reader.setAutoTransform(false);
+    // Photos upright as the camera saw them: its EXIF orientation (a camera
+    // held sideways stores the picture turned) is applied on reading, so the
+    // boxes and the viewer, which takes its size from the picture, agree.
+    reader.setAutoTransform(true);
     // Refuse absurd sizes before decoding.
     const QSize size = reader.size();
     if (size.isValid() && qint64(size.width()) * size.height() > 100'000'000)
