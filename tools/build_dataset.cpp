@@ -52,7 +52,7 @@ bool ensureDrawing(const QString &base, const QString &relative, const QString &
     const QString path = base + QLatin1Char('/') + relative;
     const QString stampPath = base + QStringLiteral("/.dibujos/") + relative + QStringLiteral(".txt");
     // Raised whenever the drawings change, so every picture is drawn again.
-    constexpr int kDrawingVersion = 9;
+    constexpr int kDrawingVersion = 13;
     const QByteArray want = (QString::number(kDrawingVersion) + QLatin1Char('\n') + stampText).toUtf8();
     {
         QFile stamp(stampPath);
@@ -266,7 +266,8 @@ int main(int argc, char *argv[])
         for (const QList<QVariant> &row : table->rows) {
             const QString key = row[0].toString(), file = row[1].toString(), caption = row[2].toString();
             const QString relative = QStringLiteral("Fotos/") + key + QLatin1Char('/') + file;
-            picture(relative, QSize(400, 300), caption, key);
+            picture(relative, QSize(400, 300), caption,
+                    table == &treatment ? key + QStringLiteral(" tratamiento") : key);
             onSheet(QStringLiteral("clave-") + fileSafe(key) + QStringLiteral(".png"), key, relative, caption);
         }
     }

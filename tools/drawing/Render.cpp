@@ -550,8 +550,9 @@ void bunchLayers(QPainter &p, const Spec &s, const QList<Berry> &berries, Random
     if (has(s, "moho"))  // grey mould: brown berries under a grey felt
         some("moho", [&](const Berry &b) {
             drawBerry(p, b, QColor(110, 75, 55));
-            fuzz(p, rnd, b.c, b.r * 1.15, QColor(150, 150, 145, 230), 140, 1.7);
-            fuzz(p, rnd, b.c, b.r * 1.1, QColor(205, 205, 200, 220), 60, 1.2);
+            softSpot(p, b.c, b.r * 1.2, QColor(140, 140, 135, 190));
+            fuzz(p, rnd, b.c, b.r * 1.2, QColor(120, 120, 115, 240), 200, 1.8);
+            fuzz(p, rnd, b.c, b.r * 1.15, QColor(215, 215, 210, 230), 120, 1.4);
         });
     // The secondary moulds, each with its colour: black Aspergillus, olive
     // Alternaria and Cladosporium, blue-green Penicillium, and the coarse
@@ -925,7 +926,8 @@ void rootLayers(QPainter &p, const Spec &s, const QList<QLineF> &fine, Random &r
             p.setPen(QPen(QColor(50, 35, 25), 2.5, Qt::SolidLine, Qt::RoundCap));
             p.drawLine(l);
         }
-        if (has(s, "micelio")) {
+        if (has(s, "micelio")) {  // a white felt of mould over the roots
+            fuzz(p, rnd, l.pointAt(0.5), QLineF(l).length() * 0.45, QColor(250, 250, 245, 230), 40, 1.6);
             p.setPen(QPen(QColor(250, 250, 245, 220), 0.8));
             for (int k = 0; k < 3; ++k) {
                 const QPointF a = l.pointAt(rnd.next());

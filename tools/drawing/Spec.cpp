@@ -297,7 +297,7 @@ Spec fromCaption(const QString &caption, const QString &hint)
         layer("mohoalgodon", 1.5);
     if (re("acida|avinagrad|escurre|mosto"))
         layer("acida", much);
-    if (fruit && re("arrugad|pasificad|\\bsecos\\b|deshidratad"))
+    if (fruit && re("arrugad|pasificad|\\bsecos\\b|deshidratad|desecad"))
         layer("arrugados", much * 1.5);
     if (has("momia") || has("momificad"))
         layer("momias", much * 1.5);
@@ -478,7 +478,7 @@ Spec fromCaption(const QString &caption, const QString &hint)
             layer("vaciada");
         if (re("roid|comid|comiendo|mordid|devorad|media luna"))
             layer(s.organ == QLatin1String("sarmiento") ? "yemasroidas" : "roida");
-        if (re("muert|no han brotado|no ha brotado"))
+        if (re("muert|no han brotado|no ha brotado|necrosad"))
             layer("muerta");
         if (has("borra"))
             layer("borraparda");
@@ -524,7 +524,7 @@ Spec fromCaption(const QString &caption, const QString &hint)
             layer("roidas");
         if (re("podrid|podredumbre"))
             layer("podredumbre");
-        if (re("micelio|placas blancas|cordones|filamentos"))
+        if (re("micelio|placas blancas|cordones|filamentos|fieltro"))
             layer("micelio");
         if (re("joven|barbado|planta joven"))
             layer("joven");
@@ -580,7 +580,7 @@ Spec fromCaption(const QString &caption, const QString &hint)
         {"escarabajo", "escarabajo-pardo"},
         {"oruga peluda|larvas bajo telas|colonias de larvas|peluda", "orugapeluda"},
         {"sin patas", "larvaapoda"},
-        {"forma de c|larva blanca|larvas blancas|gusano blanco", "larvac"},
+        {"forma de c\\b|larva blanca|larvas blancas|gusano blanco", "larvac"},
         {"larva (delgada|dura)|gusano de alambre|amarillo anaranjada", "alambre"},
         {"larva gris|larvas grises|gusano gris|enroscada", "larvagris"},
         {"oruga|larva|larvas", "oruga"},
@@ -687,7 +687,11 @@ Spec fromCaption(const QString &caption, const QString &hint)
         s.organ = QStringLiteral("hoja");
 
     // ---- what the caption leaves unsaid comes from the pest
-    const Spec fallback = defaultFor(hint.isEmpty() ? caption : hint);
+    // The pictures of the treatments show the work, not the pest's symptoms.
+    const bool work = hint.contains(QLatin1String("tratamiento"));
+    const Spec fallback = work ? Spec{} : defaultFor(hint.isEmpty() ? caption : hint);
+    if (work && s.organ.isEmpty() && s.scene.isEmpty() && s.organism.isEmpty())
+        s.organ = QStringLiteral("cepa");
     if (s.organ.isEmpty() && s.scene.isEmpty() && s.organism.isEmpty())
         return fallback.isEmpty() ? parse(QStringLiteral("organo=hoja")) : fallback;
     if (s.layers.isEmpty() && s.scene.isEmpty() && fallback.organ == s.organ) {
@@ -700,6 +704,15 @@ Spec fromCaption(const QString &caption, const QString &hint)
     }
     if (s.variety.isEmpty())
         s.variety = fallback.variety;
+    // "Adulto …" with no name: the pest itself.
+    if (s.organism.isEmpty() && subjectFirst && !fallback.organism.isEmpty()) {
+        s.organism = fallback.organism;
+        s.count = 1;
+        s.size = 0;
+    }
+    // A fly's larvae are legless maggots.
+    if (s.organism == QLatin1String("larvac") && fallback.organism.startsWith(QLatin1String("mosca")))
+        s.organism = QStringLiteral("larvaapoda");
     // "Larvas" alone: the pest's own larva.
     if (s.organism == QLatin1String("oruga") && !fallback.organism.isEmpty()
         && QStringList{QStringLiteral("larvac"), QStringLiteral("larvaapoda"), QStringLiteral("larvagris"),
