@@ -30,7 +30,7 @@ for t in "${targets[@]}"; do
         -lemf2svg
       mkdir -p "$out/corpus-rtf"
       "$out/rtf_fuzz" "$out/corpus-rtf" tests/rtf -max_total_time="$seconds" -max_len=16384 -timeout=10 \
-        -rss_limit_mb=2048 -print_final_stats=1 ;;
+        -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$out/" ;;
     db)
       build db_fuzz src/platform/jet/MdbFile.cpp src/platform/jet/Database.cpp src/platform/jet/RecordSet.cpp \
         src/platform/jet/JetText.cpp tests/fuzz/db_fuzz.cpp $(pkg-config --cflags --libs Qt6Core libmdb)

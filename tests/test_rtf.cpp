@@ -727,6 +727,10 @@ void TestRtf::damagedInput_data()
     QTest::addColumn<QString>("text");  // kAnyText: anything, as long as reading ends
 
     QTest::newRow("extra closing braces") << QByteArray("{\\rtf1 a}}} b}") << "a b";
+    QTest::newRow("metafile claiming records of gigabytes")
+        << QByteArray("{\\rtf1 a{\\pict\\wmetafile8 010009007b5c72746631616d5c6472746631030000000000}b}") << "ab";
+    QTest::newRow("metafile record past its end")
+        << QByteArray("{\\rtf1 a{\\pict\\wmetafile8 0100090000030c00000000000600000000000600000003010800}b}") << "ab";
     QTest::newRow("padding after the document") << bytes("{\\rtf1 a}\r\n\x1a\0\0 }") << "a";
     QTest::newRow("missing closing braces") << QByteArray("{\\rtf1 {\\b a") << "a";
     QTest::newRow("cut in a control word") << QByteArray("{\\rtf1 a\\pa") << "a";

@@ -163,6 +163,23 @@ QByteArray wmfToSvg(const QByteArray &wmf)
     const quint16 headerWords = le16(wmf, header + 2);
     if ((type != 1 && type != 2) || headerWords != 9)
         return {};
+    // libwmf sizes its buffers from the header: the largest record and the
+    // records themselves must be what the bytes hold, or it would allocate
+    // what the header claims.
+    const qint64 words = (wmf.size() - header) / 2;
+    const qint64 maxRecord = le32(wmf, header + 12);
+    if (maxRecord < 3 || maxRecord > words)
+        return {};
+    for (qint64 at = header + 18;;) {
+        if (at + 6 > wmf.size())
+            return {};
+        const qint64 size = le32(wmf, at);
+        if (size < 3 || size > maxRecord || at + size * 2 > wmf.size())
+            return {};
+        if (le16(wmf, at + 4) == 0)  // the end-of-file record
+            break;
+        at += size * 2;
+    }
 
     wmfAPI *api = nullptr;
     wmfAPI_Options options;
@@ -175,6 +192,9 @@ QByteArray wmfToSvg(const QByteArray &wmf)
         return {};
     }
     QByteArray copy = wmf;  // the library reads from a non-const buffer
+    // The file size the header gives, no more than there is.
+    if (le32(wmf, header + 6) > quint32(words))
+        qToLittleEndian<quint32>(quint32(words), copy.data() + header + 6);
     QByteArray svg;
     wmfD_Rect bbox;
     std::memset(&bbox, 0, sizeof bbox);
