@@ -237,6 +237,20 @@ QByteArray emfToSvg(const QByteArray &emf)
     const quint32 headerSize = le32(emf, 4);
     if (headerSize < 88 || headerSize > quint32(emf.size()))
         return {};
+    // Every record whole and in the bytes, up to the end-of-file record,
+    // before the library walks them; the header's total no more than that.
+    if (le32(emf, 48) > quint32(emf.size()))
+        return {};
+    for (qsizetype at = 0;;) {
+        if (at + 8 > emf.size())
+            return {};
+        const quint32 size = le32(emf, at + 4);
+        if (size < 8 || size % 4 != 0 || size > quint32(emf.size() - at))
+            return {};
+        if (le32(emf, at) == 14)  // EMR_EOF
+            break;
+        at += size;
+    }
     QByteArray copy = emf;
     generatorOptions options;
     std::memset(&options, 0, sizeof options);
