@@ -21,6 +21,7 @@ namespace {
 
 constexpr int kMaxSide = 10000;
 constexpr qint64 kMaxArea = 16'000'000;
+constexpr int kPadding = 256;
 
 quint32 le32(const QByteArray &b, qsizetype at)
 {
@@ -191,14 +192,14 @@ QByteArray wmfToSvg(const QByteArray &wmf)
             wmf_api_destroy(api);
         return {};
     }
-    QByteArray copy = wmf;  // the library reads from a non-const buffer
+    QByteArray copy = wmf + QByteArray(kPadding, '\0');  // the library reads from a non-const buffer
     // The file size the header gives, no more than there is.
     if (le32(wmf, header + 6) > quint32(words))
         qToLittleEndian<quint32>(quint32(words), copy.data() + header + 6);
     QByteArray svg;
     wmfD_Rect bbox;
     std::memset(&bbox, 0, sizeof bbox);
-    if (wmf_mem_open(api, reinterpret_cast<unsigned char *>(copy.data()), long(copy.size())) == wmf_E_None) {
+    if (wmf_mem_open(api, reinterpret_cast<unsigned char *>(copy.data()), long(wmf.size())) == wmf_E_None) {
         if (wmf_scan(api, 0, &bbox) == wmf_E_None) {
             unsigned int width = 0, height = 0;
             wmf_display_size(api, &width, &height, 96, 96);
@@ -241,6 +242,15 @@ QByteArray emfToSvg(const QByteArray &emf)
     // before the library walks them; the header's total no more than that.
     if (le32(emf, 48) > quint32(emf.size()))
         return {};
+    // The header's description and pixel format inside the header.
+    const qint64 descriptionChars = le32(emf, 64), descriptionAt = le32(emf, 68);
+    if (descriptionChars > 0 && (descriptionAt < 88 || descriptionAt + descriptionChars * 2 > headerSize))
+        return {};
+    if (headerSize >= 100) {
+        const qint64 formatBytes = le32(emf, 88), formatAt = le32(emf, 92);
+        if (formatBytes > 0 && (formatAt < 88 || formatAt + formatBytes > headerSize))
+            return {};
+    }
     for (qsizetype at = 0;;) {
         if (at + 8 > emf.size())
             return {};
@@ -251,7 +261,9 @@ QByteArray emfToSvg(const QByteArray &emf)
             break;
         at += size;
     }
-    QByteArray copy = emf;
+    // Zeros after the end: a record read as a larger structure than it is
+    // reads zeros, not whatever follows in memory.
+    QByteArray copy = emf + QByteArray(kPadding, '\0');
     generatorOptions options;
     std::memset(&options, 0, sizeof options);
     options.nameSpace = const_cast<char *>("");
@@ -260,7 +272,7 @@ QByteArray emfToSvg(const QByteArray &emf)
     options.svgDelimiter = true;
     char *text = nullptr;
     size_t length = 0;
-    const int ok = emf2svg(copy.data(), size_t(copy.size()), &text, &length, &options);
+    const int ok = emf2svg(copy.data(), size_t(emf.size()), &text, &length, &options);
     QByteArray svg;
     if (ok && text)
         svg = QByteArray(text, qsizetype(length));
