@@ -636,7 +636,7 @@ void bunchLayers(QPainter &p, const Spec &s, const QList<Berry> &berries, Random
     if (has(s, "picoteados"))
         some("picoteados", [&](const Berry &b) {
             p.setPen(Qt::NoPen);
-            p.setBrush(bg);
+            p.setBrush(QColor(45, 50, 35));
             p.drawEllipse(b.c, b.r * 1.05, b.r * 1.05);
             p.setPen(QPen(QColor(120, 110, 60), 1.2));
             p.drawLine(b.c - QPointF(0, b.r), b.c);  // the bare pedicel
@@ -957,6 +957,8 @@ void placeOrganisms(QPainter &p, const Spec &s, const QPainterPath &on, Random &
     const bool animal = s.organism.startsWith(QLatin1String("conejo")) || s.organism.startsWith(QLatin1String("roedor"))
                         || s.organism.startsWith(QLatin1String("pajaro")) || s.organism.startsWith(QLatin1String("nido"))
                         || s.organism.startsWith(QLatin1String("caracol")) || s.organism.startsWith(QLatin1String("babosa"));
+    if (s.size <= 0 && (s.organism.startsWith(QLatin1String("larva")) || s.organism == QLatin1String("alambre")))
+        L = std::max<qreal>(L, 34);
     if (animal && s.size <= 0)
         L = std::max<qreal>(L, s.organism.startsWith(QLatin1String("caracol")) ? 40 : 75);
     for (int i = 0; i < n; ++i) {
@@ -964,8 +966,17 @@ void placeOrganisms(QPainter &p, const Spec &s, const QPainterPath &on, Random &
                            : n == 1                ? on.boundingRect().center()
                            : on.isEmpty()          ? QPointF(rnd.range(70, 330), rnd.range(60, 240))
                                                    : pointIn(on, rnd, 0.8);
+        QPointF onGround = at;
+        // Rabbits and voles stand on the ground, not in the canopy or under the soil.
+        if (s.organism.startsWith(QLatin1String("conejo")) || s.organism.startsWith(QLatin1String("roedor"))
+            || (s.organism.startsWith(QLatin1String("pajaro")) && s.organ == QLatin1String("suelo"))) {
+            const qreal ground = s.organ == QLatin1String("suelo") ? 70 : s.organ == QLatin1String("raiz") ? 40
+                                 : s.organ == QLatin1String("tronco") ? 262 : 252;
+            onGround = QPointF(n == 1 ? (s.organ == QLatin1String("tronco") ? 110 : 120) : rnd.range(60, 340),
+                               ground - L * 0.22);
+        }
         const qreal heading = animal ? 0 : n == 1 ? -20 : rnd.range(-180, 180);
-        drawOrganism(p, s.organism, at, L * (n == 1 ? 1 : rnd.range(0.85, 1.1)), heading, rnd);
+        drawOrganism(p, s.organism, onGround, L * (n == 1 ? 1 : rnd.range(0.85, 1.1)), heading, rnd);
     }
 }
 

@@ -256,7 +256,7 @@ Spec fromCaption(const QString &caption, const QString &hint)
         layer("perdigon", much);
     if (re("\\bcon (un )?halo") && !fruit)
         layer("halo", much);
-    if (leaf && re("translucid"))
+    if (leaf && re("translucid") && !re("aceite"))
         layer("translucidas", much);
     else if (leaf && re("puntuales|punteado|punteadura"))
         layer("punteado", much);
@@ -295,7 +295,7 @@ Spec fromCaption(const QString &caption, const QString &hint)
         layer("mohoazul", 1.5);
     if (has("rhizopus"))
         layer("mohoalgodon", 1.5);
-    if (re("acida|avinagrad|escurre|mosto"))
+    if (re("acida|avinagrad|escurre|mosto|agrio") || (fruit && re("podrid") && !re("moho|gris|secundari")))
         layer("acida", much);
     if (fruit && re("arrugad|pasificad|\\bsecos\\b|deshidratad|desecad"))
         layer("arrugados", much * 1.5);
@@ -305,7 +305,7 @@ Spec fromCaption(const QString &caption, const QString &hint)
         layer("vaciados", much * 1.5);
     if (fruit && re("picotead|comidos por|pedicelos desnudos|picado por"))
         layer("picoteados", much * 1.5);
-    if (fruit && re("rajad|agrietad|revent"))
+    if (fruit && re("rajad|agrietad|\\brevent"))
         layer("rajados", much);
     if (has("cicatri") && fruit)
         layer("cicatrices", much * 1.5);
@@ -384,7 +384,7 @@ Spec fromCaption(const QString &caption, const QString &hint)
             layer("rojo");
         else if (re("amarillo dorado|amarillea|amarillas entre|amarillo entre"))
             layer("amarillo");
-        else if (re("amarillent|palid|clorot"))
+        else if (re("amarillent|palid|clorot") && !re("aceite"))
             layer("palida");
         if (re("bronce"))
             layer("bronceado");
@@ -545,7 +545,7 @@ Spec fromCaption(const QString &caption, const QString &hint)
         {"caracol", "caracol"},
         {"babosa", "babosa"},
         {"conejo", "conejo"},
-        {"topillo|rata|raton|roedor", "roedor"},
+        {"topillo|rata|raton|ratones|roedor|liron", "roedor"},
         {"estornino|pajaro|gorrion|mirlo|halcon|aves", "pajaro"},
         {"nido", "nido"},
         {"avispon", "avispon"},
@@ -621,6 +621,8 @@ Spec fromCaption(const QString &caption, const QString &hint)
             s.organism = QStringLiteral("larvaapoda");
         else if (s.organism.startsWith(QLatin1String("mariposa")))
             s.organism = QStringLiteral("oruga");
+        else if (s.organism.startsWith(QLatin1String("mosca")))
+            s.organism = QStringLiteral("larvaapoda");
     }
     // Seen under the lens, small animals are drawn larger.
     if (!s.organism.isEmpty() && s.count > 1 && re("lupa|microscopio"))
@@ -630,7 +632,10 @@ Spec fromCaption(const QString &caption, const QString &hint)
         addLayer(s, QStringLiteral("huevos"));
 
     // ---- field work
-    if (re("trampa|placa adhesiva|placa engomada")) {
+    if (re("\\bbanda\\b|carton ondulado|refugio de carton")) {
+        s.scene = QStringLiteral("banda");
+        s.organ = QStringLiteral("tronco");
+    } else if (re("trampa|placa adhesiva|placa engomada")) {
         s.scene = re("azul") ? QStringLiteral("trampa-azul")
                   : re("feromona") ? QStringLiteral("trampa-feromona")
                   : re("vinagre|atrayente|azucar|alimenticio|agua|cebo") && !re("cebo molusquicida|cebo desenterrada")
@@ -649,9 +654,6 @@ Spec fromCaption(const QString &caption, const QString &hint)
         s.organ.clear();
         s.layers.clear();
         s.organism.clear();
-    } else if (re("\\bbanda\\b|carton ondulado|refugio de carton")) {
-        s.scene = QStringLiteral("banda");
-        s.organ = QStringLiteral("tronco");
     } else if (re("red antipajaros|vallado")) {
         s.scene = QStringLiteral("red");
     } else if (re("protector de malla|malla")) {
@@ -704,6 +706,7 @@ Spec fromCaption(const QString &caption, const QString &hint)
     }
     if (s.variety.isEmpty())
         s.variety = fallback.variety;
+    const Spec pest = defaultFor(hint.isEmpty() ? caption : hint);
     // "Adulto …" with no name: the pest itself.
     if (s.organism.isEmpty() && subjectFirst && !fallback.organism.isEmpty()) {
         s.organism = fallback.organism;
@@ -714,11 +717,11 @@ Spec fromCaption(const QString &caption, const QString &hint)
     if (s.organism == QLatin1String("larvac") && fallback.organism.startsWith(QLatin1String("mosca")))
         s.organism = QStringLiteral("larvaapoda");
     // "Larvas" alone: the pest's own larva.
-    if (s.organism == QLatin1String("oruga") && !fallback.organism.isEmpty()
+    if (s.organism == QLatin1String("oruga")
         && QStringList{QStringLiteral("larvac"), QStringLiteral("larvaapoda"), QStringLiteral("larvagris"),
                        QStringLiteral("alambre"), QStringLiteral("orugapeluda")}
-               .contains(fallback.organism))
-        s.organism = fallback.organism;
+               .contains(pest.organism))
+        s.organism = pest.organism;
     return s;
 }
 
