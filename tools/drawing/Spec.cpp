@@ -254,7 +254,7 @@ Spec fromCaption(const QString &caption, const QString &hint)
         layer("agallas", much);
     if (has("perdigon"))
         layer("perdigon", much);
-    if (re("\\bcon (un )?halo") && !fruit)
+    if (re("\\bcon (un )?halo|rodead[ao]s? de (un )?halo|halo amarill") && !re("sin halo") && !fruit)
         layer("halo", much);
     if (leaf && re("translucid") && !re("aceite"))
         layer("translucidas", much);
