@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QtEndian>
 
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -65,8 +66,12 @@ struct PageSource {
             return 0;
         const qint64 number = s->pos / s->pageSize;
         if ((number + 1) * s->pageSize > s->wholeBytes) {
+            // A read error, not an end of file: libmdb stops at an error,
+            // while at an end of file it would go on through zeroed pages
+            // as far as a damaged map or row count leads it.
             s->missing = true;
-            return 0;
+            errno = EIO;
+            return -1;
         }
         if (number != s->cachedPage) {
             s->page.resize(s->pageSize);
