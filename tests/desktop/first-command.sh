@@ -13,7 +13,15 @@ scripts/run.sh >"$log" 2>&1 &
 run=$!
 pids+=($run)
 # Building takes minutes on a fresh clone; the window then comes in seconds.
-if ! wait_window '^DIAGNÓSTICO Y TRATAMIENTO$' 3000 >/dev/null; then
+# A build that fails ends scripts/run.sh, and the test with it.
+shown=false
+while kill -0 "$run" 2>/dev/null; do
+    if wait_window '^DIAGNÓSTICO Y TRATAMIENTO$' 5 >/dev/null; then
+        shown=true
+        break
+    fi
+done
+if ! $shown; then
     tail -40 "$log" >&2
     fail "scripts/run.sh no mostró la ventana principal"
     exit 1
