@@ -48,27 +48,27 @@ QImage drawStage(const QSize &size, const QString &stage, int variant, const QSt
     // opening, the young shoot, the flower cluster and the bunch through
     // set, closing, veraison and ripeness, and the leaves' autumn colour.
     const char letter = stage.isEmpty() ? 'A' : stage.at(0).toLatin1();
-    QString spec;
+    QString sketch;
     switch (letter) {
-    case 'A': spec = QStringLiteral("organo=yema estado=invierno fondo=invierno"); break;
-    case 'B': spec = QStringLiteral("organo=yema estado=algodon fondo=invierno"); break;
-    case 'C': spec = QStringLiteral("organo=yema estado=punta"); break;
-    case 'D': spec = QStringLiteral("organo=yema estado=hoja"); break;
-    case 'E': spec = QStringLiteral("organo=pampano capas=raquitico"); break;
-    case 'F': spec = QStringLiteral("organo=pampano capas=inflorescencia"); break;
+    case 'A': sketch = QStringLiteral("organo=yema estado=invierno fondo=invierno"); break;
+    case 'B': sketch = QStringLiteral("organo=yema estado=algodon fondo=invierno"); break;
+    case 'C': sketch = QStringLiteral("organo=yema estado=punta"); break;
+    case 'D': sketch = QStringLiteral("organo=yema estado=hoja"); break;
+    case 'E': sketch = QStringLiteral("organo=pampano capas=raquitico"); break;
+    case 'F': sketch = QStringLiteral("organo=pampano capas=inflorescencia"); break;
     case 'G':
     case 'H':
-    case 'I': spec = QStringLiteral("organo=racimo estado=flor"); break;
+    case 'I': sketch = QStringLiteral("organo=racimo estado=flor"); break;
     case 'J':
     case 'K':
-    case 'L': spec = QStringLiteral("organo=racimo estado=verde"); break;
-    case 'M': spec = QStringLiteral("organo=racimo estado=envero variedad=tinta"); break;
-    case 'N': spec = QStringLiteral("organo=racimo estado=maduro variedad=tinta"); break;
-    default: spec = QStringLiteral("organo=hojas capas=amarillo,seca"); break;
+    case 'L': sketch = QStringLiteral("organo=racimo estado=verde"); break;
+    case 'M': sketch = QStringLiteral("organo=racimo estado=envero variedad=tinta"); break;
+    case 'N': sketch = QStringLiteral("organo=racimo estado=maduro variedad=tinta"); break;
+    default: sketch = QStringLiteral("organo=hojas capas=amarillo,seca"); break;
     }
     QImage img(size, QImage::Format_RGB32);
     QPainter p(&img);
-    drawing::render(p, QSizeF(size), drawing::parse(spec), qHash(stage) + variant);
+    drawing::render(p, QSizeF(size), drawing::parse(sketch), qHash(stage) + variant);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal sx = size.width() / 400.0, sy = size.height() / 300.0;
     p.scale(sx, sy);
@@ -99,12 +99,12 @@ QImage drawStage(const QSize &size, const QString &stage, int variant, const QSt
     return img;
 }
 
-QImage drawSpec(const QSize &size, const QString &spec, quint32 seed)
+QImage drawSketch(const QSize &size, const QString &sketch, quint32 seed)
 {
     QImage img(size, QImage::Format_RGB32);
     img.fill(Qt::white);
     QPainter p(&img);
-    drawing::render(p, QSizeF(size), drawing::parse(spec), seed);
+    drawing::render(p, QSizeF(size), drawing::parse(sketch), seed);
     drawMark(p, size);
     p.end();
     return img;
@@ -112,7 +112,7 @@ QImage drawSpec(const QSize &size, const QString &spec, quint32 seed)
 
 QImage draw(const QSize &size, const QString &caption, const QString &subject)
 {
-    return drawSpec(size, drawing::toText(drawing::fromCaption(caption, subject)), qHash(caption + subject));
+    return drawSketch(size, drawing::toText(drawing::fromCaption(caption, subject)), qHash(caption + subject));
 }
 
 QByteArray encodeGif(const QImage &source)

@@ -13,8 +13,8 @@ namespace Illustration {
 // or the question screen, for what the caption leaves unsaid.
 QImage draw(const QSize &size, const QString &caption, const QString &subject = QString());
 
-// The same, from a drawing spec ("organo=hoja capas=aceite …").
-QImage drawSpec(const QSize &size, const QString &spec, quint32 seed);
+// The same, from a drawing sketch ("organo=hoja capas=aceite …").
+QImage drawSketch(const QSize &size, const QString &sketch, quint32 seed);
 
 // A drawing of a growth stage of the vine ("A" winter bud … "O" leaf fall),
 // in the variant given by the photo number, with the demonstration mark.

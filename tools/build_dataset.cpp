@@ -4,7 +4,7 @@
 // mp3d, Videos and Sarmo_web. Pictures already drawn for the same caption
 // are kept, so a rebuild only redraws what changed.
 //
-// Each picture is drawn from the spec dataset/dibujos.tsv gives for its file
+// Each picture is drawn from the sketch dataset/dibujos.tsv gives for its file
 // (see drawing/Drawing.h), or from its caption's words when the file is not
 // listed there. With a third argument, pages for reviewing the pictures are
 // written there as PNG: one per pest with its pictures and captions, one per
@@ -69,30 +69,30 @@ bool ensureDrawing(const QString &base, const QString &relative, const QString &
     return stamp.open(QIODevice::WriteOnly) && stamp.write(want) == want.size();
 }
 
-// dataset/dibujos.tsv: "<path under Fotos>\t<spec>", # starts a comment.
-QHash<QString, QString> readDrawingSpecs(const QString &path)
+// dataset/dibujos.tsv: "<path under Fotos>\t<sketch>", # starts a comment.
+QHash<QString, QString> readSketches(const QString &path)
 {
-    QHash<QString, QString> specs;
+    QHash<QString, QString> sketches;
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly | QIODevice::Text))
-        return specs;
+        return sketches;
     const QStringList lines = QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'));
     for (const QString &line : lines) {
         if (line.trimmed().isEmpty() || line.startsWith(QLatin1Char('#')))
             continue;
         const QString file = line.section(QLatin1Char('\t'), 0, 0).trimmed();
-        const QString spec = line.section(QLatin1Char('\t'), 1).trimmed();
-        if (!file.isEmpty() && !spec.isEmpty())
-            specs.insert(file, spec);
+        const QString sketch = line.section(QLatin1Char('\t'), 1).trimmed();
+        if (!file.isEmpty() && !sketch.isEmpty())
+            sketches.insert(file, sketch);
     }
-    return specs;
+    return sketches;
 }
 
-bool ensurePicture(const QString &base, const QString &relative, const QSize &size, const QString &spec,
+bool ensurePicture(const QString &base, const QString &relative, const QSize &size, const QString &sketch,
                    quint32 seed)
 {
-    return ensureDrawing(base, relative, spec + QLatin1Char('\n') + QString::number(seed),
-                         [&] { return Illustration::drawSpec(size, spec, seed); });
+    return ensureDrawing(base, relative, sketch + QLatin1Char('\n') + QString::number(seed),
+                         [&] { return Illustration::drawSketch(size, sketch, seed); });
 }
 
 // A review page: the pictures in a grid, each with its caption under it.
@@ -189,15 +189,15 @@ int main(int argc, char *argv[])
 
     bool ok = true;
     QSet<QString> drawn;
-    const QHash<QString, QString> specs = readDrawingSpecs(sources + QStringLiteral("/dibujos.tsv"));
+    const QHash<QString, QString> sketches = readSketches(sources + QStringLiteral("/dibujos.tsv"));
     QMap<QString, Sheet> sheets;  // file name of the page → its pictures
     auto picture = [&](const QString &relative, const QSize &size, const QString &caption, const QString &subject) {
         if (drawn.contains(relative))
             return;
         drawn.insert(relative);
-        const QString listed = specs.value(relative.section(QLatin1Char('/'), 1));
-        const QString spec = listed.isEmpty() ? drawing::toText(drawing::fromCaption(caption, subject)) : listed;
-        ok = ensurePicture(base, relative, size, spec, qHash(relative)) && ok;
+        const QString listed = sketches.value(relative.section(QLatin1Char('/'), 1));
+        const QString sketch = listed.isEmpty() ? drawing::toText(drawing::fromCaption(caption, subject)) : listed;
+        ok = ensurePicture(base, relative, size, sketch, qHash(relative)) && ok;
     };
     auto onSheet = [&](const QString &page, const QString &title, const QString &relative, const QString &caption) {
         Sheet &sheet = sheets[page];

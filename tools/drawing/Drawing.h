@@ -3,7 +3,7 @@
 // organ of the vine as seen in the field, symptom layers laid on it, and the
 // organisms that cause them, all drawn with QPainter on a 400 × 300 canvas.
 //
-// A picture is described by a Spec, written in dataset/dibujos.tsv as
+// A picture is described by a Sketch, written in dataset/dibujos.tsv as
 // space-separated words:
 //   organo=hoja cara=enves variedad=tinta capas=pelusilla,aceite:3 bicho=acaro n=3 fondo=suelo
 // or derived from the caption when the file is not listed there.
@@ -20,7 +20,7 @@ struct Layer {
     qreal amount = 1;  // how many spots, how much of the organ it covers (1 = the usual)
 };
 
-struct Spec {
+struct Sketch {
     QString organ;      // hoja, envés, racimo, grano, pámpano, sarmiento, yema, tronco, corte, raíz, cepa, suelo…
     bool underside = false;
     QString variety;    // "tinta" or "blanca"
@@ -35,19 +35,19 @@ struct Spec {
 };
 
 // "organo=hoja cara=enves capas=aceite:3,pelusilla bicho=acaro n=2"
-Spec parse(const QString &text);
-QString toText(const Spec &spec);
+Sketch parse(const QString &text);
+QString toText(const Sketch &sketch);
 
-// The spec a caption describes, by its words. `hint` is the pest's key or
+// The sketch a caption describes, by its words. `hint` is the pest's key or
 // the question screen (its organ and the pest it leads to), used when the
 // caption leaves the organ or the symptom unsaid.
-Spec fromCaption(const QString &caption, const QString &hint = QString());
+Sketch fromCaption(const QString &caption, const QString &hint = QString());
 
 // How the pest named in `hint` is drawn when nothing else is known.
-Spec defaultFor(const QString &hint);
+Sketch defaultFor(const QString &hint);
 
-// Draws the spec over the whole rectangle of the painter's device.
-void render(QPainter &p, const QSizeF &size, const Spec &spec, quint32 seed);
+// Draws the sketch over the whole rectangle of the painter's device.
+void render(QPainter &p, const QSizeF &size, const Sketch &sketch, quint32 seed);
 
 // Small deterministic random numbers, so every build draws the same pictures.
 struct Random {

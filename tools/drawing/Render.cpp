@@ -1,4 +1,4 @@
-// A picture from its spec: the background, the organ, the symptom layers on
+// A picture from its sketch: the background, the organ, the symptom layers on
 // it, and the organisms.
 
 #include <QPainterPath>
@@ -11,7 +11,7 @@ namespace drawing {
 
 namespace {
 
-bool has(const Spec &s, const char *layer)
+bool has(const Sketch &s, const char *layer)
 {
     for (const Layer &l : s.layers)
         if (l.name == QLatin1String(layer))
@@ -19,7 +19,7 @@ bool has(const Spec &s, const char *layer)
     return false;
 }
 
-qreal amountOf(const Spec &s, const char *layer)
+qreal amountOf(const Sketch &s, const char *layer)
 {
     for (const Layer &l : s.layers)
         if (l.name == QLatin1String(layer))
@@ -120,7 +120,7 @@ void necrotic(QPainter &p, Random &rnd, QPointF c, qreal r, const QColor &centre
 
 // ---------------------------------------------------------------- leaves
 
-void leafLayers(QPainter &p, const Spec &s, const LeafGeom &g, const QBrush &bg, Random &rnd)
+void leafLayers(QPainter &p, const Sketch &s, const LeafGeom &g, const QBrush &bg, Random &rnd)
 {
     const QPainterPath outline = leafOutline(g);
     const qreal r = g.r;
@@ -472,7 +472,7 @@ void leafLayers(QPainter &p, const Spec &s, const LeafGeom &g, const QBrush &bg,
 
 // ---------------------------------------------------------------- bunches
 
-void bunchLayers(QPainter &p, const Spec &s, const QList<Berry> &berries, Random &rnd, const QBrush &bg)
+void bunchLayers(QPainter &p, const Sketch &s, const QList<Berry> &berries, Random &rnd, const QBrush &bg)
 {
     const bool tinta = s.variety != QLatin1String("blanca");
     auto fraction = [&](const char *layer) { return std::clamp(amountOf(s, layer) * 0.35, 0.08, 1.0); };
@@ -672,7 +672,7 @@ void bunchLayers(QPainter &p, const Spec &s, const QList<Berry> &berries, Random
 
 // ---------------------------------------------------------------- stems and wood
 
-void stemLayers(QPainter &p, const Spec &s, const QList<QLineF> &segments, Random &rnd, bool green)
+void stemLayers(QPainter &p, const Sketch &s, const QList<QLineF> &segments, Random &rnd, bool green)
 {
     auto along = [&](qreal t) {
         const qreal pos = t * segments.size();
@@ -755,7 +755,7 @@ void stemLayers(QPainter &p, const Spec &s, const QList<QLineF> &segments, Rando
     }
 }
 
-void woodLayers(QPainter &p, const Spec &s, const QPainterPath &trunk, Random &rnd)
+void woodLayers(QPainter &p, const Sketch &s, const QPainterPath &trunk, Random &rnd)
 {
     p.save();
     p.setClipPath(trunk);
@@ -832,7 +832,7 @@ void woodLayers(QPainter &p, const Spec &s, const QPainterPath &trunk, Random &r
     p.restore();
 }
 
-void sectionLayers(QPainter &p, const Spec &s, QPointF c, qreal r, Random &rnd)
+void sectionLayers(QPainter &p, const Sketch &s, QPointF c, qreal r, Random &rnd)
 {
     QPainterPath disc;
     disc.addEllipse(c, r * 0.94, r * 0.86);
@@ -884,7 +884,7 @@ void sectionLayers(QPainter &p, const Spec &s, QPointF c, qreal r, Random &rnd)
     p.restore();
 }
 
-void rootLayers(QPainter &p, const Spec &s, const QList<QLineF> &fine, Random &rnd)
+void rootLayers(QPainter &p, const Sketch &s, const QList<QLineF> &fine, Random &rnd)
 {
     for (const QLineF &l : fine) {
         if (has(s, "nudosidades")) {  // yellowish hooked swellings at the rootlet tips
@@ -948,7 +948,7 @@ void rootLayers(QPainter &p, const Spec &s, const QList<QLineF> &fine, Random &r
         }
 }
 
-void placeOrganisms(QPainter &p, const Spec &s, const QPainterPath &on, Random &rnd, qreal defaultSize)
+void placeOrganisms(QPainter &p, const Sketch &s, const QPainterPath &on, Random &rnd, qreal defaultSize)
 {
     if (s.organism.isEmpty())
         return;
@@ -982,35 +982,35 @@ void placeOrganisms(QPainter &p, const Spec &s, const QPainterPath &on, Random &
 
 }  // namespace
 
-void render(QPainter &p, const QSizeF &size, const Spec &spec, quint32 seed)
+void render(QPainter &p, const QSizeF &size, const Sketch &sketch, quint32 seed)
 {
     Random rnd(seed);
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    const QString &organ = spec.organ;
+    const QString &organ = sketch.organ;
     const bool underground = organ == QLatin1String("raiz") || organ == QLatin1String("suelo");
-    const bool winter = organ == QLatin1String("sarmiento") || spec.background == QLatin1String("invierno");
-    const QBrush bg = backgroundBrush(spec.background.isEmpty() ? (winter ? QStringLiteral("invierno") : QString())
-                                                                : spec.background);
+    const bool winter = organ == QLatin1String("sarmiento") || sketch.background == QLatin1String("invierno");
+    const QBrush bg = backgroundBrush(sketch.background.isEmpty() ? (winter ? QStringLiteral("invierno") : QString())
+                                                                : sketch.background);
     p.fillRect(QRectF(QPointF(0, 0), size), bg);
     // Everything is drawn on a 400 × 300 canvas, centred in the picture.
     const qreal scale = std::min(size.width() / 400, size.height() / 300);
     p.translate((size.width() - 400 * scale) / 2, (size.height() - 300 * scale) / 2);
     p.scale(scale, scale);
     // A soft out-of-focus background of foliage or soil.
-    if (!underground && spec.background != QLatin1String("claro")) {
+    if (!underground && sketch.background != QLatin1String("claro")) {
         for (int i = 0; i < 14; ++i)
             softSpot(p, QPointF(rnd.range(0, 400), rnd.range(120, 300)), rnd.range(25, 60),
                      winter ? QColor(150, 130, 100, 60) : QColor(90, 130, 60, 70));
     }
 
     QPainterPath where;  // the organ's area, where organisms sit
-    const bool closeOrganism = !spec.organism.isEmpty() && spec.count <= 1;
+    const bool closeOrganism = !sketch.organism.isEmpty() && sketch.count <= 1;
     const qreal organismSize = closeOrganism ? 105 : 70;
-    if (organ == QLatin1String("hoja") && has(spec, "aceite") && has(spec, "pelusilla")) {
+    if (organ == QLatin1String("hoja") && has(sketch, "aceite") && has(sketch, "pelusilla")) {
         // Both faces: the upper side with the oil spots and, turned over
         // beside it, the underside with the down under them.
-        Spec upper = spec, lower = spec;
+        Sketch upper = sketch, lower = sketch;
         upper.layers.removeIf([](const Layer &l) { return l.name == QLatin1String("pelusilla"); });
         lower.layers.removeIf([](const Layer &l) { return l.name == QLatin1String("aceite"); });
         const LeafGeom a = drawLeaf(p, QPointF(150, 150), 112, -10, false, leafGreen(false));
@@ -1019,8 +1019,8 @@ void render(QPainter &p, const QSizeF &size, const Spec &spec, quint32 seed)
         const LeafGeom b = drawLeaf(p, QPointF(312, 182), 82, 18, true, leafGreen(true));
         Random r2(seed);
         leafLayers(p, lower, b, bg, r2);
-        placeOrganisms(p, spec, leafOutline(a), rnd, organismSize);
-    } else if (organ == QLatin1String("hoja") && has(spec, "cigarro")) {
+        placeOrganisms(p, sketch, leafOutline(a), rnd, organismSize);
+    } else if (organ == QLatin1String("hoja") && has(sketch, "cigarro")) {
         // A leaf rolled into a cigar, hanging from its half-cut petiole.
         p.setPen(QPen(QColor(90, 120, 50), 4, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(120, 20), QPointF(185, 60));
@@ -1041,56 +1041,56 @@ void render(QPainter &p, const QSizeF &size, const Spec &spec, quint32 seed)
         p.drawLine(QPointF(-95, 0), QPointF(-108, -6));
         p.restore();
         where.addEllipse(QPointF(200, 150), 40, 80);
-        placeOrganisms(p, spec, where, rnd, organismSize * 0.6);
+        placeOrganisms(p, sketch, where, rnd, organismSize * 0.6);
     } else if (organ == QLatin1String("hoja")) {
-        bool underside = spec.underside;
+        bool underside = sketch.underside;
         qreal r = 132, sx = 1, sy = 1;
-        if (has(spec, "pequena"))
+        if (has(sketch, "pequena"))
             r = 80;
-        if (has(spec, "abanico"))
+        if (has(sketch, "abanico"))
             sx = 1.2, sy = 0.85;
-        if (has(spec, "enrollada"))
+        if (has(sketch, "enrollada"))
             sy = 0.8;
         p.save();
         p.translate(200, 150);
         p.scale(sx, sy);
         p.translate(-200, -150);
         QColor fill = leafGreen(underside);
-        if (has(spec, "amarillenta"))
+        if (has(sketch, "amarillenta"))
             fill = QColor(190, 190, 80);
-        if (has(spec, "joven"))
+        if (has(sketch, "joven"))
             fill = fill.lighter(120);
-        const LeafGeom g = drawLeaf(p, QPointF(200, 150), r, has(spec, "abanico") ? 0 : -8, underside, fill);
-        leafLayers(p, spec, g, bg, rnd);
+        const LeafGeom g = drawLeaf(p, QPointF(200, 150), r, has(sketch, "abanico") ? 0 : -8, underside, fill);
+        leafLayers(p, sketch, g, bg, rnd);
         where = leafOutline(g);
         p.restore();
         where = QTransform().translate(200, 150).scale(sx, sy).translate(-200, -150).map(where);
-        placeOrganisms(p, spec, QTransform().translate(200, 140).scale(0.6, 0.6).translate(-200, -140).map(where), rnd,
+        placeOrganisms(p, sketch, QTransform().translate(200, 140).scale(0.6, 0.6).translate(-200, -140).map(where), rnd,
                        organismSize);
     } else if (organ == QLatin1String("hojas") || organ == QLatin1String("cepa")) {
         // A vine in the row: trunk, arms and the canopy, with coloured leaves.
         if (organ == QLatin1String("cepa")) {
             drawSoil(p, QRectF(0, 250, 400, 50), 250);
             const QPainterPath trunk = drawTrunk(p, QRectF(140, 150, 120, 105));
-            woodLayers(p, spec, trunk, rnd);
+            woodLayers(p, sketch, trunk, rnd);
         }
-        const bool few = has(spec, "raquitica");
+        const bool few = has(sketch, "raquitica");
         const int leaves = few ? 7 : 16;
         for (int i = 0; i < leaves; ++i) {
             const QPointF c(rnd.range(60, 340), rnd.range(35, organ == QLatin1String("cepa") ? 150 : 250));
             QColor fill = leafGreen(false);
             const bool upper = c.y() < 90;
-            if (has(spec, "bronceado") && (upper || rnd.next() < 0.5))
+            if (has(sketch, "bronceado") && (upper || rnd.next() < 0.5))
                 fill = QColor(150, 110, 60);
-            if (has(spec, "rojo") && rnd.next() < 0.7)
+            if (has(sketch, "rojo") && rnd.next() < 0.7)
                 fill = QColor(165, 45, 50);
-            if ((has(spec, "amarillo") || has(spec, "palida")) && rnd.next() < 0.7)
+            if ((has(sketch, "amarillo") || has(sketch, "palida")) && rnd.next() < 0.7)
                 fill = QColor(215, 195, 70);
-            if ((has(spec, "seca") || has(spec, "marchita")) && rnd.next() < 0.6)
+            if ((has(sketch, "seca") || has(sketch, "marchita")) && rnd.next() < 0.6)
                 fill = QColor(140, 105, 60);
             const qreal r = few ? rnd.range(14, 22) : rnd.range(24, 40);
             drawLeaf(p, c, r, rnd.range(-30, 30), false, fill);
-            if (has(spec, "enrollada")) {
+            if (has(sketch, "enrollada")) {
                 LeafGeom g{c, r, 0, false};
                 p.save();
                 p.setClipPath(leafOutline(g));
@@ -1100,16 +1100,16 @@ void render(QPainter &p, const QSizeF &size, const Spec &spec, quint32 seed)
                 p.restore();
             }
         }
-        if (has(spec, "racimos"))
+        if (has(sketch, "racimos"))
             for (int i = 0; i < 3; ++i)
-                drawBunch(p, QPointF(110 + i * 90, 120), 0.5, QStringLiteral("maduro"), spec.variety, seed + i);
+                drawBunch(p, QPointF(110 + i * 90, 120), 0.5, QStringLiteral("maduro"), sketch.variety, seed + i);
         where.addRect(QRectF(80, 60, 240, 140));
-        placeOrganisms(p, spec, where, rnd, organismSize);
+        placeOrganisms(p, sketch, where, rnd, organismSize);
     } else if (organ == QLatin1String("racimo")) {
-        QString stage = spec.stage.isEmpty() ? QStringLiteral("maduro") : spec.stage;
+        QString stage = sketch.stage.isEmpty() ? QStringLiteral("maduro") : sketch.stage;
         // A leaf behind the bunch, as it hangs on the vine.
         drawLeaf(p, QPointF(95, 70), 60, -30, false, leafGreen(false));
-        if (has(spec, "raquis")) {
+        if (has(sketch, "raquis")) {
             // The rachis laid bare on the left, its berries still on the right.
             p.setPen(QPen(QColor(120, 140, 60), 6, Qt::SolidLine, Qt::RoundCap));
             const QPointF top(200, 15), bottom(205, 260);
@@ -1135,53 +1135,53 @@ void render(QPainter &p, const QSizeF &size, const Spec &spec, quint32 seed)
                 p.save();
                 p.translate(l.pointAt(rnd.range(0.15, 0.9)));
                 p.rotate(-l.angle());
-                p.setPen(QPen(has(spec, "costras") ? QColor(90, 60, 35) : QColor(15, 10, 8), 1));
-                p.setBrush(has(spec, "costras") ? QColor(150, 115, 75) : QColor(35, 25, 20));
+                p.setPen(QPen(has(sketch, "costras") ? QColor(90, 60, 35) : QColor(15, 10, 8), 1));
+                p.setBrush(has(sketch, "costras") ? QColor(150, 115, 75) : QColor(35, 25, 20));
                 p.drawEllipse(QPointF(0, 0), rnd.range(5, 9), 3.2);
                 p.restore();
             }
             where.addRect(QRectF(120, 40, 160, 200));
-            placeOrganisms(p, spec, where, rnd, organismSize);
+            placeOrganisms(p, sketch, where, rnd, organismSize);
             p.restore();
             return;
         }
         QList<Berry> berries = drawBunch(p, QPointF(200, 10), stage == QLatin1String("flor") ? 1.9 : stage == QLatin1String("verde") ? 1.7 : 1.45, stage,
-                                         spec.variety, seed, !has(spec, "corrido"));
-        if (has(spec, "corrido")) {  // a loose bunch with few, uneven berries
+                                         sketch.variety, seed, !has(sketch, "corrido"));
+        if (has(sketch, "corrido")) {  // a loose bunch with few, uneven berries
             QList<Berry> kept;
             for (const Berry &b : berries)
                 if (rnd.next() < 0.4)
                     kept.append({b.c, b.r * rnd.range(0.45, 1.0)});
             for (const Berry &b : kept)
                 drawBerry(p, b, stage == QLatin1String("verde") ? QColor(150, 190, 85)
-                                 : spec.variety == QLatin1String("blanca") ? QColor(205, 205, 110) : QColor(62, 30, 78));
+                                 : sketch.variety == QLatin1String("blanca") ? QColor(205, 205, 110) : QColor(62, 30, 78));
             berries = kept;
         }
-        if (has(spec, "seca") || has(spec, "roidos")) {
+        if (has(sketch, "seca") || has(sketch, "roidos")) {
             for (const Berry &b : berries)
-                if (rnd.next() < (has(spec, "seca") ? 0.8 : 0.5)) {
+                if (rnd.next() < (has(sketch, "seca") ? 0.8 : 0.5)) {
                     p.setPen(Qt::NoPen);
-                    p.setBrush(has(spec, "seca") ? QColor(150, 110, 60) : bg);
+                    p.setBrush(has(sketch, "seca") ? QColor(150, 110, 60) : bg);
                     p.drawEllipse(b.c, b.r * 1.1, b.r * 1.2);
-                    if (has(spec, "roidos")) {
+                    if (has(sketch, "roidos")) {
                         p.setPen(QPen(QColor(110, 140, 60), 1));
                         p.drawLine(b.c - QPointF(0, b.r), b.c);
                     }
                 }
         }
-        if (has(spec, "pelos"))
+        if (has(sketch, "pelos"))
             for (const Berry &b : berries)
                 fuzz(p, rnd, b.c, b.r * 1.4, QColor(250, 245, 235, 230), 30, 1.6);
-        bunchLayers(p, spec, berries, rnd, bg);
+        bunchLayers(p, sketch, berries, rnd, bg);
         QPainterPath area;
         for (const Berry &b : berries)
             area.addEllipse(b.c, b.r, b.r);
         where = area;
-        placeOrganisms(p, spec, area, rnd, organismSize);
+        placeOrganisms(p, sketch, area, rnd, organismSize);
     } else if (organ == QLatin1String("grano")) {
         // Berries close up on their pedicels.
-        const QColor colour = spec.stage == QLatin1String("verde") ? QColor(150, 190, 85)
-                              : spec.variety == QLatin1String("blanca") ? QColor(205, 205, 110) : QColor(62, 30, 78);
+        const QColor colour = sketch.stage == QLatin1String("verde") ? QColor(150, 190, 85)
+                              : sketch.variety == QLatin1String("blanca") ? QColor(205, 205, 110) : QColor(62, 30, 78);
         p.setPen(QPen(QColor(110, 130, 60), 5, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(200, 0), QPointF(200, 40));
         QList<Berry> berries{{QPointF(130, 150), 62}, {QPointF(270, 160), 62}, {QPointF(200, 235), 55}};
@@ -1191,40 +1191,40 @@ void render(QPainter &p, const QSizeF &size, const Spec &spec, quint32 seed)
         }
         for (const Berry &b : berries)
             drawBerry(p, b, colour);
-        Spec one = spec;
+        Sketch one = sketch;
         for (Layer &l : one.layers)
             l.amount = std::max<qreal>(l.amount, 3);
         bunchLayers(p, one, berries, rnd, bg);
         for (const Berry &b : berries)
             where.addEllipse(b.c, b.r, b.r);
-        placeOrganisms(p, spec, where, rnd, organismSize);
+        placeOrganisms(p, sketch, where, rnd, organismSize);
     } else if (organ == QLatin1String("pampano")) {
         // A stunted shoot is short, thin and zigzag.
-        const QList<QLineF> segs = drawShoot(p, QPointF(40, 270), has(spec, "marchita") ? QPointF(300, 120)
-                                                                  : has(spec, "raquitico") ? QPointF(190, 150) : QPointF(330, 40),
-                                             has(spec, "raquitico") ? 7 : 10, !has(spec, "sinhojas"), rnd,
-                                             has(spec, "raquitico") ? 9 : 0);
-        if (has(spec, "marchita")) {  // the tip bends down and wilts
+        const QList<QLineF> segs = drawShoot(p, QPointF(40, 270), has(sketch, "marchita") ? QPointF(300, 120)
+                                                                  : has(sketch, "raquitico") ? QPointF(190, 150) : QPointF(330, 40),
+                                             has(sketch, "raquitico") ? 7 : 10, !has(sketch, "sinhojas"), rnd,
+                                             has(sketch, "raquitico") ? 9 : 0);
+        if (has(sketch, "marchita")) {  // the tip bends down and wilts
             p.setPen(QPen(QColor(120, 150, 70), 6, Qt::SolidLine, Qt::RoundCap));
             p.drawLine(QPointF(300, 120), QPointF(330, 175));
             drawLeaf(p, QPointF(335, 200), 22, 170, true, QColor(160, 170, 90));
         }
-        if (has(spec, "bisel")) {
+        if (has(sketch, "bisel")) {
             p.setPen(Qt::NoPen);
             p.setBrush(bg);
             p.drawRect(QRectF(180, 0, 220, 140));
             p.setBrush(QColor(200, 225, 150));
             p.drawEllipse(segs[2].p2(), 6, 3);
         }
-        if (has(spec, "cerillas")) {  // petioles left without their blades
+        if (has(sketch, "cerillas")) {  // petioles left without their blades
             p.setPen(QPen(QColor(120, 100, 60), 2.5, Qt::SolidLine, Qt::RoundCap));
             for (const QLineF &l : segs)
                 p.drawLine(l.p2(), l.p2() + QPointF(18, -16));
         }
-        stemLayers(p, spec, segs, rnd, true);
-        if (has(spec, "inflorescencia") || has(spec, "seca")) {
+        stemLayers(p, sketch, segs, rnd, true);
+        if (has(sketch, "inflorescencia") || has(sketch, "seca")) {
             const QList<Berry> fl = drawBunch(p, segs[2].p2() + QPointF(8, 0), 0.55, QStringLiteral("flor"), QString(), seed);
-            if (has(spec, "seca"))
+            if (has(sketch, "seca"))
                 for (const Berry &b : fl) {
                     p.setPen(Qt::NoPen);
                     p.setBrush(QColor(140, 100, 55));
@@ -1233,35 +1233,35 @@ void render(QPainter &p, const QSizeF &size, const Spec &spec, quint32 seed)
         }
         for (const QLineF &l : segs)
             where.addEllipse(l.center(), 14, 14);
-        placeOrganisms(p, spec, where, rnd, organismSize);
+        placeOrganisms(p, sketch, where, rnd, organismSize);
     } else if (organ == QLatin1String("sarmiento") || organ == QLatin1String("yema")) {
         const bool bud = organ == QLatin1String("yema");
         const QList<QLineF> segs = bud ? drawCane(p, QPointF(-20, 220), QPointF(420, 170), 30, false)
                                        : drawCane(p, QPointF(20, 230), QPointF(380, 80), 14, true);
         if (bud) {
             const QPointF node = segs[2].p1() + QPointF(0, -16);
-            if (has(spec, "vaciada") || has(spec, "roida")) {
+            if (has(sketch, "vaciada") || has(sketch, "roida")) {
                 drawBud(p, node, 26, QStringLiteral("invierno"));
                 p.setPen(QPen(QColor(60, 35, 20), 1));
                 p.setBrush(QColor(220, 200, 160));
                 p.drawPath(blob(rnd, node + QPointF(4, -14), 11));
                 p.setBrush(QColor(40, 25, 15));
                 p.drawEllipse(node + QPointF(4, -14), 5, 5);
-            } else if (has(spec, "muerta")) {
+            } else if (has(sketch, "muerta")) {
                 drawBud(p, node, 24, QStringLiteral("invierno"));
                 p.fillPath(blob(rnd, node + QPointF(0, -14), 16), QColor(40, 30, 25, 200));
             } else {
-                drawBud(p, node, 26, spec.stage.isEmpty() ? QStringLiteral("invierno") : spec.stage);
+                drawBud(p, node, 26, sketch.stage.isEmpty() ? QStringLiteral("invierno") : sketch.stage);
             }
-            if (has(spec, "borraparda"))
+            if (has(sketch, "borraparda"))
                 fuzz(p, rnd, node + QPointF(0, -16), 24, QColor(170, 100, 60, 240), 300, 1.8);
             where.addEllipse(node + QPointF(0, -18), 30, 24);
         } else {
             for (const QLineF &l : segs)
                 where.addEllipse(l.center(), 12, 12);
         }
-        stemLayers(p, spec, segs, rnd, false);
-        if (has(spec, "yemasroidas"))
+        stemLayers(p, sketch, segs, rnd, false);
+        if (has(sketch, "yemasroidas"))
             for (int i = 1; i < segs.size(); ++i) {
                 const QPointF n = segs[i].p1();
                 QLineF axis(segs.first().p1(), segs.last().p2());
@@ -1270,43 +1270,43 @@ void render(QPainter &p, const QSizeF &size, const Spec &spec, quint32 seed)
                 p.setBrush(QColor(215, 190, 150));
                 p.drawEllipse(n - normal * 11, 5, 5);
             }
-        if (has(spec, "galeria")) {  // the cane split lengthwise: a tunnel in the pith
+        if (has(sketch, "galeria")) {  // the cane split lengthwise: a tunnel in the pith
             p.setPen(QPen(QColor(235, 220, 180), 10, Qt::SolidLine, Qt::FlatCap));
             p.drawLine(segs[1].pointAt(0.2), segs[2].pointAt(0.6));
             p.setPen(QPen(QColor(60, 35, 20), 5, Qt::SolidLine, Qt::RoundCap));
             p.drawLine(segs[1].pointAt(0.6), segs[2].pointAt(0.3));
         }
-        if (has(spec, "partido")) {
+        if (has(sketch, "partido")) {
             p.setPen(Qt::NoPen);
             p.setBrush(bg);
             p.drawPolygon(QPolygonF{segs[2].p1() + QPointF(-4, -20), segs[2].p1() + QPointF(8, 20),
                                     segs[2].p1() + QPointF(20, 20), segs[2].p1() + QPointF(6, -20)});
         }
-        placeOrganisms(p, spec, where, rnd, organismSize);
+        placeOrganisms(p, sketch, where, rnd, organismSize);
     } else if (organ == QLatin1String("tronco")) {
         drawSoil(p, QRectF(0, 260, 400, 40), 260);
         const QPainterPath trunk = drawTrunk(p, QRectF(60, 10, 280, 270));
-        woodLayers(p, spec, trunk, rnd);
+        woodLayers(p, sketch, trunk, rnd);
         where = trunk.intersected([] { QPainterPath r; r.addRect(160, 110, 80, 150); return r; }());
-        placeOrganisms(p, spec, where, rnd, organismSize);
+        placeOrganisms(p, sketch, where, rnd, organismSize);
     } else if (organ == QLatin1String("corte")) {
         // An arm sawn across, the cut face towards us.
         p.setPen(QPen(QColor(70, 48, 30), 2));
         p.setBrush(QColor(115, 85, 58));
         p.drawRect(QRectF(200, 60, 200, 180));
         drawCrossSection(p, QPointF(200, 150), 105);
-        sectionLayers(p, spec, QPointF(200, 150), 105, rnd);
+        sectionLayers(p, sketch, QPointF(200, 150), 105, rnd);
         where.addEllipse(QPointF(200, 150), 70, 60);
-        placeOrganisms(p, spec, where, rnd, organismSize);
+        placeOrganisms(p, sketch, where, rnd, organismSize);
     } else if (underground) {
         drawSoil(p, QRectF(0, 0, 400, 300), organ == QLatin1String("raiz") ? 40 : 70);
         if (organ == QLatin1String("raiz")) {
             p.setPen(QPen(QColor(110, 80, 55), 22, Qt::SolidLine, Qt::FlatCap));
             p.drawLine(QPointF(200, 0), QPointF(200, 60));
-            const QList<QLineF> fine = drawRoots(p, QPointF(200, 58), 190, rnd, has(spec, "joven"));
-            rootLayers(p, spec, fine, rnd);
+            const QList<QLineF> fine = drawRoots(p, QPointF(200, 58), 190, rnd, has(sketch, "joven"));
+            rootLayers(p, sketch, fine, rnd);
             where.addRect(QRectF(90, 110, 220, 150));
-            if (!spec.organism.isEmpty() && spec.count <= 1)
+            if (!sketch.organism.isEmpty() && sketch.count <= 1)
                 where = QPainterPath();
         } else {
             p.setPen(QPen(QColor(90, 140, 60), 1.5));  // grass at the surface
@@ -1315,21 +1315,21 @@ void render(QPainter &p, const QSizeF &size, const Spec &spec, quint32 seed)
                 p.drawLine(QPointF(x, 70), QPointF(x + rnd.range(-6, 6), rnd.range(40, 62)));
             }
             where.addRect(QRectF(60, 120, 280, 140));
-            if (!spec.organism.isEmpty() && spec.count <= 1)
+            if (!sketch.organism.isEmpty() && sketch.count <= 1)
                 where = QPainterPath();
         }
-        if (!where.isEmpty() || !spec.organism.isEmpty())
-            placeOrganisms(p, spec, where, rnd, organismSize);
-    } else if (!spec.scene.isEmpty()) {
+        if (!where.isEmpty() || !sketch.organism.isEmpty())
+            placeOrganisms(p, sketch, where, rnd, organismSize);
+    } else if (!sketch.scene.isEmpty()) {
         // The scene draws itself.
     } else {
-        Spec alone = spec;
+        Sketch alone = sketch;
         if (alone.count > 1 && alone.size <= 0)
             alone.size = 60;
         placeOrganisms(p, alone, QPainterPath(), rnd, 160);
     }
-    if (!spec.scene.isEmpty())
-        drawScene(p, spec.scene, QSizeF(400, 300), rnd);
+    if (!sketch.scene.isEmpty())
+        drawScene(p, sketch.scene, QSizeF(400, 300), rnd);
     p.restore();
 }
 

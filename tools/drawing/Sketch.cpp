@@ -1,4 +1,4 @@
-// Reading and writing specs, and the spec a caption's words describe.
+// Reading and writing sketches, and the sketch a caption's words describe.
 
 #include <QRegularExpression>
 
@@ -6,9 +6,9 @@
 
 namespace drawing {
 
-Spec parse(const QString &text)
+Sketch parse(const QString &text)
 {
-    Spec s;
+    Sketch s;
     for (const QString &word : text.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         const QString key = word.section(QLatin1Char('='), 0, 0), value = word.section(QLatin1Char('='), 1);
         if (key == QLatin1String("organo"))
@@ -37,7 +37,7 @@ Spec parse(const QString &text)
     return s;
 }
 
-QString toText(const Spec &s)
+QString toText(const Sketch &s)
 {
     QStringList w;
     if (!s.organ.isEmpty())
@@ -147,7 +147,7 @@ const QList<QPair<const char *, const char *>> &keyDefaults()
     return d;
 }
 
-void addLayer(Spec &s, const QString &name, qreal amount = 1)
+void addLayer(Sketch &s, const QString &name, qreal amount = 1)
 {
     for (const Layer &l : s.layers)
         if (l.name == name)
@@ -157,23 +157,23 @@ void addLayer(Spec &s, const QString &name, qreal amount = 1)
 
 }  // namespace
 
-Spec defaultFor(const QString &hint)
+Sketch defaultFor(const QString &hint)
 {
     const QString h = plain(hint);
-    for (const auto &[key, spec] : keyDefaults())
+    for (const auto &[key, sketch] : keyDefaults())
         if (h.contains(QLatin1String(key)))
-            return parse(QLatin1String(spec));
+            return parse(QLatin1String(sketch));
     return {};
 }
 
-Spec fromCaption(const QString &caption, const QString &hint)
+Sketch fromCaption(const QString &caption, const QString &hint)
 {
     QString t = plain(caption);
     // What the caption says is absent is not drawn.
     t.remove(QRegularExpression(QStringLiteral("\\bsin (pelusilla|moho|olor[a-z ]*|sintomas[a-z ]*)")));
     auto has = [&t](const char *w) { return t.contains(QLatin1String(w)); };
     auto re = [&t](const char *pattern) { return t.contains(QRegularExpression(QLatin1String(pattern))); };
-    Spec s;
+    Sketch s;
 
     // ---- the organ
     if (re("^(cepas?|rodal)\\b"))
@@ -691,7 +691,7 @@ Spec fromCaption(const QString &caption, const QString &hint)
     // ---- what the caption leaves unsaid comes from the pest
     // The pictures of the treatments show the work, not the pest's symptoms.
     const bool work = hint.contains(QLatin1String("tratamiento"));
-    const Spec fallback = work ? Spec{} : defaultFor(hint.isEmpty() ? caption : hint);
+    const Sketch fallback = work ? Sketch{} : defaultFor(hint.isEmpty() ? caption : hint);
     if (work && s.organ.isEmpty() && s.scene.isEmpty() && s.organism.isEmpty())
         s.organ = QStringLiteral("cepa");
     if (s.organ.isEmpty() && s.scene.isEmpty() && s.organism.isEmpty())
@@ -706,7 +706,7 @@ Spec fromCaption(const QString &caption, const QString &hint)
     }
     if (s.variety.isEmpty())
         s.variety = fallback.variety;
-    const Spec pest = defaultFor(hint.isEmpty() ? caption : hint);
+    const Sketch pest = defaultFor(hint.isEmpty() ? caption : hint);
     // "Adulto …" with no name: the pest itself.
     if (s.organism.isEmpty() && subjectFirst && !fallback.organism.isEmpty()) {
         s.organism = fallback.organism;
