@@ -464,6 +464,13 @@ bool readTable(const Opened &o, const QString &name, TableData *out, QString *wh
         return false;
     }
     const QString stored = QString::fromUtf8(entry->object_name);
+    // libmdb walks the table's pages through its usage map without looking
+    // whether the map is there: an empty map row would be read through a
+    // null pointer.
+    if (!table->usage_map || table->map_sz == 0) {
+        *why = QStringLiteral("el mapa de páginas de la tabla %1 está dañado").arg(stored);
+        return false;
+    }
     if (!mdb_read_columns(table.get()) || table->num_cols > MDB_MAX_COLS) {
         *why = QStringLiteral("no se pueden leer las columnas de la tabla %1").arg(stored);
         return false;
