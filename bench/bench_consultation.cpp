@@ -15,8 +15,9 @@
 #include <cstdio>
 
 #include "platform/services/Services.h"
-#include "questionnaire/QuestionScreen.h"
-#include "questionnaire/ScreenTable.h"
+#include "screens/QuestionScreen.h"
+#include "core/ScreenTable.h"
+#include "app/Screens.h"
 #include "shell/Sarmo.h"
 #include "shell/ScreenRegistry.h"
 
@@ -69,7 +70,7 @@ int main(int argc, char *argv[])
     QElapsedTimer timer;
     timer.start();
     {
-        Sarmo sarmo;
+        Sarmo sarmo(registerScreens);
         if (!sarmo.start())
             return 1;
         QKeyEvent key(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));

@@ -20,7 +20,7 @@
 
 #include "DataSet.h"
 #include "platform/jet/Database.h"
-#include "platform/jet/JetWriter.h"
+#include "JetWriter.h"
 
 namespace {
 

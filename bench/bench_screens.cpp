@@ -14,8 +14,9 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "questionnaire/ScreenTable.h"
-#include "shell/Module1.h"
+#include "core/ScreenTable.h"
+#include "core/Module1.h"
+#include "app/Screens.h"
 #include "shell/Sarmo.h"
 #include "shell/Screen.h"
 #include "shell/ScreenRegistry.h"
@@ -45,7 +46,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     QDir::setCurrent(QStringLiteral(SARMO_BUILD_DIR));
-    Sarmo sarmo;
+    Sarmo sarmo(registerScreens);
     if (!sarmo.start())
         return 1;
     QKeyEvent press(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));

@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "app/Screens.h"
 #include "shell/Sarmo.h"
 #include "shell/Screen.h"
 #include "shell/ScreenRegistry.h"
@@ -39,7 +40,7 @@ int child(int argc, char *argv[])
     Sarmo::prepareProcess();
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    Sarmo sarmo;
+    Sarmo sarmo(registerScreens);
     if (!sarmo.start())
         return 1;
     Screen *splash = Sarmo::registry().find(QStringLiteral("frmSplash"));

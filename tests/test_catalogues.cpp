@@ -8,9 +8,9 @@
 
 #include <algorithm>
 
-#include "result/ResultCatalogue.h"
-#include "shell/NameLookup.h"
-#include "treatment/TreatmentCatalogue.h"
+#include "core/ResultCatalogue.h"
+#include "core/NameLookup.h"
+#include "core/TreatmentCatalogue.h"
 
 namespace {
 

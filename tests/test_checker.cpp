@@ -12,9 +12,9 @@
 
 #include "DataSet.h"
 #include "DataSetCheck.h"
-#include "data/Descriptions.h"
+#include "core/Descriptions.h"
 #include "platform/jet/Database.h"
-#include "questionnaire/ScreenTable.h"
+#include "core/ScreenTable.h"
 
 class TestChecker : public QObject {
     Q_OBJECT

@@ -19,12 +19,13 @@
 
 #include "DataSet.h"
 #include "platform/jet/Database.h"
-#include "platform/jet/JetWriter.h"
+#include "JetWriter.h"
 #include "platform/jet/MdbFile.h"
 #include "platform/jet/RecordSet.h"
 #include "platform/services/Services.h"
-#include "shell/FileCheck.h"
-#include "shell/Module1.h"
+#include "core/FileCheck.h"
+#include "widgets/FileMessages.h"
+#include "core/Module1.h"
 
 using jet::ColumnDef;
 using jet::Database;

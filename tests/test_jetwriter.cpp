@@ -15,7 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "platform/jet/JetWriter.h"
+#include "JetWriter.h"
 #include "platform/jet/MdbFile.h"
 
 using jet::ColumnDef;

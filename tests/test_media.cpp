@@ -18,11 +18,11 @@
 #include <QTest>
 
 #include "platform/services/Services.h"
-#include "reference/MediaPlayerWidget.h"
-#include "reference/MediaWindows.h"
-#include "shell/FileCheck.h"
-#include "shell/Module1.h"
-#include "shell/PictureBox.h"
+#include "widgets/MediaPlayerWidget.h"
+#include "screens/MediaWindows.h"
+#include "core/FileCheck.h"
+#include "core/Module1.h"
+#include "widgets/PictureBox.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include <deque>
 #include <unordered_map>
 
-#include "platform/puzzle/TilePuzzle.h"
+#include "widgets/TilePuzzle.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <QSet>
 #include <QTest>
 
-#include "data/Descriptions.h"
-#include "questionnaire/QuestionScreen.h"
-#include "questionnaire/ScreenTable.h"
+#include "core/Descriptions.h"
+#include "screens/QuestionScreen.h"
+#include "core/ScreenTable.h"
 
 using namespace q;
 

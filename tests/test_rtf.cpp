@@ -3,7 +3,7 @@
 // by one, and damaged input.
 
 #include "platform/rtf/RtfReader.h"
-#include "platform/rtf/RtfWriter.h"
+#include "RtfWriter.h"
 
 #include <QBuffer>
 #include <QImage>

@@ -11,7 +11,7 @@
 
 #include "platform/services/Services.h"
 #include "shell/MainWindow.h"
-#include "shell/PointerTracker.h"
+#include "widgets/PointerTracker.h"
 #include "shell/Screen.h"
 #include "shell/ScreenRegistry.h"
 
@@ -96,7 +96,8 @@ void TestShell::printRoutine()
     printer.answer = answer;
     printer.failAfter = failAfter;
     Services::setPrintService(&printer);
-    MainWindow main;
+    ScreenRegistry registry;
+    MainWindow main(registry);
     QTextDocument doc;
     doc.setPlainText(QStringLiteral("MILDIU\nPlasmopara viticola ataca hojas y racimos."));
     main.printDocument(&doc);
@@ -115,7 +116,8 @@ void TestShell::printRoutineSkipsEmptyDocument()
 {
     FakePrinter printer;
     Services::setPrintService(&printer);
-    MainWindow main;
+    ScreenRegistry registry;
+    MainWindow main(registry);
     main.printDocument(nullptr);
     Services::setPrintService(nullptr);
     QCOMPARE(printer.dialogs, 0);
@@ -163,9 +165,9 @@ void TestShell::registryLoadThatClosesItself()
 
 void TestShell::registryTopLevelWindowsStayUsableWhenMainIsDisabled()
 {
-    MainWindow main;
-    main.show();
     ScreenRegistry registry;
+    MainWindow main(registry);
+    main.show();
     registry.setMdiArea(main.mdiArea());
     int loads = 0;
     registry.add(QStringLiteral("Form2"), ScreenRegistry::Kind::Child,

@@ -11,9 +11,10 @@
 #include <QTest>
 
 #include "platform/services/Services.h"
-#include "questionnaire/QuestionScreen.h"
-#include "questionnaire/ScreenTable.h"
-#include "shell/Module1.h"
+#include "screens/QuestionScreen.h"
+#include "core/ScreenTable.h"
+#include "core/Module1.h"
+#include "app/Screens.h"
 #include "shell/Sarmo.h"
 #include "shell/ScreenRegistry.h"
 
@@ -48,7 +49,7 @@ void TestWalk::everyOptionOfEveryScreen()
     Messages messages;
     Services::setMessageService(&messages);
     {
-        Sarmo sarmo;
+        Sarmo sarmo(registerScreens);
         QVERIFY(sarmo.start());
         QKeyEvent press(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
         QApplication::sendEvent(Sarmo::registry().find(QStringLiteral("frmSplash")), &press);

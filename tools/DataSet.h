@@ -6,7 +6,7 @@
 #include <QList>
 #include <QString>
 
-#include "platform/jet/JetWriter.h"
+#include "JetWriter.h"
 
 namespace DataSet {
 

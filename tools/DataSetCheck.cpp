@@ -8,11 +8,11 @@
 
 #include "platform/jet/Database.h"
 #include "platform/jet/MdbFile.h"
-#include "questionnaire/ScreenTable.h"
-#include "reference/PhenologicalStages.h"
-#include "result/ResultCatalogue.h"
-#include "shell/FileCheck.h"
-#include "treatment/TreatmentCatalogue.h"
+#include "core/ScreenTable.h"
+#include "core/PhenologicalStages.h"
+#include "core/ResultCatalogue.h"
+#include "core/FileCheck.h"
+#include "core/TreatmentCatalogue.h"
 
 namespace DataSetCheck {
 

@@ -13,7 +13,7 @@
 #include <QFontMetricsF>
 
 #include "drawing/Drawing.h"
-#include "shell/LeafShape.h"
+#include "widgets/LeafShape.h"
 
 namespace Illustration {
 

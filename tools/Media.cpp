@@ -13,9 +13,9 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
-#include "platform/rtf/RtfWriter.h"
-#include "result/ResultCatalogue.h"
-#include "treatment/TreatmentCatalogue.h"
+#include "RtfWriter.h"
+#include "core/ResultCatalogue.h"
+#include "core/TreatmentCatalogue.h"
 
 namespace Media {
 

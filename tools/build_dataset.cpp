@@ -26,8 +26,8 @@
 #include "Illustration.h"
 #include "Media.h"
 #include "drawing/Drawing.h"
-#include "questionnaire/ScreenTable.h"
-#include "reference/PhenologicalStages.h"
+#include "core/ScreenTable.h"
+#include "core/PhenologicalStages.h"
 
 #include <QFontMetricsF>
 #include <QImageReader>

@@ -13,8 +13,8 @@
 #include <QSet>
 #include <QTextStream>
 
-#include "questionnaire/ScreenTable.h"
-#include "result/ResultCatalogue.h"
+#include "core/ScreenTable.h"
+#include "core/ResultCatalogue.h"
 
 namespace {
 

@@ -3,6 +3,7 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "app/Screens.h"
 #include "shell/Sarmo.h"
 
 int main(int argc, char *argv[])
@@ -19,7 +20,7 @@ int main(int argc, char *argv[])
         QApplication::installTranslator(&qtSpanish);
     // The main window ends the program itself ("Cerar" or its close box).
     QApplication::setQuitOnLastWindowClosed(false);
-    Sarmo sarmo;
+    Sarmo sarmo(registerScreens);
     if (!sarmo.start())
         return 1;
     return app.exec();

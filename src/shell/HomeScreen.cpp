@@ -11,30 +11,16 @@
 #include <QVBoxLayout>
 
 #include "platform/jet/JetText.h"
-#include "platform/puzzle/TilePuzzle.h"
-#include "shell/Artwork.h"
-#include "shell/Module1.h"
-#include "shell/NameLookup.h"
-#include "shell/PointerTracker.h"
+#include "widgets/TilePuzzle.h"
+#include "widgets/Artwork.h"
+#include "core/Module1.h"
+#include "core/NameLookup.h"
+#include "widgets/PointerTracker.h"
 #include "shell/Sarmo.h"
 #include "shell/ScreenRegistry.h"
+#include "widgets/Named.h"
 
 namespace {
-
-QLabel *namedLabel(QWidget *parent, const char *name, const QString &text)
-{
-    auto *l = new QLabel(text, parent);
-    l->setObjectName(QLatin1String(name));
-    return l;
-}
-
-QLabel *decoration(QWidget *parent, const char *name, const QPixmap &pm)
-{
-    auto *l = namedLabel(parent, name, QString());
-    l->setPixmap(pm);
-    l->setFixedSize(pm.size());
-    return l;
-}
 
 QFrame *shape(QWidget *parent, const char *name)
 {
@@ -94,7 +80,7 @@ HomeScreen::HomeScreen() : Screen(QStringLiteral("Form1"))
     // Upper half: diagnosis by the organ where the symptoms are seen.
     QFrame *shape1 = shape(this, "Shape1");
     auto *diagLayout = new QGridLayout(shape1);
-    QLabel *label1 = namedLabel(shape1, "Label1", QStringLiteral("DIAGNÓSTICO"));
+    QLabel *label1 = named::label(shape1, "Label1", QStringLiteral("DIAGNÓSTICO"), named::Wrap::Off);
     label1->setFont(heading);
     diagLayout->addWidget(label1, 0, 0, 1, 3, Qt::AlignHCenter);
     auto *frame2 = new QGroupBox(QStringLiteral("VIÑA"), shape1);
@@ -107,14 +93,14 @@ HomeScreen::HomeScreen() : Screen(QStringLiteral("Form1"))
     organs->addWidget(organButton("Command4", QStringLiteral("TRONCOS Y BRAZOS"), QStringLiteral("Form23")), 1, 1);
     organs->addWidget(organButton("Command6", QStringLiteral("RAÍCES"), QStringLiteral("Form27")), 2, 0);
     organs->addWidget(organButton("Command9", QStringLiteral("YEMAS"), QStringLiteral("Form21")), 2, 1);
-    diagLayout->addWidget(decoration(shape1, "Image2", Artwork::vineLeaf(QSize(64, 64), -20)), 1, 0);
+    diagLayout->addWidget(named::picture(shape1, "Image2", Artwork::vineLeaf(QSize(64, 64), -20)), 1, 0);
     diagLayout->addWidget(frame2, 1, 1);
-    diagLayout->addWidget(decoration(shape1, "Image3", Artwork::grapeBunch(QSize(64, 80))), 1, 2);
+    diagLayout->addWidget(named::picture(shape1, "Image3", Artwork::grapeBunch(QSize(64, 80))), 1, 2);
 
     // Lower half: treatment of a pest or disease known by its name.
     QFrame *shape2 = shape(this, "Shape2");
     auto *treatLayout = new QGridLayout(shape2);
-    QLabel *label2 = namedLabel(shape2, "Label2", QStringLiteral("TRATAMIENTO"));
+    QLabel *label2 = named::label(shape2, "Label2", QStringLiteral("TRATAMIENTO"), named::Wrap::Off);
     label2->setFont(heading);
     treatLayout->addWidget(label2, 0, 0, 1, 3, Qt::AlignHCenter);
     auto *frame3 = new QGroupBox(shape2);
@@ -122,7 +108,7 @@ HomeScreen::HomeScreen() : Screen(QStringLiteral("Form1"))
     // The two lists on the left, a gap between them at the frame's middle
     // (the pointer there is over the frame itself), the button on the right.
     auto *lookup = new QGridLayout(frame3);
-    lookup->addWidget(namedLabel(frame3, "Label3", QStringLiteral("Nombre científico")), 0, 0);
+    lookup->addWidget(named::label(frame3, "Label3", QStringLiteral("Nombre científico"), named::Wrap::Off), 0, 0);
     m_scientific = new QComboBox(frame3);
     m_scientific->setObjectName(QStringLiteral("Combo1"));
     m_scientific->setEditable(true);
@@ -130,7 +116,7 @@ HomeScreen::HomeScreen() : Screen(QStringLiteral("Form1"))
     m_scientific->setMinimumContentsLength(26);
     lookup->addWidget(m_scientific, 1, 0);
     lookup->setRowMinimumHeight(2, 28);
-    lookup->addWidget(namedLabel(frame3, "Label4", QStringLiteral("Nombre común")), 3, 0);
+    lookup->addWidget(named::label(frame3, "Label4", QStringLiteral("Nombre común"), named::Wrap::Off), 3, 0);
     m_common = new QComboBox(frame3);
     m_common->setObjectName(QStringLiteral("Combo2"));
     m_common->setEditable(true);
@@ -141,18 +127,17 @@ HomeScreen::HomeScreen() : Screen(QStringLiteral("Form1"))
     m_accept->setObjectName(QStringLiteral("Command8"));
     m_accept->setMinimumHeight(36);
     lookup->addWidget(m_accept, 0, 1, 2, 1);
-    QLabel *label6 = namedLabel(frame3, "Label6",
+    QLabel *label6 = named::label(frame3, "Label6",
                                 QStringLiteral("Recuerda que debes hacer click en la lista desplegable para activar "
                                                "el botón ACEPTAR"));
-    label6->setWordWrap(true);
     label6->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lookup->addWidget(label6, 3, 1, 2, 1);
     lookup->setColumnStretch(0, 3);
     lookup->setColumnStretch(1, 2);
-    treatLayout->addWidget(decoration(shape2, "Image4", Artwork::vineLeaf(QSize(56, 56), 30, QColor(120, 150, 50))),
+    treatLayout->addWidget(named::picture(shape2, "Image4", Artwork::vineLeaf(QSize(56, 56), 30, QColor(120, 150, 50))),
                            1, 0);
     treatLayout->addWidget(frame3, 1, 1);
-    treatLayout->addWidget(decoration(shape2, "Image5", Artwork::vineLeaf(QSize(56, 56), -35)), 1, 2);
+    treatLayout->addWidget(named::picture(shape2, "Image5", Artwork::vineLeaf(QSize(56, 56), -35)), 1, 2);
 
     // Right column: the puzzle.
     m_puzzle = new TilePuzzle(this);
@@ -167,13 +152,13 @@ HomeScreen::HomeScreen() : Screen(QStringLiteral("Form1"))
     m_again->setObjectName(QStringLiteral("Command7"));
     m_again->setVisible(false);
     auto *right = new QVBoxLayout;
-    right->addWidget(decoration(this, "Image6", Artwork::vineyard(QSize(200, 120))));
+    right->addWidget(named::picture(this, "Image6", Artwork::vineyard(QSize(200, 120))));
     right->addSpacing(8);
     right->addWidget(m_puzzle, 0, Qt::AlignHCenter);
     right->addWidget(m_again, 0, Qt::AlignHCenter);
     right->addStretch();
 
-    m_hint = namedLabel(this, "Label5", QString());
+    m_hint = named::label(this, "Label5", QString(), named::Wrap::Off);
     m_hint->setWordWrap(true);
     m_hint->setMinimumHeight(fontMetrics().lineSpacing() * 3);
     m_hint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -188,7 +173,7 @@ HomeScreen::HomeScreen() : Screen(QStringLiteral("Form1"))
     grid->addLayout(right, 0, 1, 2, 1);
     grid->addWidget(m_hint, 2, 0);
     auto *corner = new QHBoxLayout;
-    corner->addWidget(decoration(this, "Image7", Artwork::grapeBunch(QSize(48, 60))));
+    corner->addWidget(named::picture(this, "Image7", Artwork::grapeBunch(QSize(48, 60))));
     corner->addStretch();
     corner->addWidget(terminar, 0, Qt::AlignBottom);
     grid->addLayout(corner, 2, 1);

@@ -14,13 +14,13 @@
 #include <QTextDocumentFragment>
 
 #include "platform/services/Services.h"
-#include "shell/FileCheck.h"
-#include "shell/Module1.h"
-#include "shell/Sarmo.h"
+#include "core/FileCheck.h"
+#include "core/Module1.h"
 #include "shell/Screen.h"
 #include "shell/ScreenRegistry.h"
 
-MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), m_area(new QMdiArea(this))
+MainWindow::MainWindow(ScreenRegistry &registry, QWidget *parent)
+    : QMainWindow(parent), m_registry(registry), m_area(new QMdiArea(this))
 {
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(QStringLiteral("DIAGNÓSTICO Y TRATAMIENTO"));
@@ -87,15 +87,15 @@ void MainWindow::buildMenus()
             &MainWindow::openHelpPage);
     QAction *estados = addItem(contenido, QStringLiteral("mnu_Ayuda_Contenido_Estados"),
                                QStringLiteral("Estados fenológicos y parásitos"), nullptr);
-    connect(estados, &QAction::triggered, this, [] { Sarmo::registry().open(QStringLiteral("EstadosF")); });
+    connect(estados, &QAction::triggered, this, [this] { m_registry.open(QStringLiteral("EstadosF")); });
     addSeparator(ayuda, QStringLiteral("Separador4"));
     QAction *glosario = addItem(ayuda, QStringLiteral("mnu_Ayuda_Glosario"), QStringLiteral("Glosario"), nullptr);
-    connect(glosario, &QAction::triggered, this, [] { Sarmo::registry().open(QStringLiteral("Glosario")); });
+    connect(glosario, &QAction::triggered, this, [this] { m_registry.open(QStringLiteral("Glosario")); });
     QAction *videos = addItem(ayuda, QStringLiteral("mnu_Ayuda_Videos"), QStringLiteral("Videos"), nullptr);
-    connect(videos, &QAction::triggered, this, [] { Sarmo::registry().open(QStringLiteral("Videos")); });
+    connect(videos, &QAction::triggered, this, [this] { m_registry.open(QStringLiteral("Videos")); });
     addSeparator(ayuda, QStringLiteral("Separador2"));
     QAction *about = addItem(ayuda, QStringLiteral("mnu_Ayuda_Acercade"), QStringLiteral("Acerca de..."), nullptr);
-    connect(about, &QAction::triggered, this, [] { Sarmo::registry().open(QStringLiteral("Acercade")); });
+    connect(about, &QAction::triggered, this, [this] { m_registry.open(QStringLiteral("Acercade")); });
 }
 
 bool MainWindow::load()
@@ -132,7 +132,7 @@ void MainWindow::setPrintTreatmentEnabled(bool enabled)
 
 void MainWindow::newConsultation()
 {
-    Sarmo::registry().open(QStringLiteral("Form1"));
+    m_registry.open(QStringLiteral("Form1"));
 }
 
 void MainWindow::closeSession()
@@ -142,9 +142,8 @@ void MainWindow::closeSession()
         order << QStringLiteral("Form%1").arg(i);
     order << QStringLiteral("EstadosF") << QStringLiteral("Glosario") << QStringLiteral("Reproductor")
           << QStringLiteral("ResultadoVid") << QStringLiteral("Tratamiento");
-    ScreenRegistry &registry = Sarmo::registry();
     for (const QString &name : order)
-        registry.close(name);
+        m_registry.close(name);
 }
 
 void MainWindow::exitProgram()
@@ -152,7 +151,7 @@ void MainWindow::exitProgram()
     if (m_ending)
         return;
     m_ending = true;
-    Sarmo::registry().close(QStringLiteral("Reproductor"));
+    m_registry.close(QStringLiteral("Reproductor"));
     Services::programEnd().end(0);
 }
 
@@ -229,13 +228,12 @@ void MainWindow::printDocument(const QTextDocument *document)
 
 void MainWindow::printScreenDocument(const QString &name)
 {
-    ScreenRegistry &registry = Sarmo::registry();
-    const bool wasOpen = registry.isOpen(name);
-    Screen *screen = registry.openHidden(name);
+    const bool wasOpen = m_registry.isOpen(name);
+    Screen *screen = m_registry.openHidden(name);
     if (!screen)
         return;
     printDocument(screen->printableDocument());
     // A screen created only to print its document goes away again.
     if (!wasOpen)
-        registry.close(name);
+        m_registry.close(name);
 }

@@ -10,11 +10,13 @@ class QAction;
 class QMdiArea;
 class QMenu;
 class QTextDocument;
+class ScreenRegistry;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(QWidget *parent = nullptr);
+    // The menus open and close screens through the registry.
+    explicit MainWindow(ScreenRegistry &registry, QWidget *parent = nullptr);
 
     // The main window's load: opens the connection, fills the locations and
     // disables the print menu. False when the database cannot be opened; the
@@ -54,6 +56,7 @@ private:
     void addSeparator(QMenu *menu, const QString &name);
     void buildMenus();
 
+    ScreenRegistry &m_registry;
     QMdiArea *m_area;
     QHash<QString, QAction *> m_items;
     QStringList m_order;

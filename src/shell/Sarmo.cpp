@@ -3,25 +3,17 @@
 #include <QGuiApplication>
 #include <QIcon>
 
+#include "core/Module1.h"
 #include "platform/services/Services.h"
-#include "questionnaire/QuestionScreen.h"
-#include "reference/MediaWindows.h"
-#include "reference/PhotoViewer.h"
-#include "reference/ReferenceWindows.h"
-#include "result/ResultScreen.h"
-#include "treatment/TreatmentScreen.h"
-#include "shell/ButtonKeys.h"
-#include "shell/HomeScreen.h"
 #include "shell/MainWindow.h"
-#include "shell/Module1.h"
 #include "shell/ScreenRegistry.h"
-#include "shell/Splash.h"
+#include "widgets/ButtonKeys.h"
 
 namespace {
 Sarmo *g_instance = nullptr;
 }
 
-Sarmo::Sarmo() : m_registry(new ScreenRegistry(this))
+Sarmo::Sarmo(const ScreenList &screens) : m_registry(new ScreenRegistry(this))
 {
     QIcon icon;
     for (int size : {16, 24, 32, 48, 64, 128, 256})
@@ -30,7 +22,7 @@ Sarmo::Sarmo() : m_registry(new ScreenRegistry(this))
     QCoreApplication::instance()->installEventFilter(new ButtonKeys(this));
     g_instance = this;
     resetModule();
-    registerScreens();
+    screens(*m_registry);
 }
 
 Sarmo::~Sarmo()
@@ -51,30 +43,11 @@ Sarmo *Sarmo::instance() { return g_instance; }
 ScreenRegistry &Sarmo::registry() { return *g_instance->m_registry; }
 MainWindow *Sarmo::mainWindow() { return g_instance ? g_instance->m_main.data() : nullptr; }
 
-void Sarmo::registerScreens()
-{
-    using Kind = ScreenRegistry::Kind;
-    m_registry->add(QStringLiteral("frmSplash"), Kind::TopLevel, [] { return new Splash; });
-    m_registry->add(QStringLiteral("Form1"), Kind::Child, [] { return new HomeScreen; });
-    for (const q::ScreenTable &table : q::allScreens()) {
-        const q::ScreenTable *t = &table;
-        m_registry->add(table.name, Kind::Child, [t] { return new QuestionScreen(*t); });
-    }
-    m_registry->add(QStringLiteral("Fotos"), Kind::TopLevel, [] { return new PhotoViewer; });
-    m_registry->add(QStringLiteral("ResultadoVid"), Kind::Child, [] { return new ResultScreen; });
-    m_registry->add(QStringLiteral("Tratamiento"), Kind::Child, [] { return new TreatmentScreen; });
-    m_registry->add(QStringLiteral("Glosario"), Kind::TopLevel, [] { return new Glosario; });
-    m_registry->add(QStringLiteral("EstadosF"), Kind::TopLevel, [] { return new EstadosF; });
-    m_registry->add(QStringLiteral("Acercade"), Kind::TopLevel, [] { return new Acercade; });
-    m_registry->add(QStringLiteral("Reproductor"), Kind::TopLevel, [] { return new Reproductor; });
-    m_registry->add(QStringLiteral("Videos"), Kind::TopLevel, [] { return new VideosWindow; });
-}
-
 bool Sarmo::createMainWindow()
 {
     if (m_main)
         return true;
-    m_main = new MainWindow;
+    m_main = new MainWindow(*m_registry);
     m_registry->setMdiArea(m_main->mdiArea());
     if (!m_main->load()) {
         Services::programEnd().end(1);

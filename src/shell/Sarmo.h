@@ -6,13 +6,18 @@
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
+
 class MainWindow;
 class ScreenRegistry;
 
 class Sarmo : public QObject {
     Q_OBJECT
 public:
-    Sarmo();
+    // The screens the program is made of are registered by the caller (the
+    // program's own list is app/Screens.h).
+    using ScreenList = std::function<void(ScreenRegistry &)>;
+    explicit Sarmo(const ScreenList &screens);
     ~Sarmo() override;
 
     // Opens the splash, whose load creates the main window hidden and opens
@@ -35,8 +40,6 @@ public:
     bool createMainWindow();
 
 private:
-    void registerScreens();
-
     ScreenRegistry *m_registry;
     QPointer<MainWindow> m_main;
 };

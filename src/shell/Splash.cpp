@@ -10,11 +10,12 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "shell/Artwork.h"
+#include "widgets/Artwork.h"
 #include "shell/MainWindow.h"
 #include "shell/Sarmo.h"
 #include "shell/ScreenRegistry.h"
-#include "shell/Twips.h"
+#include "widgets/Named.h"
+#include "widgets/Twips.h"
 
 namespace {
 
@@ -30,15 +31,6 @@ QLabel *label(QWidget *parent, const char *name, const QString &text, int pointS
         f.setBold(bold);
         l->setFont(f);
     }
-    return l;
-}
-
-QLabel *picture(QWidget *parent, const char *name, const QPixmap &pm)
-{
-    auto *l = new QLabel(parent);
-    l->setObjectName(QLatin1String(name));
-    l->setPixmap(pm);
-    l->setFixedSize(pm.size());
     return l;
 }
 
@@ -63,8 +55,8 @@ Splash::Splash() : Screen(QStringLiteral("frmSplash"))
 
     auto *top = new QHBoxLayout;
     auto *left = new QVBoxLayout;
-    left->addWidget(picture(m_frame, "Image1", Artwork::vineyard(QSize(150, 105))));
-    left->addWidget(picture(m_frame, "Image2", Artwork::grapeBunch(QSize(70, 90))), 0, Qt::AlignHCenter);
+    left->addWidget(named::picture(m_frame, "Image1", Artwork::vineyard(QSize(150, 105))));
+    left->addWidget(named::picture(m_frame, "Image2", Artwork::grapeBunch(QSize(70, 90))), 0, Qt::AlignHCenter);
     left->addStretch();
     top->addLayout(left);
 
@@ -73,7 +65,7 @@ Splash::Splash() : Screen(QStringLiteral("frmSplash"))
     auto *name = label(m_frame, "Label3", QStringLiteral("Sarmo"), 26, true);
     name->setStyleSheet(QStringLiteral("color: #4b1d5c;"));
     titleRow->addWidget(name);
-    m_leaf = picture(m_frame, "Image3", Artwork::vineLeaf(QSize(44, 44)));
+    m_leaf = named::picture(m_frame, "Image3", Artwork::vineLeaf(QSize(44, 44)));
     titleRow->addWidget(m_leaf);
     titleRow->addStretch();
     right->addLayout(titleRow);

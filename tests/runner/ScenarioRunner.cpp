@@ -26,11 +26,12 @@
 
 #include "DataSet.h"
 #include "Illustration.h"
-#include "platform/puzzle/TilePuzzle.h"
-#include "shell/Artwork.h"
+#include "widgets/TilePuzzle.h"
+#include "widgets/Artwork.h"
 #include "shell/MainWindow.h"
-#include "shell/Module1.h"
-#include "shell/PictureBox.h"
+#include "core/Module1.h"
+#include "widgets/PictureBox.h"
+#include "app/Screens.h"
 #include "shell/Sarmo.h"
 #include "shell/Screen.h"
 #include "shell/ScreenRegistry.h"
@@ -175,7 +176,7 @@ bool ScenarioRunner::setUp(QString *error)
     m_started = false;
     m_hovered = false;
     m_hoverWidget = nullptr;
-    m_app = std::make_unique<Sarmo>();
+    m_app = std::make_unique<Sarmo>(registerScreens);
     return true;
 }
 

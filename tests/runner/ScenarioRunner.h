@@ -14,7 +14,7 @@
 
 #include "Recorders.h"
 #include "ScenarioFile.h"
-#include "platform/jet/JetWriter.h"
+#include "JetWriter.h"
 
 class QWidget;
 class QObject;

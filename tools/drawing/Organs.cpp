@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "drawing/Drawing.h"
-#include "shell/LeafShape.h"
+#include "widgets/LeafShape.h"
 
 namespace drawing {
 

@@ -1,0 +1,265 @@
+#include "screens/ResultScreen.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+#include "screens/MediaWindows.h"
+#include "screens/PhotoViewer.h"
+#include "core/ResultCatalogue.h"
+#include "widgets/Artwork.h"
+#include "widgets/CreditsFooter.h"
+#include "widgets/DocumentLoader.h"
+#include "core/FileCheck.h"
+#include "widgets/FileMessages.h"
+#include "shell/MainWindow.h"
+#include "core/Module1.h"
+#include "widgets/PictureBox.h"
+#include "widgets/PointerTracker.h"
+#include "shell/Sarmo.h"
+#include "shell/ScreenRegistry.h"
+#include "widgets/Named.h"
+#include "widgets/Twips.h"
+
+namespace {
+
+}  // namespace
+
+QString ResultScreen::screenFor(const QString &sintoma)
+{
+    static const QList<QPair<QString, QString>> table{
+        {QStringLiteral("Hojas"), QStringLiteral("Form2")},
+        {QStringLiteral("Negrilla"), QStringLiteral("Form3")},
+        {QStringLiteral("Roídas o comidas"), QStringLiteral("Form4")},
+        {QStringLiteral("De forma irregular y respetando los nervios"), QStringLiteral("Form5")},
+        {QStringLiteral("Casi totalmente"), QStringLiteral("Form6")},
+        {QStringLiteral("Con manchas"), QStringLiteral("Form7")},
+        {QStringLiteral("Con agallas"), QStringLiteral("Form8")},
+        {QStringLiteral("Con decoloraciones"), QStringLiteral("Form9")},
+        {QStringLiteral("Racimos"), QStringLiteral("Form10")},
+        {QStringLiteral("Botones florales reunidos con hilos de seda"), QStringLiteral("Form11")},
+        {QStringLiteral("Con granos perforados o mordidos"), QStringLiteral("Form12")},
+        {QStringLiteral("Vacios o casi vacios, sin olor a vinagre"), QStringLiteral("Form13")},
+        {QStringLiteral("Con granos y/o raquis recubiertos de pelusilla"), QStringLiteral("Form14")},
+        {QStringLiteral("Podredumbres"), QStringLiteral("Form15")},
+        {QStringLiteral("Con granos desecados"), QStringLiteral("Form16")},
+        {QStringLiteral("Con manchas en granos"), QStringLiteral("Form17")},
+        {QStringLiteral("Con manchas en raquis"), QStringLiteral("Form18")},
+        {QStringLiteral("Pámpanos y/o sarmientos"), QStringLiteral("Form19")},
+        {QStringLiteral("Con manchas2"), QStringLiteral("Form20")},
+        {QStringLiteral("Yemas"), QStringLiteral("Form21")},
+        {QStringLiteral("Mordidas"), QStringLiteral("Form22")},
+        {QStringLiteral("Troncos y brazos"), QStringLiteral("Form23")},
+        {QStringLiteral("Roeduras o mordeduras"), QStringLiteral("Form24")},
+        {QStringLiteral("Al partirlos se observa"), QStringLiteral("Form25")},
+        {QStringLiteral("Negrilla II"), QStringLiteral("Form26")},
+        {QStringLiteral("Raíces"), QStringLiteral("Form27")},
+        {QStringLiteral("Con olor a moho y cubiertas de un fieltro blanco"), QStringLiteral("Form28")},
+        {QStringLiteral("Con mordeduras, generalmente a nivel del punto de injerto y raíces principales"),
+         QStringLiteral("Form29")},
+        {QStringLiteral("Diagnóstico"), QStringLiteral("Form1")},
+    };
+    for (const auto &[value, screen] : table)
+        if (value == sintoma)
+            return screen;
+    return {};
+}
+
+ResultScreen::ResultScreen() : Screen(QStringLiteral("ResultadoVid"))
+{
+    setWindowTitle(QStringLiteral("Diagnóstico en vid"));
+
+    m_document = new QTextEdit(this);
+    m_document->setObjectName(QStringLiteral("Resultado"));
+    m_document->setReadOnly(true);
+    m_document->setMinimumSize(560, 430);
+
+    m_photo = new PictureBox(this);
+    m_photo->setObjectName(QStringLiteral("Image1"));
+    m_photo->setFixedSize(Twips::size(4335, 3255));
+    m_caption = named::label(this, "Label1", QString());
+    m_caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_caption->setMinimumHeight(fontMetrics().lineSpacing() * 2 + 4);
+    m_caption->setMaximumWidth(m_photo->width());
+    m_next = named::button(this, "Command1", QStringLiteral("SIGUIENTE >>"), named::Pointer::Hand);
+    m_previous = named::button(this, "Command2", QStringLiteral("<< ANTERIOR"), named::Pointer::Hand);
+    auto *stepping = new QHBoxLayout;
+    stepping->addWidget(m_previous);
+    stepping->addWidget(m_next);
+
+    QLabel *heading = named::label(this, "Label2", QStringLiteral("Posibles confusiones o relaciones con otras plagas o "
+                                                           "enfermedades"));
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    m_confusions = new QComboBox(this);
+    m_confusions->setObjectName(QStringLiteral("Combo1"));
+    m_confusions->setMinimumContentsLength(22);
+    m_confusions->setPlaceholderText(QStringLiteral("(elija una)"));
+    m_accept = named::button(this, "Command6", QStringLiteral("Aceptar"), named::Pointer::Hand);
+    auto *confusionRow = new QHBoxLayout;
+    confusionRow->addWidget(m_confusions, 1);
+    confusionRow->addWidget(m_accept);
+
+    QPushButton *play = named::button(this, "Command7", QStringLiteral("REPRODUCIR"), named::Pointer::Hand);
+    QPushButton *treatment = named::button(this, "Command5", QStringLiteral("TRATAMIENTO"), named::Pointer::Hand);
+    QPushButton *back = named::button(this, "Command3", QStringLiteral("<< VOLVER"), named::Pointer::Hand);
+    QPushButton *end = named::button(this, "Command4", QStringLiteral("TERMINAR"), named::Pointer::Hand);
+
+    auto *right = new QVBoxLayout;
+    right->addWidget(m_photo, 0, Qt::AlignHCenter);
+    right->addWidget(m_caption);
+    right->addLayout(stepping);
+    right->addSpacing(10);
+    right->addWidget(heading);
+    right->addLayout(confusionRow);
+    right->addSpacing(10);
+    right->addWidget(play);
+    right->addWidget(treatment);
+    right->addStretch();
+
+    QHBoxLayout *bottom = creditsFooter(this, back, end,
+                                        QStringLiteral("Fotos obtenidas y adaptadas de los libros y páginas web que "
+                                                       "aparecen en la bibliografía."));
+
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(m_document, 0, 0);
+    grid->addLayout(right, 0, 1);
+    grid->addLayout(bottom, 1, 0, 1, 2);
+    grid->setColumnStretch(0, 1);
+
+    m_list = std::make_unique<PhotoList>(m_photo, m_caption, m_next, m_previous,
+                                         [this](QPushButton *b, bool on) { setStepEnabled(b, on); });
+    connect(m_next, &QPushButton::clicked, this, [this] { m_list->next(); });
+    connect(m_previous, &QPushButton::clicked, this, [this] { m_list->previous(); });
+    connect(m_confusions, &QComboBox::activated, this, [this] { setStepEnabled(m_accept, true); });
+    connect(m_accept, &QPushButton::clicked, this, &ResultScreen::aceptar);
+    connect(play, &QPushButton::clicked, this, &ResultScreen::reproducir);
+    connect(treatment, &QPushButton::clicked, this, &ResultScreen::tratamiento);
+    connect(back, &QPushButton::clicked, this, &ResultScreen::volver);
+    connect(end, &QPushButton::clicked, this, &ResultScreen::terminar);
+    m_photo->setKeyboardClickable(true);
+    connect(m_photo, &PictureBox::clicked, this, [this] { PhotoViewer::enlarge(m_photo); });
+
+    m_tracker = new PointerTracker(this);
+    connect(m_tracker, &PointerTracker::pointerOver, this, &ResultScreen::pointerOver);
+}
+
+void ResultScreen::setStepEnabled(QPushButton *button, bool enabled)
+{
+    button->setEnabled(enabled);
+    // The hand shows over these buttons only while they can be pressed.
+    button->setCursor(enabled ? Artwork::handCursor() : QCursor(Qt::ArrowCursor));
+}
+
+void ResultScreen::pointerOver(QWidget *control)
+{
+    if (control == m_photo)
+        m_photo->setCursor(m_photo->hasPicture() ? Artwork::handCursor() : QCursor(Qt::ArrowCursor));
+    else if (auto *b = qobject_cast<QPushButton *>(control); b && (b == m_next || b == m_previous || b == m_accept))
+        b->setCursor(b->isEnabled() ? Artwork::handCursor() : QCursor(Qt::ArrowCursor));
+}
+
+void ResultScreen::load()
+{
+    if (MainWindow *main = Sarmo::mainWindow()) {
+        main->setPrintMenuEnabled(true);
+        main->setPrintResultEnabled(true);
+        main->setPrintTreatmentEnabled(false);
+    }
+    setStepEnabled(m_previous, false);
+    setStepEnabled(m_accept, false);
+    ModuleState &m = module();
+    m_shownKey = m.EnfermedadElegida;
+    if (const ResultCatalogue::Entry *entry = ResultCatalogue::byKey(m.EnfermedadElegida)) {
+        DocumentLoader::load(m_document, m.RutaResultados + QLatin1Char('\\') + ResultCatalogue::resultDocument(*entry));
+        m_confusions->clear();
+        m_confusions->addItems(entry->confusions);
+        m_confusions->setCurrentIndex(-1);
+        m_list->open(m.Conexion.photos(QStringLiteral("Fotos"), entry->key));
+    } else {
+        setStepEnabled(m_next, false);
+    }
+    setStepEnabled(m_accept, false);
+}
+
+void ResultScreen::closePhotoList()
+{
+    m_list->close();
+}
+
+void ResultScreen::aceptar()
+{
+    closePhotoList();
+    setStepEnabled(m_next, true);
+    Sarmo::registry().close(QStringLiteral("Reproductor"));
+    if (const ResultCatalogue::Entry *entry = ResultCatalogue::byDisplayName(m_confusions->currentText()))
+        module().EnfermedadElegida = entry->key;
+    load();
+}
+
+void ResultScreen::reopen()
+{
+    // A commentary never outlives the result it belongs to.
+    if (module().EnfermedadElegida != m_shownKey)
+        Sarmo::registry().close(QStringLiteral("Reproductor"));
+    closePhotoList();
+    setStepEnabled(m_next, true);
+    load();
+}
+
+void ResultScreen::reproducir()
+{
+    const ResultCatalogue::Entry *entry = ResultCatalogue::byKey(module().EnfermedadElegida);
+    if (!entry)
+        return;
+    const QString path = module().RutaAudio + QLatin1Char('\\') + ResultCatalogue::audioFile(*entry);
+    if (!FileCheck::check(path))
+        return;
+    if (auto *player = qobject_cast<Reproductor *>(Sarmo::registry().open(QStringLiteral("Reproductor"))))
+        player->Reproduce(path);
+}
+
+void ResultScreen::tratamiento()
+{
+    Sarmo::registry().open(QStringLiteral("Tratamiento"));
+    unloadScreen();
+    closePhotoList();
+    Sarmo::registry().close(QStringLiteral("Reproductor"));
+}
+
+void ResultScreen::volver()
+{
+    closePhotoList();
+    if (MainWindow *main = Sarmo::mainWindow())
+        main->setPrintMenuEnabled(false);
+    Sarmo::registry().close(QStringLiteral("Reproductor"));
+    const QString screen = screenFor(module().SintomaActual);
+    if (!screen.isEmpty())
+        Sarmo::registry().open(screen);
+    unloadScreen();
+}
+
+void ResultScreen::terminar()
+{
+    closePhotoList();
+    unloadScreen();
+    Sarmo::registry().close(QStringLiteral("Reproductor"));
+    if (MainWindow *main = Sarmo::mainWindow())
+        main->setPrintMenuEnabled(false);
+}
+
+void ResultScreen::unload()
+{
+    closePhotoList();
+    Sarmo::registry().close(QStringLiteral("Reproductor"));
+}
+
+QTextDocument *ResultScreen::printableDocument()
+{
+    return m_document->document();
+}

@@ -1,0 +1,217 @@
+#include "screens/TreatmentScreen.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "screens/PhotoViewer.h"
+#include "widgets/Artwork.h"
+#include "widgets/CreditsFooter.h"
+#include "widgets/DocumentLoader.h"
+#include "core/FileCheck.h"
+#include "shell/MainWindow.h"
+#include "core/Module1.h"
+#include "widgets/PictureBox.h"
+#include "widgets/PointerTracker.h"
+#include "shell/Sarmo.h"
+#include "shell/ScreenRegistry.h"
+#include "widgets/Named.h"
+#include "widgets/Twips.h"
+#include "core/TreatmentCatalogue.h"
+
+namespace {
+
+// Image5: a sprayer over a vine, drawn by the program.
+QPixmap sprayerDrawing(const QSize &size)
+{
+    QPixmap pm(size);
+    pm.fill(QColor(250, 248, 238));
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal w = size.width(), h = size.height();
+    p.drawPixmap(QPointF(w * 0.45, h * 0.35), Artwork::vineLeaf(QSize(int(w * 0.5), int(h * 0.55)), 10));
+    p.setPen(QPen(QColor(60, 60, 60), 2));
+    p.setBrush(QColor(200, 60, 40));
+    p.drawRoundedRect(QRectF(w * 0.08, h * 0.15, w * 0.22, h * 0.45), 6, 6);  // tank
+    p.drawLine(QPointF(w * 0.3, h * 0.3), QPointF(w * 0.5, h * 0.25));       // lance
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(90, 150, 220, 140));
+    QPolygonF spray;
+    spray << QPointF(w * 0.5, h * 0.25) << QPointF(w * 0.9, h * 0.4) << QPointF(w * 0.75, h * 0.6);
+    p.drawPolygon(spray);
+    return pm;
+}
+
+void copyPicture(PictureBox *to, const PictureBox *from)
+{
+    if (from->hasPicture())
+        to->setPicture(from->picture(), from->picturePath());
+    else
+        to->clear();
+}
+
+}  // namespace
+
+TreatmentScreen::TreatmentScreen() : Screen(QStringLiteral("Tratamiento"))
+{
+    setWindowTitle(QStringLiteral("TRATAMIENTO"));
+
+    m_document = new QTextEdit(this);
+    m_document->setObjectName(QStringLiteral("ResultadoT"));
+    m_document->setReadOnly(true);
+    m_document->setMinimumSize(560, 430);
+
+    m_photo = new PictureBox(this);
+    m_photo->setObjectName(QStringLiteral("Image1"));
+    m_photo->setFixedSize(Twips::size(4335, 3255));
+    m_caption = new QLabel(this);
+    m_caption->setObjectName(QStringLiteral("Label1"));
+    m_caption->setWordWrap(true);
+    m_caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_caption->setMinimumHeight(fontMetrics().lineSpacing() * 2 + 4);
+    m_caption->setMaximumWidth(m_photo->width());
+    m_next = named::button(this, "Command4", QStringLiteral("SIGUIENTE >>"), named::Pointer::Hand);
+    m_previous = named::button(this, "Command3", QStringLiteral("<< ANTERIOR"), named::Pointer::Hand);
+    auto *stepping = new QHBoxLayout;
+    stepping->addWidget(m_previous);
+    stepping->addWidget(m_next);
+
+    auto *strip = new QHBoxLayout;
+    const int side = (m_photo->width() - 8) / 3;
+    for (int i = 0; i < 3; ++i) {
+        m_strip[i] = new PictureBox(this);
+        m_strip[i]->setObjectName(QStringLiteral("Image%1").arg(i + 2));
+        m_strip[i]->setFixedSize(side, side);
+        m_strip[i]->setStyleSheet(QStringLiteral("background: #e8e4d8;"));
+        m_strip[i]->setAttribute(Qt::WA_StyledBackground);
+        strip->addWidget(m_strip[i]);
+    }
+    auto *drawing = new QLabel(this);
+    drawing->setObjectName(QStringLiteral("Image5"));
+    drawing->setPixmap(sprayerDrawing(QSize(150, 100)));
+
+    auto *right = new QVBoxLayout;
+    right->addWidget(m_photo, 0, Qt::AlignHCenter);
+    right->addWidget(m_caption);
+    right->addLayout(stepping);
+    right->addSpacing(8);
+    right->addLayout(strip);
+    right->addSpacing(8);
+    right->addWidget(drawing, 0, Qt::AlignHCenter);
+    right->addStretch();
+
+    QPushButton *back = named::button(this, "Command1", QStringLiteral("<< VOLVER"), named::Pointer::Hand);
+    QPushButton *end = named::button(this, "Command2", QStringLiteral("TERMINAR"), named::Pointer::Hand);
+    QHBoxLayout *bottom = creditsFooter(this, back, end,
+                                        QStringLiteral("Fotos obtenidas y adaptadas de los libros y páginas web que "
+                                                       "aparecen en la bibliografía. Esquemas propios."));
+
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(m_document, 0, 0);
+    grid->addLayout(right, 0, 1);
+    grid->addLayout(bottom, 1, 0, 1, 2);
+    grid->setColumnStretch(0, 1);
+
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(QStringLiteral("Timer1"));
+    m_timer->setInterval(1000);
+    m_timer->setTimerType(Qt::PreciseTimer);
+    connect(m_timer, &QTimer::timeout, this, &TreatmentScreen::tick);
+    m_timer->start();  // from the moment the screen is created
+
+    m_list = std::make_unique<PhotoList>(m_photo, m_caption, m_next, m_previous);
+    connect(m_next, &QPushButton::clicked, this, [this] { m_list->next(); });
+    connect(m_previous, &QPushButton::clicked, this, [this] { m_list->previous(); });
+    connect(back, &QPushButton::clicked, this, &TreatmentScreen::volver);
+    connect(end, &QPushButton::clicked, this, &TreatmentScreen::terminar);
+    m_photo->setKeyboardClickable(true);
+    connect(m_photo, &PictureBox::clicked, this, [this] { PhotoViewer::enlarge(m_photo); });
+    m_tracker = new PointerTracker(this);
+    connect(m_tracker, &PointerTracker::pointerOver, this, &TreatmentScreen::pointerOver);
+}
+
+void TreatmentScreen::pointerOver(QWidget *control)
+{
+    if (control == m_photo)
+        m_photo->setCursor(m_photo->hasPicture() ? Artwork::handCursor() : QCursor(Qt::ArrowCursor));
+}
+
+void TreatmentScreen::load()
+{
+    if (MainWindow *main = Sarmo::mainWindow()) {
+        main->setPrintTreatmentEnabled(true);
+        main->setPrintResultEnabled(false);
+    }
+    ModuleState &m = module();
+    m_stripList = m.Conexion.photos(QStringLiteral("Fotos"), m.EnfermedadElegida);
+    m_previous->setEnabled(false);
+    const TreatmentCatalogue::Entry *entry = TreatmentCatalogue::byKey(m.EnfermedadElegida);
+    if (!entry) {
+        m_next->setEnabled(false);
+        return;
+    }
+    if (!entry->caption.isEmpty())
+        setWindowTitle(entry->caption);
+    DocumentLoader::load(m_document, m.RutaTratamientos + QLatin1Char('\\') + entry->document);
+    m_list->open(m.Conexion.photos(QStringLiteral("Tratamiento"), entry->key));
+}
+
+void TreatmentScreen::tick()
+{
+    if (!m_stripList.eof()) {
+        copyPicture(m_strip[2], m_strip[1]);
+        copyPicture(m_strip[1], m_strip[0]);
+        const QString path = PhotoList::photoPath(m_stripList);
+        // A missing or unreadable strip photo is skipped without a word.
+        if (FileCheck::exists(path, m_stripList.value(QStringLiteral("Foto"))))
+            m_strip[0]->loadFile(path);
+    }
+    if (m_stripList.eof())
+        m_stripList.moveFirst();
+    else
+        m_stripList.moveNext();
+}
+
+void TreatmentScreen::closeLists()
+{
+    if (m_stripList.isOpen())
+        m_stripList.close();
+    m_list->close();
+}
+
+void TreatmentScreen::volver()
+{
+    Sarmo::registry().open(QStringLiteral("ResultadoVid"));
+    unloadScreen();
+    closeLists();
+}
+
+void TreatmentScreen::terminar()
+{
+    closeLists();
+    unloadScreen();
+}
+
+void TreatmentScreen::unload()
+{
+    m_timer->stop();
+    closeLists();
+}
+
+void TreatmentScreen::reopen()
+{
+    closeLists();
+    setWindowTitle(QStringLiteral("TRATAMIENTO"));
+    m_next->setEnabled(true);
+    load();
+}
+
+QTextDocument *TreatmentScreen::printableDocument()
+{
+    return m_document->document();
+}
