@@ -18,6 +18,7 @@
 #include <functional>
 #include <vector>
 
+#include "BenchStats.h"
 #include "DataSet.h"
 #include "platform/jet/Database.h"
 #include "JetWriter.h"
@@ -127,12 +128,6 @@ Timing measure(const QString &name, int repetitions, const std::function<qint64(
     return t;
 }
 
-double median(const std::vector<double> &sorted)
-{
-    const size_t n = sorted.size();
-    return n % 2 ? sorted[n / 2] : (sorted[n / 2 - 1] + sorted[n / 2]) / 2;
-}
-
 }  // namespace
 
 int main(int argc, char **argv)
@@ -207,7 +202,7 @@ int main(int argc, char **argv)
     std::printf("%-36s %10s %10s %10s %6s\n", "operation", "median", "min", "max", "rows");
     std::printf("%s\n", QByteArray(76, '-').constData());
     for (const Timing &t : timings)
-        std::printf("%s %10.3f %10.3f %10.3f %6lld\n", t.name.leftJustified(36).toUtf8().constData(), median(t.ms),
+        std::printf("%s %10.3f %10.3f %10.3f %6lld\n", t.name.leftJustified(36).toUtf8().constData(), bench::median(t.ms),
                     t.ms.front(), t.ms.back(), t.rows);
     return 0;
 }

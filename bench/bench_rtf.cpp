@@ -16,16 +16,10 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "BenchStats.h"
 #include "platform/rtf/RtfReader.h"
 
 namespace {
-
-double median(QList<double> v)
-{
-    std::sort(v.begin(), v.end());
-    const qsizetype n = v.size();
-    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
 
 }  // namespace
 
@@ -67,8 +61,8 @@ int main(int argc, char *argv[])
             ours << t.nsecsElapsed() / 1e9;
     }
     std::printf("%d documents, %.2f MiB\n", int(files.size()), mb);
-    std::printf("Sarmo RTF reader (to QTextDocument): median %.1f ms per round, %.2f MiB/s\n", median(ours) * 1000,
-                mb / median(ours));
+    std::printf("Sarmo RTF reader (to QTextDocument): median %.1f ms per round, %.2f MiB/s\n", bench::median(ours) * 1000,
+                mb / bench::median(ours));
 
     if (QStandardPaths::findExecutable(QStringLiteral("unrtf")).isEmpty()) {
         std::printf("unrtf not installed: no comparison\n");
@@ -88,6 +82,6 @@ int main(int argc, char *argv[])
             theirs << t.nsecsElapsed() / 1e9;
     }
     std::printf("unrtf --text (one process per file):  median %.1f ms per round, %.2f MiB/s\n",
-                median(theirs) * 1000, mb / median(theirs));
+                bench::median(theirs) * 1000, mb / bench::median(theirs));
     return 0;
 }

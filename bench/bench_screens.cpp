@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "BenchStats.h"
 #include "core/ScreenTable.h"
 #include "core/Module1.h"
 #include "app/Screens.h"
@@ -22,13 +23,6 @@
 #include "shell/ScreenRegistry.h"
 
 namespace {
-
-double median(QList<double> v)
-{
-    std::sort(v.begin(), v.end());
-    const qsizetype n = v.size();
-    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
 
 void settle()
 {
@@ -81,7 +75,7 @@ int main(int argc, char *argv[])
             if (i > 0)  // the first opening warms caches
                 times << ms;
         }
-        const double m = median(times);
+        const double m = bench::median(times);
         all << m;
         if (m > worst) {
             worst = m;
@@ -90,7 +84,7 @@ int main(int argc, char *argv[])
         std::printf("%-14s median %6.2f ms  (min %.2f, max %.2f)\n", qPrintable(name), m,
                     *std::min_element(times.begin(), times.end()), *std::max_element(times.begin(), times.end()));
     }
-    std::printf("all screens: median of medians %.2f ms, slowest %s %.2f ms\n", median(all), qPrintable(worstName),
+    std::printf("all screens: median of medians %.2f ms, slowest %s %.2f ms\n", bench::median(all), qPrintable(worstName),
                 worst);
     return 0;
 }

@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "BenchStats.h"
 #include "app/Screens.h"
 #include "shell/Sarmo.h"
 #include "shell/Screen.h"
@@ -52,13 +53,6 @@ int child(int argc, char *argv[])
     std::printf("READY %ld\n", peakKiB());
     std::fflush(stdout);
     return 0;
-}
-
-double median(QList<double> v)
-{
-    std::sort(v.begin(), v.end());
-    const qsizetype n = v.size();
-    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
 }
 
 }  // namespace
@@ -97,8 +91,8 @@ int main(int argc, char *argv[])
         peaks << line.mid(6).trimmed().toDouble() / 1024.0;
     }
     std::printf("start-up to home screen ready (%d runs): median %.1f ms, min %.1f, max %.1f\n", runs,
-                median(times), *std::min_element(times.begin(), times.end()),
+                bench::median(times), *std::min_element(times.begin(), times.end()),
                 *std::max_element(times.begin(), times.end()));
-    std::printf("peak memory (VmHWM): median %.1f MiB\n", median(peaks));
+    std::printf("peak memory (VmHWM): median %.1f MiB\n", bench::median(peaks));
     return 0;
 }

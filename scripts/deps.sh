@@ -11,7 +11,7 @@ packages=(
   gstreamer1.0-plugins-ugly qt6-translations-l10n
   # Metafile pictures in documents: WMF through libwmf, EMF through libemf2svg, both drawn as SVG.
   libwmf-dev libemf2svg-dev qt6-svg-dev
-  librsvg2-bin graphviz fonts-dejavu-core fonts-dejavu-extra espeak-ng ffmpeg unrtf clang libclang-rt-dev
+  librsvg2-bin graphviz fonts-dejavu-core fonts-dejavu-extra espeak-ng ffmpeg unrtf clang clang-format python3 libclang-rt-dev
   # The desktop tests: a real X server and window manager, real X input,
   # screenshots, and the system's document opener.
   xvfb xauth openbox xdotool wmctrl x11-utils imagemagick xdg-utils

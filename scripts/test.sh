@@ -6,10 +6,15 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
+# House rules first: the floors of src/ and the style of the code.
+scripts/check-layers.py
+scripts/check-format.sh
 build=${SARMO_BUILD_DIR:-build}
 export SARMO_BUILD_DIR=$build
+# Compiler warnings are errors here; the first command builds in the same
+# folder and keeps that setting.
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DSARMO_WERROR=ON
 tests/desktop/first-command.sh
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release
 cmake --build "$build" -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$build" --output-on-failure -j1
@@ -18,7 +23,7 @@ ctest --test-dir "$build" --output-on-failure -j1
 # UndefinedBehaviorSanitizer (leak detection on, libraries' own caches
 # suppressed), on a copy of the data set already built.
 asan=${build}-asan
-cmake -S . -B "$asan" -DCMAKE_BUILD_TYPE=Debug -DSARMO_SANITIZE=ON
+cmake -S . -B "$asan" -DCMAKE_BUILD_TYPE=Debug -DSARMO_SANITIZE=ON -DSARMO_WERROR=ON
 mkdir -p "$asan/datos"
 [ -e "$asan/datos/sarmo/bd2002.mdb" ] || cp -a "$build/datos/sarmo" "$asan/datos/"
 cmake --build "$asan" -j"$(nproc)"

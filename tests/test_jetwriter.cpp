@@ -138,6 +138,7 @@ QString expectedSchema(const QList<TableDef> &tables)
             case ColumnDef::Type::Text: type = QStringLiteral("Text (%1)").arg(c.maxLength); break;
             case ColumnDef::Type::Memo: type = QStringLiteral("Memo/Hyperlink (255)"); break;
             case ColumnDef::Type::LongInteger: type = QStringLiteral("Long Integer"); break;
+            default: type = QStringLiteral("(no schema text for this type)"); break;
             }
             cols << QStringLiteral("\t[%1]\t\t\t%2").arg(c.name, type);
         }

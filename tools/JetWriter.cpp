@@ -392,7 +392,7 @@ std::optional<QByteArray> decimalBytes(const QVariant &v, int precision, int sca
         digits.remove(0, 1);
     if (digits.size() > precision)
         return std::nullopt;
-    unsigned __int128 magnitude = 0;
+    __extension__ unsigned __int128 magnitude = 0;
     for (QChar ch : std::as_const(digits))
         magnitude = magnitude * 10 + unsigned(ch.unicode() - '0');
     QByteArray b(17, '\0');

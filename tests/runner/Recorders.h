@@ -43,11 +43,11 @@ public:
 
 class EndRecorder : public ProgramEnd {
 public:
-    void end(int status) override
+    void end(int code) override
     {
         if (!ended) {
             ended = true;
-            this->status = status;
+            status = code;
         }
     }
     bool ended = false;

@@ -548,8 +548,8 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
         QPainterPath worm;
         for (int i = 0; i <= 40; ++i) {
             const qreal t = i / 40.0;
-            const QPointF at(-L / 2 + L * t, L * 0.12 * qSin(t * 2.6 * M_PI));
-            i ? worm.lineTo(at) : worm.moveTo(at);
+            const QPointF point(-L / 2 + L * t, L * 0.12 * qSin(t * 2.6 * M_PI));
+            i ? worm.lineTo(point) : worm.moveTo(point);
         }
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(QColor(120, 110, 90), L * 0.05, Qt::SolidLine, Qt::RoundCap));

@@ -160,7 +160,6 @@ void leafLayers(QPainter &p, const Sketch &s, const LeafGeom &g, const QBrush &b
         }
         p.restore();
     };
-    const QRectF box = outline.boundingRect();
     // Discolorations of the whole blade.
     if (has(s, "bronceado"))
         p.fillPath(outline, QColor(150, 105, 50, 170));
@@ -472,7 +471,7 @@ void leafLayers(QPainter &p, const Sketch &s, const LeafGeom &g, const QBrush &b
 
 // ---------------------------------------------------------------- bunches
 
-void bunchLayers(QPainter &p, const Sketch &s, const QList<Berry> &berries, Random &rnd, const QBrush &bg)
+void bunchLayers(QPainter &p, const Sketch &s, const QList<Berry> &berries, Random &rnd, const QBrush & /*background*/)
 {
     const bool tinta = s.variety != QLatin1String("blanca");
     auto fraction = [&](const char *layer) { return std::clamp(amountOf(s, layer) * 0.35, 0.08, 1.0); };

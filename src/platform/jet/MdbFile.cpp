@@ -268,7 +268,11 @@ ColumnType columnType(int mdbType)
 
 // An exact decimal in C notation: the unscaled magnitude with `scale` digits
 // after the point.
-QString decimalText(bool negative, unsigned __int128 magnitude, int scale)
+// A Decimal's 96-bit magnitude, or a Currency's 64-bit one with its sign
+// taken off, needs more than 64 bits (GCC and Clang's own 128-bit integer).
+__extension__ using Magnitude = unsigned __int128;
+
+QString decimalText(bool negative, Magnitude magnitude, int scale)
 {
     QByteArray digits;
     do {
@@ -407,14 +411,14 @@ Read value(MdbHandle *mdb, const MdbColumn *col, const MdbField &f, const char *
             return Read::Damaged;
         const qint64 units = qFromLittleEndian<qint64>(p);
         const bool negative = units < 0;
-        const unsigned __int128 magnitude = negative ? -(unsigned __int128)(units) : (unsigned __int128)(units);
+        const Magnitude magnitude = negative ? -static_cast<Magnitude>(units) : static_cast<Magnitude>(units);
         *out = decimalText(negative, magnitude, 4);
         return Read::Ok;
     }
     case MDB_NUMERIC: {
         if (!needs(17))
             return Read::Damaged;
-        unsigned __int128 magnitude = 0;
+        Magnitude magnitude = 0;
         for (int word = 0; word < 4; ++word)
             magnitude = (magnitude << 32) | qFromLittleEndian<quint32>(p + 1 + 4 * word);
         // libmdb keeps the number of decimals in col_prec.
