@@ -473,14 +473,16 @@ void TestRtf::symbolFonts()
 {
     QTextDocument doc;
     const QByteArray fonts =
-        "{\\fonttbl{\\f0\\fswiss Arial;}{\\f1\\ftech\\fcharset2 Symbol;}{\\f2\\fnil\\fcharset2 Wingdings;}}";
-    QCOMPARE(readBody(fonts + "\\f1 a\\'b7\\'b0m\\f2\\'a7\\'d8\\'fc\\f0 x", &doc),
-             QStringLiteral("α•°μ▪➢✓x"));
+        "{\\fonttbl{\\f0\\fswiss Arial;}{\\f1\\ftech\\fcharset2 Symbol;}{\\f2\\fnil\\fcharset2 Wingdings;}"
+        "{\\f3\\fnil\\fcharset2 Webdings;}}";
+    QCOMPARE(readBody(fonts + "\\f1 a\\'b7\\'b0m\\f2\\'a7\\'d8\\'fc\\f3\\'d5\\'e1\\'db\\f0 x", &doc),
+             QStringLiteral("α•°μ▪➢✓\U0001F323\U0001F321\U0001F327x"));
     // The Symbol font's glyphs are real characters now: no Symbol family.
     QVERIFY(!formatOf(doc, QStringLiteral("α")).fontFamilies().toStringList().contains(QStringLiteral("Symbol")));
 
     // Word's private-use form of symbol glyphs
-    QCOMPARE(readBody(fonts + "\\f1\\u-3913?\\f2\\u-3929?\\f0\\u-3913?", &doc), QStringLiteral("•▪\uF0B7"));
+    QCOMPARE(readBody(fonts + "\\f1\\u-3913?\\f2\\u-3929?\\f3\\u-3879?\\f0\\u-3913?", &doc),
+             QStringLiteral("•▪☁\uF0B7"));
 }
 
 void TestRtf::characterFormatting()
@@ -927,7 +929,8 @@ void TestRtf::symbolFields_data()
         return "{\\field{\\*\\fldinst " + instruction + "}" + result + "}";
     };
     const QByteArray fonts = "{\\fonttbl{\\f0\\fswiss Arial;}{\\f1\\ftech\\fcharset2 Symbol;}"
-                             "{\\f2\\fnil\\fcharset2 Wingdings;}{\\f3\\fswiss\\fcharset238 Arial CE;}}\\f0 ";
+                             "{\\f2\\fnil\\fcharset2 Wingdings;}{\\f3\\fswiss\\fcharset238 Arial CE;}"
+                             "{\\f4\\fnil\\fcharset2 Webdings;}}\\f0 ";
     QTest::newRow("times") << fonts + "5 " + field("SYMBOL 180 \\\\f \"Symbol\" \\\\s 12") + " 4 = 20"
                            << QStringLiteral("5 × 4 = 20") << 12;
     QTest::newRow("smiley") << fonts + "(" + field("SYMBOL 74 \\\\f \"Wingdings\" \\\\s 10") + ")"
@@ -939,6 +942,10 @@ void TestRtf::symbolFields_data()
                + field("SYMBOL 163 \\\\f \"Symbol\"") + field("SYMBOL 109 \\\\f \"Symbol\"")
                + field("SYMBOL 176 \\\\f \"Symbol\"") + field("SYMBOL 174 \\\\f \"Symbol\"")
         << QStringLiteral("±≥≤μ°→") << 0;
+    QTest::newRow("weather signs")
+        << fonts + field("SYMBOL 217 \\\\f \"Webdings\" \\\\s 14") + field("SYMBOL 0xF0DA \\\\f \"Webdings\"")
+               + "{\\f4 " + field("SYMBOL 32") + field("SYMBOL 99") + "}"
+        << QStringLiteral("☁\U0001F328 ⬜") << 0;
     QTest::newRow("private-use code") << fonts + field("SYMBOL 61620 \\\\f \"Symbol\"") << QStringLiteral("×") << 0;
     QTest::newRow("hexadecimal code") << fonts + field("SYMBOL 0xB0 \\\\f \"Symbol\" \\\\h") << QStringLiteral("°") << 0;
     QTest::newRow("unicode switch") << fonts + field("SYMBOL 8364 \\\\u") << QStringLiteral("€") << 0;

@@ -291,7 +291,7 @@ enum class Dest : quint8 {
 
 enum class PictureFormat : quint8 { Unknown, Png, Jpeg, Wmf, Emf, Dib, Ddb, Other };
 
-enum class SymbolKind : quint8 { None, Symbol, Wingdings, Other };
+enum class SymbolKind : quint8 { None, Symbol, Wingdings, Webdings, Other };
 
 struct Font {
     QString name;
@@ -519,8 +519,28 @@ SymbolKind symbolKindOfName(const QString &name)
     if (name.startsWith(QLatin1String("Wingdings"), Qt::CaseInsensitive))
         return SymbolKind::Wingdings;
     if (name.startsWith(QLatin1String("Webdings"), Qt::CaseInsensitive))
-        return SymbolKind::Other;
+        return SymbolKind::Webdings;
     return SymbolKind::None;
+}
+
+// The character a glyph of a symbol font stands for; 0 when the font is not
+// one whose glyphs are known or the glyph has no equivalent.
+char32_t symbolGlyph(SymbolKind kind, unsigned char byte)
+{
+    switch (kind) {
+    case SymbolKind::Symbol: return symbolFontToUnicode(byte);
+    case SymbolKind::Wingdings: return wingdingsToUnicode(byte);
+    case SymbolKind::Webdings: return webdingsToUnicode(byte);
+    default: return 0;
+    }
+}
+
+void appendUcs4(QString &text, char32_t ch)
+{
+    if (ch > 0xFFFF)
+        text.append(QString::fromUcs4(&ch, 1));
+    else
+        text.append(QChar(char16_t(ch)));
 }
 
 class Reader {
@@ -1281,14 +1301,8 @@ void Reader::decodePending()
     if (symbol != SymbolKind::None) {
         for (char c : std::as_const(m_pendingBytes)) {
             const auto b = static_cast<unsigned char>(c);
-            char16_t u = 0;
-            if (symbol == SymbolKind::Symbol)
-                u = symbolFontToUnicode(b);
-            else if (symbol == SymbolKind::Wingdings)
-                u = wingdingsToUnicode(b);
-            if (!u)
-                u = b < 0x20 ? b : char16_t(0xF000 + b);
-            m_pendingText.append(QChar(u));
+            const char32_t u = symbolGlyph(symbol, b);
+            appendUcs4(m_pendingText, u ? u : b < 0x20 ? b : 0xF000 + b);
         }
     } else {
         m_decoder.decode(codepage(), m_pendingBytes, &m_pendingText);
@@ -1303,21 +1317,10 @@ void Reader::appendChar(char32_t ch)
     decodePending();
     if (ch >= 0xF020 && ch <= 0xF0FF) {
         // Word writes a symbol font's glyphs as private-use characters
-        const SymbolKind symbol = symbolKind();
-        char16_t u = 0;
-        if (symbol == SymbolKind::Symbol)
-            u = symbolFontToUnicode(static_cast<unsigned char>(ch - 0xF000));
-        else if (symbol == SymbolKind::Wingdings)
-            u = wingdingsToUnicode(static_cast<unsigned char>(ch - 0xF000));
-        if (u)
+        if (const char32_t u = symbolGlyph(symbolKind(), static_cast<unsigned char>(ch - 0xF000)))
             ch = u;
     }
-    if (ch > 0xFFFF) {
-        const char32_t units[1] = {ch};
-        m_pendingText.append(QString::fromUcs4(units, 1));
-    } else {
-        m_pendingText.append(QChar(char16_t(ch)));
-    }
+    appendUcs4(m_pendingText, ch);
 }
 
 QString Reader::sanitize(const QString &text) const
@@ -1529,11 +1532,8 @@ void Reader::commitFont()
         font.name = m_fontDef.name.trimmed();
         font.hint = m_fontDef.hint;
         font.codepage = m_fontDef.codepage > 0 ? m_fontDef.codepage : codepageForCharset(m_fontDef.charset);
-        if (font.name.compare(QLatin1String("Symbol"), Qt::CaseInsensitive) == 0)
-            font.symbol = SymbolKind::Symbol;
-        else if (font.name.startsWith(QLatin1String("Wingdings"), Qt::CaseInsensitive))
-            font.symbol = SymbolKind::Wingdings;
-        else if (font.codepage == kSymbolCodepage)
+        font.symbol = symbolKindOfName(font.name);
+        if (font.symbol == SymbolKind::None && font.codepage == kSymbolCodepage)
             font.symbol = SymbolKind::Other;
         if (font.symbol != SymbolKind::None || font.codepage == kSymbolCodepage)
             font.codepage = 0;
@@ -1580,15 +1580,10 @@ void Reader::finishField()
         code -= 0xF000;  // a symbol font's glyph written as a private-use character
     QString text;
     if (symbol.unicode || code > 0xFF) {
-        const char32_t ch = code;
-        text = QString::fromUcs4(&ch, 1);
+        appendUcs4(text, code);
     } else if (kind != SymbolKind::None) {
-        char16_t u = 0;
-        if (kind == SymbolKind::Symbol)
-            u = symbolFontToUnicode(static_cast<unsigned char>(code));
-        else if (kind == SymbolKind::Wingdings)
-            u = wingdingsToUnicode(static_cast<unsigned char>(code));
-        text = QString(QChar(u ? u : char16_t(0xF000 + code)));
+        const char32_t u = symbolGlyph(kind, static_cast<unsigned char>(code));
+        appendUcs4(text, u ? u : 0xF000 + code);
     } else {
         m_decoder.decode(cp, QByteArray(1, char(code)), &text);
     }
