@@ -1064,7 +1064,8 @@ void TestRtf::trackedChanges()
 void TestRtf::tablesOnACellGrid_data()
 {
     // word2000-table.rtf: a header row of 3 cells over rows of 5, a cell
-    // merged down over two rows, two merged across, borders per cell.
+    // merged down over two rows, two merged across, borders per cell, some
+    // dotted, dashed or double.
     QTest::addColumn<int>("row");
     QTest::addColumn<int>("column");
     QTest::addColumn<QString>("text");
@@ -1072,18 +1073,27 @@ void TestRtf::tablesOnACellGrid_data()
     QTest::addColumn<int>("columnSpan");
     QTest::addColumn<double>("rightBorder");  // px
     QTest::addColumn<QColor>("rightColor");
+    QTest::addColumn<int>("rightStyle");
     QTest::addColumn<int>("alignment");
-    QTest::newRow("header over the first column") << 0 << 0 << "Plaga" << 1 << 1 << 1.0 << QColor(Qt::black) << int(Qt::AlignHCenter);
-    QTest::newRow("header over three columns") << 0 << 1 << "Umbral" << 1 << 3 << 1.0 << QColor(Qt::black) << int(Qt::AlignHCenter);
-    QTest::newRow("header over the last column") << 0 << 4 << "Momento" << 1 << 1 << 1.0 << QColor(Qt::black) << int(Qt::AlignHCenter);
-    QTest::newRow("narrow justified cell") << 1 << 2 << "10" << 1 << 1 << 1.0 << QColor(Qt::black) << int(Qt::AlignLeft);
+    const int solid = QTextFrameFormat::BorderStyle_Solid;
+    QTest::newRow("header over the first column") << 0 << 0 << "Plaga" << 1 << 1 << 1.0 << QColor(Qt::black) << solid << int(Qt::AlignHCenter);
+    QTest::newRow("header over three columns") << 0 << 1 << "Umbral" << 1 << 3 << 1.0 << QColor(Qt::black) << solid << int(Qt::AlignHCenter);
+    QTest::newRow("header over the last column") << 0 << 4 << "Momento" << 1 << 1 << 1.0 << QColor(Qt::black) << solid << int(Qt::AlignHCenter);
+    QTest::newRow("narrow justified cell") << 1 << 2 << "10" << 1 << 1 << 1.0 << QColor(Qt::black) << solid << int(Qt::AlignLeft);
     QTest::newRow("wide justified cell")
         << 1 << 4 << "Tras el vuelo de la segunda generación, con huevos en los racimos" << 1 << 1 << 1.0
-        << QColor(Qt::black) << int(Qt::AlignJustify);
-    QTest::newRow("merged down") << 2 << 0 << "Araña roja" << 2 << 1 << 1.0 << QColor(Qt::black) << int(Qt::AlignLeft);
-    QTest::newRow("merged across") << 2 << 1 << "2 a 3 por hoja" << 1 << 2 << 1.0 << QColor(Qt::black) << int(Qt::AlignLeft);
-    QTest::newRow("own border colour and width") << 2 << 4 << "Primavera" << 1 << 1 << 2.0 << QColor(192, 0, 0) << int(Qt::AlignJustify);
-    QTest::newRow("below the merge") << 3 << 1 << "1" << 1 << 1 << 1.0 << QColor(Qt::black) << int(Qt::AlignLeft);
+        << QColor(Qt::black) << solid << int(Qt::AlignJustify);
+    QTest::newRow("merged down") << 2 << 0 << "Araña roja" << 2 << 1 << 1.0 << QColor(Qt::black) << solid << int(Qt::AlignLeft);
+    QTest::newRow("merged across") << 2 << 1 << "2 a 3 por hoja" << 1 << 2 << 1.0 << QColor(Qt::black) << solid << int(Qt::AlignLeft);
+    QTest::newRow("own border colour and width") << 2 << 4 << "Primavera" << 1 << 1 << 2.0 << QColor(192, 0, 0) << solid << int(Qt::AlignJustify);
+    QTest::newRow("dotted border") << 1 << 3 << "15" << 1 << 1 << 1.0 << QColor(Qt::black)
+                                   << int(QTextFrameFormat::BorderStyle_Dotted) << int(Qt::AlignLeft);
+    QTest::newRow("double border, three times as wide as each line")
+        << 2 << 3 << "20" << 1 << 1 << 3.0 << QColor(Qt::black) << int(QTextFrameFormat::BorderStyle_Double)
+        << int(Qt::AlignLeft);
+    QTest::newRow("dashed border in colour") << 3 << 2 << "2" << 1 << 1 << 1.0 << QColor(192, 0, 0)
+                                             << int(QTextFrameFormat::BorderStyle_Dashed) << int(Qt::AlignLeft);
+    QTest::newRow("below the merge") << 3 << 1 << "1" << 1 << 1 << 1.0 << QColor(Qt::black) << solid << int(Qt::AlignLeft);
 }
 
 void TestRtf::tablesOnACellGrid()
@@ -1095,6 +1105,7 @@ void TestRtf::tablesOnACellGrid()
     QFETCH(int, columnSpan);
     QFETCH(double, rightBorder);
     QFETCH(QColor, rightColor);
+    QFETCH(int, rightStyle);
     QFETCH(int, alignment);
     QTextDocument doc;
     QVERIFY(rtf::readRtfFile(fixture("word2000-table.rtf"), &doc).ok);
@@ -1119,6 +1130,7 @@ void TestRtf::tablesOnACellGrid()
     const QTextTableCellFormat format = cell.format().toTableCellFormat();
     QCOMPARE(format.rightBorder(), rightBorder);
     QCOMPARE(format.rightBorderBrush().color(), rightColor);
+    QCOMPARE(int(format.rightBorderStyle()), rightStyle);
     QCOMPARE(int(cell.firstCursorPosition().blockFormat().alignment() & Qt::AlignHorizontal_Mask), alignment);
 }
 

@@ -231,9 +231,13 @@ struct Placement {
 
 void applyBorder(QTextTableCellFormat &format, BorderEdge edge, const BorderLine &line)
 {
-    const double width = line.width > 0 ? std::max(1.0, line.width / kTwipsPerPixel) : 0.0;
+    double width = line.width > 0 ? std::max(1.0, line.width / kTwipsPerPixel) : 0.0;
+    // Word's width of a double line is that of each of its lines, with a gap
+    // as wide between them; Qt divides the width it is given in three.
+    if (line.style == QTextFrameFormat::BorderStyle_Double)
+        width *= 3;
     const QBrush brush(line.color.isValid() ? line.color : QColor(Qt::black));
-    const auto style = width > 0 ? QTextFrameFormat::BorderStyle_Solid : QTextFrameFormat::BorderStyle_None;
+    const auto style = width > 0 ? line.style : QTextFrameFormat::BorderStyle_None;
     switch (edge) {
     case Top:
         format.setTopBorder(width);

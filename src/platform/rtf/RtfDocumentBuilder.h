@@ -12,6 +12,7 @@
 #include <QString>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
+#include <QTextFormat>
 #include <QTextImageFormat>
 
 #include <vector>
@@ -34,10 +35,11 @@ constexpr int kMaxMergedCells = 4096;
 constexpr int kMaxTables = 256;
 
 // One edge of a cell's border: given or not, and if given its width (0: no
-// line) and colour.
+// line), style and colour.
 struct BorderLine {
     bool given = false;
-    int width = 0;   // twips
+    int width = 0;   // twips; of each line of a double line
+    QTextFrameFormat::BorderStyle style = QTextFrameFormat::BorderStyle_Solid;
     QColor color;    // invalid: the text colour (black)
 };
 

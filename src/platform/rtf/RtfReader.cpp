@@ -82,7 +82,7 @@ enum class Kw {
 
 struct KwInfo {
     Kw kw;
-    char16_t ch = 0;  // for Kw::Char
+    char16_t ch = 0;  // for Kw::Char the character, for Kw::BorderStyle the QTextFrameFormat::BorderStyle
 };
 
 const std::unordered_map<std::string_view, KwInfo> &keywords()
@@ -249,11 +249,23 @@ const std::unordered_map<std::string_view, KwInfo> &keywords()
         add("clvmrg", Kw::CellVMerged);
         for (const char *name : {"brdrt", "brdrl", "brdrb", "brdrr", "brdrbtw", "brdrbar", "box"})
             add(name, Kw::ParagraphBorder);
-        for (const char *name : {"brdrs", "brdrth", "brdrsh", "brdrdb", "brdrdot", "brdrdash",
-                                 "brdrhair", "brdrdashsm", "brdrdashd", "brdrdashdd", "brdrtriple",
-                                 "brdrinset", "brdroutset", "brdrwavy", "brdremboss",
-                                 "brdrengrave", "brdrframe"})
-            add(name, Kw::BorderStyle);
+        // Lines Qt has no style for are drawn solid.
+        for (const char *name : {"brdrs", "brdrth", "brdrsh", "brdrhair", "brdrwavy", "brdrwavydb",
+                                 "brdrframe", "brdrdashdotstr", "brdrtnthsg", "brdrthtnsg",
+                                 "brdrtnthtnsg", "brdrtnthmg", "brdrthtnmg", "brdrtnthtnmg",
+                                 "brdrtnthlg", "brdrthtnlg", "brdrtnthtnlg"})
+            add(name, Kw::BorderStyle, QTextFrameFormat::BorderStyle_Solid);
+        add("brdrdot", Kw::BorderStyle, QTextFrameFormat::BorderStyle_Dotted);
+        add("brdrdash", Kw::BorderStyle, QTextFrameFormat::BorderStyle_Dashed);
+        add("brdrdashsm", Kw::BorderStyle, QTextFrameFormat::BorderStyle_Dashed);
+        add("brdrdashd", Kw::BorderStyle, QTextFrameFormat::BorderStyle_DotDash);
+        add("brdrdashdd", Kw::BorderStyle, QTextFrameFormat::BorderStyle_DotDotDash);
+        add("brdrdb", Kw::BorderStyle, QTextFrameFormat::BorderStyle_Double);
+        add("brdrtriple", Kw::BorderStyle, QTextFrameFormat::BorderStyle_Double);
+        add("brdrinset", Kw::BorderStyle, QTextFrameFormat::BorderStyle_Inset);
+        add("brdroutset", Kw::BorderStyle, QTextFrameFormat::BorderStyle_Outset);
+        add("brdremboss", Kw::BorderStyle, QTextFrameFormat::BorderStyle_Ridge);
+        add("brdrengrave", Kw::BorderStyle, QTextFrameFormat::BorderStyle_Groove);
         add("brdrnone", Kw::BorderNone);
         add("brdrnil", Kw::BorderNone);
         add("brdrtbl", Kw::BorderNone);
@@ -1046,6 +1058,15 @@ void Reader::controlWord(std::string_view name, bool hasParam, int param)
         break;
     }
 
+    if (info.kw == Kw::BorderStyle) {
+        // a line of Word's default width until \brdrw says otherwise
+        if (m_borderTarget && s.dest != Dest::ListText) {
+            m_borderTarget->style = QTextFrameFormat::BorderStyle(info.ch);
+            if (m_borderTarget->width == 0)
+                m_borderTarget->width = 10;
+        }
+        return;
+    }
     characterWord(info.kw, hasParam, param);
     if (s.dest != Dest::ListText)
         paragraphWord(info.kw, hasParam, param);
@@ -1246,11 +1267,6 @@ void Reader::paragraphWord(Kw kw, bool hasParam, int param)
         m_borderTarget->given = true;
         break;
     case Kw::ParagraphBorder: m_borderTarget = nullptr; break;
-    case Kw::BorderStyle:
-        // a line of Word's default width until \brdrw says otherwise
-        if (m_borderTarget && m_borderTarget->width == 0)
-            m_borderTarget->width = 10;
-        break;
     case Kw::BorderNone:
         if (m_borderTarget)
             m_borderTarget->width = 0;
