@@ -8,6 +8,7 @@
 #include <QBuffer>
 #include <QImage>
 #include <QStringDecoder>
+#include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocumentFragment>
@@ -998,9 +999,9 @@ void TestRtf::metafileAndBitmapPictures()
     QFETCH(QColor, right);
     QTextDocument doc;
     QVERIFY(rtf::readRtfFile(fixture("pictures.rtf"), &doc).ok);
-    QCOMPARE(doc.toPlainText().count(QChar::ObjectReplacementCharacter), 7);  // one a line
+    QCOMPARE(doc.toPlainText().count(QChar::ObjectReplacementCharacter), 8);  // one a line, the last in a table
     const QList<QTextImageFormat> found = images(doc);
-    QCOMPARE(found.size(), 7);
+    QCOMPARE(found.size(), 8);
     QCOMPARE(QSizeF(found[index].width(), found[index].height()), shown);
     const QImage image = doc.resource(QTextDocument::ImageResource, QUrl(found[index].name())).value<QImage>();
     QVERIFY(!image.isNull());
@@ -1027,12 +1028,20 @@ void TestRtf::widePicturesFitTheBox()
     for (int width : boxWidths)
         rtf::fitPictures(&doc, width);
     const QList<QTextImageFormat> found = images(doc);
-    QCOMPARE(found.size(), 7);
+    QCOMPARE(found.size(), 8);
     QCOMPARE(found[6].width(), wideWidth);
     QCOMPARE(found[6].height(), 20 * wideWidth / 732);
+    // The same picture in a table cell 200 px wide fits the cell, less its
+    // padding (70 twips a side), whatever the box.
+    const double cellWidth = 200.0 - 2 * 70 / 15.0 - 1;
+    QCOMPARE(found[7].width(), cellWidth);
+    QCOMPARE(found[7].height(), 20 * cellWidth / 732);
     QCOMPARE(found[0].width(), 200.0);  // pictures that fit keep their size
     doc.setTextWidth(boxWidths.last());
     QVERIFY(doc.idealWidth() <= boxWidths.last());
+    // The table keeps the widths the document gave its columns.
+    const QRectF table = doc.documentLayout()->frameBoundingRect(tablesIn(doc).at(0));
+    QVERIFY2(table.width() <= 300.5, qPrintable(QString::number(table.width())));
 }
 
 void TestRtf::trackedChanges_data()

@@ -21,6 +21,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <limits>
 #include <cmath>
 #include <string_view>
 #include <unordered_map>
@@ -1787,6 +1788,32 @@ ReadResult readRtf(const QByteArray &data, QTextDocument *doc)
     return {true, QString()};
 }
 
+namespace {
+
+// The width a cell gives its text: the widths of its columns less its padding
+// and half of its side lines (the other half belongs to the next cell). A
+// cell with a column of no given width is as wide as the page lets it be.
+qreal cellContentWidth(QTextTable *table, const QTextTableCell &cell)
+{
+    if (!cell.isValid())
+        return std::numeric_limits<qreal>::max();
+    const QTextTableFormat tf = table->format();
+    const QList<QTextLength> widths = tf.columnWidthConstraints();
+    qreal total = 0;
+    for (int c = cell.column(); c < cell.column() + cell.columnSpan(); ++c) {
+        if (c >= widths.size() || widths[c].type() != QTextLength::FixedLength)
+            return std::numeric_limits<qreal>::max();
+        total += widths[c].rawValue();
+    }
+    const QTextTableCellFormat cf = cell.format().toTableCellFormat();
+    const qreal padding = tf.cellPadding();
+    auto side = [&](int property) { return cf.hasProperty(property) ? cf.doubleProperty(property) : padding; };
+    return total - side(QTextFormat::TableCellLeftPadding) - side(QTextFormat::TableCellRightPadding)
+           - (cf.leftBorder() + cf.rightBorder()) / 2;
+}
+
+}  // namespace
+
 void fitPictures(QTextDocument *doc, qreal width)
 {
     if (!doc)
@@ -1799,13 +1826,16 @@ void fitPictures(QTextDocument *doc, qreal width)
         QTextImageFormat format;
     };
     std::vector<Change> changes;
+    const qreal page = width - 2 * margin;
     for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
+        // The box for the block: the page, or the cell it is in, and never
+        // wider than the page.
+        qreal box = page;
         QTextCursor probe(block);
-        if (probe.currentTable())
-            continue;
+        if (QTextTable *table = probe.currentTable())
+            box = std::min(box, cellContentWidth(table, table->cellAt(block.position())));
         const QTextBlockFormat bf = block.blockFormat();
-        const qreal room = std::max(width - 2 * margin - bf.leftMargin() - bf.rightMargin()
-                                        - std::max(bf.textIndent(), 0.0) - 1,
+        const qreal room = std::max(box - bf.leftMargin() - bf.rightMargin() - std::max(bf.textIndent(), 0.0) - 1,
                                     16.0);
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
