@@ -1061,6 +1061,19 @@ void TestRtf::trackedChanges_data()
     QTest::newRow("deleted picture") << "a{\\deleted{\\pict\\pngblip " + pngHex(2, 2) + "}}b" << QStringLiteral("ab");
     QTest::newRow("deleted text in a cell")
         << QByteArray("\\trowd\\cellx2000\\pard\\intbl {\\deleted vieja}nueva\\cell\\row") << QStringLiteral("\nnueva\n");
+    // Word marks a deleted row by deleting its cell marks and its row mark.
+    const QByteArray row = "\\trowd\\cellx2000\\cellx4000 ";
+    QTest::newRow("deleted row")
+        << row + "\\pard\\intbl Oidio\\cell Azufre\\cell\\row "
+               + "\\pard\\intbl{\\deleted\\revauthdel1 Mildiu\\cell Cobre\\cell}{\\deleted\\revauthdel1 " + row + "\\row}"
+               + "\\pard\\intbl Botritis\\cell Pirimetanil\\cell\\row\\pard Fin"
+        << QStringLiteral("\nOidio\nAzufre\nBotritis\nPirimetanil\nFin");
+    QTest::newRow("the only row deleted")
+        << "Antes\\par{\\deleted \\trowd\\cellx2000\\pard\\intbl Mildiu\\cell\\row}\\pard Fin" + QByteArray()
+        << QStringLiteral("Antes\nFin");
+    QTest::newRow("a row whose text alone is deleted stays")
+        << row + "\\pard\\intbl{\\deleted Mildiu}\\cell{\\deleted Cobre}\\cell\\row\\pard Fin"
+        << QStringLiteral("\n\n\nFin");
 }
 
 void TestRtf::trackedChanges()

@@ -127,20 +127,29 @@ void DocumentBuilder::pageBreak(const QTextBlockFormat &block, const QTextCharFo
         m_pageBreakPending = true;
 }
 
-void DocumentBuilder::endCell(const QTextBlockFormat &block, const QTextCharFormat &chars)
+void DocumentBuilder::endCell(const QTextBlockFormat &block, const QTextCharFormat &chars, bool deleted)
 {
     cellParagraphs();
+    m_tables.back().rows.back().cells.back().markDeleted = deleted;
     if (m_paragraphOpen)
         closeParagraph(block, chars, true);
     m_cellOpen = false;
     m_paragraphOpen = false;
 }
 
-void DocumentBuilder::endRow(const RowDefinition &row)
+void DocumentBuilder::endRow(const RowDefinition &row, bool deleted)
 {
     if (!m_tableOpen || !m_rowOpen)
         return;
-    Row &r = m_tables.back().rows.back();
+    std::vector<Row> &rows = m_tables.back().rows;
+    Row &r = rows.back();
+    if (deleted && std::all_of(r.cells.cbegin(), r.cells.cend(), [](const Cell &c) { return c.markDeleted; })) {
+        rows.pop_back();
+        m_rowOpen = false;
+        m_cellOpen = false;
+        m_paragraphOpen = false;
+        return;
+    }
     r.definition = row;
     r.defined = true;
     m_rowOpen = false;

@@ -1216,10 +1216,10 @@ void Reader::paragraphWord(Kw kw, bool hasParam, int param)
         m_builder.endParagraph(blockFormat(), charFormat(), true);
         break;
     case Kw::Cell:
-        m_builder.endCell(blockFormat(), charFormat());
+        m_builder.endCell(blockFormat(), charFormat(), s.deleted);
         break;
     case Kw::Row:
-        m_builder.endRow(m_row);
+        m_builder.endRow(m_row, s.deleted);
         break;
 
     case Kw::RowDefaults:
