@@ -396,6 +396,16 @@ void TestRtf::textAndControlWords_data()
     QTest::newRow("list text shown") << QByteArray("{\\listtext\\pard\\plain \\'95\\tab}x") << "•\tx";
     QTest::newRow("pictures for old readers stand in for a missing shape picture")
         << QByteArray("a{\\nonshppict b}c") << "abc";
+    QTest::newRow("text box read once, apart from its anchor")
+        << QByteArray("a{\\shp{\\*\\shpinst\\shpleft0{\\sp{\\sn shapeType}{\\sv 202}}{\\shptxt \\pard\\plain caja\\par}}"
+                      "{\\shprslt{\\*\\do\\dptxbx{\\dptxbxtext caja\\par}}}}b")
+        << "a\ncaja\nb";
+    QTest::newRow("text box in a table cell stays in the cell")
+        << QByteArray("\\trowd\\cellx2000\\pard\\intbl x{\\shp{\\*\\shpinst{\\shptxt \\pard\\plain\\itap0 caja\\par}}}"
+                      "\\cell\\row\\pard z")
+        << "\nx\ncaja\nz";
+    QTest::newRow("other shapes show their picture for old readers")
+        << QByteArray("a{\\shp{\\*\\shpinst{\\sp{\\sn gtextUNICODE}{\\sv Texto}}}{\\shprslt r}}b") << "arb";
     QTest::newRow("flat copies of nested tables are skipped") << QByteArray("a{\\nonesttables b}c") << "ac";
     QTest::newRow("page break ends a paragraph") << QByteArray("a\\page b") << "a\nb";
     QTest::newRow("section break ends a paragraph once") << QByteArray("a\\par\\sect b\\sect c") << "a\nb\nc";

@@ -54,7 +54,7 @@ constexpr int kPictureHeight = QTextFormat::UserProperty + 2;
 enum class Kw {
     // destinations
     FontTable, ColorTable, Picture, FieldInstruction, FieldResult, ListText, ShapePicture,
-    NonShapePicture, Field, SkipDestination, Transparent,
+    NonShapePicture, Field, SkipDestination, Transparent, Shape, ShapeInstructions, ShapeText, ShapeResult,
     // document
     Ansi, Mac, Pc, Pca, AnsiCodepage, DefaultFont, UnicodeSkip,
     // font table
@@ -108,7 +108,7 @@ const std::unordered_map<std::string_view, KwInfo> &keywords()
               "template", "objdata", "objclass", "objname", "objalias", "objsect", "objitem",
               "objtopic", "private", "generator", "bkmkstart", "bkmkend", "ftnsep", "ftnsepc",
               "ftncn", "aftnsep", "aftnsepc", "aftncn", "themedata", "colorschememapping",
-              "latentstyles", "datastore", "xmlnstbl", "userprops", "docvar", "shpinst",
+              "latentstyles", "datastore", "xmlnstbl", "userprops", "docvar",
               "picprop", "blipuid", "panose", "falt", "fontemb", "fontfile", "comment", "title",
               "subject", "author", "operator", "keywords", "doccomm", "company", "manager",
               "category", "hlinkbase", "creatim", "revtim", "printim", "buptim", "listpicture",
@@ -120,7 +120,10 @@ const std::unordered_map<std::string_view, KwInfo> &keywords()
         add("nonshppict", Kw::NonShapePicture);
         add("field", Kw::Field);
         add("result", Kw::Transparent);
-        add("shprslt", Kw::Transparent);
+        add("shp", Kw::Shape);
+        add("shpinst", Kw::ShapeInstructions);
+        add("shptxt", Kw::ShapeText);
+        add("shprslt", Kw::ShapeResult);
 
         add("ansi", Kw::Ansi);
         add("mac", Kw::Mac);
@@ -300,6 +303,7 @@ enum class Dest : quint8 {
     ColorTable,
     Picture,
     FieldInstruction,
+    ShapeInstructions,  // a shape's properties: only its text is content
 };
 
 enum class PictureFormat : quint8 { Unknown, Png, Jpeg, Wmf, Emf, Dib, Ddb, Other };
@@ -327,6 +331,8 @@ struct GroupState {
     bool hidden = false;
     bool deleted = false;         // a tracked deletion: not in the final text
     bool shapePicture = false;    // inside \*\shppict
+    bool textBox = false;         // inside a text box's text
+    bool textBoxInTable = false;  // the text box is anchored in a table cell
     QTextCharFormat::UnderlineStyle underline = QTextCharFormat::NoUnderline;
     QTextCharFormat::VerticalAlignment valign = QTextCharFormat::AlignNormal;
     QFont::Capitalization caps = QFont::MixedCase;
@@ -652,6 +658,7 @@ private:
     std::vector<OpenField> m_fields;
     quint64 m_emitted = 0;       // text runs and pictures handed to the builder so far
     quint64 m_shapePictureShown = ~quint64(0);  // m_emitted just after a \shppict picture
+    bool m_shapeTextRead = false;  // the shape being read is a text box whose text was read
 
     struct {
         bool active = false;
@@ -838,6 +845,7 @@ void Reader::textByte(unsigned char c)
         return;
     switch (state().dest) {
     case Dest::Skip:
+    case Dest::ShapeInstructions:
         return;
     case Dest::Picture:
         if (m_pict.format != PictureFormat::Other) {
@@ -939,7 +947,9 @@ void Reader::controlWord(std::string_view name, bool hasParam, int param)
                              || info.kw == Kw::FieldResult || info.kw == Kw::ListText
                              || info.kw == Kw::ShapePicture || info.kw == Kw::NonShapePicture
                              || info.kw == Kw::Field || info.kw == Kw::SkipDestination
-                             || info.kw == Kw::Transparent;
+                             || info.kw == Kw::Transparent || info.kw == Kw::Shape
+                             || info.kw == Kw::ShapeInstructions || info.kw == Kw::ShapeText
+                             || info.kw == Kw::ShapeResult;
     if (star && !destination) {
         // an ignorable group opened by a word that names no destination
         flushText();
@@ -1068,9 +1078,15 @@ void Reader::controlWord(std::string_view name, bool hasParam, int param)
         }
         return;
     }
+    if (s.dest == Dest::ShapeInstructions)
+        return;
     characterWord(info.kw, hasParam, param);
     if (s.dest != Dest::ListText)
         paragraphWord(info.kw, hasParam, param);
+    // A text box's paragraphs belong where the box is anchored, whatever
+    // table level they give themselves.
+    if (s.textBox)
+        s.inTable = s.textBoxInTable;
 }
 
 void Reader::applyDestination(const KwInfo &info)
@@ -1132,6 +1148,35 @@ void Reader::applyDestination(const KwInfo &info)
         return;
     case Kw::Transparent:
         return;  // their content is document content
+    case Kw::Shape:
+        m_shapeTextRead = false;
+        return;
+    case Kw::ShapeInstructions:
+        // The shape's properties (\sp groups, skipped) and, for a text box,
+        // its text (\shptxt); nothing else in it is content.
+        if (content)
+            s.dest = Dest::ShapeInstructions;
+        return;
+    case Kw::ShapeText:
+        if (s.dest != Dest::ShapeInstructions) {
+            s.dest = Dest::Skip;
+            return;
+        }
+        // A text box's paragraphs, read where the box is anchored: in the
+        // anchor's table cell when it has one, and apart from the anchor's
+        // text.
+        s.dest = Dest::Text;
+        s.textBox = true;
+        s.textBoxInTable = s.inTable;
+        m_builder.breakParagraph(blockFormat(), charFormat(), s.inTable);
+        m_shapeTextRead = true;
+        return;
+    case Kw::ShapeResult:
+        // What the shape looks like to readers without shapes; a text box's
+        // is the same text again.
+        if (m_shapeTextRead)
+            s.dest = Dest::Skip;
+        return;
     default:
         s.dest = Dest::Skip;
         return;

@@ -14,7 +14,7 @@
 // changes, and hyperlink targets.
 // What is dropped: headers, footers, footnotes, comments, styles (writers
 // repeat the formatting on the text), shapes and embedded objects other than
-// their picture, hidden and deleted text.
+// their picture (a text box keeps its text), hidden and deleted text.
 //
 // Damaged or hostile input never stops reading: unbalanced braces, truncated
 // files, absurd numbers and deep nesting are read as far as they make sense,
