@@ -127,6 +127,7 @@ private slots:
     void tabStopsCountFromTheFirstLine();
     void wordPadDocument();
     void word97Document();
+    void word97DrawingAndMergedCells();
     void libreOfficeDocument();
     void olderCodePagesAndFontCharsets();
 
@@ -282,6 +283,45 @@ void TestRtf::word97Document()
     const QTextBlockFormat second = blockOf(doc, QStringLiteral("Segunda"));
     QCOMPARE(second.pageBreakPolicy(), QTextFormat::PageBreak_AlwaysBefore);
     QCOMPARE(second.alignment(), Qt::AlignHCenter);
+}
+
+void TestRtf::word97DrawingAndMergedCells()
+{
+    // A Word 97 page: a metafile drawing with a text box beside it, a table
+    // with cells merged across and down, Webdings signs, a row deleted under
+    // tracked changes and a drawing too wide for its cell.
+    QTextDocument doc;
+    QVERIFY(rtf::readRtfFile(fixture("word97-drawing.rtf"), &doc).ok);
+    QCOMPARE(doc.toPlainText(),
+             QStringLiteral("Polilla del racimo (Lobesia botrana)\n"
+                            "La polilla del racimo es la plaga más importante de la vid. Sus orugas roen los botones "
+                            "florales y los gránulos, y abren la puerta a la podredumbre gris. Tiene tres generaciones "
+                            "al año.\n"
+                            "Figura 1. Racimo con glóbulos atacados por la oruga de la segunda generación.\n"
+                            "\uFFFC\n"
+                            "Los momentos de tratamiento dependen del vuelo de cada generación:\n"
+                            "Generación\nVuelo\nTratamiento\nInicio\nMáximo\n"
+                            "1.ª\nabril\nmayo\nNo suele ser necesario \U0001F323\n"
+                            "2.ª\njunio\njulio\nSegún capturas en trampas de feromona \U0001F327\n"
+                            "3.ª\nagosto\nseptiembre\nAtaque en el racimo:\n\uFFFC\n"
+                            "\nFuente: Servicio de Sanidad Vegetal, 1999."));
+    const QList<QTextTable *> found = tablesIn(doc);
+    QCOMPARE(found.size(), 1);
+    QTextTable *table = found.first();
+    QCOMPARE(table->rows(), 5);
+    QCOMPARE(table->cellAt(0, 0).rowSpan(), 2);
+    QCOMPARE(table->cellAt(0, 1).columnSpan(), 2);
+    QCOMPARE(table->cellAt(0, 3).rowSpan(), 2);
+    QCOMPARE(table->cellAt(3, 1).format().toTableCellFormat().bottomBorderStyle(), QTextFrameFormat::BorderStyle_Dotted);
+
+    // On a page 567 px wide the drawing in the last cell (3774 twips wide,
+    // less 70 twips of padding and half a 1 px line a side) is shrunk to the
+    // cell.
+    rtf::fitPictures(&doc, 567);
+    const QList<QTextImageFormat> pictures = images(doc);
+    QCOMPARE(pictures.size(), 2);
+    QCOMPARE(pictures[0].width(), 200.0);
+    QCOMPARE(pictures[1].width(), (8574 - 4800 - 2 * 70) / 15.0 - 1 - 1);
 }
 
 void TestRtf::libreOfficeDocument()
