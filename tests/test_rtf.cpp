@@ -793,6 +793,8 @@ void TestRtf::damagedInput_data()
     QTest::newRow("cut in binary data") << QByteArray("{\\rtf1 a\\bin99 xy") << "a";
     QTest::newRow("cut in a picture") << QByteArray("{\\rtf1 a{\\pict\\pngblip 89504e470d0a1a0a00") << "a";
     QTest::newRow("cut in a table") << QByteArray("{\\rtf1\\trowd\\cellx1000\\intbl") << kAnyText;
+    QTest::newRow("SYMBOL field ending in a backslash")
+        << QByteArray("{\\rtf1 a{\\field{\\*\\fldinst SYMBOL 180 \\\\}{\\fldrslt }}b}") << "a\u00B4b";
     QTest::newRow("cut in the font table") << QByteArray("{\\rtf1{\\fonttbl{\\f0 Ari") << "";
     QTest::newRow("absurd numbers")
         << QByteArray("{\\rtf1\\fs999999999999 a\\u-99999999 b\\f99999999999 c\\cf2147483648 d\\li-99999999999 "

@@ -510,7 +510,10 @@ SymbolField symbolField(const QString &instruction)
     while (i < n) {
         skipBlanks();
         if (i + 1 >= n || text.at(i) != u'\\') {
+            const qsizetype before = i;
             word();  // stray text: ignored
+            if (i == before)
+                ++i;  // a backslash that ends the instruction
             continue;
         }
         const QChar sw = text.at(i + 1).toLower();
