@@ -8,6 +8,7 @@
 #include <QBuffer>
 #include <QImage>
 #include <QStringDecoder>
+#include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocumentFragment>
@@ -126,6 +127,7 @@ private slots:
     void tabStopsCountFromTheFirstLine();
     void wordPadDocument();
     void word97Document();
+    void word97DrawingAndMergedCells();
     void libreOfficeDocument();
     void olderCodePagesAndFontCharsets();
 
@@ -283,6 +285,45 @@ void TestRtf::word97Document()
     QCOMPARE(second.alignment(), Qt::AlignHCenter);
 }
 
+void TestRtf::word97DrawingAndMergedCells()
+{
+    // A Word 97 page: a metafile drawing with a text box beside it, a table
+    // with cells merged across and down, Webdings signs, a row deleted under
+    // tracked changes and a drawing too wide for its cell.
+    QTextDocument doc;
+    QVERIFY(rtf::readRtfFile(fixture("word97-drawing.rtf"), &doc).ok);
+    QCOMPARE(doc.toPlainText(),
+             QStringLiteral("Polilla del racimo (Lobesia botrana)\n"
+                            "La polilla del racimo es la plaga más importante de la vid. Sus orugas roen los botones "
+                            "florales y los gránulos, y abren la puerta a la podredumbre gris. Tiene tres generaciones "
+                            "al año.\n"
+                            "Figura 1. Racimo con glóbulos atacados por la oruga de la segunda generación.\n"
+                            "\uFFFC\n"
+                            "Los momentos de tratamiento dependen del vuelo de cada generación:\n"
+                            "Generación\nVuelo\nTratamiento\nInicio\nMáximo\n"
+                            "1.ª\nabril\nmayo\nNo suele ser necesario \U0001F323\n"
+                            "2.ª\njunio\njulio\nSegún capturas en trampas de feromona \U0001F327\n"
+                            "3.ª\nagosto\nseptiembre\nAtaque en el racimo:\n\uFFFC\n"
+                            "\nFuente: Servicio de Sanidad Vegetal, 1999."));
+    const QList<QTextTable *> found = tablesIn(doc);
+    QCOMPARE(found.size(), 1);
+    QTextTable *table = found.first();
+    QCOMPARE(table->rows(), 5);
+    QCOMPARE(table->cellAt(0, 0).rowSpan(), 2);
+    QCOMPARE(table->cellAt(0, 1).columnSpan(), 2);
+    QCOMPARE(table->cellAt(0, 3).rowSpan(), 2);
+    QCOMPARE(table->cellAt(3, 1).format().toTableCellFormat().bottomBorderStyle(), QTextFrameFormat::BorderStyle_Dotted);
+
+    // On a page 567 px wide the drawing in the last cell (3774 twips wide,
+    // less 70 twips of padding and half a 1 px line a side) is shrunk to the
+    // cell.
+    rtf::fitPictures(&doc, 567);
+    const QList<QTextImageFormat> pictures = images(doc);
+    QCOMPARE(pictures.size(), 2);
+    QCOMPARE(pictures[0].width(), 200.0);
+    QCOMPARE(pictures[1].width(), (8574 - 4800 - 2 * 70) / 15.0 - 1 - 1);
+}
+
 void TestRtf::libreOfficeDocument()
 {
     QTextDocument doc;
@@ -395,6 +436,16 @@ void TestRtf::textAndControlWords_data()
     QTest::newRow("list text shown") << QByteArray("{\\listtext\\pard\\plain \\'95\\tab}x") << "•\tx";
     QTest::newRow("pictures for old readers stand in for a missing shape picture")
         << QByteArray("a{\\nonshppict b}c") << "abc";
+    QTest::newRow("text box read once, apart from its anchor")
+        << QByteArray("a{\\shp{\\*\\shpinst\\shpleft0{\\sp{\\sn shapeType}{\\sv 202}}{\\shptxt \\pard\\plain caja\\par}}"
+                      "{\\shprslt{\\*\\do\\dptxbx{\\dptxbxtext caja\\par}}}}b")
+        << "a\ncaja\nb";
+    QTest::newRow("text box in a table cell stays in the cell")
+        << QByteArray("\\trowd\\cellx2000\\pard\\intbl x{\\shp{\\*\\shpinst{\\shptxt \\pard\\plain\\itap0 caja\\par}}}"
+                      "\\cell\\row\\pard z")
+        << "\nx\ncaja\nz";
+    QTest::newRow("other shapes show their picture for old readers")
+        << QByteArray("a{\\shp{\\*\\shpinst{\\sp{\\sn gtextUNICODE}{\\sv Texto}}}{\\shprslt r}}b") << "arb";
     QTest::newRow("flat copies of nested tables are skipped") << QByteArray("a{\\nonesttables b}c") << "ac";
     QTest::newRow("page break ends a paragraph") << QByteArray("a\\page b") << "a\nb";
     QTest::newRow("section break ends a paragraph once") << QByteArray("a\\par\\sect b\\sect c") << "a\nb\nc";
@@ -473,14 +524,16 @@ void TestRtf::symbolFonts()
 {
     QTextDocument doc;
     const QByteArray fonts =
-        "{\\fonttbl{\\f0\\fswiss Arial;}{\\f1\\ftech\\fcharset2 Symbol;}{\\f2\\fnil\\fcharset2 Wingdings;}}";
-    QCOMPARE(readBody(fonts + "\\f1 a\\'b7\\'b0m\\f2\\'a7\\'d8\\'fc\\f0 x", &doc),
-             QStringLiteral("α•°μ▪➢✓x"));
+        "{\\fonttbl{\\f0\\fswiss Arial;}{\\f1\\ftech\\fcharset2 Symbol;}{\\f2\\fnil\\fcharset2 Wingdings;}"
+        "{\\f3\\fnil\\fcharset2 Webdings;}}";
+    QCOMPARE(readBody(fonts + "\\f1 a\\'b7\\'b0m\\f2\\'a7\\'d8\\'fc\\f3\\'d5\\'e1\\'db\\f0 x", &doc),
+             QStringLiteral("α•°μ▪➢✓\U0001F323\U0001F321\U0001F327x"));
     // The Symbol font's glyphs are real characters now: no Symbol family.
     QVERIFY(!formatOf(doc, QStringLiteral("α")).fontFamilies().toStringList().contains(QStringLiteral("Symbol")));
 
     // Word's private-use form of symbol glyphs
-    QCOMPARE(readBody(fonts + "\\f1\\u-3913?\\f2\\u-3929?\\f0\\u-3913?", &doc), QStringLiteral("•▪\uF0B7"));
+    QCOMPARE(readBody(fonts + "\\f1\\u-3913?\\f2\\u-3929?\\f3\\u-3879?\\f0\\u-3913?", &doc),
+             QStringLiteral("•▪☁\uF0B7"));
 }
 
 void TestRtf::characterFormatting()
@@ -740,6 +793,8 @@ void TestRtf::damagedInput_data()
     QTest::newRow("cut in binary data") << QByteArray("{\\rtf1 a\\bin99 xy") << "a";
     QTest::newRow("cut in a picture") << QByteArray("{\\rtf1 a{\\pict\\pngblip 89504e470d0a1a0a00") << "a";
     QTest::newRow("cut in a table") << QByteArray("{\\rtf1\\trowd\\cellx1000\\intbl") << kAnyText;
+    QTest::newRow("SYMBOL field ending in a backslash")
+        << QByteArray("{\\rtf1 a{\\field{\\*\\fldinst SYMBOL 180 \\\\}{\\fldrslt }}b}") << "a\u00B4b";
     QTest::newRow("cut in the font table") << QByteArray("{\\rtf1{\\fonttbl{\\f0 Ari") << "";
     QTest::newRow("absurd numbers")
         << QByteArray("{\\rtf1\\fs999999999999 a\\u-99999999 b\\f99999999999 c\\cf2147483648 d\\li-99999999999 "
@@ -927,7 +982,8 @@ void TestRtf::symbolFields_data()
         return "{\\field{\\*\\fldinst " + instruction + "}" + result + "}";
     };
     const QByteArray fonts = "{\\fonttbl{\\f0\\fswiss Arial;}{\\f1\\ftech\\fcharset2 Symbol;}"
-                             "{\\f2\\fnil\\fcharset2 Wingdings;}{\\f3\\fswiss\\fcharset238 Arial CE;}}\\f0 ";
+                             "{\\f2\\fnil\\fcharset2 Wingdings;}{\\f3\\fswiss\\fcharset238 Arial CE;}"
+                             "{\\f4\\fnil\\fcharset2 Webdings;}}\\f0 ";
     QTest::newRow("times") << fonts + "5 " + field("SYMBOL 180 \\\\f \"Symbol\" \\\\s 12") + " 4 = 20"
                            << QStringLiteral("5 × 4 = 20") << 12;
     QTest::newRow("smiley") << fonts + "(" + field("SYMBOL 74 \\\\f \"Wingdings\" \\\\s 10") + ")"
@@ -939,6 +995,10 @@ void TestRtf::symbolFields_data()
                + field("SYMBOL 163 \\\\f \"Symbol\"") + field("SYMBOL 109 \\\\f \"Symbol\"")
                + field("SYMBOL 176 \\\\f \"Symbol\"") + field("SYMBOL 174 \\\\f \"Symbol\"")
         << QStringLiteral("±≥≤μ°→") << 0;
+    QTest::newRow("weather signs")
+        << fonts + field("SYMBOL 217 \\\\f \"Webdings\" \\\\s 14") + field("SYMBOL 0xF0DA \\\\f \"Webdings\"")
+               + "{\\f4 " + field("SYMBOL 32") + field("SYMBOL 99") + "}"
+        << QStringLiteral("☁\U0001F328 ⬜") << 0;
     QTest::newRow("private-use code") << fonts + field("SYMBOL 61620 \\\\f \"Symbol\"") << QStringLiteral("×") << 0;
     QTest::newRow("hexadecimal code") << fonts + field("SYMBOL 0xB0 \\\\f \"Symbol\" \\\\h") << QStringLiteral("°") << 0;
     QTest::newRow("unicode switch") << fonts + field("SYMBOL 8364 \\\\u") << QStringLiteral("€") << 0;
@@ -991,9 +1051,9 @@ void TestRtf::metafileAndBitmapPictures()
     QFETCH(QColor, right);
     QTextDocument doc;
     QVERIFY(rtf::readRtfFile(fixture("pictures.rtf"), &doc).ok);
-    QCOMPARE(doc.toPlainText().count(QChar::ObjectReplacementCharacter), 7);  // one a line
+    QCOMPARE(doc.toPlainText().count(QChar::ObjectReplacementCharacter), 8);  // one a line, the last in a table
     const QList<QTextImageFormat> found = images(doc);
-    QCOMPARE(found.size(), 7);
+    QCOMPARE(found.size(), 8);
     QCOMPARE(QSizeF(found[index].width(), found[index].height()), shown);
     const QImage image = doc.resource(QTextDocument::ImageResource, QUrl(found[index].name())).value<QImage>();
     QVERIFY(!image.isNull());
@@ -1020,12 +1080,20 @@ void TestRtf::widePicturesFitTheBox()
     for (int width : boxWidths)
         rtf::fitPictures(&doc, width);
     const QList<QTextImageFormat> found = images(doc);
-    QCOMPARE(found.size(), 7);
+    QCOMPARE(found.size(), 8);
     QCOMPARE(found[6].width(), wideWidth);
     QCOMPARE(found[6].height(), 20 * wideWidth / 732);
+    // The same picture in a table cell 200 px wide fits the cell, less its
+    // padding (70 twips a side), whatever the box.
+    const double cellWidth = 200.0 - 2 * 70 / 15.0 - 1;
+    QCOMPARE(found[7].width(), cellWidth);
+    QCOMPARE(found[7].height(), 20 * cellWidth / 732);
     QCOMPARE(found[0].width(), 200.0);  // pictures that fit keep their size
     doc.setTextWidth(boxWidths.last());
     QVERIFY(doc.idealWidth() <= boxWidths.last());
+    // The table keeps the widths the document gave its columns.
+    const QRectF table = doc.documentLayout()->frameBoundingRect(tablesIn(doc).at(0));
+    QVERIFY2(table.width() <= 300.5, qPrintable(QString::number(table.width())));
 }
 
 void TestRtf::trackedChanges_data()
@@ -1045,6 +1113,19 @@ void TestRtf::trackedChanges_data()
     QTest::newRow("deleted picture") << "a{\\deleted{\\pict\\pngblip " + pngHex(2, 2) + "}}b" << QStringLiteral("ab");
     QTest::newRow("deleted text in a cell")
         << QByteArray("\\trowd\\cellx2000\\pard\\intbl {\\deleted vieja}nueva\\cell\\row") << QStringLiteral("\nnueva\n");
+    // Word marks a deleted row by deleting its cell marks and its row mark.
+    const QByteArray row = "\\trowd\\cellx2000\\cellx4000 ";
+    QTest::newRow("deleted row")
+        << row + "\\pard\\intbl Oidio\\cell Azufre\\cell\\row "
+               + "\\pard\\intbl{\\deleted\\revauthdel1 Mildiu\\cell Cobre\\cell}{\\deleted\\revauthdel1 " + row + "\\row}"
+               + "\\pard\\intbl Botritis\\cell Pirimetanil\\cell\\row\\pard Fin"
+        << QStringLiteral("\nOidio\nAzufre\nBotritis\nPirimetanil\nFin");
+    QTest::newRow("the only row deleted")
+        << "Antes\\par{\\deleted \\trowd\\cellx2000\\pard\\intbl Mildiu\\cell\\row}\\pard Fin" + QByteArray()
+        << QStringLiteral("Antes\nFin");
+    QTest::newRow("a row whose text alone is deleted stays")
+        << row + "\\pard\\intbl{\\deleted Mildiu}\\cell{\\deleted Cobre}\\cell\\row\\pard Fin"
+        << QStringLiteral("\n\n\nFin");
 }
 
 void TestRtf::trackedChanges()
@@ -1057,7 +1138,8 @@ void TestRtf::trackedChanges()
 void TestRtf::tablesOnACellGrid_data()
 {
     // word2000-table.rtf: a header row of 3 cells over rows of 5, a cell
-    // merged down over two rows, two merged across, borders per cell.
+    // merged down over two rows, two merged across, borders per cell, some
+    // dotted, dashed or double.
     QTest::addColumn<int>("row");
     QTest::addColumn<int>("column");
     QTest::addColumn<QString>("text");
@@ -1065,18 +1147,27 @@ void TestRtf::tablesOnACellGrid_data()
     QTest::addColumn<int>("columnSpan");
     QTest::addColumn<double>("rightBorder");  // px
     QTest::addColumn<QColor>("rightColor");
+    QTest::addColumn<int>("rightStyle");
     QTest::addColumn<int>("alignment");
-    QTest::newRow("header over the first column") << 0 << 0 << "Plaga" << 1 << 1 << 1.0 << QColor(Qt::black) << int(Qt::AlignHCenter);
-    QTest::newRow("header over three columns") << 0 << 1 << "Umbral" << 1 << 3 << 1.0 << QColor(Qt::black) << int(Qt::AlignHCenter);
-    QTest::newRow("header over the last column") << 0 << 4 << "Momento" << 1 << 1 << 1.0 << QColor(Qt::black) << int(Qt::AlignHCenter);
-    QTest::newRow("narrow justified cell") << 1 << 2 << "10" << 1 << 1 << 1.0 << QColor(Qt::black) << int(Qt::AlignLeft);
+    const int solid = QTextFrameFormat::BorderStyle_Solid;
+    QTest::newRow("header over the first column") << 0 << 0 << "Plaga" << 1 << 1 << 1.0 << QColor(Qt::black) << solid << int(Qt::AlignHCenter);
+    QTest::newRow("header over three columns") << 0 << 1 << "Umbral" << 1 << 3 << 1.0 << QColor(Qt::black) << solid << int(Qt::AlignHCenter);
+    QTest::newRow("header over the last column") << 0 << 4 << "Momento" << 1 << 1 << 1.0 << QColor(Qt::black) << solid << int(Qt::AlignHCenter);
+    QTest::newRow("narrow justified cell") << 1 << 2 << "10" << 1 << 1 << 1.0 << QColor(Qt::black) << solid << int(Qt::AlignLeft);
     QTest::newRow("wide justified cell")
         << 1 << 4 << "Tras el vuelo de la segunda generación, con huevos en los racimos" << 1 << 1 << 1.0
-        << QColor(Qt::black) << int(Qt::AlignJustify);
-    QTest::newRow("merged down") << 2 << 0 << "Araña roja" << 2 << 1 << 1.0 << QColor(Qt::black) << int(Qt::AlignLeft);
-    QTest::newRow("merged across") << 2 << 1 << "2 a 3 por hoja" << 1 << 2 << 1.0 << QColor(Qt::black) << int(Qt::AlignLeft);
-    QTest::newRow("own border colour and width") << 2 << 4 << "Primavera" << 1 << 1 << 2.0 << QColor(192, 0, 0) << int(Qt::AlignJustify);
-    QTest::newRow("below the merge") << 3 << 1 << "1" << 1 << 1 << 1.0 << QColor(Qt::black) << int(Qt::AlignLeft);
+        << QColor(Qt::black) << solid << int(Qt::AlignJustify);
+    QTest::newRow("merged down") << 2 << 0 << "Araña roja" << 2 << 1 << 1.0 << QColor(Qt::black) << solid << int(Qt::AlignLeft);
+    QTest::newRow("merged across") << 2 << 1 << "2 a 3 por hoja" << 1 << 2 << 1.0 << QColor(Qt::black) << solid << int(Qt::AlignLeft);
+    QTest::newRow("own border colour and width") << 2 << 4 << "Primavera" << 1 << 1 << 2.0 << QColor(192, 0, 0) << solid << int(Qt::AlignJustify);
+    QTest::newRow("dotted border") << 1 << 3 << "15" << 1 << 1 << 1.0 << QColor(Qt::black)
+                                   << int(QTextFrameFormat::BorderStyle_Dotted) << int(Qt::AlignLeft);
+    QTest::newRow("double border, three times as wide as each line")
+        << 2 << 3 << "20" << 1 << 1 << 3.0 << QColor(Qt::black) << int(QTextFrameFormat::BorderStyle_Double)
+        << int(Qt::AlignLeft);
+    QTest::newRow("dashed border in colour") << 3 << 2 << "2" << 1 << 1 << 1.0 << QColor(192, 0, 0)
+                                             << int(QTextFrameFormat::BorderStyle_Dashed) << int(Qt::AlignLeft);
+    QTest::newRow("below the merge") << 3 << 1 << "1" << 1 << 1 << 1.0 << QColor(Qt::black) << solid << int(Qt::AlignLeft);
 }
 
 void TestRtf::tablesOnACellGrid()
@@ -1088,6 +1179,7 @@ void TestRtf::tablesOnACellGrid()
     QFETCH(int, columnSpan);
     QFETCH(double, rightBorder);
     QFETCH(QColor, rightColor);
+    QFETCH(int, rightStyle);
     QFETCH(int, alignment);
     QTextDocument doc;
     QVERIFY(rtf::readRtfFile(fixture("word2000-table.rtf"), &doc).ok);
@@ -1112,6 +1204,7 @@ void TestRtf::tablesOnACellGrid()
     const QTextTableCellFormat format = cell.format().toTableCellFormat();
     QCOMPARE(format.rightBorder(), rightBorder);
     QCOMPARE(format.rightBorderBrush().color(), rightColor);
+    QCOMPARE(int(format.rightBorderStyle()), rightStyle);
     QCOMPARE(int(cell.firstCursorPosition().blockFormat().alignment() & Qt::AlignHorizontal_Mask), alignment);
 }
 

@@ -1,5 +1,6 @@
 // libFuzzer target for the RTF reader: any bytes must read without a crash,
-// a hang or runaway memory, and leave a document that can be laid out. Bytes
+// a hang or runaway memory, and leave a document whose pictures can be fitted
+// to a box and that can be laid out. Bytes
 // that start like a metafile or a bitmap go straight to the picture decoders
 // (the fixtures include such files), so that the libraries behind them see
 // their own format mutated, not only what survives the RTF around it.
@@ -71,6 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QTextDocument doc;
     rtf::readRtf(bytes, &doc);
     (void)doc.toPlainText();
+    rtf::fitPictures(&doc, 400);
     doc.setTextWidth(400);
     (void)doc.size();
     return 0;

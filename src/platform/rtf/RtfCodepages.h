@@ -1,8 +1,8 @@
 #pragma once
 // Character sets of RTF documents: the code page behind a font's \fcharset,
 // decoding of the bytes written as \'hh (or as raw 8-bit text) through a code
-// page, the glyph-to-Unicode maps of the Symbol and Wingdings fonts, and the
-// Windows-1252 encoding the writer uses.
+// page, the glyph-to-Unicode maps of the Symbol, Wingdings and Webdings fonts,
+// and the Windows-1252 encoding the writer uses.
 
 #include <QByteArray>
 #include <QString>
@@ -30,10 +30,11 @@ bool isDoubleByteCodepage(int codepage);
 int codepageForCharset(int charset);
 constexpr int kSymbolCodepage = 42;
 
-// Glyph positions of the Symbol and Wingdings fonts mapped to Unicode; 0 when
-// the position has no sensible Unicode character.
+// Glyph positions of the Symbol, Wingdings and Webdings fonts mapped to
+// Unicode; 0 when the position has no sensible Unicode character.
 char16_t symbolFontToUnicode(unsigned char byte);
 char16_t wingdingsToUnicode(unsigned char byte);
+char32_t webdingsToUnicode(unsigned char byte);
 
 // Windows-1252 byte for a character, or -1 when the code page lacks it.
 int encodeCp1252(char32_t ch);

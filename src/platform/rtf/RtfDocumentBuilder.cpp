@@ -127,20 +127,29 @@ void DocumentBuilder::pageBreak(const QTextBlockFormat &block, const QTextCharFo
         m_pageBreakPending = true;
 }
 
-void DocumentBuilder::endCell(const QTextBlockFormat &block, const QTextCharFormat &chars)
+void DocumentBuilder::endCell(const QTextBlockFormat &block, const QTextCharFormat &chars, bool deleted)
 {
     cellParagraphs();
+    m_tables.back().rows.back().cells.back().markDeleted = deleted;
     if (m_paragraphOpen)
         closeParagraph(block, chars, true);
     m_cellOpen = false;
     m_paragraphOpen = false;
 }
 
-void DocumentBuilder::endRow(const RowDefinition &row)
+void DocumentBuilder::endRow(const RowDefinition &row, bool deleted)
 {
     if (!m_tableOpen || !m_rowOpen)
         return;
-    Row &r = m_tables.back().rows.back();
+    std::vector<Row> &rows = m_tables.back().rows;
+    Row &r = rows.back();
+    if (deleted && std::all_of(r.cells.cbegin(), r.cells.cend(), [](const Cell &c) { return c.markDeleted; })) {
+        rows.pop_back();
+        m_rowOpen = false;
+        m_cellOpen = false;
+        m_paragraphOpen = false;
+        return;
+    }
     r.definition = row;
     r.defined = true;
     m_rowOpen = false;
@@ -231,9 +240,13 @@ struct Placement {
 
 void applyBorder(QTextTableCellFormat &format, BorderEdge edge, const BorderLine &line)
 {
-    const double width = line.width > 0 ? std::max(1.0, line.width / kTwipsPerPixel) : 0.0;
+    double width = line.width > 0 ? std::max(1.0, line.width / kTwipsPerPixel) : 0.0;
+    // Word's width of a double line is that of each of its lines, with a gap
+    // as wide between them; Qt divides the width it is given in three.
+    if (line.style == QTextFrameFormat::BorderStyle_Double)
+        width *= 3;
     const QBrush brush(line.color.isValid() ? line.color : QColor(Qt::black));
-    const auto style = width > 0 ? QTextFrameFormat::BorderStyle_Solid : QTextFrameFormat::BorderStyle_None;
+    const auto style = width > 0 ? line.style : QTextFrameFormat::BorderStyle_None;
     switch (edge) {
     case Top:
         format.setTopBorder(width);

@@ -12,6 +12,7 @@
 #include <QString>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
+#include <QTextFormat>
 #include <QTextImageFormat>
 
 #include <vector>
@@ -34,10 +35,11 @@ constexpr int kMaxMergedCells = 4096;
 constexpr int kMaxTables = 256;
 
 // One edge of a cell's border: given or not, and if given its width (0: no
-// line) and colour.
+// line), style and colour.
 struct BorderLine {
     bool given = false;
-    int width = 0;   // twips
+    int width = 0;   // twips; of each line of a double line
+    QTextFrameFormat::BorderStyle style = QTextFrameFormat::BorderStyle_Solid;
     QColor color;    // invalid: the text colour (black)
 };
 
@@ -75,8 +77,11 @@ public:
     // The next paragraph outside a table starts on a new page; a paragraph in
     // progress ends here.
     void pageBreak(const QTextBlockFormat &block, const QTextCharFormat &chars);
-    void endCell(const QTextBlockFormat &block, const QTextCharFormat &chars);
-    void endRow(const RowDefinition &row);
+    // deleted: the cell's or row's end mark is a tracked deletion. A row
+    // whose end mark and cell marks are all deleted was deleted whole, and
+    // is left out with its content.
+    void endCell(const QTextBlockFormat &block, const QTextCharFormat &chars, bool deleted = false);
+    void endRow(const RowDefinition &row, bool deleted = false);
 
     // Writes everything into doc at its start. The paragraph still open gets
     // the given formats; a row still open gets the given row definition.
@@ -96,6 +101,7 @@ private:
     };
     struct Cell {
         std::vector<Paragraph> paragraphs;
+        bool markDeleted = false;
     };
     struct Row {
         std::vector<Cell> cells;

@@ -21,6 +21,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <limits>
 #include <cmath>
 #include <string_view>
 #include <unordered_map>
@@ -53,7 +54,7 @@ constexpr int kPictureHeight = QTextFormat::UserProperty + 2;
 enum class Kw {
     // destinations
     FontTable, ColorTable, Picture, FieldInstruction, FieldResult, ListText, ShapePicture,
-    NonShapePicture, Field, SkipDestination, Transparent,
+    NonShapePicture, Field, SkipDestination, Transparent, Shape, ShapeInstructions, ShapeText, ShapeResult,
     // document
     Ansi, Mac, Pc, Pca, AnsiCodepage, DefaultFont, UnicodeSkip,
     // font table
@@ -82,7 +83,7 @@ enum class Kw {
 
 struct KwInfo {
     Kw kw;
-    char16_t ch = 0;  // for Kw::Char
+    char16_t ch = 0;  // for Kw::Char the character, for Kw::BorderStyle the QTextFrameFormat::BorderStyle
 };
 
 const std::unordered_map<std::string_view, KwInfo> &keywords()
@@ -107,7 +108,7 @@ const std::unordered_map<std::string_view, KwInfo> &keywords()
               "template", "objdata", "objclass", "objname", "objalias", "objsect", "objitem",
               "objtopic", "private", "generator", "bkmkstart", "bkmkend", "ftnsep", "ftnsepc",
               "ftncn", "aftnsep", "aftnsepc", "aftncn", "themedata", "colorschememapping",
-              "latentstyles", "datastore", "xmlnstbl", "userprops", "docvar", "shpinst",
+              "latentstyles", "datastore", "xmlnstbl", "userprops", "docvar",
               "picprop", "blipuid", "panose", "falt", "fontemb", "fontfile", "comment", "title",
               "subject", "author", "operator", "keywords", "doccomm", "company", "manager",
               "category", "hlinkbase", "creatim", "revtim", "printim", "buptim", "listpicture",
@@ -119,7 +120,10 @@ const std::unordered_map<std::string_view, KwInfo> &keywords()
         add("nonshppict", Kw::NonShapePicture);
         add("field", Kw::Field);
         add("result", Kw::Transparent);
-        add("shprslt", Kw::Transparent);
+        add("shp", Kw::Shape);
+        add("shpinst", Kw::ShapeInstructions);
+        add("shptxt", Kw::ShapeText);
+        add("shprslt", Kw::ShapeResult);
 
         add("ansi", Kw::Ansi);
         add("mac", Kw::Mac);
@@ -249,11 +253,23 @@ const std::unordered_map<std::string_view, KwInfo> &keywords()
         add("clvmrg", Kw::CellVMerged);
         for (const char *name : {"brdrt", "brdrl", "brdrb", "brdrr", "brdrbtw", "brdrbar", "box"})
             add(name, Kw::ParagraphBorder);
-        for (const char *name : {"brdrs", "brdrth", "brdrsh", "brdrdb", "brdrdot", "brdrdash",
-                                 "brdrhair", "brdrdashsm", "brdrdashd", "brdrdashdd", "brdrtriple",
-                                 "brdrinset", "brdroutset", "brdrwavy", "brdremboss",
-                                 "brdrengrave", "brdrframe"})
-            add(name, Kw::BorderStyle);
+        // Lines Qt has no style for are drawn solid.
+        for (const char *name : {"brdrs", "brdrth", "brdrsh", "brdrhair", "brdrwavy", "brdrwavydb",
+                                 "brdrframe", "brdrdashdotstr", "brdrtnthsg", "brdrthtnsg",
+                                 "brdrtnthtnsg", "brdrtnthmg", "brdrthtnmg", "brdrtnthtnmg",
+                                 "brdrtnthlg", "brdrthtnlg", "brdrtnthtnlg"})
+            add(name, Kw::BorderStyle, QTextFrameFormat::BorderStyle_Solid);
+        add("brdrdot", Kw::BorderStyle, QTextFrameFormat::BorderStyle_Dotted);
+        add("brdrdash", Kw::BorderStyle, QTextFrameFormat::BorderStyle_Dashed);
+        add("brdrdashsm", Kw::BorderStyle, QTextFrameFormat::BorderStyle_Dashed);
+        add("brdrdashd", Kw::BorderStyle, QTextFrameFormat::BorderStyle_DotDash);
+        add("brdrdashdd", Kw::BorderStyle, QTextFrameFormat::BorderStyle_DotDotDash);
+        add("brdrdb", Kw::BorderStyle, QTextFrameFormat::BorderStyle_Double);
+        add("brdrtriple", Kw::BorderStyle, QTextFrameFormat::BorderStyle_Double);
+        add("brdrinset", Kw::BorderStyle, QTextFrameFormat::BorderStyle_Inset);
+        add("brdroutset", Kw::BorderStyle, QTextFrameFormat::BorderStyle_Outset);
+        add("brdremboss", Kw::BorderStyle, QTextFrameFormat::BorderStyle_Ridge);
+        add("brdrengrave", Kw::BorderStyle, QTextFrameFormat::BorderStyle_Groove);
         add("brdrnone", Kw::BorderNone);
         add("brdrnil", Kw::BorderNone);
         add("brdrtbl", Kw::BorderNone);
@@ -287,11 +303,12 @@ enum class Dest : quint8 {
     ColorTable,
     Picture,
     FieldInstruction,
+    ShapeInstructions,  // a shape's properties: only its text is content
 };
 
 enum class PictureFormat : quint8 { Unknown, Png, Jpeg, Wmf, Emf, Dib, Ddb, Other };
 
-enum class SymbolKind : quint8 { None, Symbol, Wingdings, Other };
+enum class SymbolKind : quint8 { None, Symbol, Wingdings, Webdings, Other };
 
 struct Font {
     QString name;
@@ -314,6 +331,8 @@ struct GroupState {
     bool hidden = false;
     bool deleted = false;         // a tracked deletion: not in the final text
     bool shapePicture = false;    // inside \*\shppict
+    bool textBox = false;         // inside a text box's text
+    bool textBoxInTable = false;  // the text box is anchored in a table cell
     QTextCharFormat::UnderlineStyle underline = QTextCharFormat::NoUnderline;
     QTextCharFormat::VerticalAlignment valign = QTextCharFormat::AlignNormal;
     QFont::Capitalization caps = QFont::MixedCase;
@@ -491,7 +510,10 @@ SymbolField symbolField(const QString &instruction)
     while (i < n) {
         skipBlanks();
         if (i + 1 >= n || text.at(i) != u'\\') {
+            const qsizetype before = i;
             word();  // stray text: ignored
+            if (i == before)
+                ++i;  // a backslash that ends the instruction
             continue;
         }
         const QChar sw = text.at(i + 1).toLower();
@@ -519,8 +541,28 @@ SymbolKind symbolKindOfName(const QString &name)
     if (name.startsWith(QLatin1String("Wingdings"), Qt::CaseInsensitive))
         return SymbolKind::Wingdings;
     if (name.startsWith(QLatin1String("Webdings"), Qt::CaseInsensitive))
-        return SymbolKind::Other;
+        return SymbolKind::Webdings;
     return SymbolKind::None;
+}
+
+// The character a glyph of a symbol font stands for; 0 when the font is not
+// one whose glyphs are known or the glyph has no equivalent.
+char32_t symbolGlyph(SymbolKind kind, unsigned char byte)
+{
+    switch (kind) {
+    case SymbolKind::Symbol: return symbolFontToUnicode(byte);
+    case SymbolKind::Wingdings: return wingdingsToUnicode(byte);
+    case SymbolKind::Webdings: return webdingsToUnicode(byte);
+    default: return 0;
+    }
+}
+
+void appendUcs4(QString &text, char32_t ch)
+{
+    if (ch > 0xFFFF)
+        text.append(QString::fromUcs4(&ch, 1));
+    else
+        text.append(QChar(char16_t(ch)));
 }
 
 class Reader {
@@ -619,6 +661,7 @@ private:
     std::vector<OpenField> m_fields;
     quint64 m_emitted = 0;       // text runs and pictures handed to the builder so far
     quint64 m_shapePictureShown = ~quint64(0);  // m_emitted just after a \shppict picture
+    bool m_shapeTextRead = false;  // the shape being read is a text box whose text was read
 
     struct {
         bool active = false;
@@ -805,6 +848,7 @@ void Reader::textByte(unsigned char c)
         return;
     switch (state().dest) {
     case Dest::Skip:
+    case Dest::ShapeInstructions:
         return;
     case Dest::Picture:
         if (m_pict.format != PictureFormat::Other) {
@@ -906,7 +950,9 @@ void Reader::controlWord(std::string_view name, bool hasParam, int param)
                              || info.kw == Kw::FieldResult || info.kw == Kw::ListText
                              || info.kw == Kw::ShapePicture || info.kw == Kw::NonShapePicture
                              || info.kw == Kw::Field || info.kw == Kw::SkipDestination
-                             || info.kw == Kw::Transparent;
+                             || info.kw == Kw::Transparent || info.kw == Kw::Shape
+                             || info.kw == Kw::ShapeInstructions || info.kw == Kw::ShapeText
+                             || info.kw == Kw::ShapeResult;
     if (star && !destination) {
         // an ignorable group opened by a word that names no destination
         flushText();
@@ -1026,9 +1072,24 @@ void Reader::controlWord(std::string_view name, bool hasParam, int param)
         break;
     }
 
+    if (info.kw == Kw::BorderStyle) {
+        // a line of Word's default width until \brdrw says otherwise
+        if (m_borderTarget && s.dest != Dest::ListText) {
+            m_borderTarget->style = QTextFrameFormat::BorderStyle(info.ch);
+            if (m_borderTarget->width == 0)
+                m_borderTarget->width = 10;
+        }
+        return;
+    }
+    if (s.dest == Dest::ShapeInstructions)
+        return;
     characterWord(info.kw, hasParam, param);
     if (s.dest != Dest::ListText)
         paragraphWord(info.kw, hasParam, param);
+    // A text box's paragraphs belong where the box is anchored, whatever
+    // table level they give themselves.
+    if (s.textBox)
+        s.inTable = s.textBoxInTable;
 }
 
 void Reader::applyDestination(const KwInfo &info)
@@ -1090,6 +1151,35 @@ void Reader::applyDestination(const KwInfo &info)
         return;
     case Kw::Transparent:
         return;  // their content is document content
+    case Kw::Shape:
+        m_shapeTextRead = false;
+        return;
+    case Kw::ShapeInstructions:
+        // The shape's properties (\sp groups, skipped) and, for a text box,
+        // its text (\shptxt); nothing else in it is content.
+        if (content)
+            s.dest = Dest::ShapeInstructions;
+        return;
+    case Kw::ShapeText:
+        if (s.dest != Dest::ShapeInstructions) {
+            s.dest = Dest::Skip;
+            return;
+        }
+        // A text box's paragraphs, read where the box is anchored: in the
+        // anchor's table cell when it has one, and apart from the anchor's
+        // text.
+        s.dest = Dest::Text;
+        s.textBox = true;
+        s.textBoxInTable = s.inTable;
+        m_builder.breakParagraph(blockFormat(), charFormat(), s.inTable);
+        m_shapeTextRead = true;
+        return;
+    case Kw::ShapeResult:
+        // What the shape looks like to readers without shapes; a text box's
+        // is the same text again.
+        if (m_shapeTextRead)
+            s.dest = Dest::Skip;
+        return;
     default:
         s.dest = Dest::Skip;
         return;
@@ -1174,10 +1264,10 @@ void Reader::paragraphWord(Kw kw, bool hasParam, int param)
         m_builder.endParagraph(blockFormat(), charFormat(), true);
         break;
     case Kw::Cell:
-        m_builder.endCell(blockFormat(), charFormat());
+        m_builder.endCell(blockFormat(), charFormat(), s.deleted);
         break;
     case Kw::Row:
-        m_builder.endRow(m_row);
+        m_builder.endRow(m_row, s.deleted);
         break;
 
     case Kw::RowDefaults:
@@ -1226,11 +1316,6 @@ void Reader::paragraphWord(Kw kw, bool hasParam, int param)
         m_borderTarget->given = true;
         break;
     case Kw::ParagraphBorder: m_borderTarget = nullptr; break;
-    case Kw::BorderStyle:
-        // a line of Word's default width until \brdrw says otherwise
-        if (m_borderTarget && m_borderTarget->width == 0)
-            m_borderTarget->width = 10;
-        break;
     case Kw::BorderNone:
         if (m_borderTarget)
             m_borderTarget->width = 0;
@@ -1281,14 +1366,8 @@ void Reader::decodePending()
     if (symbol != SymbolKind::None) {
         for (char c : std::as_const(m_pendingBytes)) {
             const auto b = static_cast<unsigned char>(c);
-            char16_t u = 0;
-            if (symbol == SymbolKind::Symbol)
-                u = symbolFontToUnicode(b);
-            else if (symbol == SymbolKind::Wingdings)
-                u = wingdingsToUnicode(b);
-            if (!u)
-                u = b < 0x20 ? b : char16_t(0xF000 + b);
-            m_pendingText.append(QChar(u));
+            const char32_t u = symbolGlyph(symbol, b);
+            appendUcs4(m_pendingText, u ? u : b < 0x20 ? b : 0xF000 + b);
         }
     } else {
         m_decoder.decode(codepage(), m_pendingBytes, &m_pendingText);
@@ -1303,21 +1382,10 @@ void Reader::appendChar(char32_t ch)
     decodePending();
     if (ch >= 0xF020 && ch <= 0xF0FF) {
         // Word writes a symbol font's glyphs as private-use characters
-        const SymbolKind symbol = symbolKind();
-        char16_t u = 0;
-        if (symbol == SymbolKind::Symbol)
-            u = symbolFontToUnicode(static_cast<unsigned char>(ch - 0xF000));
-        else if (symbol == SymbolKind::Wingdings)
-            u = wingdingsToUnicode(static_cast<unsigned char>(ch - 0xF000));
-        if (u)
+        if (const char32_t u = symbolGlyph(symbolKind(), static_cast<unsigned char>(ch - 0xF000)))
             ch = u;
     }
-    if (ch > 0xFFFF) {
-        const char32_t units[1] = {ch};
-        m_pendingText.append(QString::fromUcs4(units, 1));
-    } else {
-        m_pendingText.append(QChar(char16_t(ch)));
-    }
+    appendUcs4(m_pendingText, ch);
 }
 
 QString Reader::sanitize(const QString &text) const
@@ -1529,11 +1597,8 @@ void Reader::commitFont()
         font.name = m_fontDef.name.trimmed();
         font.hint = m_fontDef.hint;
         font.codepage = m_fontDef.codepage > 0 ? m_fontDef.codepage : codepageForCharset(m_fontDef.charset);
-        if (font.name.compare(QLatin1String("Symbol"), Qt::CaseInsensitive) == 0)
-            font.symbol = SymbolKind::Symbol;
-        else if (font.name.startsWith(QLatin1String("Wingdings"), Qt::CaseInsensitive))
-            font.symbol = SymbolKind::Wingdings;
-        else if (font.codepage == kSymbolCodepage)
+        font.symbol = symbolKindOfName(font.name);
+        if (font.symbol == SymbolKind::None && font.codepage == kSymbolCodepage)
             font.symbol = SymbolKind::Other;
         if (font.symbol != SymbolKind::None || font.codepage == kSymbolCodepage)
             font.codepage = 0;
@@ -1580,15 +1645,10 @@ void Reader::finishField()
         code -= 0xF000;  // a symbol font's glyph written as a private-use character
     QString text;
     if (symbol.unicode || code > 0xFF) {
-        const char32_t ch = code;
-        text = QString::fromUcs4(&ch, 1);
+        appendUcs4(text, code);
     } else if (kind != SymbolKind::None) {
-        char16_t u = 0;
-        if (kind == SymbolKind::Symbol)
-            u = symbolFontToUnicode(static_cast<unsigned char>(code));
-        else if (kind == SymbolKind::Wingdings)
-            u = wingdingsToUnicode(static_cast<unsigned char>(code));
-        text = QString(QChar(u ? u : char16_t(0xF000 + code)));
+        const char32_t u = symbolGlyph(kind, static_cast<unsigned char>(code));
+        appendUcs4(text, u ? u : 0xF000 + code);
     } else {
         m_decoder.decode(cp, QByteArray(1, char(code)), &text);
     }
@@ -1776,6 +1836,32 @@ ReadResult readRtf(const QByteArray &data, QTextDocument *doc)
     return {true, QString()};
 }
 
+namespace {
+
+// The width a cell gives its text: the widths of its columns less its padding
+// and half of its side lines (the other half belongs to the next cell). A
+// cell with a column of no given width is as wide as the page lets it be.
+qreal cellContentWidth(QTextTable *table, const QTextTableCell &cell)
+{
+    if (!cell.isValid())
+        return std::numeric_limits<qreal>::max();
+    const QTextTableFormat tf = table->format();
+    const QList<QTextLength> widths = tf.columnWidthConstraints();
+    qreal total = 0;
+    for (int c = cell.column(); c < cell.column() + cell.columnSpan(); ++c) {
+        if (c >= widths.size() || widths[c].type() != QTextLength::FixedLength)
+            return std::numeric_limits<qreal>::max();
+        total += widths[c].rawValue();
+    }
+    const QTextTableCellFormat cf = cell.format().toTableCellFormat();
+    const qreal padding = tf.cellPadding();
+    auto side = [&](int property) { return cf.hasProperty(property) ? cf.doubleProperty(property) : padding; };
+    return total - side(QTextFormat::TableCellLeftPadding) - side(QTextFormat::TableCellRightPadding)
+           - (cf.leftBorder() + cf.rightBorder()) / 2;
+}
+
+}  // namespace
+
 void fitPictures(QTextDocument *doc, qreal width)
 {
     if (!doc)
@@ -1788,13 +1874,16 @@ void fitPictures(QTextDocument *doc, qreal width)
         QTextImageFormat format;
     };
     std::vector<Change> changes;
+    const qreal page = width - 2 * margin;
     for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
+        // The box for the block: the page, or the cell it is in, and never
+        // wider than the page.
+        qreal box = page;
         QTextCursor probe(block);
-        if (probe.currentTable())
-            continue;
+        if (QTextTable *table = probe.currentTable())
+            box = std::min(box, cellContentWidth(table, table->cellAt(block.position())));
         const QTextBlockFormat bf = block.blockFormat();
-        const qreal room = std::max(width - 2 * margin - bf.leftMargin() - bf.rightMargin()
-                                        - std::max(bf.textIndent(), 0.0) - 1,
+        const qreal room = std::max(box - bf.leftMargin() - bf.rightMargin() - std::max(bf.textIndent(), 0.0) - 1,
                                     16.0);
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();

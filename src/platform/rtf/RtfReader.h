@@ -14,7 +14,7 @@
 // changes, and hyperlink targets.
 // What is dropped: headers, footers, footnotes, comments, styles (writers
 // repeat the formatting on the text), shapes and embedded objects other than
-// their picture, hidden and deleted text.
+// their picture (a text box keeps its text), hidden and deleted text.
 //
 // Damaged or hostile input never stops reading: unbalanced braces, truncated
 // files, absurd numbers and deep nesting are read as far as they make sense,
@@ -40,10 +40,10 @@ ReadResult readRtf(const QByteArray &data, QTextDocument *doc);
 // be read.
 ReadResult readRtfFile(const QString &path, QTextDocument *doc);
 
-// Pictures outside tables that are wider than a box of the given width (the
-// width the document is laid out at) are shown at that width, keeping their
-// proportions; when the box grows they get back the size the document gave
-// them. Tables fit by themselves (their columns are proportional).
+// Pictures that are wider than a box of the given width (the width the
+// document is laid out at), or than the table cell they are in, are shown at
+// that width, keeping their proportions; when the box grows they get back the
+// size the document gave them.
 void fitPictures(QTextDocument *doc, qreal width);
 
 }  // namespace rtf
