@@ -8,8 +8,7 @@
 namespace bench {
 
 // The median of a set of timings (taken by value: it is sorted here).
-template <typename Container>
-double median(Container values)
+template <typename Container> double median(Container values)
 {
     std::sort(std::begin(values), std::end(values));
     const auto n = std::size(values);

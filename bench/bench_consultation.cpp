@@ -14,10 +14,10 @@
 
 #include <cstdio>
 
+#include "app/Screens.h"
+#include "core/ScreenTable.h"
 #include "platform/services/Services.h"
 #include "screens/QuestionScreen.h"
-#include "core/ScreenTable.h"
-#include "app/Screens.h"
 #include "shell/Sarmo.h"
 #include "shell/ScreenRegistry.h"
 

@@ -19,9 +19,7 @@
 #include "BenchStats.h"
 #include "platform/rtf/RtfReader.h"
 
-namespace {
-
-}  // namespace
+namespace { }  // namespace
 
 int main(int argc, char *argv[])
 {
@@ -61,8 +59,8 @@ int main(int argc, char *argv[])
             ours << t.nsecsElapsed() / 1e9;
     }
     std::printf("%d documents, %.2f MiB\n", int(files.size()), mb);
-    std::printf("Sarmo RTF reader (to QTextDocument): median %.1f ms per round, %.2f MiB/s\n", bench::median(ours) * 1000,
-                mb / bench::median(ours));
+    std::printf("Sarmo RTF reader (to QTextDocument): median %.1f ms per round, %.2f MiB/s\n",
+                bench::median(ours) * 1000, mb / bench::median(ours));
 
     if (QStandardPaths::findExecutable(QStringLiteral("unrtf")).isEmpty()) {
         std::printf("unrtf not installed: no comparison\n");

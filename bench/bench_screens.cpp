@@ -15,9 +15,9 @@
 #include <cstdio>
 
 #include "BenchStats.h"
-#include "core/ScreenTable.h"
-#include "core/Module1.h"
 #include "app/Screens.h"
+#include "core/Module1.h"
+#include "core/ScreenTable.h"
 #include "shell/Sarmo.h"
 #include "shell/Screen.h"
 #include "shell/ScreenRegistry.h"
@@ -84,7 +84,7 @@ int main(int argc, char *argv[])
         std::printf("%-14s median %6.2f ms  (min %.2f, max %.2f)\n", qPrintable(name), m,
                     *std::min_element(times.begin(), times.end()), *std::max_element(times.begin(), times.end()));
     }
-    std::printf("all screens: median of medians %.2f ms, slowest %s %.2f ms\n", bench::median(all), qPrintable(worstName),
-                worst);
+    std::printf("all screens: median of medians %.2f ms, slowest %s %.2f ms\n", bench::median(all),
+                qPrintable(worstName), worst);
     return 0;
 }

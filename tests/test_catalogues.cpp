@@ -8,16 +8,13 @@
 
 #include <algorithm>
 
-#include "core/ResultCatalogue.h"
 #include "core/NameLookup.h"
+#include "core/ResultCatalogue.h"
 #include "core/TreatmentCatalogue.h"
 
 namespace {
 
-QString u8(const char *text)
-{
-    return QString::fromUtf8(text);
-}
+QString u8(const char *text) { return QString::fromUtf8(text); }
 
 // Collation key for Spanish alphabetical order: letters compared without
 // accents or case, "ñ" as its own letter between "n" and "o", a blank before
@@ -160,9 +157,9 @@ void TestCatalogues::resultConfusionShape()
         QCOMPARE(QSet<QString>(e.confusions.begin(), e.confusions.end()).size(), e.confusions.size());
         QVERIFY2(!e.confusions.contains(e.displayName), qPrintable(e.key));
         for (qsizetype i = 1; i < e.confusions.size(); ++i) {
-            QVERIFY2(spanishSortKey(e.confusions[i - 1]) < spanishSortKey(e.confusions[i]),
-                     qPrintable(e.key + QLatin1String(": ") + e.confusions[i - 1] + QLatin1String(" / ")
-                                + e.confusions[i]));
+            QVERIFY2(
+                spanishSortKey(e.confusions[i - 1]) < spanishSortKey(e.confusions[i]),
+                qPrintable(e.key + QLatin1String(": ") + e.confusions[i - 1] + QLatin1String(" / ") + e.confusions[i]));
         }
     }
     QCOMPARE(empty, 17);
@@ -202,7 +199,7 @@ void TestCatalogues::resultConfusionRelation()
 void TestCatalogues::resultLookups_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("byKey");        // "" = not found
+    QTest::addColumn<QString>("byKey");          // "" = not found
     QTest::addColumn<QString>("byDisplayName");  // "" = not found
 
     QTest::newRow("plain key") << u8("Mildiu") << u8("Mildiu") << u8("Mildiu");
@@ -217,8 +214,7 @@ void TestCatalogues::resultLookups_data()
     QTest::newRow("short key") << u8("Podredumbre s") << u8("Podredumbre s") << QString();
     QTest::newRow("full name") << u8("Podredumbres secundarias") << QString() << u8("Podredumbre s");
     QTest::newRow("root rot") << u8("Podredumbres de la raíz") << QString() << u8("Podredumbres r");
-    QTest::newRow("capital R") << u8("Polilla del Racimo") << u8("Polilla del Racimo")
-                               << u8("Polilla del Racimo");
+    QTest::newRow("capital R") << u8("Polilla del Racimo") << u8("Polilla del Racimo") << u8("Polilla del Racimo");
     QTest::newRow("small r") << u8("Polilla del racimo") << QString() << QString();
 }
 

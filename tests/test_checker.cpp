@@ -13,8 +13,8 @@
 #include "DataSet.h"
 #include "DataSetCheck.h"
 #include "core/Descriptions.h"
-#include "platform/jet/Database.h"
 #include "core/ScreenTable.h"
+#include "platform/jet/Database.h"
 
 class TestChecker : public QObject {
     Q_OBJECT
@@ -140,7 +140,8 @@ void TestChecker::checkerAndProgramAgree()
     } else {
         QFile f(db);
         QVERIFY(f.open(QIODevice::WriteOnly));
-        const QByteArray changed = change == QLatin1String("stray") ? bytes + QByteArray(1, '\0') : bytes.left(bytes.size() - 100);
+        const QByteArray changed =
+            change == QLatin1String("stray") ? bytes + QByteArray(1, '\0') : bytes.left(bytes.size() - 100);
         QVERIFY(f.write(changed) == changed.size());
     }
     const QStringList problems = DataSetCheck::run(m_base);
@@ -277,8 +278,8 @@ void TestChecker::glossaryDefinesTheVocabularyInUse()
             }
         }
     }
-    QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("Used but not in the glossary:\n")
-                                           + missing.join(QLatin1Char('\n'))));
+    QVERIFY2(missing.isEmpty(),
+             qPrintable(QStringLiteral("Used but not in the glossary:\n") + missing.join(QLatin1Char('\n'))));
 }
 
 QTEST_MAIN(TestChecker)

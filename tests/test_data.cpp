@@ -18,14 +18,14 @@
 #include <unistd.h>
 
 #include "DataSet.h"
-#include "platform/jet/Database.h"
 #include "JetWriter.h"
+#include "core/FileCheck.h"
+#include "core/Module1.h"
+#include "platform/jet/Database.h"
 #include "platform/jet/MdbFile.h"
 #include "platform/jet/RecordSet.h"
 #include "platform/services/Services.h"
-#include "core/FileCheck.h"
 #include "widgets/FileMessages.h"
-#include "core/Module1.h"
 
 using jet::ColumnDef;
 using jet::Database;
@@ -45,10 +45,10 @@ const QString kTratamiento = QStringLiteral("Tratamiento");
 // hold every accented letter, ñ, ü and both kinds of quote.
 QString spanish(int n)
 {
-    static const QString base = QStringLiteral(
-        "El oídio cubre el envés de la hoja con un polvillo ceniciento; la cigüeña "
-        "anida en el año de la vendimia. ¿Azufre? ¡Sí! Dijo \"mildiu\" y 'botritis'. "
-        "ÁÉÍÓÚ Ñ Ü áéíóú. ");
+    static const QString base =
+        QStringLiteral("El oídio cubre el envés de la hoja con un polvillo ceniciento; la cigüeña "
+                       "anida en el año de la vendimia. ¿Azufre? ¡Sí! Dijo \"mildiu\" y 'botritis'. "
+                       "ÁÉÍÓÚ Ñ Ü áéíóú. ");
     QString s;
     while (s.size() < n)
         s += base;
@@ -58,8 +58,7 @@ QString spanish(int n)
 
 QList<QVariant> wordRow(const QVariant &word, const QVariant &meaning) { return {word, meaning}; }
 
-QList<QVariant> photoRow(const QVariant &key, const QVariant &photo, const QVariant &description,
-                         const QVariant &order)
+QList<QVariant> photoRow(const QVariant &key, const QVariant &photo, const QVariant &description, const QVariant &order)
 {
     return {key, photo, description, order};
 }
@@ -163,9 +162,10 @@ private slots:
         Services::setMessageService(&m_messages);
 
         m_good = path(QStringLiteral("bueno.mdb"));
-        QVERIFY(writeDatabase(m_good, tables({wordRow(QStringLiteral("Cepa"), QStringLiteral("Planta de la vid."))},
-                                             {photoRow(QStringLiteral("Melazo"), QStringLiteral("melazo01.jpg"),
-                                                       QStringLiteral("Hojas pegajosas"), 1)})));
+        QVERIFY(writeDatabase(m_good,
+                              tables({wordRow(QStringLiteral("Cepa"), QStringLiteral("Planta de la vid."))},
+                                     {photoRow(QStringLiteral("Melazo"), QStringLiteral("melazo01.jpg"),
+                                               QStringLiteral("Hojas pegajosas"), 1)})));
 
         // Storage order deliberately differs from the order the queries give.
         QList<QList<QVariant>> photos{
@@ -232,10 +232,11 @@ private slots:
                                 << QVariant(QStringLiteral("Dijo \"mildiu\" y luego 'oídio'; ''doble'' y \"\"."))
                                 << QVariant(QStringLiteral("'")) << QVariant(4);
         QTest::newRow("inverted marks and symbols")
-            << QStringLiteral("¿Qué es?") << QVariant(QStringLiteral("¡Atención! 1º, 2ª, ½ dosis, 30 €, «ceniza», —raya—…"))
+            << QStringLiteral("¿Qué es?")
+            << QVariant(QStringLiteral("¡Atención! 1º, 2ª, ½ dosis, 30 €, «ceniza», —raya—…"))
             << QVariant(QStringLiteral("ºª€«»")) << QVariant(5);
-        QTest::newRow("line breaks") << QStringLiteral("Varias líneas")
-                                     << QVariant(QStringLiteral("Primera línea.\r\nSegunda línea.\r\n\r\nOtro párrafo."))
+        QTest::newRow("line breaks") << QStringLiteral(
+            "Varias líneas") << QVariant(QStringLiteral("Primera línea.\r\nSegunda línea.\r\n\r\nOtro párrafo."))
                                      << QVariant(QStringLiteral("a\tb")) << QVariant(6);
         QTest::newRow("blanks around") << QStringLiteral("  Envés  ") << QVariant(QStringLiteral("  sangría  "))
                                        << QVariant(QStringLiteral(" ")) << QVariant(7);
@@ -273,10 +274,11 @@ private slots:
 
         const QString file = path(QStringLiteral("ida-y-vuelta.mdb"));
         // Neighbouring rows make sure the right row is found, not just a row.
-        QVERIFY(writeDatabase(file, tables({wordRow(QStringLiteral("Antes"), QStringLiteral("a")),
-                                            wordRow(word, meaning), wordRow(QStringLiteral("Después"), QStringLiteral("d"))},
-                                           {photoRow(word, QStringLiteral("foto.jpg"), description, order)},
-                                           {photoRow(word, QStringLiteral("trat.rtf"), description, order)})));
+        QVERIFY(writeDatabase(file,
+                              tables({wordRow(QStringLiteral("Antes"), QStringLiteral("a")), wordRow(word, meaning),
+                                      wordRow(QStringLiteral("Después"), QStringLiteral("d"))},
+                                     {photoRow(word, QStringLiteral("foto.jpg"), description, order)},
+                                     {photoRow(word, QStringLiteral("trat.rtf"), description, order)})));
 
         QHash<QString, jet::TableData> read;
         QString error;
@@ -323,39 +325,38 @@ private slots:
         QTest::addColumn<QStringList>("expected");
 
         QTest::newRow("realistic list")
-            << QStringList{u"zarcillo"_qs, u"ñu"_qs, u"Nudo"_qs, u"año"_qs, u"ano"_qs, u"Ápice"_qs, u"apice"_qs,
-                           u"Abarquillada"_qs, u"ábaco"_qs, u"Envero"_qs, u"Sarmiento"_qs, u"yema"_qs, u"Brote"_qs,
-                           u"Cepa"_qs, u"pámpano"_qs, u"Racimo"_qs, u"hoja"_qs}
-            << QStringList{u"ábaco"_qs, u"Abarquillada"_qs, u"ano"_qs, u"año"_qs, u"apice"_qs, u"Ápice"_qs,
-                           u"Brote"_qs, u"Cepa"_qs, u"Envero"_qs, u"hoja"_qs, u"Nudo"_qs, u"ñu"_qs, u"pámpano"_qs,
-                           u"Racimo"_qs, u"Sarmiento"_qs, u"yema"_qs, u"zarcillo"_qs};
+            << QStringList{u"zarcillo"_qs,  u"ñu"_qs,    u"Nudo"_qs,         u"año"_qs,   u"ano"_qs,
+                           u"Ápice"_qs,     u"apice"_qs, u"Abarquillada"_qs, u"ábaco"_qs, u"Envero"_qs,
+                           u"Sarmiento"_qs, u"yema"_qs,  u"Brote"_qs,        u"Cepa"_qs,  u"pámpano"_qs,
+                           u"Racimo"_qs,    u"hoja"_qs}
+            << QStringList{u"ábaco"_qs,   u"Abarquillada"_qs, u"ano"_qs,       u"año"_qs,  u"apice"_qs,   u"Ápice"_qs,
+                           u"Brote"_qs,   u"Cepa"_qs,         u"Envero"_qs,    u"hoja"_qs, u"Nudo"_qs,    u"ñu"_qs,
+                           u"pámpano"_qs, u"Racimo"_qs,       u"Sarmiento"_qs, u"yema"_qs, u"zarcillo"_qs};
         QTest::newRow("capital accented letter among its letter")
             << QStringList{u"Zarcillo"_qs, u"Ápice"_qs, u"Bacteriosis"_qs, u"Ácaros"_qs, u"Antracnosis"_qs}
             << QStringList{u"Ácaros"_qs, u"Antracnosis"_qs, u"Ápice"_qs, u"Bacteriosis"_qs, u"Zarcillo"_qs};
         QTest::newRow("case does not order")
             << QStringList{u"Zarcillo"_qs, u"abarquillada"_qs, u"ENVÉS"_qs, u"brote"_qs, u"Cepa"_qs, u"cepillo"_qs}
             << QStringList{u"abarquillada"_qs, u"brote"_qs, u"Cepa"_qs, u"cepillo"_qs, u"ENVÉS"_qs, u"Zarcillo"_qs};
-        QTest::newRow("ñ after n")
-            << QStringList{u"oídio"_qs, u"ñandú"_qs, u"nudo"_qs, u"nácar"_qs, u"Ñu"_qs, u"nylon"_qs}
-            << QStringList{u"nácar"_qs, u"nudo"_qs, u"nylon"_qs, u"ñandú"_qs, u"Ñu"_qs, u"oídio"_qs};
-        QTest::newRow("ñ inside a word")
-            << QStringList{u"año"_qs, u"anona"_qs, u"ano"_qs, u"añublo"_qs, u"anzuelo"_qs}
-            << QStringList{u"ano"_qs, u"anona"_qs, u"anzuelo"_qs, u"año"_qs, u"añublo"_qs};
+        QTest::newRow("ñ after n") << QStringList{u"oídio"_qs, u"ñandú"_qs, u"nudo"_qs,
+                                                  u"nácar"_qs, u"Ñu"_qs,    u"nylon"_qs}
+                                   << QStringList{u"nácar"_qs, u"nudo"_qs, u"nylon"_qs,
+                                                  u"ñandú"_qs, u"Ñu"_qs,   u"oídio"_qs};
+        QTest::newRow("ñ inside a word") << QStringList{u"año"_qs, u"anona"_qs, u"ano"_qs, u"añublo"_qs, u"anzuelo"_qs}
+                                         << QStringList{u"ano"_qs, u"anona"_qs, u"anzuelo"_qs, u"año"_qs, u"añublo"_qs};
         QTest::newRow("accents only break ties")
             << QStringList{u"envés"_qs, u"enves"_qs, u"envero"_qs, u"ápices"_qs, u"apicultura"_qs}
             << QStringList{u"ápices"_qs, u"apicultura"_qs, u"envero"_qs, u"enves"_qs, u"envés"_qs};
         QTest::newRow("tie broken by accent whatever the storage order")
-            << QStringList{u"Ápice"_qs, u"apice"_qs, u"ápice"_qs}
-            << QStringList{u"apice"_qs, u"Ápice"_qs, u"ápice"_qs};
+            << QStringList{u"Ápice"_qs, u"apice"_qs, u"ápice"_qs} << QStringList{u"apice"_qs, u"Ápice"_qs, u"ápice"_qs};
         QTest::newRow("ch and ll are not letters of their own")
             << QStringList{u"ciclo"_qs, u"chancro"_qs, u"cepa"_qs, u"lobo"_qs, u"llaga"_qs, u"lima"_qs}
             << QStringList{u"cepa"_qs, u"chancro"_qs, u"ciclo"_qs, u"lima"_qs, u"llaga"_qs, u"lobo"_qs};
         QTest::newRow("diaeresis among u words")
             << QStringList{u"pinzas"_qs, u"pingüino"_qs, u"pinguino"_qs, u"pinar"_qs}
             << QStringList{u"pinar"_qs, u"pinguino"_qs, u"pingüino"_qs, u"pinzas"_qs};
-        QTest::newRow("shorter word first")
-            << QStringList{u"hojas"_qs, u"hoja"_qs, u"Hojarasca"_qs, u"ho"_qs}
-            << QStringList{u"ho"_qs, u"hoja"_qs, u"Hojarasca"_qs, u"hojas"_qs};
+        QTest::newRow("shorter word first") << QStringList{u"hojas"_qs, u"hoja"_qs, u"Hojarasca"_qs, u"ho"_qs}
+                                            << QStringList{u"ho"_qs, u"hoja"_qs, u"Hojarasca"_qs, u"hojas"_qs};
         QTest::newRow("no words") << QStringList{} << QStringList{};
     }
 
@@ -374,7 +375,8 @@ private slots:
         QCOMPARE(column(rs, QStringLiteral("Palabra")), expected);
         // Whole rows move: each word keeps its own definition.
         for (RecordSet r = rs; !r.eof(); r.moveNext())
-            QCOMPARE(r.value(QStringLiteral("Significado")), QStringLiteral("Definición de ") + r.value(QStringLiteral("Palabra")));
+            QCOMPARE(r.value(QStringLiteral("Significado")),
+                     QStringLiteral("Definición de ") + r.value(QStringLiteral("Palabra")));
     }
 
     void glossaryTies_data()
@@ -401,9 +403,8 @@ private slots:
                 expected << QString::number(i);
             QTest::newRow("many duplicates") << stored << expected;
         }
-        QTest::newRow("accented duplicates")
-            << QStringList{u"Envés|b"_qs, u"Enves|x"_qs, u"envés|c"_qs, u"Envés|d"_qs}
-            << QStringList{u"x"_qs, u"b"_qs, u"c"_qs, u"d"_qs};
+        QTest::newRow("accented duplicates") << QStringList{u"Envés|b"_qs, u"Enves|x"_qs, u"envés|c"_qs, u"Envés|d"_qs}
+                                             << QStringList{u"x"_qs, u"b"_qs, u"c"_qs, u"d"_qs};
     }
 
     // Rows whose words compare equal keep the order they are stored in.
@@ -423,9 +424,10 @@ private slots:
     void glossaryNullWordFirst()
     {
         Database db;
-        QVERIFY(openGlossary(&db, {wordRow(QStringLiteral("Cepa"), QStringLiteral("c")),
-                                   wordRow(QVariant(), QStringLiteral("sin palabra")),
-                                   wordRow(QStringLiteral("ábaco"), QStringLiteral("a"))}));
+        QVERIFY(openGlossary(&db,
+                             {wordRow(QStringLiteral("Cepa"), QStringLiteral("c")),
+                              wordRow(QVariant(), QStringLiteral("sin palabra")),
+                              wordRow(QStringLiteral("ábaco"), QStringLiteral("a"))}));
         QCOMPARE(column(db.glossary(), QStringLiteral("Significado")),
                  (QStringList{u"sin palabra"_qs, u"a"_qs, u"c"_qs}));
     }
@@ -478,9 +480,9 @@ private slots:
     {
         QFETCH(QString, term);
         QFETCH(QStringList, found);
-        const QStringList stored{u"Abarquillada"_qs, u"Envés"_qs, u"Enves"_qs, u"ÁPICE"_qs, u"Año"_qs, u"Pingüino"_qs,
-                                 u"Poda"_qs, u"O'Neil"_qs, u"' OR '1'='1"_qs, u"'"_qs, u"''"_qs, u"PODA"_qs,
-                                 u"Cepa'; --"_qs, u"\""_qs, u"Cepa"_qs};
+        const QStringList stored{u"Abarquillada"_qs, u"Envés"_qs, u"Enves"_qs,     u"ÁPICE"_qs,       u"Año"_qs,
+                                 u"Pingüino"_qs,     u"Poda"_qs,  u"O'Neil"_qs,    u"' OR '1'='1"_qs, u"'"_qs,
+                                 u"''"_qs,           u"PODA"_qs,  u"Cepa'; --"_qs, u"\""_qs,          u"Cepa"_qs};
         QList<QList<QVariant>> rows;
         for (const QString &w : stored)
             rows << wordRow(w, QStringLiteral("def:") + w);
@@ -509,8 +511,8 @@ private slots:
         QTest::addColumn<QStringList>("files");  // Foto, in result order
 
         const QStringList melazo{u"melazo-sin-orden.jpg"_qs, u"melazo-negativo.jpg"_qs, u"melazo01.jpg"_qs,
-                                 u"melazo02.jpg"_qs, u"melazo02b.jpg"_qs, u"melazo03.jpg"_qs, u"melazo09.jpg"_qs,
-                                 u"melazo10.jpg"_qs};
+                                 u"melazo02.jpg"_qs,         u"melazo02b.jpg"_qs,       u"melazo03.jpg"_qs,
+                                 u"melazo09.jpg"_qs,         u"melazo10.jpg"_qs};
         QTest::newRow("by Orden, nulls first, equal Orden in storage order") << kFotos << u"Melazo"_qs << melazo;
         QTest::newRow("key in lower case") << kFotos << u"melazo"_qs << melazo;
         QTest::newRow("key in upper case") << kFotos << u"MELAZO"_qs << melazo;
@@ -578,29 +580,32 @@ private slots:
                                 << QVariantList{10, 2, 1.5, 0.15000001, QVariant(), -1e-3, 2.5e2, 2, 0.15}
                                 << QList<int>{4, 5, 8, 3, 2, 1, 7, 0, 6};
         QTest::newRow("Currency") << col(ColumnDef::Type::Currency)
-                                  << QVariantList{18, 1.5, 0.0001, -2, 10, QVariant(), 12345678901.2345, 12345678901.2344}
+                                  << QVariantList{18, 1.5,        0.0001,           -2,
+                                                  10, QVariant(), 12345678901.2345, 12345678901.2344}
                                   << QList<int>{5, 3, 2, 1, 4, 0, 7, 6};
         ColumnDef decimal = col(ColumnDef::Type::Decimal);
         decimal.precision = 28;
         decimal.scale = 4;
-        QTest::newRow("Decimal") << decimal
-                                 << QVariantList{u"10"_qs, u"2"_qs, u"1.5"_qs, u"-0.0001"_qs,
-                                                 u"12345678901234567890.1235"_qs, u"12345678901234567890.1234"_qs}
+        QTest::newRow("Decimal") << decimal << QVariantList{u"10"_qs,
+                                                            u"2"_qs,
+                                                            u"1.5"_qs,
+                                                            u"-0.0001"_qs,
+                                                            u"12345678901234567890.1235"_qs,
+                                                            u"12345678901234567890.1234"_qs}
                                  << QList<int>{3, 2, 1, 0, 5, 4};
         ColumnDef textual = col(ColumnDef::Type::Text);
         textual.maxLength = 10;
-        QTest::newRow("Text") << textual
-                              << QVariantList{u"10"_qs, u"2"_qs, u"1"_qs, u"b"_qs, u"A"_qs, QVariant(), QString(), u"Ñ"_qs,
-                                              u"N"_qs}
+        QTest::newRow("Text") << textual << QVariantList{u"10"_qs,   u"2"_qs,   u"1"_qs, u"b"_qs, u"A"_qs,
+                                                         QVariant(), QString(), u"Ñ"_qs, u"N"_qs}
                               << QList<int>{5, 6, 2, 0, 1, 4, 3, 8, 7};
         QTest::newRow("Yes/No") << col(ColumnDef::Type::YesNo) << QVariantList{false, true, false, true}
                                 << QList<int>{1, 3, 0, 2};
-        QTest::newRow("Date/Time")
-            << col(ColumnDef::Type::DateTime)
-            << QVariantList{QDateTime(QDate(2002, 5, 17), QTime(10, 0), Qt::UTC), QDate(1999, 12, 31),
-                            QDateTime(QDate(1899, 12, 29), QTime(12, 0), Qt::UTC),
-                            QDateTime(QDate(1899, 12, 29), QTime(6, 0), Qt::UTC), QVariant()}
-            << QList<int>{4, 3, 2, 1, 0};
+        QTest::newRow("Date/Time") << col(ColumnDef::Type::DateTime)
+                                   << QVariantList{QDateTime(QDate(2002, 5, 17), QTime(10, 0), Qt::UTC),
+                                                   QDate(1999, 12, 31),
+                                                   QDateTime(QDate(1899, 12, 29), QTime(12, 0), Qt::UTC),
+                                                   QDateTime(QDate(1899, 12, 29), QTime(6, 0), Qt::UTC), QVariant()}
+                                   << QList<int>{4, 3, 2, 1, 0};
     }
 
     // ORDER BY Orden follows the column's own type, as Jet sorts it.
@@ -631,18 +636,19 @@ private slots:
 
     void namesInAnyCase_data()
     {
-        QTest::addColumn<QStringList>("tableNames");   // Definicion, Fotos, Tratamiento
-        QTest::addColumn<QStringList>("columnNames");  // Palabra, Significado, NombreEnfermedad, Foto, Descripcion, Orden
+        QTest::addColumn<QStringList>("tableNames");  // Definicion, Fotos, Tratamiento
+        QTest::addColumn<QStringList>(
+            "columnNames");  // Palabra, Significado, NombreEnfermedad, Foto, Descripcion, Orden
 
         QTest::newRow("lower case") << QStringList{u"definicion"_qs, u"fotos"_qs, u"tratamiento"_qs}
                                     << QStringList{u"palabra"_qs, u"significado"_qs, u"nombreenfermedad"_qs,
-                                                   u"foto"_qs, u"descripcion"_qs, u"orden"_qs};
+                                                   u"foto"_qs,    u"descripcion"_qs, u"orden"_qs};
         QTest::newRow("upper case") << QStringList{u"DEFINICION"_qs, u"FOTOS"_qs, u"TRATAMIENTO"_qs}
                                     << QStringList{u"PALABRA"_qs, u"SIGNIFICADO"_qs, u"NOMBREENFERMEDAD"_qs,
-                                                   u"FOTO"_qs, u"DESCRIPCION"_qs, u"ORDEN"_qs};
+                                                   u"FOTO"_qs,    u"DESCRIPCION"_qs, u"ORDEN"_qs};
         QTest::newRow("mixed") << QStringList{u"DeFiNiCiOn"_qs, u"Fotos"_qs, u"tRATAMIENTO"_qs}
-                               << QStringList{u"Palabra"_qs, u"sIGNIFICADO"_qs, u"NombreEnfermedad"_qs, u"fOTO"_qs,
-                                              u"Descripcion"_qs, u"oRDEN"_qs};
+                               << QStringList{u"Palabra"_qs, u"sIGNIFICADO"_qs, u"NombreEnfermedad"_qs,
+                                              u"fOTO"_qs,    u"Descripcion"_qs, u"oRDEN"_qs};
     }
 
     // Tables and columns are found whatever the letter case of their names,
@@ -705,16 +711,17 @@ private slots:
 
     void emptyTexts_data()
     {
-        QTest::addColumn<QString>("query");    // glossary, term or photos
+        QTest::addColumn<QString>("query");  // glossary, term or photos
         QTest::addColumn<QString>("argument");
         QTest::addColumn<QStringList>("found");  // tags, in result order
 
         QTest::newRow("ORDER BY Palabra: nulls, then empty texts")
-            << u"glossary"_qs << QString() << QStringList{u"nulo"_qs, u"vacío 1"_qs, u"vacío 2"_qs, u"ábaco"_qs, u"Cepa"_qs};
+            << u"glossary"_qs << QString()
+            << QStringList{u"nulo"_qs, u"vacío 1"_qs, u"vacío 2"_qs, u"ábaco"_qs, u"Cepa"_qs};
         QTest::newRow("WHERE Palabra=''") << u"term"_qs << QString() << QStringList{u"vacío 1"_qs, u"vacío 2"_qs};
         QTest::newRow("WHERE NombreEnfermedad=''") << u"photos"_qs << QString() << QStringList{u"vacía"_qs};
-        QTest::newRow("a key still finds its rows") << u"photos"_qs << u"Mildiu"_qs
-                                                    << QStringList{u"sin nombre de foto"_qs, u"foto nula"_qs};
+        QTest::newRow("a key still finds its rows")
+            << u"photos"_qs << u"Mildiu"_qs << QStringList{u"sin nombre de foto"_qs, u"foto nula"_qs};
     }
 
     // An empty text is not null: the queries tell them apart as Jet does.
@@ -724,13 +731,13 @@ private slots:
         QFETCH(QString, argument);
         QFETCH(QStringList, found);
         const QString file = path(u"vacios.mdb"_qs);
-        QVERIFY(writeDatabase(file, tables({wordRow(u"Cepa"_qs, u"Cepa"_qs), wordRow(u""_qs, u"vacío 1"_qs),
-                                            wordRow(QVariant(), u"nulo"_qs), wordRow(u"ábaco"_qs, u"ábaco"_qs),
-                                            wordRow(u""_qs, u"vacío 2"_qs)},
-                                           {photoRow(u"Mildiu"_qs, u""_qs, u"sin nombre de foto"_qs, 1),
-                                            photoRow(u""_qs, u"v.jpg"_qs, u"vacía"_qs, 1),
-                                            photoRow(QVariant(), u"n.jpg"_qs, u"nula"_qs, 1),
-                                            photoRow(u"Mildiu"_qs, QVariant(), u"foto nula"_qs, 2)})));
+        QVERIFY(writeDatabase(
+            file,
+            tables({wordRow(u"Cepa"_qs, u"Cepa"_qs), wordRow(u""_qs, u"vacío 1"_qs), wordRow(QVariant(), u"nulo"_qs),
+                    wordRow(u"ábaco"_qs, u"ábaco"_qs), wordRow(u""_qs, u"vacío 2"_qs)},
+                   {photoRow(u"Mildiu"_qs, u""_qs, u"sin nombre de foto"_qs, 1),
+                    photoRow(u""_qs, u"v.jpg"_qs, u"vacía"_qs, 1), photoRow(QVariant(), u"n.jpg"_qs, u"nula"_qs, 1),
+                    photoRow(u"Mildiu"_qs, QVariant(), u"foto nula"_qs, 2)})));
         Database db;
         QString error;
         QVERIFY2(db.open(file, &error), qPrintable(error));
@@ -857,8 +864,8 @@ private slots:
         Database db;
         QString error;
         QVERIFY2(db.open(m_photos, &error), qPrintable(error));
-        RecordSet rs = query == QLatin1String("photos") ? db.photos(kFotos, u"Botritis"_qs)
-                                                        : db.glossaryTerm(u"Inexistente"_qs);
+        RecordSet rs =
+            query == QLatin1String("photos") ? db.photos(kFotos, u"Botritis"_qs) : db.glossaryTerm(u"Inexistente"_qs);
         for (QChar m : moves) {
             if (m == u'N')
                 rs.moveNext();
@@ -984,22 +991,22 @@ private slots:
         QTest::addColumn<bool>("present");
 
         QTest::newRow("present") << u"datos/sarmo/Fotos\\Melazo\\melazo03.jpg"_qs << u"melazo03.jpg"_qs << true;
-        QTest::newRow("present, slashes only") << u"datos/sarmo/Fotos/Melazo/melazo03.jpg"_qs << u"melazo03.jpg"_qs
-                                               << true;
-        QTest::newRow("present, backslashes only") << u"datos\\sarmo\\Fotos\\Melazo\\melazo03.jpg"_qs
-                                                   << u"melazo03.jpg"_qs << true;
+        QTest::newRow("present, slashes only")
+            << u"datos/sarmo/Fotos/Melazo/melazo03.jpg"_qs << u"melazo03.jpg"_qs << true;
+        QTest::newRow("present, backslashes only")
+            << u"datos\\sarmo\\Fotos\\Melazo\\melazo03.jpg"_qs << u"melazo03.jpg"_qs << true;
         QTest::newRow("present, name with blanks and accents")
             << u"datos/sarmo/Tratamiento\\Oídio tratamiento.rtf"_qs << u"Oídio tratamiento.rtf"_qs << true;
         QTest::newRow("missing") << u"datos/sarmo/Fotos\\Melazo\\melazo04.jpg"_qs << u"melazo04.jpg"_qs << false;
         QTest::newRow("missing folder") << u"datos/sarmo/Fotos\\Yesca\\yesca01.jpg"_qs << u"yesca01.jpg"_qs << false;
-        QTest::newRow("extension in other case") << u"datos/sarmo/Fotos\\Meloidogyne\\meloidogyne05.JPG"_qs
-                                                 << u"meloidogyne05.JPG"_qs << false;
-        QTest::newRow("name in other case") << u"datos/sarmo/Fotos\\Melazo\\Melazo03.jpg"_qs << u"Melazo03.jpg"_qs
-                                            << false;
-        QTest::newRow("folder in other case") << u"datos/sarmo/Fotos\\melazo\\melazo03.jpg"_qs << u"melazo03.jpg"_qs
-                                              << false;
-        QTest::newRow("folder in place of the file") << u"datos/sarmo/Fotos\\Melazo\\carpeta.jpg"_qs
-                                                     << u"carpeta.jpg"_qs << false;
+        QTest::newRow("extension in other case")
+            << u"datos/sarmo/Fotos\\Meloidogyne\\meloidogyne05.JPG"_qs << u"meloidogyne05.JPG"_qs << false;
+        QTest::newRow("name in other case")
+            << u"datos/sarmo/Fotos\\Melazo\\Melazo03.jpg"_qs << u"Melazo03.jpg"_qs << false;
+        QTest::newRow("folder in other case")
+            << u"datos/sarmo/Fotos\\melazo\\melazo03.jpg"_qs << u"melazo03.jpg"_qs << false;
+        QTest::newRow("folder in place of the file")
+            << u"datos/sarmo/Fotos\\Melazo\\carpeta.jpg"_qs << u"carpeta.jpg"_qs << false;
         QTest::newRow("a location itself") << u"datos/sarmo/Fotos\\Melazo"_qs << u"Melazo"_qs << false;
         QTest::newRow("empty name after backslash") << u"datos/sarmo/Fotos\\"_qs << QString() << false;
         QTest::newRow("empty name after slash") << u"datos/sarmo/Fotos\\Melazo/"_qs << QString() << false;
@@ -1007,10 +1014,9 @@ private slots:
         QTest::newRow("trailing blank") << u"datos/sarmo/Fotos\\Melazo\\melazo03.jpg "_qs << u"melazo03.jpg "_qs
                                         << false;
         QTest::newRow("symbolic link") << u"datos/sarmo/Fotos\\Melazo\\enlace.jpg"_qs << u"enlace.jpg"_qs << true;
-        QTest::newRow("symbolic link, name with brackets") << u"datos/sarmo/Fotos\\Melazo\\foto[1].jpg"_qs
-                                                           << u"foto[1].jpg"_qs << true;
-        QTest::newRow("dangling symbolic link") << u"datos/sarmo/Fotos\\Melazo\\roto.jpg"_qs << u"roto.jpg"_qs
-                                                << false;
+        QTest::newRow("symbolic link, name with brackets")
+            << u"datos/sarmo/Fotos\\Melazo\\foto[1].jpg"_qs << u"foto[1].jpg"_qs << true;
+        QTest::newRow("dangling symbolic link") << u"datos/sarmo/Fotos\\Melazo\\roto.jpg"_qs << u"roto.jpg"_qs << false;
     }
 
     // A file is there only when a regular file's directory entry bears
@@ -1095,8 +1101,8 @@ private slots:
         QTemporaryDir root;
         QVERIFY(root.isValid());
         QDir d(root.path());
-        const QStringList folders{u"Fotos"_qs, u"ResultadoVid"_qs, u"Tratamiento"_qs, u"mp3d"_qs, u"Sarmo_web"_qs,
-                                  u"Videos"_qs};
+        const QStringList folders{u"Fotos"_qs, u"ResultadoVid"_qs, u"Tratamiento"_qs,
+                                  u"mp3d"_qs,  u"Sarmo_web"_qs,    u"Videos"_qs};
         for (const QString &f : folders) {
             QVERIFY(d.mkpath(u"datos/sarmo/"_qs + f));
             QVERIFY(writeBytes(d.filePath(u"datos/sarmo/%1/en-%1.txt"_qs.arg(f)), "x"));
@@ -1108,12 +1114,9 @@ private slots:
         resetModule();
         ModuleState &m = module();
         m.fillLocations();
-        const QList<QPair<QString, QString>> locations{{m.RutaFotos, u"Fotos"_qs},
-                                                       {m.RutaResultados, u"ResultadoVid"_qs},
-                                                       {m.RutaTratamientos, u"Tratamiento"_qs},
-                                                       {m.RutaAudio, u"mp3d"_qs},
-                                                       {m.RutaAyuda, u"Sarmo_web"_qs},
-                                                       {m.RutaVideos, u"Videos"_qs}};
+        const QList<QPair<QString, QString>> locations{
+            {m.RutaFotos, u"Fotos"_qs}, {m.RutaResultados, u"ResultadoVid"_qs}, {m.RutaTratamientos, u"Tratamiento"_qs},
+            {m.RutaAudio, u"mp3d"_qs},  {m.RutaAyuda, u"Sarmo_web"_qs},         {m.RutaVideos, u"Videos"_qs}};
         for (const auto &[location, folder] : locations) {
             QCOMPARE(location, u"datos/sarmo/"_qs + folder);
             QVERIFY2(FileCheck::exists(location + u"\\en-"_qs + folder + u".txt"_qs), qPrintable(location));
@@ -1153,8 +1156,8 @@ private slots:
         QTest::newRow("no tables at all") << u"drop:all"_qs << u"Definicion"_qs;
         QTest::newRow("Fotos without Orden") << u"column:Fotos:Orden"_qs << u"Orden"_qs;
         QTest::newRow("Tratamiento without Orden") << u"column:Tratamiento:Orden"_qs << u"Orden"_qs;
-        QTest::newRow("Fotos without NombreEnfermedad") << u"column:Fotos:NombreEnfermedad"_qs
-                                                        << u"NombreEnfermedad"_qs;
+        QTest::newRow("Fotos without NombreEnfermedad")
+            << u"column:Fotos:NombreEnfermedad"_qs << u"NombreEnfermedad"_qs;
         QTest::newRow("Definicion without Significado") << u"column:Definicion:Significado"_qs << u"Significado"_qs;
     }
 
@@ -1220,9 +1223,9 @@ private slots:
         } else if (damage.startsWith(QLatin1String("column:"))) {
             const QString table = damage.section(QLatin1Char(':'), 1, 1);
             const QString col = damage.section(QLatin1Char(':'), 2);
-            QList<TableDef> t = tables({wordRow(u"Cepa"_qs, u"c"_qs)},
-                                       {photoRow(u"Melazo"_qs, u"m.jpg"_qs, u"d"_qs, 1)},
-                                       {photoRow(u"Melazo"_qs, u"m.rtf"_qs, u"d"_qs, 1)});
+            QList<TableDef> t =
+                tables({wordRow(u"Cepa"_qs, u"c"_qs)}, {photoRow(u"Melazo"_qs, u"m.jpg"_qs, u"d"_qs, 1)},
+                       {photoRow(u"Melazo"_qs, u"m.rtf"_qs, u"d"_qs, 1)});
             for (TableDef &d : t) {
                 if (d.name != table)
                     continue;

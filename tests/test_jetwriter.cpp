@@ -49,8 +49,10 @@ QString spanish(int n)
 
 TableDef definicion()
 {
-    TableDef t{QStringLiteral("Definicion"), {text(QStringLiteral("Palabra")), memo(QStringLiteral("Significado"))}, {}};
-    t.rows << QList<QVariant>{QStringLiteral("Ápice"), QStringLiteral("Extremo de un órgano; en la vid, del sarmiento.")}
+    TableDef t{
+        QStringLiteral("Definicion"), {text(QStringLiteral("Palabra")), memo(QStringLiteral("Significado"))}, {}};
+    t.rows << QList<QVariant>{QStringLiteral("Ápice"),
+                              QStringLiteral("Extremo de un órgano; en la vid, del sarmiento.")}
            << QList<QVariant>{QStringLiteral("Año"), QStringLiteral("Dijo \"mildiu\" y luego 'oídio'.")}
            << QList<QVariant>{QStringLiteral("¿Qué es?"), spanish(2000)}
            << QList<QVariant>{QString(255, QChar(u'ñ')), QVariant()}
@@ -71,8 +73,8 @@ TableDef photoTable(const QString &name)
            << QList<QVariant>{QStringLiteral("Oídio"), QVariant(), QStringLiteral("Sin \"foto\" todavía"), QVariant()}
            << QList<QVariant>{QStringLiteral("Botritis"), QStringLiteral("botritis.jpg"), QString(),
                               std::numeric_limits<qint32>::max()}
-           << QList<QVariant>{QStringLiteral("Eutipiosis"), QStringLiteral("eutipa.jpg"), QStringLiteral("'Brazo muerto'"),
-                              std::numeric_limits<qint32>::min()}
+           << QList<QVariant>{QStringLiteral("Eutipiosis"), QStringLiteral("eutipa.jpg"),
+                              QStringLiteral("'Brazo muerto'"), std::numeric_limits<qint32>::min()}
            << QList<QVariant>{QStringLiteral("Yesca"), QStringLiteral("yesca.jpg"), QStringLiteral("Cero"), 0};
     return t;
 }
@@ -120,7 +122,8 @@ QString expectedCsv(const TableDef &t)
             else if (v.toString().isEmpty())
                 fields << QString();
             else
-                fields << QLatin1Char('"') + v.toString().replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
+                fields << QLatin1Char('"') + v.toString().replace(QLatin1Char('"'), QLatin1String("\"\""))
+                        + QLatin1Char('"');
         }
         csv += fields.join(QLatin1Char(',')) + QLatin1Char('\n');
     }
@@ -179,8 +182,9 @@ private:
     // holds, so texts with quotes, commas and line breaks come back verbatim.
     QList<QStringList> exportedRows(const QString &file, const QString &table)
     {
-        const Output o = run(m_export, {QStringLiteral("-H"), QStringLiteral("-Q"), QStringLiteral("-d"), kUnitSep,
-                                        QStringLiteral("-R"), kRecordSep, file, table});
+        const Output o = run(m_export,
+                             {QStringLiteral("-H"), QStringLiteral("-Q"), QStringLiteral("-d"), kUnitSep,
+                              QStringLiteral("-R"), kRecordSep, file, table});
         if (o.exitCode != 0 || !o.err.isEmpty())
             qWarning("mdb-export %s: exit %d, %s", qPrintable(table), o.exitCode, qPrintable(o.err));
         QList<QStringList> rows;
@@ -318,7 +322,8 @@ private slots:
                 for (int c = 0; c < t.columns.size(); ++c) {
                     const QVariant &want = t.rows.at(r).at(c);
                     const QVariant &got = d.rows.at(r).at(c);
-                    const QString at = QStringLiteral("%1 row %2 column %3").arg(t.name).arg(r).arg(t.columns.at(c).name);
+                    const QString at =
+                        QStringLiteral("%1 row %2 column %3").arg(t.name).arg(r).arg(t.columns.at(c).name);
                     if (t.columns.at(c).type == ColumnDef::Type::LongInteger) {
                         QVERIFY2(got.isNull() == want.isNull(), qPrintable(at));
                         if (!want.isNull())
@@ -390,12 +395,13 @@ private slots:
         for (int i = 0; i < t.rows.size(); ++i) {
             const QStringList want{QString::number(t.rows.at(i).at(0).toInt()), asRead(t.rows.at(i).at(1)),
                                    asRead(t.rows.at(i).at(2))};
-            QVERIFY2(rows.at(i) == want, qPrintable(QStringLiteral("row %1: %2 / %3 characters read back, %4 / %5 written")
-                                                         .arg(i)
-                                                         .arg(rows.at(i).value(1).size())
-                                                         .arg(rows.at(i).value(2).size())
-                                                         .arg(want.at(1).size())
-                                                         .arg(want.at(2).size())));
+            QVERIFY2(rows.at(i) == want,
+                     qPrintable(QStringLiteral("row %1: %2 / %3 characters read back, %4 / %5 written")
+                                    .arg(i)
+                                    .arg(rows.at(i).value(1).size())
+                                    .arg(rows.at(i).value(2).size())
+                                    .arg(want.at(1).size())
+                                    .arg(want.at(2).size())));
         }
     }
 
@@ -448,8 +454,8 @@ private slots:
         QTest::addColumn<QStringList>("exported");  // mdb-export's text of each value
 
         auto col = [](ColumnDef::Type type) { return ColumnDef{QStringLiteral("Orden"), type, 0}; };
-        QTest::newRow("Byte") << col(ColumnDef::Type::Byte) << QVariantList{0, 255, QVariant(), 7u}
-                              << u"Byte"_qs << QStringList{u"0"_qs, u"255"_qs, QString(), u"7"_qs};
+        QTest::newRow("Byte") << col(ColumnDef::Type::Byte) << QVariantList{0, 255, QVariant(), 7u} << u"Byte"_qs
+                              << QStringList{u"0"_qs, u"255"_qs, QString(), u"7"_qs};
         QTest::newRow("Integer") << col(ColumnDef::Type::Integer) << QVariantList{-32768, 32767, QVariant(), 0}
                                  << u"Integer"_qs << QStringList{u"-32768"_qs, u"32767"_qs, QString(), u"0"_qs};
         QTest::newRow("Single") << col(ColumnDef::Type::Single) << QVariantList{1.5, -0.25f, QVariant(), 10}
@@ -458,26 +464,27 @@ private slots:
                                 << u"Double"_qs
                                 << QStringList{u"0.15000001"_qs, u"-2.5e-10"_qs, QString(), u"1e+300"_qs};
         QTest::newRow("Currency") << col(ColumnDef::Type::Currency)
-                                  << QVariantList{18, -0.0001, QVariant(), 123456789.1234}
-                                  << u"Currency"_qs
+                                  << QVariantList{18, -0.0001, QVariant(), 123456789.1234} << u"Currency"_qs
                                   << QStringList{u"18.0000"_qs, u"-0.0001"_qs, QString(), u"123456789.1234"_qs};
         ColumnDef decimal = col(ColumnDef::Type::Decimal);
         decimal.precision = 28;
         decimal.scale = 3;
         QTest::newRow("Decimal") << decimal
-                                 << QVariantList{u"-12.5"_qs, u"0.001"_qs, QVariant(), u"1234567890123456789012345.678"_qs, 4}
+                                 << QVariantList{u"-12.5"_qs, u"0.001"_qs, QVariant(),
+                                                 u"1234567890123456789012345.678"_qs, 4}
                                  << u"Numeric (28, 3)"_qs
                                  << QStringList{u"-12.500"_qs, u"0.001"_qs, QString(),
                                                 u"1234567890123456789012345.678"_qs, u"4.000"_qs};
         // Yes/No has no null: a null is stored as No.
-        QTest::newRow("Yes/No") << col(ColumnDef::Type::YesNo) << QVariantList{true, false, QVariant()}
-                                << u"Boolean"_qs << QStringList{u"1"_qs, u"0"_qs, u"0"_qs};
-        QTest::newRow("Date/Time")
-            << col(ColumnDef::Type::DateTime)
-            << QVariantList{QDateTime(QDate(2002, 5, 17), QTime(10, 30, 15), Qt::UTC), QDate(1899, 12, 30), QVariant(),
-                            QDateTime(QDate(1999, 12, 31), QTime(23, 59, 59), Qt::UTC)}
-            << u"DateTime"_qs
-            << QStringList{u"2002-05-17 10:30:15"_qs, u"1899-12-30 00:00:00"_qs, QString(), u"1999-12-31 23:59:59"_qs};
+        QTest::newRow("Yes/No") << col(ColumnDef::Type::YesNo) << QVariantList{true, false, QVariant()} << u"Boolean"_qs
+                                << QStringList{u"1"_qs, u"0"_qs, u"0"_qs};
+        QTest::newRow("Date/Time") << col(ColumnDef::Type::DateTime)
+                                   << QVariantList{QDateTime(QDate(2002, 5, 17), QTime(10, 30, 15), Qt::UTC),
+                                                   QDate(1899, 12, 30), QVariant(),
+                                                   QDateTime(QDate(1999, 12, 31), QTime(23, 59, 59), Qt::UTC)}
+                                   << u"DateTime"_qs
+                                   << QStringList{u"2002-05-17 10:30:15"_qs, u"1899-12-30 00:00:00"_qs, QString(),
+                                                  u"1999-12-31 23:59:59"_qs};
     }
 
     // Number, Yes/No and Date/Time columns: mdb-schema names their type and
@@ -496,8 +503,10 @@ private slots:
         const Output o = run(m_schema, {file});
         QCOMPARE(o.exitCode, 0);
         QVERIFY2(o.out.contains(QStringLiteral("[Orden]\t\t\t%1").arg(schemaType)), qPrintable(o.out));
-        const Output e = run(m_export, {QStringLiteral("-H"), QStringLiteral("-Q"), QStringLiteral("-T"), QStringLiteral("%Y-%m-%d %H:%M:%S"),
-                                        QStringLiteral("-d"), kUnitSep, QStringLiteral("-R"), kRecordSep, file, t.name});
+        const Output e =
+            run(m_export,
+                {QStringLiteral("-H"), QStringLiteral("-Q"), QStringLiteral("-T"), QStringLiteral("%Y-%m-%d %H:%M:%S"),
+                 QStringLiteral("-d"), kUnitSep, QStringLiteral("-R"), kRecordSep, file, t.name});
         QCOMPARE(e.err, QString());
         QStringList got;
         for (const QString &r : e.out.split(kRecordSep, Qt::SkipEmptyParts))
@@ -550,23 +559,24 @@ private slots:
             TableDef t{QStringLiteral("Cortos"), {text(QStringLiteral("Clave"), 10)}, {}};
             t.rows << QList<QVariant>{QStringLiteral("diez letra")} << QList<QVariant>{QStringLiteral("once letras")};
             QTest::newRow("text over a short maximum")
-                << QList<TableDef>{t} << QStringList{QStringLiteral("Clave"), QStringLiteral("fila 2"), QStringLiteral("11")};
+                << QList<TableDef>{t}
+                << QStringList{QStringLiteral("Clave"), QStringLiteral("fila 2"), QStringLiteral("11")};
         }
-        QTest::newRow("number in a text column")
-            << QList<TableDef>{photos({ok, 12, ok, 1})} << QStringList{QStringLiteral("Foto"), QStringLiteral("fila 7")};
+        QTest::newRow("number in a text column") << QList<TableDef>{photos({ok, 12, ok, 1})}
+                                                 << QStringList{QStringLiteral("Foto"), QStringLiteral("fila 7")};
         QTest::newRow("text in a long integer column")
             << QList<TableDef>{photos({ok, ok, ok, QStringLiteral("3")})}
             << QStringList{QStringLiteral("Orden"), QStringLiteral("fila 7")};
         QTest::newRow("fraction in a long integer column")
-            << QList<TableDef>{photos({ok, ok, ok, 2.5})} << QStringList{QStringLiteral("Orden"), QStringLiteral("double")};
+            << QList<TableDef>{photos({ok, ok, ok, 2.5})}
+            << QStringList{QStringLiteral("Orden"), QStringLiteral("double")};
         QTest::newRow("boolean in a long integer column")
-            << QList<TableDef>{photos({ok, ok, ok, true})} << QStringList{QStringLiteral("Orden"), QStringLiteral("bool")};
-        QTest::newRow("long integer too large")
-            << QList<TableDef>{photos({ok, ok, ok, qint64(2147483648LL)})}
-            << QStringList{QStringLiteral("Orden"), QStringLiteral("2147483648")};
-        QTest::newRow("long integer too small")
-            << QList<TableDef>{photos({ok, ok, ok, qint64(-2147483649LL)})}
-            << QStringList{QStringLiteral("Orden"), QStringLiteral("-2147483649")};
+            << QList<TableDef>{photos({ok, ok, ok, true})}
+            << QStringList{QStringLiteral("Orden"), QStringLiteral("bool")};
+        QTest::newRow("long integer too large") << QList<TableDef>{photos({ok, ok, ok, qint64(2147483648LL)})}
+                                                << QStringList{QStringLiteral("Orden"), QStringLiteral("2147483648")};
+        QTest::newRow("long integer too small") << QList<TableDef>{photos({ok, ok, ok, qint64(-2147483649LL)})}
+                                                << QStringList{QStringLiteral("Orden"), QStringLiteral("-2147483649")};
         {
             auto typed = [](ColumnDef::Type type, const QVariant &v, int scale = 0) {
                 ColumnDef c{QStringLiteral("Valor"), type, 0};
@@ -577,7 +587,8 @@ private slots:
             QTest::newRow("256 in a Byte") << typed(ColumnDef::Type::Byte, 256) << QStringList{u"256"_qs, u"Valor"_qs};
             QTest::newRow("40000 in an Integer")
                 << typed(ColumnDef::Type::Integer, 40000) << QStringList{u"40000"_qs, u"fila 1"_qs};
-            QTest::newRow("text in a Double") << typed(ColumnDef::Type::Double, u"1.5"_qs) << QStringList{u"QString"_qs};
+            QTest::newRow("text in a Double")
+                << typed(ColumnDef::Type::Double, u"1.5"_qs) << QStringList{u"QString"_qs};
             QTest::newRow("number in a Yes/No") << typed(ColumnDef::Type::YesNo, 1) << QStringList{u"Sí/No"_qs};
             QTest::newRow("too many decimals")
                 << typed(ColumnDef::Type::Decimal, u"1.234"_qs, 2) << QStringList{u"Valor"_qs, u"decimal"_qs};
@@ -608,7 +619,8 @@ private slots:
             }
             t.rows << QList<QVariant>(9, QStringLiteral("corto")) << row;
             QTest::newRow("row larger than a data page")
-                << QList<TableDef>{t} << QStringList{QStringLiteral("Anchas"), QStringLiteral("fila 2"), QStringLiteral("4060")};
+                << QList<TableDef>{t}
+                << QStringList{QStringLiteral("Anchas"), QStringLiteral("fila 2"), QStringLiteral("4060")};
         }
         {
             TableDef t = definicion();
@@ -619,16 +631,16 @@ private slots:
         QTest::newRow("U+FEFF first, storable only as plain UCS-2")
             << QList<TableDef>{photos({ok, ok, QString(QChar(0xFEFF)) + QStringLiteral("Āb"), 1})}
             << QStringList{QStringLiteral("Descripcion"), QStringLiteral("fila 7"), QStringLiteral("U+FEFF")};
-        QTest::newRow("empty table name")
-            << QList<TableDef>{TableDef{QString(), {text(QStringLiteral("A"))}, {}}} << QStringList{QStringLiteral("vacío")};
+        QTest::newRow("empty table name") << QList<TableDef>{TableDef{QString(), {text(QStringLiteral("A"))}, {}}}
+                                          << QStringList{QStringLiteral("vacío")};
         QTest::newRow("same table twice, other case")
             << QList<TableDef>{photoTable(QStringLiteral("Fotos")), photoTable(QStringLiteral("FOTOS"))}
             << QStringList{QStringLiteral("FOTOS"), QStringLiteral("repetida")};
-        QTest::newRow("same column twice")
-            << QList<TableDef>{TableDef{QStringLiteral("T"), {text(QStringLiteral("Foto")), memo(QStringLiteral("foto"))}, {}}}
-            << QStringList{QStringLiteral("foto"), QStringLiteral("repetida")};
-        QTest::newRow("empty column name")
-            << QList<TableDef>{TableDef{QStringLiteral("T"), {text(QString())}, {}}} << QStringList{QStringLiteral("vacío")};
+        QTest::newRow("same column twice") << QList<TableDef>{TableDef{
+            QStringLiteral("T"), {text(QStringLiteral("Foto")), memo(QStringLiteral("foto"))}, {}}}
+                                           << QStringList{QStringLiteral("foto"), QStringLiteral("repetida")};
+        QTest::newRow("empty column name") << QList<TableDef>{TableDef{QStringLiteral("T"), {text(QString())}, {}}}
+                                           << QStringList{QStringLiteral("vacío")};
         QTest::newRow("period in a column name")
             << QList<TableDef>{TableDef{QStringLiteral("T"), {text(QStringLiteral("a.b"))}, {}}}
             << QStringList{QStringLiteral("a.b")};
@@ -646,12 +658,12 @@ private slots:
             << QStringList{QStringLiteral("MSys")};
         QTest::newRow("no columns") << QList<TableDef>{TableDef{QStringLiteral("Vacia"), {}, {}}}
                                     << QStringList{QStringLiteral("Vacia"), QStringLiteral("columnas")};
-        QTest::newRow("text length 0")
-            << QList<TableDef>{TableDef{QStringLiteral("T"), {text(QStringLiteral("A"), 0)}, {}}}
-            << QStringList{QStringLiteral("«A»")};
-        QTest::newRow("text length 256")
-            << QList<TableDef>{TableDef{QStringLiteral("T"), {text(QStringLiteral("A"), 256)}, {}}}
-            << QStringList{QStringLiteral("256")};
+        QTest::newRow("text length 0") << QList<TableDef>{TableDef{
+            QStringLiteral("T"), {text(QStringLiteral("A"), 0)}, {}}}
+                                       << QStringList{QStringLiteral("«A»")};
+        QTest::newRow("text length 256") << QList<TableDef>{TableDef{
+            QStringLiteral("T"), {text(QStringLiteral("A"), 256)}, {}}}
+                                         << QStringList{QStringLiteral("256")};
     }
 
     // A refused write says what and where, and leaves nothing at the path:

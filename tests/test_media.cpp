@@ -8,20 +8,20 @@
 #include <QBuffer>
 #include <QDir>
 #include <QImage>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QMediaPlayer>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
-#include "platform/services/Services.h"
-#include "widgets/MediaPlayerWidget.h"
-#include "screens/MediaWindows.h"
 #include "core/FileCheck.h"
 #include "core/Module1.h"
+#include "platform/services/Services.h"
+#include "screens/MediaWindows.h"
+#include "widgets/MediaPlayerWidget.h"
 #include "widgets/PictureBox.h"
 
 namespace {
@@ -41,12 +41,12 @@ QByteArray jpegWithOrientation(const QImage &image, quint16 orientation)
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "jpeg", 95);
     QByteArray tiff("II*\0", 4);
-    tiff += QByteArray("\x08\0\0\0", 4);                  // first directory at 8
-    tiff += QByteArray("\x01\0", 2);                        // one entry
-    tiff += QByteArray("\x12\x01\x03\0\x01\0\0\0", 8);     // 0x0112 Orientation, SHORT, 1 value
+    tiff += QByteArray("\x08\0\0\0", 4);                // first directory at 8
+    tiff += QByteArray("\x01\0", 2);                    // one entry
+    tiff += QByteArray("\x12\x01\x03\0\x01\0\0\0", 8);  // 0x0112 Orientation, SHORT, 1 value
     tiff += char(orientation & 0xFF);
     tiff += char(orientation >> 8);
-    tiff += QByteArray("\0\0\0\0\0\0", 6);                  // padding, no next directory
+    tiff += QByteArray("\0\0\0\0\0\0", 6);  // padding, no next directory
     const QByteArray payload = QByteArray("Exif\0\0", 6) + tiff;
     const int length = int(payload.size()) + 2;
     QByteArray segment("\xFF\xE1", 2);
@@ -170,19 +170,21 @@ void TestMedia::whatAVideoFileHolds_data()
 {
     QTest::addColumn<QStringList>("ffmpeg");  // how to make the file; empty: a text file
     QTest::addColumn<bool>("plays");
-    QTest::addColumn<QString>("message");     // after the path; empty: none
-    const QStringList source{QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
-                             QStringLiteral("testsrc=size=160x120:rate=25"), QStringLiteral("-t"), QStringLiteral("3")};
-    QTest::newRow("Windows Media in a .mpg")
-        << source + QStringList{QStringLiteral("-c:v"), QStringLiteral("wmv2"), QStringLiteral("-f"), QStringLiteral("asf")}
-        << true << QString();
-    QTest::newRow("MPEG-1, as the name says")
-        << source + QStringList{QStringLiteral("-c:v"), QStringLiteral("mpeg1video"), QStringLiteral("-f"), QStringLiteral("mpeg")}
-        << true << QString();
+    QTest::addColumn<QString>("message");  // after the path; empty: none
+    const QStringList source{QStringLiteral("-f"), QStringLiteral("lavfi"),
+                             QStringLiteral("-i"), QStringLiteral("testsrc=size=160x120:rate=25"),
+                             QStringLiteral("-t"), QStringLiteral("3")};
+    QTest::newRow("Windows Media in a .mpg") << source
+            + QStringList{QStringLiteral("-c:v"), QStringLiteral("wmv2"), QStringLiteral("-f"), QStringLiteral("asf")}
+                                             << true << QString();
+    QTest::newRow("MPEG-1, as the name says") << source
+            + QStringList{QStringLiteral("-c:v"), QStringLiteral("mpeg1video"), QStringLiteral("-f"),
+                          QStringLiteral("mpeg")}
+                                              << true << QString();
     // Snow: a codec ffmpeg writes and GStreamer has no decoder for.
     QTest::newRow("no decoder in the system")
-        << source + QStringList{QStringLiteral("-c:v"), QStringLiteral("snow"), QStringLiteral("-strict"),
-                                QStringLiteral("experimental"), QStringLiteral("-f"), QStringLiteral("avi")}
+        << source + QStringList{QStringLiteral("-c:v"),         QStringLiteral("snow"), QStringLiteral("-strict"),
+                                QStringLiteral("experimental"), QStringLiteral("-f"),   QStringLiteral("avi")}
         << false << QStringLiteral(" no se puede reproducir: falta en el sistema el componente que lee su formato.");
     QTest::newRow("not a video at all")
         << QStringList() << false

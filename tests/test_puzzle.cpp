@@ -87,8 +87,7 @@ const std::unordered_map<quint32, int> &distances3x3()
             queue.pop_front();
             const int here = d[key3x3(board)];
             const int blank = int(board.indexOf(0));
-            for (int cell : {blank - 3, blank + 3, blank % 3 ? blank - 1 : -1,
-                             blank % 3 < 2 ? blank + 1 : -1}) {
+            for (int cell : {blank - 3, blank + 3, blank % 3 ? blank - 1 : -1, blank % 3 < 2 ? blank + 1 : -1}) {
                 if (cell < 0 || cell >= 9)
                     continue;
                 QList<int> next = board;
@@ -149,7 +148,7 @@ QPixmap vineyardPicture()
 bool similar(QColor a, QColor b, int tolerance = 24)
 {
     return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance
-           && std::abs(a.blue() - b.blue()) <= tolerance;
+        && std::abs(a.blue() - b.blue()) <= tolerance;
 }
 
 // Counts the separate runs of `color` along a line of pixels.
@@ -168,8 +167,7 @@ int runsOf(const QImage &image, QPoint from, QPoint step, QRgb color)
 
 }  // namespace
 
-class TestTilePuzzle : public QObject
-{
+class TestTilePuzzle : public QObject {
     Q_OBJECT
 
 private slots:
@@ -278,12 +276,12 @@ void TestTilePuzzle::setArrangementAcceptsOnlySolvablePermutations()
 
     const QList<QList<int>> bad{
         {},
-        {1, 2, 3, 4, 5, 6, 7, 8},           // too short
-        {1, 2, 3, 4, 5, 6, 7, 8, 0, 9},     // too long
-        {1, 2, 3, 4, 5, 6, 7, 7, 0},        // repeated tile
-        {1, 2, 3, 4, 5, 6, 7, 9, 0},        // no such tile
+        {1, 2, 3, 4, 5, 6, 7, 8},        // too short
+        {1, 2, 3, 4, 5, 6, 7, 8, 0, 9},  // too long
+        {1, 2, 3, 4, 5, 6, 7, 7, 0},     // repeated tile
+        {1, 2, 3, 4, 5, 6, 7, 9, 0},     // no such tile
         {1, 2, 3, 4, 5, 6, -1, 8, 0},
-        {2, 1, 3, 4, 5, 6, 7, 8, 0},        // two tiles swapped
+        {2, 1, 3, 4, 5, 6, 7, 8, 0},  // two tiles swapped
         {1, 2, 3, 4, 5, 6, 8, 7, 0},
         {1, 2, 3, 4, 5, 6, 7, 0, 8, 0},
     };
@@ -332,10 +330,14 @@ void TestTilePuzzle::moveRulesAllowOnlyNeighboursOfTheBlank()
     QCOMPARE(puzzle.arrangement(), QList<int>({1, 2, 3, 0, 4, 6, 7, 5, 8}));
 
     // Each direction moves the tile on the blank's opposite side.
-    struct Case { TilePuzzle::Direction direction; int blankBefore; int blankAfter; };
+    struct Case {
+        TilePuzzle::Direction direction;
+        int blankBefore;
+        int blankAfter;
+    };
     QVERIFY(puzzle.setArrangement(start));
-    for (Case c : {Case{TilePuzzle::Left, 4, 5}, Case{TilePuzzle::Right, 5, 4},
-                   Case{TilePuzzle::Up, 4, 7}, Case{TilePuzzle::Down, 7, 4}}) {
+    for (Case c : {Case{TilePuzzle::Left, 4, 5}, Case{TilePuzzle::Right, 5, 4}, Case{TilePuzzle::Up, 4, 7},
+                   Case{TilePuzzle::Down, 7, 4}}) {
         QCOMPARE(puzzle.blankCell(), c.blankBefore);
         const int tile = puzzle.arrangement()[c.blankAfter];
         QVERIFY(puzzle.slide(c.direction));
@@ -417,15 +419,15 @@ void TestTilePuzzle::arrowKeysSlideTheTileOnTheOppositeSide()
     // 4 0 5
     // 7 8 6
     QVERIFY(puzzle.setArrangement({1, 2, 3, 4, 0, 5, 7, 8, 6}));
-    QTest::keyClick(&puzzle, Qt::Key_Left);   // 5 moves left
+    QTest::keyClick(&puzzle, Qt::Key_Left);  // 5 moves left
     QCOMPARE(puzzle.arrangement(), QList<int>({1, 2, 3, 4, 5, 0, 7, 8, 6}));
-    QTest::keyClick(&puzzle, Qt::Key_Left);   // nothing on the right
+    QTest::keyClick(&puzzle, Qt::Key_Left);  // nothing on the right
     QCOMPARE(puzzle.arrangement(), QList<int>({1, 2, 3, 4, 5, 0, 7, 8, 6}));
-    QTest::keyClick(&puzzle, Qt::Key_Down);   // 3 moves down
+    QTest::keyClick(&puzzle, Qt::Key_Down);  // 3 moves down
     QCOMPARE(puzzle.arrangement(), QList<int>({1, 2, 0, 4, 5, 3, 7, 8, 6}));
     QTest::keyClick(&puzzle, Qt::Key_Right);  // 2 moves right
     QCOMPARE(puzzle.arrangement(), QList<int>({1, 0, 2, 4, 5, 3, 7, 8, 6}));
-    QTest::keyClick(&puzzle, Qt::Key_Up);     // 5 moves up
+    QTest::keyClick(&puzzle, Qt::Key_Up);  // 5 moves up
     QCOMPARE(puzzle.arrangement(), QList<int>({1, 5, 2, 4, 0, 3, 7, 8, 6}));
     QTest::keyClick(&puzzle, Qt::Key_A);
     QTest::keyClick(&puzzle, Qt::Key_Space);
@@ -525,8 +527,7 @@ void TestTilePuzzle::solutionIsShortestOnThreeByThree()
     }
 
     // The two positions farthest from solved, 31 moves each.
-    for (const QList<int> &tiles : {QList<int>{8, 6, 7, 2, 5, 4, 3, 0, 1},
-                                    QList<int>{6, 4, 7, 8, 5, 0, 3, 2, 1}}) {
+    for (const QList<int> &tiles : {QList<int>{8, 6, 7, 2, 5, 4, 3, 0, 1}, QList<int>{6, 4, 7, 8, 5, 0, 3, 2, 1}}) {
         QCOMPARE(distance.at(key3x3(tiles)), 31);
         QVERIFY(puzzle.setArrangement(tiles));
         QElapsedTimer timer;
@@ -644,8 +645,7 @@ void TestTilePuzzle::drawingHonoursGridLineColorAndPicture()
             // The tile shows the part of the picture of its home cell.
             const QColor expected = blockColor(tiles[cell] - 1, n);
             QVERIFY2(similar(middle, expected),
-                     qPrintable(QString("cell %1: %2 instead of %3")
-                                    .arg(cell).arg(middle.name(), expected.name())));
+                     qPrintable(QString("cell %1: %2 instead of %3").arg(cell).arg(middle.name(), expected.name())));
         }
     }
     // Lines of the line colour run between the tiles and around the board:
@@ -693,8 +693,7 @@ void TestTilePuzzle::numberedTilesWithoutPicture()
     QSet<QByteArray> faces;
     for (int cell = 0; cell < 9; ++cell) {
         const QRect r = puzzle.cellRect(cell);
-        const QImage face = image.copy(r.adjusted(r.width() / 5, r.height() / 5, -r.width() / 5,
-                                                  -r.height() / 5));
+        const QImage face = image.copy(r.adjusted(r.width() / 5, r.height() / 5, -r.width() / 5, -r.height() / 5));
         int light = 0, dark = 0;
         for (int y = 0; y < face.height(); ++y)
             for (int x = 0; x < face.width(); ++x)
@@ -703,8 +702,7 @@ void TestTilePuzzle::numberedTilesWithoutPicture()
             QCOMPARE(light, 0);  // the blank is plain and dark
         } else {
             QVERIFY2(light > dark && dark > 10, qPrintable(QString::number(cell)));
-            faces.insert(QByteArray(reinterpret_cast<const char *>(face.constBits()),
-                                    face.sizeInBytes()));
+            faces.insert(QByteArray(reinterpret_cast<const char *>(face.constBits()), face.sizeInBytes()));
         }
     }
     QCOMPARE(faces.size(), 8);  // every tile carries its own number

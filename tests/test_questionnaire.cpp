@@ -9,8 +9,8 @@
 #include <QTest>
 
 #include "core/Descriptions.h"
-#include "screens/QuestionScreen.h"
 #include "core/ScreenTable.h"
+#include "screens/QuestionScreen.h"
 
 using namespace q;
 
@@ -59,8 +59,8 @@ void TestQuestionnaire::actionsAndConditionsNameRealControls()
                 if (a.kind == Action::Kind::StoreKey)
                     QVERIFY2(!a.value.isEmpty(), qPrintable(t.name));
                 else
-                    QVERIFY2(t.box(a.box), qPrintable(QStringLiteral("%1 Option%2 Image%3")
-                                                          .arg(t.name).arg(o.index).arg(a.box)));
+                    QVERIFY2(t.box(a.box),
+                             qPrintable(QStringLiteral("%1 Option%2 Image%3").arg(t.name).arg(o.index).arg(a.box)));
             }
         }
         for (const BoxDef &b : t.boxes) {
@@ -101,8 +101,9 @@ void TestQuestionnaire::screenValuesAreUnique()
     for (const ScreenTable &t : allScreens()) {
         if (t.sintoma.isNull())
             continue;
-        QVERIFY2(!seen.contains(t.sintoma),
-                 qPrintable(t.name + QStringLiteral(" and ") + seen.value(t.sintoma) + QStringLiteral(": ") + t.sintoma));
+        QVERIFY2(
+            !seen.contains(t.sintoma),
+            qPrintable(t.name + QStringLiteral(" and ") + seen.value(t.sintoma) + QStringLiteral(": ") + t.sintoma));
         seen.insert(t.sintoma, t.name);
     }
     QVERIFY(!seen.contains(QStringLiteral("Diagnóstico")));

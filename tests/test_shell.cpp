@@ -11,9 +11,9 @@
 
 #include "platform/services/Services.h"
 #include "shell/MainWindow.h"
-#include "widgets/PointerTracker.h"
 #include "shell/Screen.h"
 #include "shell/ScreenRegistry.h"
+#include "widgets/PointerTracker.h"
 
 namespace {
 
@@ -207,7 +207,7 @@ void TestShell::trackerNamesTheControlUnderThePointer()
     QCOMPARE(tracker.controlAt(QPoint(25, 25))->objectName(), QStringLiteral("Command1"));
     QCOMPARE(tracker.controlAt(QPoint(27, 27))->objectName(), QStringLiteral("Command1"));  // unnamed inner label
     QCOMPARE(tracker.controlAt(QPoint(150, 80))->objectName(), QStringLiteral("Frame2"));
-    QCOMPARE(tracker.controlAt(QPoint(240, 30)), &root);   // a drawn shape is the background
+    QCOMPARE(tracker.controlAt(QPoint(240, 30)), &root);  // a drawn shape is the background
     QCOMPARE(tracker.controlAt(QPoint(290, 190)), &root);
 
     QList<QWidget *> seen;

@@ -10,11 +10,11 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "app/Screens.h"
+#include "core/Module1.h"
+#include "core/ScreenTable.h"
 #include "platform/services/Services.h"
 #include "screens/QuestionScreen.h"
-#include "core/ScreenTable.h"
-#include "core/Module1.h"
-#include "app/Screens.h"
 #include "shell/Sarmo.h"
 #include "shell/ScreenRegistry.h"
 
@@ -71,10 +71,11 @@ void TestWalk::everyOptionOfEveryScreen()
                     result->findChild<QPushButton *>(QStringLiteral("Command5"))->click();
                     settle();
                 }
-                QVERIFY2(messages.shown.isEmpty(), qPrintable(QStringLiteral("%1 Option%2: %3")
-                                                                  .arg(table.name)
-                                                                  .arg(option.index)
-                                                                  .arg(messages.shown.join(QLatin1Char('\n')))));
+                QVERIFY2(messages.shown.isEmpty(),
+                         qPrintable(QStringLiteral("%1 Option%2: %3")
+                                        .arg(table.name)
+                                        .arg(option.index)
+                                        .arg(messages.shown.join(QLatin1Char('\n')))));
             }
         }
     }

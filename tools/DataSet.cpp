@@ -94,8 +94,8 @@ bool readGlossary(const QString &path, TableDef *table, QString *error)
 
 bool readPhotoTable(const QString &path, TableDef *table, QString *error)
 {
-    const QString name = path.contains(QLatin1String("tratamiento")) ? QStringLiteral("Tratamiento")
-                                                                     : QStringLiteral("Fotos");
+    const QString name =
+        path.contains(QLatin1String("tratamiento")) ? QStringLiteral("Tratamiento") : QStringLiteral("Fotos");
     *table = emptyTable(name);
     QStringList lines;
     if (!readLines(path, &lines, error))

@@ -6,13 +6,13 @@
 
 #include <algorithm>
 
-#include "platform/jet/Database.h"
-#include "platform/jet/MdbFile.h"
-#include "core/ScreenTable.h"
+#include "core/FileCheck.h"
 #include "core/PhenologicalStages.h"
 #include "core/ResultCatalogue.h"
-#include "core/FileCheck.h"
+#include "core/ScreenTable.h"
 #include "core/TreatmentCatalogue.h"
+#include "platform/jet/Database.h"
+#include "platform/jet/MdbFile.h"
 
 namespace DataSetCheck {
 

@@ -40,13 +40,13 @@ constexpr int kMaxPageRowBytes = kPageRowSpace - 2;         // one row alone on 
 constexpr int kTdefHeader = 63;                             // bytes before the column entries
 constexpr int kTdefContinuationHeader = 8;
 constexpr int kColumnEntry = 25;
-constexpr int kMapHeader = 5;  // map type, start page
-constexpr int kMapMinBitmap = 64;                           // Access's inline maps cover 512 pages
+constexpr int kMapHeader = 5;      // map type, start page
+constexpr int kMapMinBitmap = 64;  // Access's inline maps cover 512 pages
 constexpr int kMaxPages = (kMaxPageRowBytes - kMapHeader) * 8;
 constexpr int kLongValueHeader = 12;
-constexpr int kInlineLongValueMax = 64;                     // longer values go to LVAL pages
-constexpr int kChainLinkBytes = 4;                          // next-row pointer of a multi-page value
-constexpr quint32 kLongValueMaxBytes = 0x00FFFFFF;          // length field readers accept unflagged
+constexpr int kInlineLongValueMax = 64;             // longer values go to LVAL pages
+constexpr int kChainLinkBytes = 4;                  // next-row pointer of a multi-page value
+constexpr quint32 kLongValueMaxBytes = 0x00FFFFFF;  // length field readers accept unflagged
 constexpr int kMaxCompressedMemoChars = 1024;
 constexpr int kMaxNameChars = 64;
 constexpr int kMaxColumns = 255;
@@ -131,18 +131,45 @@ Column makeColumn(const QString &name, quint8 type, int textChars = 0)
     c.name = name;
     c.type = type;
     switch (type) {
-    case kBool: c.fixed = true; c.length = 0; break;  // the value is the row's null-mask bit
-    case kByte: c.fixed = true; c.length = 1; break;
-    case kInteger: c.fixed = true; c.length = 2; break;
-    case kLongInt: c.fixed = true; c.length = 4; break;
-    case kFloat: c.fixed = true; c.length = 4; break;
+    case kBool:
+        c.fixed = true;
+        c.length = 0;
+        break;  // the value is the row's null-mask bit
+    case kByte:
+        c.fixed = true;
+        c.length = 1;
+        break;
+    case kInteger:
+        c.fixed = true;
+        c.length = 2;
+        break;
+    case kLongInt:
+        c.fixed = true;
+        c.length = 4;
+        break;
+    case kFloat:
+        c.fixed = true;
+        c.length = 4;
+        break;
     case kMoney:
     case kDouble:
-    case kDateTime: c.fixed = true; c.length = 8; break;
-    case kNumeric: c.fixed = true; c.length = 17; break;
+    case kDateTime:
+        c.fixed = true;
+        c.length = 8;
+        break;
+    case kNumeric:
+        c.fixed = true;
+        c.length = 17;
+        break;
     case kBinary: c.length = 255; break;
-    case kText: c.textual = true; c.length = textChars * 2; break;
-    case kMemo: c.textual = true; c.longValue = true; break;
+    case kText:
+        c.textual = true;
+        c.length = textChars * 2;
+        break;
+    case kMemo:
+        c.textual = true;
+        c.longValue = true;
+        break;
     case kOle: c.longValue = true; break;
     }
     return c;
@@ -316,8 +343,7 @@ std::optional<qint64> integerValue(const QVariant &v)
     case QMetaType::LongLong:
     case QMetaType::Short:
     case QMetaType::SChar:
-    case QMetaType::Char:
-        return v.toLongLong();
+    case QMetaType::Char: return v.toLongLong();
     case QMetaType::UInt:
     case QMetaType::ULong:
     case QMetaType::ULongLong:
@@ -328,8 +354,7 @@ std::optional<qint64> integerValue(const QVariant &v)
             return std::numeric_limits<qint64>::max();
         return qint64(u);
     }
-    default:
-        return std::nullopt;
+    default: return std::nullopt;
     }
 }
 
@@ -361,10 +386,7 @@ std::optional<double> numberValue(const QVariant &v)
     return std::nullopt;
 }
 
-Cell bytesCell(const void *data, int size)
-{
-    return Cell{false, QByteArray(static_cast<const char *>(data), size)};
-}
+Cell bytesCell(const void *data, int size) { return Cell{false, QByteArray(static_cast<const char *>(data), size)}; }
 
 // Jet's Decimal: a sign byte (0x80 for negative) and the unscaled value as a
 // 128-bit magnitude stored as four 32-bit little-endian words, most
@@ -444,7 +466,8 @@ QString fixedCell(const ColumnDef &cd, const QVariant &v, Cell *out)
         }
         return why;
     case ColumnDef::Type::Integer:
-        why = integer(QStringLiteral("Entero"), std::numeric_limits<qint16>::min(), std::numeric_limits<qint16>::max(), &n);
+        why = integer(QStringLiteral("Entero"), std::numeric_limits<qint16>::min(), std::numeric_limits<qint16>::max(),
+                      &n);
         if (why.isEmpty())
             *out = intCell(qint16(*n));
         return why;
@@ -482,7 +505,8 @@ QString fixedCell(const ColumnDef &cd, const QVariant &v, Cell *out)
         const std::optional<QByteArray> b = decimalBytes(v, cd.precision, cd.scale);
         if (!b)
             return QStringLiteral("el valor no es un número decimal de %1 cifras con %2 decimales como máximo")
-                .arg(cd.precision).arg(cd.scale);
+                .arg(cd.precision)
+                .arg(cd.scale);
         *out = Cell{false, *b};
         return {};
     }
@@ -499,8 +523,7 @@ QString fixedCell(const ColumnDef &cd, const QVariant &v, Cell *out)
         *out = dateCell(*days);
         return {};
     }
-    default:
-        return QStringLiteral("tipo de columna desconocido");
+    default: return QStringLiteral("tipo de columna desconocido");
     }
 }
 
@@ -517,7 +540,9 @@ bool convertTable(const TableDef &def, Table *out, QString *error)
     }
     if (def.columns.size() > kMaxColumns) {
         *error = QStringLiteral("Tabla %1: tiene %2 columnas y Access admite %3.")
-                     .arg(quoted(def.name)).arg(def.columns.size()).arg(kMaxColumns);
+                     .arg(quoted(def.name))
+                     .arg(def.columns.size())
+                     .arg(kMaxColumns);
         return false;
     }
     Table t;
@@ -530,7 +555,8 @@ bool convertTable(const TableDef &def, Table *out, QString *error)
         }
         for (const Column &other : std::as_const(t.columns)) {
             if (other.name.compare(cd.name, Qt::CaseInsensitive) == 0) {
-                *error = QStringLiteral("Tabla %1: la columna %2 está repetida.").arg(quoted(def.name), quoted(cd.name));
+                *error =
+                    QStringLiteral("Tabla %1: la columna %2 está repetida.").arg(quoted(def.name), quoted(cd.name));
                 return false;
             }
         }
@@ -538,28 +564,28 @@ bool convertTable(const TableDef &def, Table *out, QString *error)
         case ColumnDef::Type::Text:
             if (cd.maxLength < 1 || cd.maxLength > 255) {
                 *error = QStringLiteral("En la %1: la longitud %2 no es válida para un campo de texto (1 a 255).")
-                             .arg(where(def.name, cd.name)).arg(cd.maxLength);
+                             .arg(where(def.name, cd.name))
+                             .arg(cd.maxLength);
                 return false;
             }
             t.columns << makeColumn(cd.name, kText, cd.maxLength);
             break;
-        case ColumnDef::Type::Memo:
-            t.columns << makeColumn(cd.name, kMemo);
-            break;
+        case ColumnDef::Type::Memo: t.columns << makeColumn(cd.name, kMemo); break;
         case ColumnDef::Type::Decimal:
             if (cd.precision < 1 || cd.precision > kMaxDecimalDigits || cd.scale < 0 || cd.scale > cd.precision) {
                 *error = QStringLiteral("En la %1: la precisión %2 y la escala %3 no son válidas para un campo "
                                         "decimal (precisión de 1 a %4, escala de 0 a la precisión).")
-                             .arg(where(def.name, cd.name)).arg(cd.precision).arg(cd.scale).arg(kMaxDecimalDigits);
+                             .arg(where(def.name, cd.name))
+                             .arg(cd.precision)
+                             .arg(cd.scale)
+                             .arg(kMaxDecimalDigits);
                 return false;
             }
             t.columns << makeColumn(cd.name, kNumeric);
             t.columns.last().precision = cd.precision;
             t.columns.last().scale = cd.scale;
             break;
-        default:
-            t.columns << makeColumn(cd.name, fixedType(cd.type));
-            break;
+        default: t.columns << makeColumn(cd.name, fixedType(cd.type)); break;
         }
     }
     arrangeColumns(t);
@@ -569,7 +595,9 @@ bool convertTable(const TableDef &def, Table *out, QString *error)
         const QList<QVariant> &values = def.rows.at(r);
         if (values.size() != def.columns.size()) {
             *error = QStringLiteral("En la %1: tiene %2 valores y la tabla tiene %3 columnas.")
-                         .arg(where(def.name, {}, r)).arg(values.size()).arg(def.columns.size());
+                         .arg(where(def.name, {}, r))
+                         .arg(values.size())
+                         .arg(def.columns.size());
             return false;
         }
         QList<Cell> cells;
@@ -593,8 +621,9 @@ bool convertTable(const TableDef &def, Table *out, QString *error)
                 continue;
             }
             if (v.metaType().id() != QMetaType::QString) {
-                *error = QStringLiteral("En la %1: un campo de texto o memo necesita un texto y el valor es de tipo %2.")
-                             .arg(at, QString::fromLatin1(v.typeName()));
+                *error =
+                    QStringLiteral("En la %1: un campo de texto o memo necesita un texto y el valor es de tipo %2.")
+                        .arg(at, QString::fromLatin1(v.typeName()));
                 return false;
             }
             const QString s = v.toString();
@@ -605,7 +634,9 @@ bool convertTable(const TableDef &def, Table *out, QString *error)
             }
             if (cd.type == ColumnDef::Type::Text && s.size() > cd.maxLength) {
                 *error = QStringLiteral("En la %1: el texto tiene %2 caracteres y la columna admite %3.")
-                             .arg(at).arg(s.size()).arg(cd.maxLength);
+                             .arg(at)
+                             .arg(s.size())
+                             .arg(cd.maxLength);
                 return false;
             }
             const bool mayCompress = cd.type == ColumnDef::Type::Text || s.size() <= kMaxCompressedMemoChars;
@@ -619,7 +650,10 @@ bool convertTable(const TableDef &def, Table *out, QString *error)
             if (quint64(stored->size()) > kLongValueMaxBytes) {
                 *error = QStringLiteral("En la %1: el memo tiene %2 caracteres y ocupa %3 bytes; un valor largo "
                                         "admite como máximo %4 bytes.")
-                             .arg(at).arg(s.size()).arg(stored->size()).arg(kLongValueMaxBytes);
+                             .arg(at)
+                             .arg(s.size())
+                             .arg(stored->size())
+                             .arg(kLongValueMaxBytes);
                 return false;
             }
             cells << Cell{false, *stored};
@@ -656,8 +690,7 @@ class RowPages {
 public:
     RowPages(PageFile &file, QByteArray owner, int firstPage = -1)
         : m_file(file), m_owner(std::move(owner)), m_firstPage(firstPage)
-    {
-    }
+    { }
 
     // Room for one more row on the current page (0 when there is none).
     int room() const
@@ -791,7 +824,8 @@ QByteArray rowImage(const Table &t, const QList<Cell> &cells)
     row.append(QByteArray(t.fixedBytes, '\0'));
     for (const Column &c : t.columns)
         if (c.fixed && !cells.at(c.number).null)
-            std::memcpy(row.data() + fixedStart + c.fixedOffset, cells.at(c.number).bytes.constData(), size_t(c.length));
+            std::memcpy(row.data() + fixedStart + c.fixedOffset, cells.at(c.number).bytes.constData(),
+                        size_t(c.length));
     if (t.varCount > 0) {
         QList<const Column *> byVar(t.varCount, nullptr);
         for (const Column &c : t.columns)
@@ -911,7 +945,7 @@ void writeDefinition(PageFile &file, const QList<int> &pages, const QByteArray &
 
 class Layout {
 public:
-    explicit Layout(PageFile &file) : m_file(file) {}
+    explicit Layout(PageFile &file) : m_file(file) { }
 
     // Lays one table out; tdefPage is its definition page when already
     // reserved (MSysObjects), -1 to take the next free one.
@@ -949,7 +983,9 @@ public:
             if (size > kMaxRowBytes) {
                 *error = QStringLiteral("En la %1: la fila ocupa %2 bytes y una página de datos admite como máximo "
                                         "%3.")
-                             .arg(where(t.name, {}, r)).arg(size).arg(kMaxRowBytes);
+                             .arg(where(t.name, {}, r))
+                             .arg(size)
+                             .arg(kMaxRowBytes);
                 return false;
             }
             for (const Column &c : std::as_const(t.columns)) {
@@ -977,7 +1013,8 @@ public:
         auto addMap = [&](const QList<int> &pages, quint32 *ref) {
             const std::optional<QByteArray> m = inlineMap(pages);
             if (!m) {
-                *error = QStringLiteral("La tabla %1 ocupa demasiadas páginas para un mapa de uso.").arg(quoted(t.name));
+                *error =
+                    QStringLiteral("La tabla %1 ocupa demasiadas páginas para un mapa de uso.").arg(quoted(t.name));
                 return false;
             }
             *ref = maps.add(*m);
@@ -1121,7 +1158,7 @@ void writeHeader(QByteArray &b)
     b[0] = 0x00;
     b[1] = 0x01;
     std::memcpy(b.data() + 4, "Standard Jet DB", 16);  // with its terminating zero
-    put32(b, 0x14, 1);                                   // Jet 4
+    put32(b, 0x14, 1);                                 // Jet 4
     put16(b, 0x3C, kCodePage);
     put32(b, 0x3E, 0);  // no encryption key
     // No password: the 40-byte password field holds the mask derived from the
@@ -1177,8 +1214,8 @@ bool buildFile(const QList<TableDef> &defs, PageFile *file, QString *error)
     Table catalog = catalogTable();
     catalog.rows << catalogRow(catalog, kDatabasesContainer, kContainerParent, QStringLiteral("Databases"),
                                kObjectContainer, kSystemObjectFlag)
-                 << catalogRow(catalog, kTablesContainer, kContainerParent, QStringLiteral("Tables"),
-                               kObjectContainer, kSystemObjectFlag)
+                 << catalogRow(catalog, kTablesContainer, kContainerParent, QStringLiteral("Tables"), kObjectContainer,
+                               kSystemObjectFlag)
                  << catalogRow(catalog, kRelationshipsContainer, kContainerParent, QStringLiteral("Relationships"),
                                kObjectContainer, kSystemObjectFlag)
                  << catalogRow(catalog, catalogPage, kTablesContainer, catalog.name, kObjectTable, kSystemObjectFlag)
@@ -1193,7 +1230,8 @@ bool buildFile(const QList<TableDef> &defs, PageFile *file, QString *error)
     if (file->count() > kMaxPages) {
         *error = QStringLiteral("La base de datos necesitaría más de %1 páginas (unos %2 MB), más de lo que este "
                                 "escritor guarda.")
-                     .arg(kMaxPages).arg(qint64(kMaxPages) * kPageSize / 1000000);
+                     .arg(kMaxPages)
+                     .arg(qint64(kMaxPages) * kPageSize / 1000000);
         return false;
     }
     // Page 1, row 0: the global usage map, covering every page of the file

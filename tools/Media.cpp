@@ -45,7 +45,7 @@ bool upToDate(const QString &base, const QString &output, const QByteArray &inpu
 {
     const QString stamp = base + QStringLiteral("/.fuentes/") + output + QStringLiteral(".sha1");
     return QFileInfo::exists(base + QLatin1Char('/') + output)
-           && readFile(stamp) == QCryptographicHash::hash(input, QCryptographicHash::Sha1).toHex();
+        && readFile(stamp) == QCryptographicHash::hash(input, QCryptographicHash::Sha1).toHex();
 }
 
 void remember(const QString &base, const QString &output, const QByteArray &input)
@@ -88,8 +88,9 @@ QString plain(QString text)
 
 bool speak(const QString &text, const QString &wav)
 {
-    return run(QStringLiteral("espeak-ng"), {QStringLiteral("-v"), QStringLiteral("es"), QStringLiteral("-s"),
-                                             QStringLiteral("150"), QStringLiteral("-w"), wav, text});
+    return run(QStringLiteral("espeak-ng"),
+               {QStringLiteral("-v"), QStringLiteral("es"), QStringLiteral("-s"), QStringLiteral("150"),
+                QStringLiteral("-w"), wav, text});
 }
 
 }  // namespace
@@ -167,10 +168,10 @@ bool buildAudio(const QString &sources, const QString &base)
         const QString wav = tmp.filePath(e.stem + QStringLiteral(".wav"));
         QDir().mkpath(base + QStringLiteral("/mp3d"));
         const bool made = speak(text, wav)
-                          && run(QStringLiteral("ffmpeg"),
-                                 {QStringLiteral("-loglevel"), QStringLiteral("error"), QStringLiteral("-y"),
-                                  QStringLiteral("-i"), wav, QStringLiteral("-codec:a"), QStringLiteral("libmp3lame"),
-                                  QStringLiteral("-b:a"), QStringLiteral("48k"), base + QLatin1Char('/') + output});
+            && run(QStringLiteral("ffmpeg"),
+                   {QStringLiteral("-loglevel"), QStringLiteral("error"), QStringLiteral("-y"), QStringLiteral("-i"),
+                    wav, QStringLiteral("-codec:a"), QStringLiteral("libmp3lame"), QStringLiteral("-b:a"),
+                    QStringLiteral("48k"), base + QLatin1Char('/') + output});
         if (made)
             remember(base, output, text.toUtf8());
         ok = made && ok;
@@ -258,14 +259,32 @@ bool buildVideos(const QString &sources, const QString &base)
             for (const QString &l : lines)
                 spoken << (l.startsWith(QLatin1String("- ")) ? l.mid(2) : l);
             made = speak(spoken.join(QStringLiteral(". ")), wav)
-                   && run(QStringLiteral("ffmpeg"),
-                          {QStringLiteral("-loglevel"), QStringLiteral("error"), QStringLiteral("-y"),
-                           QStringLiteral("-loop"), QStringLiteral("1"), QStringLiteral("-framerate"),
-                           QStringLiteral("25"), QStringLiteral("-i"), png, QStringLiteral("-i"), wav,
-                           QStringLiteral("-c:v"), QStringLiteral("mpeg1video"), QStringLiteral("-q:v"),
-                           QStringLiteral("4"), QStringLiteral("-c:a"), QStringLiteral("mp2"), QStringLiteral("-b:a"),
-                           QStringLiteral("96k"), QStringLiteral("-ar"), QStringLiteral("44100"),
-                           QStringLiteral("-shortest"), QStringLiteral("-f"), QStringLiteral("mpeg"), mpg});
+                && run(QStringLiteral("ffmpeg"),
+                       {QStringLiteral("-loglevel"),
+                        QStringLiteral("error"),
+                        QStringLiteral("-y"),
+                        QStringLiteral("-loop"),
+                        QStringLiteral("1"),
+                        QStringLiteral("-framerate"),
+                        QStringLiteral("25"),
+                        QStringLiteral("-i"),
+                        png,
+                        QStringLiteral("-i"),
+                        wav,
+                        QStringLiteral("-c:v"),
+                        QStringLiteral("mpeg1video"),
+                        QStringLiteral("-q:v"),
+                        QStringLiteral("4"),
+                        QStringLiteral("-c:a"),
+                        QStringLiteral("mp2"),
+                        QStringLiteral("-b:a"),
+                        QStringLiteral("96k"),
+                        QStringLiteral("-ar"),
+                        QStringLiteral("44100"),
+                        QStringLiteral("-shortest"),
+                        QStringLiteral("-f"),
+                        QStringLiteral("mpeg"),
+                        mpg});
             segments << mpg;
         }
         if (made) {
@@ -274,11 +293,12 @@ bool buildVideos(const QString &sources, const QString &base)
                 list += "file '" + QFile::encodeName(s) + "'\n";
             writeFile(tmp.filePath(QStringLiteral("list.txt")), list);
             QDir().mkpath(base + QStringLiteral("/Videos"));
-            made = run(QStringLiteral("ffmpeg"),
-                       {QStringLiteral("-loglevel"), QStringLiteral("error"), QStringLiteral("-y"), QStringLiteral("-f"),
-                        QStringLiteral("concat"), QStringLiteral("-safe"), QStringLiteral("0"), QStringLiteral("-i"),
-                        tmp.filePath(QStringLiteral("list.txt")), QStringLiteral("-c"), QStringLiteral("copy"),
-                        QStringLiteral("-f"), QStringLiteral("mpeg"), base + QLatin1Char('/') + output});
+            made =
+                run(QStringLiteral("ffmpeg"),
+                    {QStringLiteral("-loglevel"), QStringLiteral("error"), QStringLiteral("-y"), QStringLiteral("-f"),
+                     QStringLiteral("concat"), QStringLiteral("-safe"), QStringLiteral("0"), QStringLiteral("-i"),
+                     tmp.filePath(QStringLiteral("list.txt")), QStringLiteral("-c"), QStringLiteral("copy"),
+                     QStringLiteral("-f"), QStringLiteral("mpeg"), base + QLatin1Char('/') + output});
         }
         if (made)
             remember(base, output, source);

@@ -116,20 +116,17 @@ bool isSeparatorRow(const QStringList &cells)
     static const QRegularExpression dashes(QStringLiteral("^:?-+:?$"));
     if (cells.isEmpty())
         return false;
-    return std::all_of(cells.begin(), cells.end(),
-                       [](const QString &c) { return dashes.match(c).hasMatch(); });
+    return std::all_of(cells.begin(), cells.end(), [](const QString &c) { return dashes.match(c).hasMatch(); });
 }
 
 class Writer {
 public:
-    explicit Writer(const WriteOptions &options) : m_options(options), m_size(std::clamp(options.fontSize, 1, 1638) * 2) {}
+    explicit Writer(const WriteOptions &options) : m_options(options), m_size(std::clamp(options.fontSize, 1, 1638) * 2)
+    { }
     QByteArray write(const QString &markup);
 
 private:
-    void body()
-    {
-        m_out += "\\f0\\fs" + QByteArray::number(m_size) + ' ';
-    }
+    void body() { m_out += "\\f0\\fs" + QByteArray::number(m_size) + ' '; }
     void flushParagraph();
     void flushTable();
 
@@ -240,7 +237,7 @@ QByteArray Writer::write(const QString &markup)
             m_out += "\\pard\\plain\\fi-360\\li720\\sa60\\tx720";
             body();
             m_out += "{\\pntext " + number + ".\\tab}{\\*\\pn\\pnlvlbody\\pndec\\pnstart" + number
-                     + "\\pnindent360{\\pntxta .}}";
+                + "\\pnindent360{\\pntxta .}}";
             appendInline(m_out, match.captured(2).trimmed());
             m_out += "\\par\r\n";
         } else {

@@ -25,9 +25,9 @@
 #include "DataSet.h"
 #include "Illustration.h"
 #include "Media.h"
-#include "drawing/Drawing.h"
-#include "core/ScreenTable.h"
 #include "core/PhenologicalStages.h"
+#include "core/ScreenTable.h"
+#include "drawing/Drawing.h"
 
 #include <QFontMetricsF>
 #include <QImageReader>
@@ -88,8 +88,7 @@ QHash<QString, QString> readSketches(const QString &path)
     return sketches;
 }
 
-bool ensurePicture(const QString &base, const QString &relative, const QSize &size, const QString &sketch,
-                   quint32 seed)
+bool ensurePicture(const QString &base, const QString &relative, const QSize &size, const QString &sketch, quint32 seed)
 {
     return ensureDrawing(base, relative, sketch + QLatin1Char('\n') + QString::number(seed),
                          [&] { return Illustration::drawSketch(size, sketch, seed); });
@@ -105,7 +104,8 @@ bool writeSheet(const QString &path, const Sheet &sheet)
 {
     const int columns = 3, cellW = 330, pictureH = 240, textH = 78, margin = 14, titleH = 44;
     const int rows = int((sheet.items.size() + columns - 1) / columns);
-    QImage page(margin * 2 + columns * cellW, titleH + margin + rows * (pictureH + textH + margin), QImage::Format_RGB32);
+    QImage page(margin * 2 + columns * cellW, titleH + margin + rows * (pictureH + textH + margin),
+                QImage::Format_RGB32);
     page.fill(QColor(250, 249, 245));
     QPainter p(&page);
     p.setRenderHint(QPainter::Antialiasing);
@@ -128,7 +128,8 @@ bool writeSheet(const QString &path, const Sheet &sheet)
             p.drawImage(QRect(box.topLeft() + QPoint((box.width() - fitted.width()) / 2, 0), fitted), picture);
         }
         p.setPen(QColor(30, 30, 30));
-        p.drawText(QRect(x, y + pictureH + 3, cellW - margin, textH - 3), Qt::TextWordWrap | Qt::AlignTop | Qt::AlignLeft,
+        p.drawText(QRect(x, y + pictureH + 3, cellW - margin, textH - 3),
+                   Qt::TextWordWrap | Qt::AlignTop | Qt::AlignLeft,
                    QFileInfo(sheet.items[i].first).fileName() + QStringLiteral(" — ") + sheet.items[i].second);
     }
     p.end();
@@ -164,7 +165,8 @@ int main(int argc, char *argv[])
 {
     QGuiApplication app(argc, argv);
     if (argc != 3 && argc != 4) {
-        err() << "uso: build_dataset <carpeta de fuentes> <carpeta base del conjunto de datos> [carpeta de hojas de contacto]"
+        err() << "uso: build_dataset <carpeta de fuentes> <carpeta base del conjunto de datos> [carpeta de hojas de "
+                 "contacto]"
               << Qt::endl;
         return 2;
     }
@@ -213,21 +215,23 @@ int main(int argc, char *argv[])
     auto screenOrgan = [](const QString &name) {
         const int n = name.mid(4).toInt();
         const char *organ = n == 3 || n == 26 ? ""
-                            : n <= 9          ? "hoja"
-                            : n == 17         ? "grano"
-                            : n <= 18         ? "racimo"
-                            : n <= 20         ? "pampano"
-                            : n <= 22         ? "yema"
-                            : n == 25         ? "corte"
-                            : n <= 26         ? "tronco"
+            : n <= 9                          ? "hoja"
+            : n == 17                         ? "grano"
+            : n <= 18                         ? "racimo"
+            : n <= 20                         ? "pampano"
+            : n <= 22                         ? "yema"
+            : n == 25                         ? "corte"
+            : n <= 26                         ? "tronco"
                                               : "raiz";
         return *organ ? QStringLiteral(" organo=") + QLatin1String(organ) : QString();
     };
     for (const q::ScreenTable &screen : q::allScreens()) {
-        auto photoPath = [](QString photo) { return QStringLiteral("Fotos") + photo.replace(QLatin1Char('\\'), QLatin1Char('/')); };
+        auto photoPath = [](QString photo) {
+            return QStringLiteral("Fotos") + photo.replace(QLatin1Char('\\'), QLatin1Char('/'));
+        };
         auto folder = [](const QString &photo) { return photo.section(QLatin1Char('\\'), 1, 1); };
         const QString page = QStringLiteral("pantalla-") + fileSafe(screen.name + QLatin1Char('-') + screen.title)
-                             + QStringLiteral(".png");
+            + QStringLiteral(".png");
         const QString title = QStringLiteral("Pantalla %1 · %2").arg(screen.name, screen.title);
         for (const auto &[box, photo] : screen.loadPhotos) {
             const QString caption = screen.title + QStringLiteral(": ") + folder(photo);
@@ -256,10 +260,11 @@ int main(int argc, char *argv[])
             const QString code = photo.section(QStringLiteral("estado"), 1).left(1);
             const int variant = photo.section(QStringLiteral("estado"), 1).mid(1, 2).toInt();
             const QString caption = stage.item + QStringLiteral(": ") + stage.text;
-            ok = ensureDrawing(base, relative, caption, [&] {
-                     return Illustration::drawStage(QSize(400, 300), code, variant, caption);
-                 }) && ok;
-            onSheet(QStringLiteral("estados-fenologicos.png"), QStringLiteral("Estados fenológicos"), relative, caption);
+            ok = ensureDrawing(base, relative, caption,
+                               [&] { return Illustration::drawStage(QSize(400, 300), code, variant, caption); })
+                && ok;
+            onSheet(QStringLiteral("estados-fenologicos.png"), QStringLiteral("Estados fenológicos"), relative,
+                    caption);
         }
     }
     for (const jet::TableDef *table : {&photos, &treatment}) {

@@ -13,8 +13,8 @@
 #include <QSet>
 #include <QTextStream>
 
-#include "core/ScreenTable.h"
 #include "core/ResultCatalogue.h"
+#include "core/ScreenTable.h"
 
 namespace {
 
@@ -218,15 +218,15 @@ int main(int argc, char *argv[])
          "filtro.addEventListener('input', filtrar); filtrar();\n"
          "</script>\n</main>\n</body>\n</html>\n";
 
-    for (const auto &[name, text] : {std::pair{QStringLiteral("mapa-clave.dot"), dot},
-                                     std::pair{QStringLiteral("mapa-clave.html"), page}}) {
+    for (const auto &[name, text] :
+         {std::pair{QStringLiteral("mapa-clave.dot"), dot}, std::pair{QStringLiteral("mapa-clave.html"), page}}) {
         QFile f(out.filePath(name));
         if (!f.open(QIODevice::WriteOnly) || f.write(text.toUtf8()) < 0) {
             err << "key_map: no se puede escribir " << f.fileName() << "\n";
             return 1;
         }
     }
-    err << "key_map: " << paths.size() << " caminos, " << reached.size() << " de "
-        << ResultCatalogue::entries().size() << " plagas y enfermedades alcanzadas por síntomas\n";
+    err << "key_map: " << paths.size() << " caminos, " << reached.size() << " de " << ResultCatalogue::entries().size()
+        << " plagas y enfermedades alcanzadas por síntomas\n";
     return 0;
 }

@@ -39,27 +39,22 @@ bool exists(const QString &builtPath, const QString &expected)
     return entries.contains(expected);
 }
 
-bool exists(const QString &builtPath)
-{
-    return exists(builtPath, expectedName(builtPath));
-}
+bool exists(const QString &builtPath) { return exists(builtPath, expectedName(builtPath)); }
 
 QString missingText(const QString &builtPath)
 {
     return builtPath
-           + QStringLiteral(" no encontrado. El archivo ha sido modificado, eliminado o ha cambiado de ubicación.");
+        + QStringLiteral(" no encontrado. El archivo ha sido modificado, eliminado o ha cambiado de ubicación.");
 }
 
 QString damagedText(const QString &builtPath)
 {
-    return builtPath
-           + QStringLiteral(" no se puede leer. El archivo está dañado o no tiene el formato esperado.");
+    return builtPath + QStringLiteral(" no se puede leer. El archivo está dañado o no tiene el formato esperado.");
 }
 
 QString noDecoderText(const QString &builtPath)
 {
-    return builtPath
-           + QStringLiteral(" no se puede reproducir: falta en el sistema el componente que lee su formato.");
+    return builtPath + QStringLiteral(" no se puede reproducir: falta en el sistema el componente que lee su formato.");
 }
 
 }  // namespace FileCheck

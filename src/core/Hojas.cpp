@@ -18,14 +18,14 @@ ScreenTable form2()
     t.sintoma = QStringLiteral("Hojas");
     t.volver = QStringLiteral("Form1");
     t.boxes = {
-        conditions(byOption(box(1, 840, 1200), {{7, QStringLiteral("Form2.Image1.Option7")},
-                                                 {8, QStringLiteral("Form2.Image1.Option8")}}),
+        conditions(byOption(box(1, 840, 1200),
+                            {{7, QStringLiteral("Form2.Image1.Option7")}, {8, QStringLiteral("Form2.Image1.Option8")}}),
                    Condition::anyOf({7, 8}), Condition::anyOf({7, 8})),
-        conditions(byOption(box(2, 840, 1200, 2175, 3255), {{6, QStringLiteral("Form2.Image2.Option6")},
-                                                             {9, QStringLiteral("Form2.Image2.Option9")}}),
+        conditions(byOption(box(2, 840, 1200, 2175, 3255),
+                            {{6, QStringLiteral("Form2.Image2.Option6")}, {9, QStringLiteral("Form2.Image2.Option9")}}),
                    Condition::anyOf({6, 9}), Condition::picture()),
-        conditions(byOption(box(3, 3000, 1200, 2175, 3255), {{6, QStringLiteral("Form2.Image3.Option6")},
-                                                              {9, QStringLiteral("Form2.Image3.Option9")}}),
+        conditions(byOption(box(3, 3000, 1200, 2175, 3255),
+                            {{6, QStringLiteral("Form2.Image3.Option6")}, {9, QStringLiteral("Form2.Image3.Option9")}}),
                    Condition::anyOf({6, 9}), Condition::picture()),
     };
     t.loadPhotos = {{1, QStringLiteral("\\Imagen1.jpg")}};
@@ -63,8 +63,8 @@ ScreenTable form2()
                 key(QStringLiteral("Flavescencia dorada"))},
                pair(Prompt::P2, FollowUp::F1)),
     };
-    t.rules = {when({1}, QStringLiteral("Form4")), when({2}, QStringLiteral("Form7")),
-               when({3}, QStringLiteral("Form8")), when({4}, QStringLiteral("Form9")),
+    t.rules = {when({1}, QStringLiteral("Form4")),          when({2}, QStringLiteral("Form7")),
+               when({3}, QStringLiteral("Form8")),          when({4}, QStringLiteral("Form9")),
                toOrganScreen({5}, QStringLiteral("Form3")), when({6, 7, 8, 9}, result)};
     return t;
 }
@@ -102,10 +102,11 @@ ScreenTable form4()
     t.title = QStringLiteral("Roídas o comidas");
     t.sintoma = QStringLiteral("Roídas o comidas");
     t.volver = QStringLiteral("Form2");
-    t.boxes = {conditions(byOption(box(1, 1080, 1320), {{1, QStringLiteral("Form4.Image1.Option1")},
-                                                         {2, QStringLiteral("Form4.Image1.Option2")},
-                                                         {4, QStringLiteral("Form4.Image1.Option4")},
-                                                         {6, QStringLiteral("Form4.Image1.Option6")}}),
+    t.boxes = {conditions(byOption(box(1, 1080, 1320),
+                                   {{1, QStringLiteral("Form4.Image1.Option1")},
+                                    {2, QStringLiteral("Form4.Image1.Option2")},
+                                    {4, QStringLiteral("Form4.Image1.Option4")},
+                                    {6, QStringLiteral("Form4.Image1.Option6")}}),
                           Condition::anyOf({1, 2, 4, 6}), Condition::picture())};
     const QString lead = QStringLiteral("El envés se hace más visible y da aspecto plateado a los viñedos.");
     t.options = {
@@ -188,16 +189,28 @@ ScreenTable form7()
     t.volver = QStringLiteral("Form2");
     auto k = [](const char *key) { return QStringLiteral("Form7.") + QLatin1String(key); };
     t.boxes = {
-        byOption(box(1, 720, 840), {{3, k("Image1.Option3")}, {4, k("Image1.Option4")}, {7, k("Image1.Option7")},
-                                    {11, k("Image1.Option11")}, {12, k("Image1.Option12")},
-                                    {13, k("Image1.Option13")}}),
+        byOption(box(1, 720, 840),
+                 {{3, k("Image1.Option3")},
+                  {4, k("Image1.Option4")},
+                  {7, k("Image1.Option7")},
+                  {11, k("Image1.Option11")},
+                  {12, k("Image1.Option12")},
+                  {13, k("Image1.Option13")}}),
         byOption(box(2, 720, 840, 2175, 3255, false),
-                 {{1, k("Image2.Option1")}, {2, k("Image2.Option2")}, {5, k("Image2.Option5")},
-                  {6, k("Image2.Option6")}, {8, k("Image2.Option8")}, {9, k("Image2.Option9")},
+                 {{1, k("Image2.Option1")},
+                  {2, k("Image2.Option2")},
+                  {5, k("Image2.Option5")},
+                  {6, k("Image2.Option6")},
+                  {8, k("Image2.Option8")},
+                  {9, k("Image2.Option9")},
                   {10, k("Image2.Option10")}}),
         byOption(box(3, 2880, 840, 2175, 3255, false),
-                 {{1, k("Image3.Option1")}, {2, k("Image2.Option2")}, {5, k("Image3.Option5")},
-                  {6, k("Image3.Option6")}, {9, k("Image2.Option9")}, {10, k("Image3.Option10")}}),
+                 {{1, k("Image3.Option1")},
+                  {2, k("Image2.Option2")},
+                  {5, k("Image3.Option5")},
+                  {6, k("Image3.Option6")},
+                  {9, k("Image2.Option9")},
+                  {10, k("Image3.Option10")}}),
         byOption(box(4, 2880, 840, 2175, 1695), {{8, k("Image4.Option8")}}),
         byOption(box(5, 2880, 2520, 2175, 1575), {{8, k("Image4.Option8")}}),
     };
@@ -231,13 +244,14 @@ ScreenTable form7()
                QList<Action>{key(QStringLiteral("Antracnosis"))} + allOff
                    + load(1, QStringLiteral("\\Antracnosis\\Antracnosis03.jpg")),
                p),
-        option(5,
-               QStringLiteral("Pardo-rojizas rodeadas de un trazo oscuro y recubiertas en su interior de puntitos "
-                              "negros"),
-               QList<Action>{key(QStringLiteral("Black-rot"))}
-                   + pairs(QStringLiteral("\\Black-Rot\\Black-Rot01.jpg"), QStringLiteral("\\Black-Rot\\Black-Rot02.jpg"))
-                   + halvesOff,
-               p),
+        option(
+            5,
+            QStringLiteral("Pardo-rojizas rodeadas de un trazo oscuro y recubiertas en su interior de puntitos "
+                           "negros"),
+            QList<Action>{key(QStringLiteral("Black-rot"))}
+                + pairs(QStringLiteral("\\Black-Rot\\Black-Rot01.jpg"), QStringLiteral("\\Black-Rot\\Black-Rot02.jpg"))
+                + halvesOff,
+            p),
         option(6, QStringLiteral("Amarillo-rojizas que penetran entre los nervios. Posteriormente se desecan"),
                QList<Action>{key(QStringLiteral("Yesca"))}
                    + pairs(QStringLiteral("\\Yesca\\yesca01.jpg"), QStringLiteral("\\Yesca\\yesca02.jpg")) + halvesOff,
@@ -257,11 +271,12 @@ ScreenTable form7()
                            QStringLiteral("\\Araña amarilla\\Amarilla08.jpg"))
                    + halvesOff,
                p),
-        option(10, QStringLiteral("Translúcidas, muy pequeñas"),
-               QList<Action>{key(QStringLiteral("Acariosis"))}
-                   + pairs(QStringLiteral("\\Acariosis\\Acariosis03.jpg"), QStringLiteral("\\Acariosis\\Acariosis01.jpg"))
-                   + halvesOff,
-               p),
+        option(
+            10, QStringLiteral("Translúcidas, muy pequeñas"),
+            QList<Action>{key(QStringLiteral("Acariosis"))}
+                + pairs(QStringLiteral("\\Acariosis\\Acariosis03.jpg"), QStringLiteral("\\Acariosis\\Acariosis01.jpg"))
+                + halvesOff,
+            p),
         option(11, QStringLiteral("Pardas, en el envés, a lo largo de los nervios "),
                QList<Action>{key(QStringLiteral("Acaro de la roña"))} + allOff
                    + load(1, QStringLiteral("\\Acaro de la roña\\Roña01.jpg")),
@@ -289,7 +304,8 @@ ScreenTable form8()
     t.volver = QStringLiteral("Form2");
     t.boxes = {withText(box(1, 2160, 840), QStringLiteral("Form8.Image1")),
                withText(box(2, 8640, 840), QStringLiteral("Form8.Image2"))};
-    t.loadPhotos = {{1, QStringLiteral("\\Erinosis\\erinosis02.jpg")}, {2, QStringLiteral("\\Filoxera\\filoxera02.jpg")}};
+    t.loadPhotos = {{1, QStringLiteral("\\Erinosis\\erinosis02.jpg")},
+                    {2, QStringLiteral("\\Filoxera\\filoxera02.jpg")}};
     t.options = {
         option(1, QStringLiteral("Sobresaliendo en el haz y pelusilla blanquecina o rojiza en el envés"),
                {key(QStringLiteral("Erinosis"))}, description(QStringLiteral("Form8.Option1"))),
@@ -309,8 +325,12 @@ ScreenTable form9()
     t.volver = QStringLiteral("Form2");
     auto k = [](const char *key) { return QStringLiteral("Form9.") + QLatin1String(key); };
     t.boxes = {
-        byOption(box(1, 1080, 960), {{2, k("Image1.Option2")}, {3, k("Image1.Option3")}, {5, k("Image1.Option5")},
-                                     {6, k("Image1.Option6")}, {7, k("Image1.Option7")}}),
+        byOption(box(1, 1080, 960),
+                 {{2, k("Image1.Option2")},
+                  {3, k("Image1.Option3")},
+                  {5, k("Image1.Option5")},
+                  {6, k("Image1.Option6")},
+                  {7, k("Image1.Option7")}}),
         byOption(box(2, 1080, 960, 2175, 3255, false), {{1, k("Image2.Option1")}, {4, k("Image2.Option4")}}),
         byOption(box(3, 3240, 960, 2175, 3255, false), {{1, k("Image3.Option1")}, {4, k("Image3.Option4")}}),
     };
@@ -351,9 +371,6 @@ ScreenTable form9()
 
 }  // namespace
 
-QList<ScreenTable> leavesBranch()
-{
-    return {form2(), form3(), form4(), form5(), form6(), form7(), form8(), form9()};
-}
+QList<ScreenTable> leavesBranch() { return {form2(), form3(), form4(), form5(), form6(), form7(), form8(), form9()}; }
 
 }  // namespace q

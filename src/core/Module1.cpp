@@ -3,10 +3,7 @@
 namespace Module1 {
 
 namespace {
-QString location(const char *folder)
-{
-    return baseLocation() + QLatin1Char('/') + QLatin1String(folder);
-}
+QString location(const char *folder) { return baseLocation() + QLatin1Char('/') + QLatin1String(folder); }
 }  // namespace
 
 QString baseLocation() { return QString::fromLatin1(kBaseLocation); }
@@ -21,10 +18,7 @@ QString RutaAudioLocation() { return location("mp3d"); }
 
 }  // namespace Module1
 
-bool ModuleState::openConnection(QString *error)
-{
-    return Conexion.open(Module1::databasePath(), error);
-}
+bool ModuleState::openConnection(QString *error) { return Conexion.open(Module1::databasePath(), error); }
 
 void ModuleState::fillLocations()
 {

@@ -20,9 +20,9 @@ ScreenTable form19()
     // over the right half, all visible and empty at load.
     auto k = [](const char *key) { return QStringLiteral("Form19.") + QLatin1String(key); };
     t.boxes = {
-        conditions(byOption(box(1, 720, 960),
-                            {{2, k("Image1.Option2")}, {5, k("Image1.Option5")}, {8, k("Image1.Option8")}}),
-                   Condition::noneOf({1, 3}), Condition::noneOf({1, 3})),
+        conditions(
+            byOption(box(1, 720, 960), {{2, k("Image1.Option2")}, {5, k("Image1.Option5")}, {8, k("Image1.Option8")}}),
+            Condition::noneOf({1, 3}), Condition::noneOf({1, 3})),
         byOption(box(2, 720, 960, 2175, 3255),
                  {{4, k("Image2.Option4")}, {6, k("Image2.Option6")}, {7, k("Image2.Option7")}}),
         byOption(box(3, 2880, 960, 2175, 3255), {{4, k("Image3.Option4")}, {7, k("Image3.Option7")}}),
@@ -33,8 +33,7 @@ ScreenTable form19()
     const QList<Action> allOff = hideAll({2, 3, 4, 5});
     const OptionHint p = pair(Prompt::P3, FollowUp::F1);
     t.options = {
-        option(1, QStringLiteral("Con manchas"), allOff + load(1, QStringLiteral("\\Imagen1.jpg")),
-               choice(Choice::C1)),
+        option(1, QStringLiteral("Con manchas"), allOff + load(1, QStringLiteral("\\Imagen1.jpg")), choice(Choice::C1)),
         option(2, QStringLiteral("Con protuberancias que parecen tumores"),
                QList<Action>{key(QStringLiteral("Tuberculosis"))} + allOff
                    + load(1, QStringLiteral("\\Tuberculosis\\tuberculosis01.jpg")),
@@ -50,8 +49,7 @@ ScreenTable form19()
                QList<Action>{key(QStringLiteral("Araña roja"))} + allOff
                    + load(1, QStringLiteral("\\Araña roja\\Aroja02.jpg")),
                p),
-        option(6,
-               QStringLiteral("Con dobles nudos, entrenudos cortos, bifurcadiones anormales y madera aplastada"),
+        option(6, QStringLiteral("Con dobles nudos, entrenudos cortos, bifurcadiones anormales y madera aplastada"),
                {key(QStringLiteral("Entrenudo corto")), show(2),
                 load(2, QStringLiteral("\\Entrenudo corto\\entrenudo_corto01.jpg")), hide(3), show(4),
                 load(4, QStringLiteral("\\Entrenudo corto\\entrenudo_corto02.jpg")), show(5),
@@ -154,9 +152,6 @@ ScreenTable form20()
 
 }  // namespace
 
-QList<ScreenTable> shootsBranch()
-{
-    return {form19(), form20()};
-}
+QList<ScreenTable> shootsBranch() { return {form19(), form20()}; }
 
 }  // namespace q

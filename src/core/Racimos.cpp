@@ -17,9 +17,10 @@ ScreenTable form10()
     // The load sets no SintomaActual; the rule to the result sets "Racimos".
     t.volver = QStringLiteral("Form1");
     t.boxes = {
-        conditions(byOption(box(1, 720, 960), {{8, QStringLiteral("Form10.Image1.Option8")},
-                                               {9, QStringLiteral("Form10.Image1.Option9")}}),
-                   Condition::anyOf({1, 8, 9}), Condition::anyOf({1, 8, 9})),
+        conditions(
+            byOption(box(1, 720, 960),
+                     {{8, QStringLiteral("Form10.Image1.Option8")}, {9, QStringLiteral("Form10.Image1.Option9")}}),
+            Condition::anyOf({1, 8, 9}), Condition::anyOf({1, 8, 9})),
         conditions(byOption(box(2, 720, 960, 2175, 3255), {{10, QStringLiteral("Form10.Image2.Option10")}}),
                    Condition::anyOf({10}), Condition::picture()),
         conditions(byOption(box(3, 2880, 960, 2175, 3255), {{10, QStringLiteral("Form10.Image3.Option10")}}),
@@ -55,14 +56,10 @@ ScreenTable form10()
     };
     Rule toResult = when({8, 9, 10}, result);
     toResult.setsSintoma = QStringLiteral("Racimos");
-    t.rules = {when({1}, QStringLiteral("Form11")),
-               when({2}, QStringLiteral("Form12")),
-               when({3}, QStringLiteral("Form14")),
-               when({4}, QStringLiteral("Form16")),
-               when({5}, QStringLiteral("Form17")),
-               when({6}, QStringLiteral("Form18")),
-               toOrganScreen({7}, QStringLiteral("Form3")),
-               toResult};
+    t.rules = {when({1}, QStringLiteral("Form11")),         when({2}, QStringLiteral("Form12")),
+               when({3}, QStringLiteral("Form14")),         when({4}, QStringLiteral("Form16")),
+               when({5}, QStringLiteral("Form17")),         when({6}, QStringLiteral("Form18")),
+               toOrganScreen({7}, QStringLiteral("Form3")), toResult};
     return t;
 }
 
@@ -105,10 +102,11 @@ ScreenTable form12()
     t.volver = QStringLiteral("Form10");
     // Any picture opens the viewer, the placeholder of Option3 included, but
     // the hand pointer is not shown over it.
-    t.boxes = {conditions(byOption(box(1, 1080, 960), {{1, QStringLiteral("Form12.Image1.Option1")},
-                                                        {2, QStringLiteral("Form12.Image1.Option2")},
-                                                        {4, QStringLiteral("Form12.Image1.Option4")},
-                                                        {5, QStringLiteral("Form12.Image1.Option5")}}),
+    t.boxes = {conditions(byOption(box(1, 1080, 960),
+                                   {{1, QStringLiteral("Form12.Image1.Option1")},
+                                    {2, QStringLiteral("Form12.Image1.Option2")},
+                                    {4, QStringLiteral("Form12.Image1.Option4")},
+                                    {5, QStringLiteral("Form12.Image1.Option5")}}),
                           Condition::picture(), Condition::noneOf({3}))};
     const OptionHint p = pair(Prompt::P1, FollowUp::F1);
     t.options = {
@@ -163,9 +161,10 @@ ScreenTable form14()
     // A frame, its left half and two right quarters; the lower quarter is
     // visible (and empty) at load.
     t.boxes = {
-        conditions(byOption(box(1, 720, 960), {{2, QStringLiteral("Form14.Image1.Option2")},
-                                               {3, QStringLiteral("Form14.Image1.Option3")}}),
-                   Condition::picture(), Condition::noneOf({4})),
+        conditions(
+            byOption(box(1, 720, 960),
+                     {{2, QStringLiteral("Form14.Image1.Option2")}, {3, QStringLiteral("Form14.Image1.Option3")}}),
+            Condition::picture(), Condition::noneOf({4})),
         byOption(box(2, 720, 960, 2175, 3255, false), {{1, QStringLiteral("Form14.Image2.Option1")}}),
         byOption(box(3, 2880, 960, 2175, 1695, false), {{1, QStringLiteral("Form14.Image3.Option1")}}),
         byOption(box(4, 2880, 2640, 2175, 1575), {{1, QStringLiteral("Form14.Image4.Option1")}}),
@@ -260,8 +259,8 @@ ScreenTable form17()
     t.loadPhotos = {{1, QStringLiteral("\\Frankliniella\\frankliniella01.jpg")},
                     {2, QStringLiteral("\\Drepanotrips\\drepanotrips03.jpg")}};
     t.options = {
-        option(1, QStringLiteral("Necróticas y rodeadas de un halo blanquecino"), {key(QStringLiteral("Frankliniella"))},
-               description(QStringLiteral("Form17.Image1"))),
+        option(1, QStringLiteral("Necróticas y rodeadas de un halo blanquecino"),
+               {key(QStringLiteral("Frankliniella"))}, description(QStringLiteral("Form17.Image1"))),
         option(2, QStringLiteral("Suberizadas"), {key(QStringLiteral("Drepanotrips"))},
                description(QStringLiteral("Form17.Image2"))),
     };
@@ -277,10 +276,11 @@ ScreenTable form18()
     t.title = QStringLiteral("Con manchas en raquis");
     t.sintoma = t.title;
     t.volver = QStringLiteral("Form10");
-    t.boxes = {byOption(box(1, 1080, 960), {{1, QStringLiteral("Form18.Image1.Option1")},
-                                            {2, QStringLiteral("Form18.Image1.Option2")},
-                                            {3, QStringLiteral("Form18.Image1.Option3")},
-                                            {4, QStringLiteral("Form18.Image1.Option4")}})};
+    t.boxes = {byOption(box(1, 1080, 960),
+                        {{1, QStringLiteral("Form18.Image1.Option1")},
+                         {2, QStringLiteral("Form18.Image1.Option2")},
+                         {3, QStringLiteral("Form18.Image1.Option3")},
+                         {4, QStringLiteral("Form18.Image1.Option4")}})};
     const OptionHint p = pair(Prompt::P1, FollowUp::F1);
     t.options = {
         option(1, QStringLiteral("Negruzcas, irregulares y superficiales"),

@@ -23,10 +23,12 @@ ScreenTable form27()
     t.boxes = {
         conditions(byOption(box(1, 720, 960), {{3, k("Image1.Option3")}, {7, k("Image1.Option7")}}),
                    Condition::noneOf({1, 6}), Condition::noneOf({1, 6})),
-        byOption(box(2, 720, 960, 2175, 3255), {{2, k("Image2.Option2")}, {4, k("Image2.Option4")},
-                                                {5, k("Image2.Option5")}, {8, k("Image2.Option8")}}),
-        byOption(box(3, 2880, 960, 2175, 3255), {{2, k("Image3.Option2")}, {4, k("Image3.Option4")},
-                                                 {5, k("Image3.Option5")}, {8, k("Image3.Option8")}}),
+        byOption(
+            box(2, 720, 960, 2175, 3255),
+            {{2, k("Image2.Option2")}, {4, k("Image2.Option4")}, {5, k("Image2.Option5")}, {8, k("Image2.Option8")}}),
+        byOption(
+            box(3, 2880, 960, 2175, 3255),
+            {{2, k("Image3.Option2")}, {4, k("Image3.Option4")}, {5, k("Image3.Option5")}, {8, k("Image3.Option8")}}),
     };
     const QList<Action> placeholder = {show(1), hide(2), hide(3), load(1, QStringLiteral("\\Imagen1.jpg"))};
     auto frame = [](const QString &keyName, const QString &photo) {
@@ -78,8 +80,7 @@ ScreenTable form28()
     // Each pair shares the text of its rot.
     const QString rosellinia = QStringLiteral("Form28.Image1");
     const QString armillaria = QStringLiteral("Form28.Image2");
-    t.boxes = {withText(box(1, 360, 960, 3255, 2445), rosellinia),
-               withText(box(4, 3735, 960, 3255, 2445), rosellinia),
+    t.boxes = {withText(box(1, 360, 960, 3255, 2445), rosellinia), withText(box(4, 3735, 960, 3255, 2445), rosellinia),
                withText(box(2, 7470, 960, 3255, 2445), armillaria),
                withText(box(3, 10845, 960, 3255, 2445), armillaria)};
     t.loadPhotos = {{1, QStringLiteral("\\Podredumbres r\\podredumbres_raiz06.jpg")},
@@ -123,9 +124,6 @@ ScreenTable form29()
 
 }  // namespace
 
-QList<ScreenTable> rootsBranch()
-{
-    return {form27(), form28(), form29()};
-}
+QList<ScreenTable> rootsBranch() { return {form27(), form28(), form29()}; }
 
 }  // namespace q

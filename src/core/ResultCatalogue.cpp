@@ -132,19 +132,10 @@ const Entry *byDisplayName(const QString &displayName)
     return nullptr;
 }
 
-QString resultDocument(const Entry &entry)
-{
-    return entry.stem + QLatin1String("1.rtf");
-}
+QString resultDocument(const Entry &entry) { return entry.stem + QLatin1String("1.rtf"); }
 
-QString audioFile(const Entry &entry)
-{
-    return entry.stem + QLatin1String(".mp3");
-}
+QString audioFile(const Entry &entry) { return entry.stem + QLatin1String(".mp3"); }
 
-QString treatmentDocument(const Entry &entry)
-{
-    return entry.stem + QLatin1String("2.rtf");
-}
+QString treatmentDocument(const Entry &entry) { return entry.stem + QLatin1String("2.rtf"); }
 
 }  // namespace ResultCatalogue

@@ -18,9 +18,9 @@
 namespace ResultCatalogue {
 
 struct Entry {
-    QString key;          // stored in EnfermedadElegida
-    QString displayName;  // shown in confusion lists, mapped back by Aceptar
-    QString stem;         // lower-case file-name part of the key's files
+    QString key;             // stored in EnfermedadElegida
+    QString displayName;     // shown in confusion lists, mapped back by Aceptar
+    QString stem;            // lower-case file-name part of the key's files
     QStringList confusions;  // display names, alphabetical; may be empty
 };
 

@@ -17,8 +17,7 @@ QString choiceText(Choice c)
     case Choice::C4:
         return QStringLiteral("Si elige esta opción asegúrese de que está solucionada y a continuación pulse el botón "
                               "SIGUIENTE.");
-    case Choice::None:
-        break;
+    case Choice::None: break;
     }
     return {};
 }
@@ -45,8 +44,8 @@ QString promptText(Prompt p)
 QString followUpText(FollowUp f)
 {
     return f == FollowUp::F1
-               ? QStringLiteral("Coloque el ratón sobre la FOTO o pulse el botón SIGUIENTE para más información.")
-               : QStringLiteral("Coloque el ratón sobre la foto o pulse el botón SIGUIENTE para más información.");
+        ? QStringLiteral("Coloque el ratón sobre la FOTO o pulse el botón SIGUIENTE para más información.")
+        : QStringLiteral("Coloque el ratón sobre la foto o pulse el botón SIGUIENTE para más información.");
 }
 
 QString buttonHint(int command, int variant)

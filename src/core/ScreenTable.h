@@ -71,7 +71,7 @@ struct BoxDef {
     int index = 1;
     int left = 0, top = 0, width = 4335, height = 3255;  // twips
     bool visibleAtLoad = true;
-    QString text;                          // text key shown whatever is selected
+    QString text;                             // text key shown whatever is selected
     QList<QPair<int, QString>> textByOption;  // option → text key
     Condition click;
     Condition hand;
@@ -104,11 +104,11 @@ struct OptionDef {
 };
 
 struct Rule {
-    QList<int> options;      // empty: always fires (terminal screen)
-    bool otherwise = false;  // fires when no earlier rule fired
-    QString target;          // a screen name or "ResultadoVid"
-    bool setsOrgano = false; // OrganoElegido := the screen's title
-    QString setsSintoma;     // SintomaActual := this, when not empty
+    QList<int> options;       // empty: always fires (terminal screen)
+    bool otherwise = false;   // fires when no earlier rule fired
+    QString target;           // a screen name or "ResultadoVid"
+    bool setsOrgano = false;  // OrganoElegido := the screen's title
+    QString setsSintoma;      // SintomaActual := this, when not empty
 };
 
 struct ScreenTable {

@@ -21,9 +21,10 @@ ScreenTable form23()
     // the viewer. Image3 shows the same grooves text as Image2.
     const QString grooves = QStringLiteral("Form23.Image2.Option6");
     t.boxes = {
-        conditions(byOption(box(1, 1080, 1320, 4335, 3375), {{3, QStringLiteral("Form23.Image1.Option3")},
-                                                              {4, QStringLiteral("Form23.Image1.Option4")}}),
-                   Condition::noneOf({1, 2, 5}), Condition::noneOf({1, 2, 5})),
+        conditions(
+            byOption(box(1, 1080, 1320, 4335, 3375),
+                     {{3, QStringLiteral("Form23.Image1.Option3")}, {4, QStringLiteral("Form23.Image1.Option4")}}),
+            Condition::noneOf({1, 2, 5}), Condition::noneOf({1, 2, 5})),
         byOption(box(2, 1080, 1320, 2175, 3375), {{6, grooves}}),
         byOption(box(3, 3240, 1320, 2175, 1695), {{6, grooves}}),
         byOption(box(4, 3240, 3000, 2175, 1695), {{6, QStringLiteral("Form23.Image4.Option6")}}),
@@ -136,9 +137,6 @@ ScreenTable form26()
 
 }  // namespace
 
-QList<ScreenTable> trunkBranch()
-{
-    return {form23(), form24(), form25(), form26()};
-}
+QList<ScreenTable> trunkBranch() { return {form23(), form24(), form25(), form26()}; }
 
 }  // namespace q

@@ -18,9 +18,10 @@ ScreenTable form21()
     // No photo at load. With Option1 selected (the placeholder) or an empty
     // box the pointer is the arrow and the hint box shows C1; the texts of
     // Option2 and Option3 are written after it.
-    BoxDef image1 = conditions(byOption(box(1, 1920, 1200), {{2, QStringLiteral("Form21.Image1.Option2")},
-                                                             {3, QStringLiteral("Form21.Image1.Option3")}}),
-                               Condition::noneOf({1}), Condition::noneOf({1}));
+    BoxDef image1 = conditions(
+        byOption(box(1, 1920, 1200),
+                 {{2, QStringLiteral("Form21.Image1.Option2")}, {3, QStringLiteral("Form21.Image1.Option3")}}),
+        Condition::noneOf({1}), Condition::noneOf({1}));
     image1.otherwiseHint = Choice::C1;
     t.boxes = {image1};
     const OptionHint p = pair(Prompt::P1, FollowUp::F2);
@@ -47,8 +48,9 @@ ScreenTable form22()
     t.volver = QStringLiteral("Form21");
     auto k = [](const char *key) { return QStringLiteral("Form22.") + QLatin1String(key); };
     t.boxes = {
-        byOption(box(1, 1080, 960), {{1, k("Image1.Option1")}, {2, k("Image1.Option2")}, {3, k("Image1.Option3")},
-                                     {4, k("Image1.Option4")}}),
+        byOption(
+            box(1, 1080, 960),
+            {{1, k("Image1.Option1")}, {2, k("Image1.Option2")}, {3, k("Image1.Option3")}, {4, k("Image1.Option4")}}),
         byOption(box(2, 1080, 960, 2175, 3255, false), {{5, k("Image2.Option5")}}),
         byOption(box(3, 3240, 960, 2175, 3255, false), {{5, k("Image3.Option5")}}),
     };
@@ -61,8 +63,10 @@ ScreenTable form22()
                single(QStringLiteral("Gusanos grises"), QStringLiteral("\\Gusanos grises\\gusanos_grises03.jpg")), p),
         option(2, QStringLiteral("En su superficie, de forma irregular"),
                single(QStringLiteral("Gorgojos"), QStringLiteral("\\Gorgojos\\gorgojos01.jpg")), p),
-        option(3, QStringLiteral("En su superficie, de forma irregular, y con presencia de una secreción mucosa brillante"),
-               single(QStringLiteral("Caracoles"), QStringLiteral("\\Caracoles\\Caracoles03.jpg")), p),
+        option(
+            3,
+            QStringLiteral("En su superficie, de forma irregular, y con presencia de una secreción mucosa brillante"),
+            single(QStringLiteral("Caracoles"), QStringLiteral("\\Caracoles\\Caracoles03.jpg")), p),
         option(4, QStringLiteral("En su superficie, de forma irregular. A veces completamente devoradas"),
                single(QStringLiteral("Oruga peluda"), QStringLiteral("\\Oruga peluda\\oruga_peluda01.jpg")), p),
         option(5, QStringLiteral("En su interior, debajo de la tierra"),
@@ -77,9 +81,6 @@ ScreenTable form22()
 
 }  // namespace
 
-QList<ScreenTable> budsBranch()
-{
-    return {form21(), form22()};
-}
+QList<ScreenTable> budsBranch() { return {form21(), form22()}; }
 
 }  // namespace q

@@ -6,10 +6,10 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "widgets/MediaPlayerWidget.h"
 #include "core/FileCheck.h"
-#include "widgets/FileMessages.h"
 #include "core/Module1.h"
+#include "widgets/FileMessages.h"
+#include "widgets/MediaPlayerWidget.h"
 
 namespace {
 constexpr Qt::WindowFlags kCloseBoxOnly =
@@ -27,15 +27,9 @@ Reproductor::Reproductor() : Screen(QStringLiteral("Reproductor"))
     resize(360, 70);
 }
 
-void Reproductor::Reproduce(const QString &Cancion)
-{
-    m_player->setFileName(Cancion);
-}
+void Reproductor::Reproduce(const QString &Cancion) { m_player->setFileName(Cancion); }
 
-void Reproductor::unload()
-{
-    m_player->stop();
-}
+void Reproductor::unload() { m_player->stop(); }
 
 const QList<QPair<QString, QString>> &VideosWindow::videos()
 {
@@ -101,7 +95,4 @@ void VideosWindow::aceptar()
     }
 }
 
-void VideosWindow::unload()
-{
-    m_player->stop();
-}
+void VideosWindow::unload() { m_player->stop(); }

@@ -5,9 +5,9 @@
 #include <QWindow>
 
 #include "shell/MainWindow.h"
-#include "widgets/PictureBox.h"
 #include "shell/Sarmo.h"
 #include "shell/ScreenRegistry.h"
+#include "widgets/PictureBox.h"
 #include "widgets/Twips.h"
 
 PhotoViewer::PhotoViewer() : Screen(QStringLiteral("Fotos"))
@@ -33,10 +33,7 @@ void PhotoViewer::load()
         estados->setEnabled(false);
 }
 
-void PhotoViewer::pictureClicked()
-{
-    unloadScreen();
-}
+void PhotoViewer::pictureClicked() { unloadScreen(); }
 
 void PhotoViewer::unload()
 {

@@ -10,16 +10,16 @@
 #include <QVBoxLayout>
 
 #include "core/Descriptions.h"
-#include "widgets/OptionButton.h"
-#include "screens/PhotoViewer.h"
-#include "widgets/Artwork.h"
 #include "core/FileCheck.h"
-#include "widgets/FileMessages.h"
 #include "core/Module1.h"
-#include "widgets/PictureBox.h"
-#include "widgets/PointerTracker.h"
+#include "screens/PhotoViewer.h"
 #include "shell/Sarmo.h"
 #include "shell/ScreenRegistry.h"
+#include "widgets/Artwork.h"
+#include "widgets/FileMessages.h"
+#include "widgets/OptionButton.h"
+#include "widgets/PictureBox.h"
+#include "widgets/PointerTracker.h"
 #include "widgets/Twips.h"
 
 using namespace q;
@@ -201,12 +201,8 @@ void QuestionScreen::runAction(const Action &a)
         if (PictureBox *b = m_boxes.value(a.box))
             b->show();
         break;
-    case Action::Kind::Load:
-        loadPhoto(m_boxes.value(a.box), a.value);
-        break;
-    case Action::Kind::StoreKey:
-        module().EnfermedadElegida = a.value;
-        break;
+    case Action::Kind::Load: loadPhoto(m_boxes.value(a.box), a.value); break;
+    case Action::Kind::StoreKey: module().EnfermedadElegida = a.value; break;
     }
 }
 
@@ -216,12 +212,9 @@ bool QuestionScreen::holds(const Condition &c, const PictureBox *box) const
         return false;
     const int selected = selectedOption();
     switch (c.kind) {
-    case Condition::Kind::Picture:
-        return true;
-    case Condition::Kind::PictureAndAnyOf:
-        return c.options.contains(selected);
-    case Condition::Kind::PictureAndNoneOf:
-        return !c.options.contains(selected);
+    case Condition::Kind::Picture: return true;
+    case Condition::Kind::PictureAndAnyOf: return c.options.contains(selected);
+    case Condition::Kind::PictureAndNoneOf: return !c.options.contains(selected);
     }
     return false;
 }
@@ -230,10 +223,8 @@ QString QuestionScreen::optionHint(const OptionDef &o) const
 {
     const OptionHint &h = o.hint;
     switch (h.kind) {
-    case OptionHint::Kind::Choice:
-        return choiceText(h.choice);
-    case OptionHint::Kind::Description:
-        return Descriptions::text(h.textKey);
+    case OptionHint::Kind::Choice: return choiceText(h.choice);
+    case OptionHint::Kind::Description: return Descriptions::text(h.textKey);
     case OptionHint::Kind::PhotoPair: {
         const bool selected = selectedOption() == o.index;
         const QString lead = selected ? h.leadFollow : h.leadPrompt;

@@ -10,19 +10,19 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include "core/FileCheck.h"
+#include "core/Module1.h"
 #include "core/PhenologicalStages.h"
 #include "screens/PhotoViewer.h"
-#include "widgets/SimpleCombo.h"
-#include "widgets/Artwork.h"
-#include "core/FileCheck.h"
-#include "widgets/FileMessages.h"
 #include "shell/MainWindow.h"
-#include "core/Module1.h"
-#include "widgets/PictureBox.h"
-#include "widgets/PointerTracker.h"
 #include "shell/Sarmo.h"
 #include "shell/ScreenRegistry.h"
+#include "widgets/Artwork.h"
+#include "widgets/FileMessages.h"
 #include "widgets/Named.h"
+#include "widgets/PictureBox.h"
+#include "widgets/PointerTracker.h"
+#include "widgets/SimpleCombo.h"
 #include "widgets/Twips.h"
 
 namespace {
@@ -59,8 +59,8 @@ Glosario::Glosario() : Screen(QStringLiteral("Glosario"))
     QPushButton *consultar = named::button(this, "Command1", QStringLiteral("Consultar"));
     QPushButton *finalizar = named::button(this, "Command2", QStringLiteral("Finalizar"));
     QLabel *hint = named::label(this, "Label1",
-                         QStringLiteral("Para poder encontrar la palabra debe coíncidir con las de la lista de "
-                                        "términos que se muestra."));
+                                QStringLiteral("Para poder encontrar la palabra debe coíncidir con las de la lista de "
+                                               "términos que se muestra."));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(consultar);
@@ -103,15 +103,9 @@ void Glosario::consultar()
         rs.close();
 }
 
-void Glosario::finalizar()
-{
-    unloadScreen();
-}
+void Glosario::finalizar() { unloadScreen(); }
 
-void Glosario::unload()
-{
-    setMainEnabled(true);
-}
+void Glosario::unload() { setMainEnabled(true); }
 
 // ---------------------------------------------------------------------------
 
@@ -143,8 +137,8 @@ EstadosF::EstadosF() : Screen(QStringLiteral("EstadosF"))
     image5->setPixmap(Artwork::vineyard(QSize(170, 100)));
     QPushButton *consultar = named::button(this, "Command2", QStringLiteral("Consultar"));
     QPushButton *finalizar = named::button(this, "Command1", QStringLiteral("Finalizar"));
-    QLabel *hint = named::label(this, "Label1",
-                         QStringLiteral("Para poder consultar, hacer click en alguna de las opciones de la lista."));
+    QLabel *hint = named::label(
+        this, "Label1", QStringLiteral("Para poder consultar, hacer click en alguna de las opciones de la lista."));
 
     auto *left = new QVBoxLayout;
     left->addWidget(m_stages, 1);
@@ -213,15 +207,9 @@ void EstadosF::pointerOver(QWidget *control)
         box->setCursor(box->hasPicture() ? Artwork::handCursor() : QCursor(Qt::ArrowCursor));
 }
 
-void EstadosF::finalizar()
-{
-    unloadScreen();
-}
+void EstadosF::finalizar() { unloadScreen(); }
 
-void EstadosF::unload()
-{
-    setMainEnabled(true);
-}
+void EstadosF::unload() { setMainEnabled(true); }
 
 // ---------------------------------------------------------------------------
 
@@ -244,16 +232,18 @@ Acercade::Acercade() : Screen(QStringLiteral("Acercade"))
     big.setBold(true);
     name->setFont(big);
     name->setStyleSheet(QStringLiteral("color: #4b1d5c;"));
-    QLabel *purpose = named::label(this, "Label6",
-                            QStringLiteral("Aplicación informática para diágnóstico mediante síntomas de plagas y "
-                                           "enfermedades en vid, así como su tratamiento."));
-    QLabel *credits = named::label(this, "Label1",
-                            QStringLiteral("Programa libre escrito en C++ con Qt 6; lee su base de datos con "
-                                           "mdbtools. Textos, ilustraciones, comentarios y vídeos de demostración "
-                                           "elaborados por el equipo de desarrollo de Sarmo."));
+    QLabel *purpose =
+        named::label(this, "Label6",
+                     QStringLiteral("Aplicación informática para diágnóstico mediante síntomas de plagas y "
+                                    "enfermedades en vid, así como su tratamiento."));
+    QLabel *credits =
+        named::label(this, "Label1",
+                     QStringLiteral("Programa libre escrito en C++ con Qt 6; lee su base de datos con "
+                                    "mdbtools. Textos, ilustraciones, comentarios y vídeos de demostración "
+                                    "elaborados por el equipo de desarrollo de Sarmo."));
     QLabel *support = named::label(this, "Label2",
-                            QStringLiteral("Ayuda y avisos de fallos: página de ayuda (Ayuda > Contenido > "
-                                           "Adicional...) y el registro de incidencias del proyecto Sarmo."));
+                                   QStringLiteral("Ayuda y avisos de fallos: página de ayuda (Ayuda > Contenido > "
+                                                  "Adicional...) y el registro de incidencias del proyecto Sarmo."));
     auto *left = new QVBoxLayout;
     left->addWidget(image1);
     left->addWidget(image2, 0, Qt::AlignHCenter);
@@ -278,20 +268,11 @@ Acercade::Acercade() : Screen(QStringLiteral("Acercade"))
     closeOnEscape(this, [this] { dismiss(); });
 }
 
-void Acercade::load()
-{
-    setMainEnabled(false);
-}
+void Acercade::load() { setMainEnabled(false); }
 
-void Acercade::dismiss()
-{
-    unloadScreen();
-}
+void Acercade::dismiss() { unloadScreen(); }
 
-void Acercade::unload()
-{
-    setMainEnabled(true);
-}
+void Acercade::unload() { setMainEnabled(true); }
 
 void Acercade::mousePressEvent(QMouseEvent *event)
 {

@@ -8,26 +8,24 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
+#include "core/FileCheck.h"
+#include "core/Module1.h"
+#include "core/ResultCatalogue.h"
 #include "screens/MediaWindows.h"
 #include "screens/PhotoViewer.h"
-#include "core/ResultCatalogue.h"
+#include "shell/MainWindow.h"
+#include "shell/Sarmo.h"
+#include "shell/ScreenRegistry.h"
 #include "widgets/Artwork.h"
 #include "widgets/CreditsFooter.h"
 #include "widgets/DocumentLoader.h"
-#include "core/FileCheck.h"
 #include "widgets/FileMessages.h"
-#include "shell/MainWindow.h"
-#include "core/Module1.h"
+#include "widgets/Named.h"
 #include "widgets/PictureBox.h"
 #include "widgets/PointerTracker.h"
-#include "shell/Sarmo.h"
-#include "shell/ScreenRegistry.h"
-#include "widgets/Named.h"
 #include "widgets/Twips.h"
 
-namespace {
-
-}  // namespace
+namespace { }  // namespace
 
 QString ResultScreen::screenFor(const QString &sintoma)
 {
@@ -91,8 +89,9 @@ ResultScreen::ResultScreen() : Screen(QStringLiteral("ResultadoVid"))
     stepping->addWidget(m_previous);
     stepping->addWidget(m_next);
 
-    QLabel *heading = named::label(this, "Label2", QStringLiteral("Posibles confusiones o relaciones con otras plagas o "
-                                                           "enfermedades"));
+    QLabel *heading = named::label(this, "Label2",
+                                   QStringLiteral("Posibles confusiones o relaciones con otras plagas o "
+                                                  "enfermedades"));
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
@@ -176,7 +175,8 @@ void ResultScreen::load()
     ModuleState &m = module();
     m_shownKey = m.EnfermedadElegida;
     if (const ResultCatalogue::Entry *entry = ResultCatalogue::byKey(m.EnfermedadElegida)) {
-        DocumentLoader::load(m_document, m.RutaResultados + QLatin1Char('\\') + ResultCatalogue::resultDocument(*entry));
+        DocumentLoader::load(m_document,
+                             m.RutaResultados + QLatin1Char('\\') + ResultCatalogue::resultDocument(*entry));
         m_confusions->clear();
         m_confusions->addItems(entry->confusions);
         m_confusions->setCurrentIndex(-1);
@@ -187,10 +187,7 @@ void ResultScreen::load()
     setStepEnabled(m_accept, false);
 }
 
-void ResultScreen::closePhotoList()
-{
-    m_list->close();
-}
+void ResultScreen::closePhotoList() { m_list->close(); }
 
 void ResultScreen::aceptar()
 {
@@ -259,7 +256,4 @@ void ResultScreen::unload()
     Sarmo::registry().close(QStringLiteral("Reproductor"));
 }
 
-QTextDocument *ResultScreen::printableDocument()
-{
-    return m_document->document();
-}
+QTextDocument *ResultScreen::printableDocument() { return m_document->document(); }

@@ -6,8 +6,8 @@
 
 #include <memory>
 
-#include "widgets/PhotoList.h"
 #include "shell/Screen.h"
+#include "widgets/PhotoList.h"
 
 class QComboBox;
 class QLabel;

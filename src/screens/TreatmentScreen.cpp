@@ -9,20 +9,20 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "core/FileCheck.h"
+#include "core/Module1.h"
+#include "core/TreatmentCatalogue.h"
 #include "screens/PhotoViewer.h"
+#include "shell/MainWindow.h"
+#include "shell/Sarmo.h"
+#include "shell/ScreenRegistry.h"
 #include "widgets/Artwork.h"
 #include "widgets/CreditsFooter.h"
 #include "widgets/DocumentLoader.h"
-#include "core/FileCheck.h"
-#include "shell/MainWindow.h"
-#include "core/Module1.h"
+#include "widgets/Named.h"
 #include "widgets/PictureBox.h"
 #include "widgets/PointerTracker.h"
-#include "shell/Sarmo.h"
-#include "shell/ScreenRegistry.h"
-#include "widgets/Named.h"
 #include "widgets/Twips.h"
-#include "core/TreatmentCatalogue.h"
 
 namespace {
 
@@ -38,7 +38,7 @@ QPixmap sprayerDrawing(const QSize &size)
     p.setPen(QPen(QColor(60, 60, 60), 2));
     p.setBrush(QColor(200, 60, 40));
     p.drawRoundedRect(QRectF(w * 0.08, h * 0.15, w * 0.22, h * 0.45), 6, 6);  // tank
-    p.drawLine(QPointF(w * 0.3, h * 0.3), QPointF(w * 0.5, h * 0.25));       // lance
+    p.drawLine(QPointF(w * 0.3, h * 0.3), QPointF(w * 0.5, h * 0.25));        // lance
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(90, 150, 220, 140));
     QPolygonF spray;
@@ -211,7 +211,4 @@ void TreatmentScreen::reopen()
     load();
 }
 
-QTextDocument *TreatmentScreen::printableDocument()
-{
-    return m_document->document();
-}
+QTextDocument *TreatmentScreen::printableDocument() { return m_document->document(); }

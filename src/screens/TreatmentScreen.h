@@ -7,8 +7,8 @@
 #include <memory>
 
 #include "platform/jet/RecordSet.h"
-#include "widgets/PhotoList.h"
 #include "shell/Screen.h"
+#include "widgets/PhotoList.h"
 
 class QLabel;
 class QPushButton;

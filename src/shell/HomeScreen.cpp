@@ -5,20 +5,20 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "platform/jet/JetText.h"
-#include "widgets/TilePuzzle.h"
-#include "widgets/Artwork.h"
 #include "core/Module1.h"
 #include "core/NameLookup.h"
-#include "widgets/PointerTracker.h"
+#include "platform/jet/JetText.h"
 #include "shell/Sarmo.h"
 #include "shell/ScreenRegistry.h"
+#include "widgets/Artwork.h"
 #include "widgets/Named.h"
+#include "widgets/PointerTracker.h"
+#include "widgets/TilePuzzle.h"
 
 namespace {
 
@@ -88,8 +88,8 @@ HomeScreen::HomeScreen() : Screen(QStringLiteral("Form1"))
     auto *organs = new QGridLayout(frame2);
     organs->addWidget(organButton("Command1", QStringLiteral("HOJAS"), QStringLiteral("Form2")), 0, 0);
     organs->addWidget(organButton("Command2", QStringLiteral("RACIMOS"), QStringLiteral("Form10")), 0, 1);
-    organs->addWidget(organButton("Command3", QStringLiteral("PÁMPANOS Y/O SARMIENTOS"), QStringLiteral("Form19")),
-                      1, 0);
+    organs->addWidget(organButton("Command3", QStringLiteral("PÁMPANOS Y/O SARMIENTOS"), QStringLiteral("Form19")), 1,
+                      0);
     organs->addWidget(organButton("Command4", QStringLiteral("TRONCOS Y BRAZOS"), QStringLiteral("Form23")), 1, 1);
     organs->addWidget(organButton("Command6", QStringLiteral("RAÍCES"), QStringLiteral("Form27")), 2, 0);
     organs->addWidget(organButton("Command9", QStringLiteral("YEMAS"), QStringLiteral("Form21")), 2, 1);
@@ -128,8 +128,8 @@ HomeScreen::HomeScreen() : Screen(QStringLiteral("Form1"))
     m_accept->setMinimumHeight(36);
     lookup->addWidget(m_accept, 0, 1, 2, 1);
     QLabel *label6 = named::label(frame3, "Label6",
-                                QStringLiteral("Recuerda que debes hacer click en la lista desplegable para activar "
-                                               "el botón ACEPTAR"));
+                                  QStringLiteral("Recuerda que debes hacer click en la lista desplegable para activar "
+                                                 "el botón ACEPTAR"));
     label6->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lookup->addWidget(label6, 3, 1, 2, 1);
     lookup->setColumnStretch(0, 3);
@@ -244,8 +244,7 @@ void HomeScreen::picked(QComboBox *combo)
 void HomeScreen::aceptar()
 {
     ModuleState &m = module();
-    m.EnfermedadElegida = NameLookup::keyFor(m_scientific->currentText(), m_common->currentText(),
-                                             m.EnfermedadElegida);
+    m.EnfermedadElegida = NameLookup::keyFor(m_scientific->currentText(), m_common->currentText(), m.EnfermedadElegida);
     m.SintomaActual = QStringLiteral("Diagnóstico");
     Sarmo::registry().open(QStringLiteral("ResultadoVid"));
     unloadScreen();
@@ -253,8 +252,7 @@ void HomeScreen::aceptar()
 
 bool HomeScreen::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress
-        && (watched == m_scientific->lineEdit() || watched == m_common->lineEdit())) {
+    if (event->type() == QEvent::KeyPress && (watched == m_scientific->lineEdit() || watched == m_common->lineEdit())) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             // Enter runs ACEPTAR only while it is enabled; otherwise nothing.

@@ -4,18 +4,18 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
-#include <QScreen>
-#include <QUrl>
-#include <QWindow>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
+#include <QUrl>
+#include <QWindow>
 
-#include "platform/services/Services.h"
 #include "core/FileCheck.h"
 #include "core/Module1.h"
+#include "platform/services/Services.h"
 #include "shell/Screen.h"
 #include "shell/ScreenRegistry.h"
 
@@ -43,8 +43,7 @@ QMenu *MainWindow::addMenu(QMenu *parent, const QString &name, const QString &ca
     return menu;
 }
 
-QAction *MainWindow::addItem(QMenu *menu, const QString &name, const QString &caption,
-                             void (MainWindow::*handler)())
+QAction *MainWindow::addItem(QMenu *menu, const QString &name, const QString &caption, void (MainWindow::*handler)())
 {
     QAction *action = menu->addAction(caption);
     action->setObjectName(name);
@@ -105,8 +104,7 @@ bool MainWindow::load()
     if (!m.openConnection(&error)) {
         Services::messages().show(
             {QStringLiteral("Error al abrir la base de datos"),
-             QStringLiteral("No se puede abrir la base de datos de Sarmo.\n\n%1\n\nEl programa se cerrará.")
-                 .arg(error),
+             QStringLiteral("No se puede abrir la base de datos de Sarmo.\n\n%1\n\nEl programa se cerrará.").arg(error),
              MessageIcon::Critical});
         return false;
     }
@@ -130,10 +128,7 @@ void MainWindow::setPrintTreatmentEnabled(bool enabled)
     m_items.value(QStringLiteral("mnu_Archivo_Tratamiento"))->setEnabled(enabled);
 }
 
-void MainWindow::newConsultation()
-{
-    m_registry.open(QStringLiteral("Form1"));
-}
+void MainWindow::newConsultation() { m_registry.open(QStringLiteral("Form1")); }
 
 void MainWindow::closeSession()
 {

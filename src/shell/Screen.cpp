@@ -2,10 +2,7 @@
 
 #include <QCloseEvent>
 
-Screen::Screen(const QString &name, QWidget *parent) : QWidget(parent)
-{
-    setObjectName(name);
-}
+Screen::Screen(const QString &name, QWidget *parent) : QWidget(parent) { setObjectName(name); }
 
 void Screen::unloadScreen()
 {

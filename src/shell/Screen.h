@@ -13,12 +13,12 @@ public:
     explicit Screen(const QString &name, QWidget *parent = nullptr);
 
     // Runs once, after creation and before the screen is first shown.
-    virtual void load() {}
+    virtual void load() { }
     // Runs once, when the screen is closed by any means.
-    virtual void unload() {}
+    virtual void unload() { }
     // Runs when the screen is opened again while it is loaded, before it is
     // brought to the front; most screens keep their state.
-    virtual void reopen() {}
+    virtual void reopen() { }
     // The rich-text document the print menu prints from this screen, if any.
     virtual QTextDocument *printableDocument() { return nullptr; }
 

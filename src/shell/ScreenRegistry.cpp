@@ -5,18 +5,15 @@
 #include <QScreen>
 #include <QWindow>
 
-#include <algorithm>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <algorithm>
 
 #include "shell/Screen.h"
 
-ScreenRegistry::ScreenRegistry(QObject *parent) : QObject(parent) {}
+ScreenRegistry::ScreenRegistry(QObject *parent) : QObject(parent) { }
 
-ScreenRegistry::~ScreenRegistry()
-{
-    discardAll();
-}
+ScreenRegistry::~ScreenRegistry() { discardAll(); }
 
 void ScreenRegistry::add(const QString &name, Kind kind, Factory factory)
 {
@@ -76,12 +73,10 @@ Screen *ScreenRegistry::create(const QString &name)
     // Sized to what the load left on it.
     if (screen->layout())
         screen->layout()->activate();
-    if (QMdiSubWindow *frame = m_frames.value(screen))
-    {
+    if (QMdiSubWindow *frame = m_frames.value(screen)) {
         frame->resize(frame->sizeHint().expandedTo(frame->minimumSizeHint()));
         frame->move(0, 0);
-    }
-    else if (!screen->testAttribute(Qt::WA_Resized))
+    } else if (!screen->testAttribute(Qt::WA_Resized))
         screen->adjustSize();
     return screen;
 }

@@ -10,10 +10,10 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "widgets/Artwork.h"
 #include "shell/MainWindow.h"
 #include "shell/Sarmo.h"
 #include "shell/ScreenRegistry.h"
+#include "widgets/Artwork.h"
 #include "widgets/Named.h"
 #include "widgets/Twips.h"
 

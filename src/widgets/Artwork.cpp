@@ -12,10 +12,7 @@ namespace Artwork {
 
 namespace {
 
-QPainterPath leafPath(qreal r)
-{
-    return vineLeafPath(r);
-}
+QPainterPath leafPath(qreal r) { return vineLeafPath(r); }
 
 }  // namespace
 

@@ -7,8 +7,8 @@
 #include <QTextFrame>
 #include <QTextTable>
 
-#include "platform/rtf/RtfReader.h"
 #include "core/FileCheck.h"
+#include "platform/rtf/RtfReader.h"
 #include "widgets/FileMessages.h"
 
 namespace DocumentLoader {

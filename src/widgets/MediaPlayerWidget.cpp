@@ -58,8 +58,8 @@ MediaPlayerWidget::MediaPlayerWidget(bool withVideo, QWidget *parent)
             m_player->play();
     });
     connect(m_player, &QMediaPlayer::playbackStateChanged, this, [this](QMediaPlayer::PlaybackState state) {
-        m_playPause->setIcon(style()->standardIcon(state == QMediaPlayer::PlayingState ? QStyle::SP_MediaPause
-                                                                                       : QStyle::SP_MediaPlay));
+        m_playPause->setIcon(
+            style()->standardIcon(state == QMediaPlayer::PlayingState ? QStyle::SP_MediaPause : QStyle::SP_MediaPlay));
     });
     connect(m_player, &QMediaPlayer::durationChanged, this, [this](qint64 d) {
         m_position->setRange(0, int(d));
@@ -84,10 +84,7 @@ MediaPlayerWidget::MediaPlayerWidget(bool withVideo, QWidget *parent)
     });
 }
 
-MediaPlayerWidget::~MediaPlayerWidget()
-{
-    m_player->stop();
-}
+MediaPlayerWidget::~MediaPlayerWidget() { m_player->stop(); }
 
 void MediaPlayerWidget::setFileName(const QString &builtPath)
 {
@@ -105,9 +102,11 @@ bool MediaPlayerWidget::missingDecoder(const QString &errorString)
     // GStreamer's messages for a format it has no element for, as Qt passes
     // them on, in English and in Spanish (GStreamer translates its messages).
     static const char *const fragments[] = {
-        "missing a plug-in", "missing plugin", "no decoder available", "no codec available",
+        "missing a plug-in",          "missing plugin",
+        "no decoder available",       "no codec available",
         "plugin is required to play", "missing element",
-        "le falta un complemento", "no hay un decodificador disponible", "falta el elemento",
+        "le falta un complemento",    "no hay un decodificador disponible",
+        "falta el elemento",
     };
     for (const char *fragment : fragments) {
         if (errorString.contains(QLatin1String(fragment), Qt::CaseInsensitive))
@@ -116,10 +115,7 @@ bool MediaPlayerWidget::missingDecoder(const QString &errorString)
     return false;
 }
 
-void MediaPlayerWidget::stop()
-{
-    m_player->stop();
-}
+void MediaPlayerWidget::stop() { m_player->stop(); }
 
 void MediaPlayerWidget::updatePosition()
 {

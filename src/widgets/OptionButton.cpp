@@ -28,8 +28,8 @@ int OptionButton::textLeft() const
 
 int OptionButton::heightForWidth(int width) const
 {
-    const QRect r = fontMetrics().boundingRect(QRect(0, 0, std::max(40, width - textLeft() - 4), 100000),
-                                               Qt::TextWordWrap, text());
+    const QRect r =
+        fontMetrics().boundingRect(QRect(0, 0, std::max(40, width - textLeft() - 4), 100000), Qt::TextWordWrap, text());
     return std::max(r.height(), indicatorRect().height()) + 4;
 }
 
@@ -46,10 +46,7 @@ QSize OptionButton::minimumSizeHint() const
     return QSize(textLeft() + 200, heightForWidth(sizeHint().width()));
 }
 
-bool OptionButton::hitButton(const QPoint &pos) const
-{
-    return rect().contains(pos);
-}
+bool OptionButton::hitButton(const QPoint &pos) const { return rect().contains(pos); }
 
 void OptionButton::paintEvent(QPaintEvent *)
 {

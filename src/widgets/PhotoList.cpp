@@ -4,14 +4,13 @@
 #include <QPushButton>
 
 #include "core/FileCheck.h"
-#include "widgets/FileMessages.h"
 #include "core/Module1.h"
+#include "widgets/FileMessages.h"
 #include "widgets/PictureBox.h"
 
 PhotoList::PhotoList(PictureBox *photo, QLabel *caption, QPushButton *next, QPushButton *previous, Enable enable)
     : m_photo(photo), m_caption(caption), m_next(next), m_previous(previous), m_enable(std::move(enable))
-{
-}
+{ }
 
 void PhotoList::setEnabled(QPushButton *button, bool enabled)
 {
@@ -24,7 +23,7 @@ void PhotoList::setEnabled(QPushButton *button, bool enabled)
 QString PhotoList::photoPath(const jet::RecordSet &row)
 {
     return module().RutaFotos + QLatin1Char('\\') + row.value(QStringLiteral("NombreEnfermedad")) + QLatin1Char('\\')
-           + row.value(QStringLiteral("Foto"));
+        + row.value(QStringLiteral("Foto"));
 }
 
 void PhotoList::open(jet::RecordSet rows)

@@ -9,7 +9,7 @@
 
 #include "core/FileCheck.h"
 
-PictureBox::PictureBox(QWidget *parent, Mode mode) : QWidget(parent), m_mode(mode) {}
+PictureBox::PictureBox(QWidget *parent, Mode mode) : QWidget(parent), m_mode(mode) { }
 
 bool PictureBox::loadFile(const QString &builtPath)
 {

@@ -4,10 +4,7 @@
 #include <QMouseEvent>
 #include <QWidget>
 
-PointerTracker::PointerTracker(QWidget *root) : QObject(root), m_root(root)
-{
-    watch(root);
-}
+PointerTracker::PointerTracker(QWidget *root) : QObject(root), m_root(root) { watch(root); }
 
 void PointerTracker::watch(QWidget *widget)
 {
@@ -37,14 +34,9 @@ bool PointerTracker::eventFilter(QObject *watched, QEvent *event)
 {
     QPointF global;
     switch (event->type()) {
-    case QEvent::MouseMove:
-        global = static_cast<QMouseEvent *>(event)->globalPosition();
-        break;
-    case QEvent::Enter:
-        global = static_cast<QEnterEvent *>(event)->globalPosition();
-        break;
-    default:
-        return false;
+    case QEvent::MouseMove: global = static_cast<QMouseEvent *>(event)->globalPosition(); break;
+    case QEvent::Enter: global = static_cast<QEnterEvent *>(event)->globalPosition(); break;
+    default: return false;
     }
     auto *w = qobject_cast<QWidget *>(watched);
     if (!w || !w->isVisible())

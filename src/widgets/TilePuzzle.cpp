@@ -21,20 +21,21 @@ namespace {
 
 int homeOf(int tile, int n) { return tile == 0 ? n - 1 : tile - 1; }
 
-int manhattan(int a, int b, int cols)
-{
-    return std::abs(a / cols - b / cols) + std::abs(a % cols - b % cols);
-}
+int manhattan(int a, int b, int cols) { return std::abs(a / cols - b / cols) + std::abs(a % cols - b % cols); }
 
 // Cells sharing a side with `cell`, in the order up, left, right, down.
 int neighbours(int cell, int cols, int rows, int out[4])
 {
     const int r = cell / cols, c = cell % cols;
     int k = 0;
-    if (r > 0) out[k++] = cell - cols;
-    if (c > 0) out[k++] = cell - 1;
-    if (c < cols - 1) out[k++] = cell + 1;
-    if (r < rows - 1) out[k++] = cell + cols;
+    if (r > 0)
+        out[k++] = cell - cols;
+    if (c > 0)
+        out[k++] = cell - 1;
+    if (c < cols - 1)
+        out[k++] = cell + 1;
+    if (r < rows - 1)
+        out[k++] = cell + cols;
     return k;
 }
 
@@ -92,11 +93,9 @@ bool isPermutation(const QList<int> &tiles, int n)
 // with Manhattan distance plus linear conflicts. The hardest 3 x 3 positions
 // (31 moves) take a few milliseconds.
 
-class ShortestSolver
-{
+class ShortestSolver {
 public:
-    ShortestSolver(const std::vector<int> &tiles, int cols, int rows)
-        : m_cols(cols), m_rows(rows), m_n(cols * rows)
+    ShortestSolver(const std::vector<int> &tiles, int cols, int rows) : m_cols(cols), m_rows(rows), m_n(cols * rows)
     {
         for (int i = 0; i < m_n; ++i) {
             m_board[i] = std::int8_t(tiles[i]);
@@ -215,8 +214,7 @@ private:
 // side is longer) is put in place and locked, until at most nine cells are
 // left; those are solved by ShortestSolver.
 
-class ReducingSolver
-{
+class ReducingSolver {
 public:
     ReducingSolver(const std::vector<int> &tiles, int cols, int rows)
         : m_tiles(tiles), m_cols(cols), m_rows(rows), m_n(cols * rows), m_locked(m_n, 0)
@@ -257,10 +255,7 @@ private:
         m_moves.push_back(cell);
     }
 
-    int find(int tile) const
-    {
-        return int(std::find(m_tiles.begin(), m_tiles.end(), tile) - m_tiles.begin());
-    }
+    int find(int tile) const { return int(std::find(m_tiles.begin(), m_tiles.end(), tile) - m_tiles.begin()); }
 
     // Brings `tile` to `target` by the fewest blank moves that stay off the
     // locked cells (search over tile and blank positions together).
@@ -463,8 +458,7 @@ QColor blend(const QColor &a, const QColor &b, double t)
 
 // ---------------------------------------------------------------------------
 
-TilePuzzle::TilePuzzle(QWidget *parent)
-    : QWidget(parent), m_random(QRandomGenerator::global()->generate())
+TilePuzzle::TilePuzzle(QWidget *parent) : QWidget(parent), m_random(QRandomGenerator::global()->generate())
 {
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
@@ -531,10 +525,7 @@ void TilePuzzle::newGame()
     update();
 }
 
-bool TilePuzzle::isSolved() const
-{
-    return isSolvedBoard(std::vector<int>(m_tiles.begin(), m_tiles.end()));
-}
+bool TilePuzzle::isSolved() const { return isSolvedBoard(std::vector<int>(m_tiles.begin(), m_tiles.end())); }
 
 int TilePuzzle::blankCell() const { return int(m_tiles.indexOf(0)); }
 
@@ -561,14 +552,10 @@ bool TilePuzzle::slide(Direction direction)
     const int blank = blankCell();
     const int r = blank / m_cols, c = blank % m_cols;
     switch (direction) {
-    case Left:
-        return c + 1 < m_cols && moveTile(blank + 1);
-    case Right:
-        return c > 0 && moveTile(blank - 1);
-    case Up:
-        return r + 1 < m_rows && moveTile(blank + m_cols);
-    case Down:
-        return r > 0 && moveTile(blank - m_cols);
+    case Left: return c + 1 < m_cols && moveTile(blank + 1);
+    case Right: return c > 0 && moveTile(blank - 1);
+    case Up: return r + 1 < m_rows && moveTile(blank + m_cols);
+    case Down: return r > 0 && moveTile(blank - m_cols);
     }
     return false;
 }
@@ -613,9 +600,8 @@ bool TilePuzzle::setArrangement(const QList<int> &tiles)
 QList<int> TilePuzzle::solution() const
 {
     const std::vector<int> tiles(m_tiles.begin(), m_tiles.end());
-    const std::vector<int> moves = m_cols * m_rows <= 9
-                                       ? ShortestSolver(tiles, m_cols, m_rows).solve()
-                                       : ReducingSolver(tiles, m_cols, m_rows).solve();
+    const std::vector<int> moves = m_cols * m_rows <= 9 ? ShortestSolver(tiles, m_cols, m_rows).solve()
+                                                        : ReducingSolver(tiles, m_cols, m_rows).solve();
     return QList<int>(moves.begin(), moves.end());
 }
 
@@ -671,8 +657,7 @@ QRect TilePuzzle::cellRect(const Layout &l, int cell) const
     if (l.board.isEmpty() || cell < 0 || cell >= m_cols * m_rows)
         return {};
     const int r = cell / m_cols, c = cell % m_cols;
-    return QRect(QPoint(l.xs[c] + l.line, l.ys[r] + l.line),
-                 QPoint(l.xs[c + 1] - 1, l.ys[r + 1] - 1));
+    return QRect(QPoint(l.xs[c] + l.line, l.ys[r] + l.line), QPoint(l.xs[c + 1] - 1, l.ys[r + 1] - 1));
 }
 
 QRect TilePuzzle::cellRect(int cell) const { return cellRect(layout(), cell); }
@@ -740,18 +725,15 @@ void TilePuzzle::paintEvent(QPaintEvent *)
         } else if (!m_picture.isNull()) {
             // The part of the picture under the tile's home cell.
             const QRect home = cellRect(l, tile - 1).translated(-l.board.topLeft());
-            const QRectF source(home.x() * dpr, home.y() * dpr, home.width() * dpr,
-                                home.height() * dpr);
+            const QRectF source(home.x() * dpr, home.y() * dpr, home.width() * dpr, home.height() * dpr);
             p.drawPixmap(QRectF(r), m_scaled, source);
         } else {
             p.fillRect(r, face);
             const int bevel = std::max(1, l.line / 2);
             p.fillRect(QRect(r.left(), r.top(), r.width(), bevel), face.lighter(112));
             p.fillRect(QRect(r.left(), r.top(), bevel, r.height()), face.lighter(112));
-            p.fillRect(QRect(r.left(), r.bottom() - bevel + 1, r.width(), bevel),
-                       face.darker(118));
-            p.fillRect(QRect(r.right() - bevel + 1, r.top(), bevel, r.height()),
-                       face.darker(118));
+            p.fillRect(QRect(r.left(), r.bottom() - bevel + 1, r.width(), bevel), face.darker(118));
+            p.fillRect(QRect(r.right() - bevel + 1, r.top(), bevel, r.height()), face.darker(118));
             font.setPixelSize(std::max(6, int(std::min(r.width(), r.height()) * 0.42)));
             p.setFont(font);
             p.setPen(faceText);
@@ -786,21 +768,11 @@ void TilePuzzle::mousePressEvent(QMouseEvent *event)
 void TilePuzzle::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {
-    case Qt::Key_Left:
-        slide(Left);
-        break;
-    case Qt::Key_Right:
-        slide(Right);
-        break;
-    case Qt::Key_Up:
-        slide(Up);
-        break;
-    case Qt::Key_Down:
-        slide(Down);
-        break;
-    default:
-        QWidget::keyPressEvent(event);
-        return;
+    case Qt::Key_Left: slide(Left); break;
+    case Qt::Key_Right: slide(Right); break;
+    case Qt::Key_Up: slide(Up); break;
+    case Qt::Key_Down: slide(Down); break;
+    default: QWidget::keyPressEvent(event); return;
     }
     // Arrow keys belong to the puzzle while it has the focus, even when the
     // move is not possible.

@@ -21,8 +21,7 @@
 #include <QRect>
 #include <QWidget>
 
-class TilePuzzle : public QWidget
-{
+class TilePuzzle : public QWidget {
     Q_OBJECT
     Q_PROPERTY(int cols READ cols WRITE setCols)
     Q_PROPERTY(int rows READ rows WRITE setRows)
@@ -110,10 +109,10 @@ protected:
 
 private:
     struct Layout {
-        QRect board;     // tiles and lines, outer lines included
-        int line = 1;    // width of the grid lines
-        QList<int> xs;   // left edge of the line before each column, cols + 1 values
-        QList<int> ys;   // same for rows
+        QRect board;    // tiles and lines, outer lines included
+        int line = 1;   // width of the grid lines
+        QList<int> xs;  // left edge of the line before each column, cols + 1 values
+        QList<int> ys;  // same for rows
     };
 
     Layout layout() const;

@@ -14,7 +14,7 @@
 #include "platform/jet/Database.h"
 
 namespace {
-void quiet(QtMsgType, const QMessageLogContext &, const QString &) {}
+void quiet(QtMsgType, const QMessageLogContext &, const QString &) { }
 QTemporaryDir *dir = nullptr;
 }  // namespace
 

@@ -8,16 +8,16 @@
 #include <QStringList>
 
 struct ScenarioLine {
-    int number = 0;        // 1-based line number in the file
-    QString text;          // the line as written
+    int number = 0;  // 1-based line number in the file
+    QString text;    // the line as written
     QStringList words;
-    QString error;         // set when the line cannot be read (unclosed quote)
+    QString error;  // set when the line cannot be read (unclosed quote)
 };
 
 struct Scenario {
     QString title;
-    QString file;          // the scenario file it came from
-    int line = 0;          // line of its `scenario` command
+    QString file;  // the scenario file it came from
+    int line = 0;  // line of its `scenario` command
     QList<ScenarioLine> lines;
 };
 

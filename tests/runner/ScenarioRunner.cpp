@@ -1,9 +1,9 @@
 #include "ScenarioRunner.h"
 
 #include <QAbstractButton>
-#include <QCloseEvent>
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDirIterator>
 #include <QEnterEvent>
@@ -26,15 +26,15 @@
 
 #include "DataSet.h"
 #include "Illustration.h"
-#include "widgets/TilePuzzle.h"
-#include "widgets/Artwork.h"
-#include "shell/MainWindow.h"
-#include "core/Module1.h"
-#include "widgets/PictureBox.h"
 #include "app/Screens.h"
+#include "core/Module1.h"
+#include "shell/MainWindow.h"
 #include "shell/Sarmo.h"
 #include "shell/Screen.h"
 #include "shell/ScreenRegistry.h"
+#include "widgets/Artwork.h"
+#include "widgets/PictureBox.h"
+#include "widgets/TilePuzzle.h"
 
 namespace {
 
@@ -241,10 +241,7 @@ void ScenarioRunner::settle() const
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-QString ScenarioRunner::dataPath(const QString &path) const
-{
-    return m_base + QLatin1Char('/') + normalised(path);
-}
+QString ScenarioRunner::dataPath(const QString &path) const { return m_base + QLatin1Char('/') + normalised(path); }
 
 QString ScenarioRunner::relativeDataPath(const QString &built) const
 {
@@ -936,9 +933,9 @@ ScenarioRunner::Outcome ScenarioRunner::expect(const QStringList &w)
         const bool wantOpen = what == QLatin1String("open");
         for (const QString &name : args)
             if (isOpen(name) != wantOpen)
-                return Failure{QStringLiteral("%1 %2").arg(name, wantOpen ? QStringLiteral("abierta")
-                                                                          : QStringLiteral("cerrada")),
-                               wantOpen ? QStringLiteral("cerrada") : QStringLiteral("abierta")};
+                return Failure{
+                    QStringLiteral("%1 %2").arg(name, wantOpen ? QStringLiteral("abierta") : QStringLiteral("cerrada")),
+                    wantOpen ? QStringLiteral("cerrada") : QStringLiteral("abierta")};
         return {};
     }
     if (what == QLatin1String("only")) {
@@ -1110,8 +1107,7 @@ ScenarioRunner::Outcome ScenarioRunner::expect(const QStringList &w)
             return Failure{QStringLiteral("un cuadro de imagen %1").arg(args[1]), why};
         if (!a->hasPicture() || !b->hasPicture())
             return Failure{QStringLiteral("la misma imagen en ambos"), QStringLiteral("alguno está vacío")};
-        if (a->picture().cacheKey() != b->picture().cacheKey()
-            && a->picture().toImage() != b->picture().toImage())
+        if (a->picture().cacheKey() != b->picture().cacheKey() && a->picture().toImage() != b->picture().toImage())
             return Failure{QStringLiteral("la misma imagen"), QStringLiteral("imágenes distintas")};
         return {};
     }
@@ -1221,7 +1217,8 @@ ScenarioRunner::Outcome ScenarioRunner::expect(const QStringList &w)
             return Failure{QStringLiteral("primera línea con un solo espacio"),
                            QLatin1Char('"') + firstLine + QLatin1Char('"')};
         if (!job.contains(args[1]))
-            return Failure{QStringLiteral("\"…%1…\"").arg(args[1]), QLatin1Char('"') + job.left(200) + QLatin1Char('"')};
+            return Failure{QStringLiteral("\"…%1…\"").arg(args[1]),
+                           QLatin1Char('"') + job.left(200) + QLatin1Char('"')};
         return {};
     }
     if (what == QLatin1String("playing") || what == QLatin1String("not-playing")) {
@@ -1252,14 +1249,13 @@ ScenarioRunner::Outcome ScenarioRunner::expect(const QStringList &w)
         QStringList seen;
         for (const QUrl &url : m_documents.opened) {
             const QString file = url.toLocalFile();
-            const bool usable = url.scheme() == QLatin1String("file") && QDir::isAbsolutePath(file)
-                                && QFileInfo(file).isFile();
+            const bool usable =
+                url.scheme() == QLatin1String("file") && QDir::isAbsolutePath(file) && QFileInfo(file).isFile();
             if (usable && relativeDataPath(file) == normalised(args[0]))
                 return {};
             seen << url.toString();
         }
-        return Failure{QStringLiteral("la URL file:// absoluta de \"%1\"").arg(normalised(args[0])),
-                       quoteList(seen)};
+        return Failure{QStringLiteral("la URL file:// absoluta de \"%1\"").arg(normalised(args[0])), quoteList(seen)};
     }
     if (what == QLatin1String("focus")) {
         if (n != 1)
@@ -1273,9 +1269,10 @@ ScenarioRunner::Outcome ScenarioRunner::expect(const QStringList &w)
         // focus when one of its parts has it.
         if (focus && (focus == want || want->isAncestorOf(focus) || want->focusProxy() == focus))
             return {};
-        return Failure{args[0], focus ? focus->objectName().isEmpty() ? QString::fromLatin1(focus->metaObject()->className())
-                                                                       : focus->objectName()
-                                      : QStringLiteral("nada")};
+        return Failure{args[0],
+                       focus ? focus->objectName().isEmpty() ? QString::fromLatin1(focus->metaObject()->className())
+                                                             : focus->objectName()
+                             : QStringLiteral("nada")};
     }
     if (what == QLatin1String("window-size")) {
         int tw = 0, th = 0;

@@ -12,9 +12,9 @@
 
 #include <memory>
 
+#include "JetWriter.h"
 #include "Recorders.h"
 #include "ScenarioFile.h"
-#include "JetWriter.h"
 
 class QWidget;
 class QObject;
@@ -75,14 +75,14 @@ private:
     Outcome expect(const QStringList &w);
 
     // Targets
-    QWidget *screenWidget(const QString &name) const;   // the screen (or main window)
-    QWidget *frameOf(QWidget *screen) const;            // the window framing it
+    QWidget *screenWidget(const QString &name) const;  // the screen (or main window)
+    QWidget *frameOf(QWidget *screen) const;           // the window framing it
     QObject *findTarget(const QString &target, QString *why) const;
     QWidget *findWidget(const QString &target, QString *why) const;
     bool windowAccepts(QWidget *w) const;
     void bringToFront(QWidget *w) const;
     QPoint actionPoint(QWidget *target, bool screen) const;  // in target's coordinates
-    QString dataPath(const QString &path) const;            // full path in this scenario's copy
+    QString dataPath(const QString &path) const;             // full path in this scenario's copy
     QString relativeDataPath(const QString &builtOrNative) const;
     void settle() const;
 

@@ -5,8 +5,8 @@
 
 #include <QApplication>
 #include <QDirIterator>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTextStream>
 

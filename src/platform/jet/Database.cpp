@@ -43,11 +43,7 @@ int compareDecimal(const QString &a, const QString &b)
     return x.negative ? -magnitude : magnitude;
 }
 
-template <typename T>
-int threeWay(const T &x, const T &y)
-{
-    return x < y ? -1 : y < x ? 1 : 0;
-}
+template <typename T> int threeWay(const T &x, const T &y) { return x < y ? -1 : y < x ? 1 : 0; }
 
 // The order of ORDER BY on a column of this type, ascending: nulls first,
 // numbers by value (exactly, whatever their type), texts in the glossary's
@@ -59,8 +55,7 @@ int compareValues(ColumnType type, const QVariant &a, const QVariant &b)
     switch (type) {
     case ColumnType::Byte:
     case ColumnType::Integer:
-    case ColumnType::LongInteger:
-        return threeWay(a.toLongLong(), b.toLongLong());
+    case ColumnType::LongInteger: return threeWay(a.toLongLong(), b.toLongLong());
     case ColumnType::Single:
     case ColumnType::Double: {
         const double x = a.toDouble(), y = b.toDouble();
@@ -69,10 +64,8 @@ int compareValues(ColumnType type, const QVariant &a, const QVariant &b)
         return threeWay(x, y);
     }
     case ColumnType::Currency:
-    case ColumnType::Decimal:
-        return compareDecimal(a.toString(), b.toString());
-    case ColumnType::YesNo:
-        return threeWay(!a.toBool(), !b.toBool());
+    case ColumnType::Decimal: return compareDecimal(a.toString(), b.toString());
+    case ColumnType::YesNo: return threeWay(!a.toBool(), !b.toBool());
     case ColumnType::DateTime: {
         const QDateTime x = a.toDateTime(), y = b.toDateTime();
         if (!x.isValid() || !y.isValid())
@@ -80,10 +73,8 @@ int compareValues(ColumnType type, const QVariant &a, const QVariant &b)
         return threeWay(x, y);
     }
     case ColumnType::Text:
-    case ColumnType::Memo:
-        return collate(a.toString(), b.toString());
-    case ColumnType::Other:
-        break;
+    case ColumnType::Memo: return collate(a.toString(), b.toString());
+    case ColumnType::Other: break;
     }
     return threeWay(a.toByteArray(), b.toByteArray());
 }

@@ -23,14 +23,8 @@ const QCollator &spanishCollator()
 
 }  // namespace
 
-int collate(const QString &a, const QString &b)
-{
-    return spanishCollator().compare(a, b);
-}
+int collate(const QString &a, const QString &b) { return spanishCollator().compare(a, b); }
 
-bool textEquals(const QString &a, const QString &b)
-{
-    return a.compare(b, Qt::CaseInsensitive) == 0;
-}
+bool textEquals(const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
 
 }  // namespace jet

@@ -23,10 +23,7 @@ extern "C" {
 
 namespace jet {
 
-bool sameName(const QString &a, const QString &b)
-{
-    return a.compare(b, Qt::CaseInsensitive) == 0;
-}
+bool sameName(const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
 
 int TableData::columnIndex(const QString &column) const
 {
@@ -160,7 +157,7 @@ qint64 checkHeader(const QString &path, qint64 *size, QString *error)
     const QByteArray head = file.read(0x20);
     static const QByteArray magic("\x00\x01\x00\x00", 4);
     const bool jet = head.size() >= 0x15 && head.startsWith(magic)
-                     && (head.mid(4, 15) == "Standard Jet DB" || head.mid(4, 15) == "Standard ACE DB");
+        && (head.mid(4, 15) == "Standard Jet DB" || head.mid(4, 15) == "Standard ACE DB");
     if (!jet) {
         *error = QStringLiteral("El archivo %1 no es una base de datos de Access (Jet).").arg(path);
         return 0;
@@ -219,9 +216,9 @@ Opened open(const QString &path, QString *error)
     o.source->fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
     o.source->pageSize = pageSize;
     o.source->wholeBytes = o.size / pageSize * pageSize;
-    FILE *stream = o.source->fd < 0 ? nullptr
-                                    : fopencookie(o.source.get(), "r",
-                                                  {PageSource::read, nullptr, PageSource::seek, PageSource::close});
+    FILE *stream = o.source->fd < 0
+        ? nullptr
+        : fopencookie(o.source.get(), "r", {PageSource::read, nullptr, PageSource::seek, PageSource::close});
     if (!stream) {
         PageSource::close(o.source.get());
         *error = QStringLiteral("El archivo %1 no se puede leer.").arg(path);
@@ -330,7 +327,7 @@ Read longValue(MdbHandle *mdb, const char *field, int size, QByteArray *out)
     const int pageSize = int(mdb->fmt->pg_size);
     auto row = [&](quint32 pageRow) {
         return mdb_find_pg_row(mdb, int(pageRow), &buf, &start, &length) == 0 && start >= 0
-               && qint64(start) + qint64(length) <= pageSize;
+            && qint64(start) + qint64(length) <= pageSize;
     };
     if (head & 0x80000000u) {
         out->append(field + kLongValueHeader, size - kLongValueHeader);
@@ -425,9 +422,7 @@ Read value(MdbHandle *mdb, const MdbColumn *col, const MdbField &f, const char *
         *out = decimalText(quint8(p[0]) & 0x80, magnitude, std::clamp(col->col_prec, 0, 38));
         return Read::Ok;
     }
-    case MDB_TEXT:
-        *out = text(mdb, p, f.siz);
-        return Read::Ok;
+    case MDB_TEXT: *out = text(mdb, p, f.siz); return Read::Ok;
     case MDB_MEMO:
     case MDB_OLE: {
         // Copied first: reading long-value pages reuses libmdb's page buffers.
@@ -442,9 +437,7 @@ Read value(MdbHandle *mdb, const MdbColumn *col, const MdbField &f, const char *
             *out = bytes;
         return Read::Ok;
     }
-    default:
-        *out = QByteArray(p, f.siz);
-        return Read::Ok;
+    default: *out = QByteArray(p, f.siz); return Read::Ok;
     }
 }
 
@@ -503,31 +496,32 @@ bool readTable(const Opened &o, const QString &name, TableData *out, QString *wh
         const int rowNumber = int(out->rows.size()) + 1;
         auto damaged = [&](const QString &column) {
             *why = column.isEmpty()
-                       ? QStringLiteral("la fila %1 de la tabla %2 está dañada").arg(rowNumber).arg(stored)
-                       : QStringLiteral("el valor de la columna %1 en la fila %2 de la tabla %3 está dañado")
-                             .arg(column).arg(rowNumber).arg(stored);
+                ? QStringLiteral("la fila %1 de la tabla %2 está dañada").arg(rowNumber).arg(stored)
+                : QStringLiteral("el valor de la columna %1 en la fila %2 de la tabla %3 está dañado")
+                      .arg(column)
+                      .arg(rowNumber)
+                      .arg(stored);
             return false;
         };
         if (mdb_find_row(mdb, int(table->cur_row) - 1, &start, &size) != 0)
             return damaged({});
         start &= kOffsetMask;
-        if (size == 0 || qint64(start) + qint64(size) > pageSize
-            || mdb_crack_row(table.get(), start, size, fields) < 0)
+        if (size == 0 || qint64(start) + qint64(size) > pageSize || mdb_crack_row(table.get(), start, size, fields) < 0)
             return damaged({});
         QList<QVariant> row;
         row.reserve(ncols);
         for (unsigned i = 0; i < ncols; ++i) {
             QVariant v;
             switch (value(mdb, cols[i], fields[i], page.constData(), &v)) {
-            case Read::Ok:
-                break;
+            case Read::Ok: break;
             case Read::TooLong:
                 *why = QStringLiteral("el valor de la columna %1 en la fila %2 de la tabla %3 ocupa más de 16 MiB, "
                                       "más de lo que se lee")
-                           .arg(out->columns.at(i)).arg(rowNumber).arg(stored);
+                           .arg(out->columns.at(i))
+                           .arg(rowNumber)
+                           .arg(stored);
                 return false;
-            case Read::Damaged:
-                return damaged(out->columns.at(i));
+            case Read::Damaged: return damaged(out->columns.at(i));
             }
             row << v;
         }
@@ -538,8 +532,7 @@ bool readTable(const Opened &o, const QString &name, TableData *out, QString *wh
 
 }  // namespace
 
-bool MdbFile::readTables(const QString &path, const QStringList &tables,
-                         QHash<QString, TableData> *out, QString *error)
+bool MdbFile::readTables(const QString &path, const QStringList &tables, QHash<QString, TableData> *out, QString *error)
 {
     QString dummy;
     if (!error)

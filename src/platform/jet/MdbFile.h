@@ -33,10 +33,10 @@ enum class ColumnType {
 };
 
 struct TableData {
-    QString name;                    // as stored
-    QStringList columns;             // as stored, in table order
-    QList<ColumnType> types;         // one per column
-    QList<QList<QVariant>> rows;     // storage order; null values are null QVariants
+    QString name;                 // as stored
+    QStringList columns;          // as stored, in table order
+    QList<ColumnType> types;      // one per column
+    QList<QList<QVariant>> rows;  // storage order; null values are null QVariants
 
     // Letter case ignored, as Jet matches names; -1 when absent.
     int columnIndex(const QString &column) const;
@@ -52,8 +52,8 @@ public:
     // into *out, keyed by the names asked for. On failure returns false and
     // puts a Spanish sentence describing what is wrong with the file into
     // *error.
-    static bool readTables(const QString &path, const QStringList &tables,
-                           QHash<QString, TableData> *out, QString *error);
+    static bool readTables(const QString &path, const QStringList &tables, QHash<QString, TableData> *out,
+                           QString *error);
 
     // Every user table name in the file (empty on failure).
     static QStringList tableNames(const QString &path, QString *error = nullptr);

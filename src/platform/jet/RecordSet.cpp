@@ -6,8 +6,7 @@ namespace jet {
 
 RecordSet::RecordSet(QStringList columns, QList<QList<QVariant>> rows)
     : m_columns(std::move(columns)), m_rows(std::move(rows)), m_pos(0), m_open(true)
-{
-}
+{ }
 
 void RecordSet::close()
 {
@@ -16,20 +15,11 @@ void RecordSet::close()
     m_pos = 0;
 }
 
-bool RecordSet::eof() const
-{
-    return !m_open || m_rows.isEmpty() || m_pos >= m_rows.size();
-}
+bool RecordSet::eof() const { return !m_open || m_rows.isEmpty() || m_pos >= m_rows.size(); }
 
-bool RecordSet::bof() const
-{
-    return !m_open || m_pos < 0 || m_rows.isEmpty();
-}
+bool RecordSet::bof() const { return !m_open || m_pos < 0 || m_rows.isEmpty(); }
 
-int RecordSet::recordCount() const
-{
-    return m_open ? int(m_rows.size()) : -1;
-}
+int RecordSet::recordCount() const { return m_open ? int(m_rows.size()) : -1; }
 
 void RecordSet::moveNext()
 {
@@ -43,10 +33,7 @@ void RecordSet::movePrevious()
         --m_pos;
 }
 
-void RecordSet::moveFirst()
-{
-    m_pos = 0;
-}
+void RecordSet::moveFirst() { m_pos = 0; }
 
 QVariant RecordSet::rawValue(const QString &column) const
 {

@@ -22,9 +22,9 @@ public:
     bool isOpen() const { return m_open; }
     void close();
 
-    bool eof() const;                 // past the last row (or no rows)
-    bool bof() const;                 // before the first row (or no rows)
-    int recordCount() const;          // -1 when closed
+    bool eof() const;         // past the last row (or no rows)
+    bool bof() const;         // before the first row (or no rows)
+    int recordCount() const;  // -1 when closed
     void moveNext();
     void movePrevious();
     void moveFirst();

@@ -5,6 +5,7 @@
 
 namespace rtf::detail {
 
+// clang-format off
 const SingleByteTable kSingleByteTables[] = {
     {437, {
         0x00C7, 0x00FC, 0x00E9, 0x00E2, 0x00E4, 0x00E0, 0x00E5, 0x00E7,
@@ -367,6 +368,7 @@ const SingleByteTable kSingleByteTables[] = {
         0x00AF, 0x02D8, 0x02D9, 0x02DA, 0x00B8, 0x02DD, 0x02DB, 0x02C7,
     }},
 };
+// clang-format on
 
 const int kSingleByteTableCount = int(sizeof(kSingleByteTables) / sizeof(kSingleByteTables[0]));
 

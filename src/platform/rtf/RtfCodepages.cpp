@@ -9,19 +9,16 @@ namespace {
 bool isLeadByte(int codepage, unsigned char b)
 {
     switch (codepage) {
-    case 932:
-        return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+    case 932: return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
     case 936:
     case 949:
-    case 950:
-        return b >= 0x81 && b <= 0xFE;
-    case 1361:
-        return (b >= 0x84 && b <= 0xD3) || (b >= 0xD8 && b <= 0xDE) || (b >= 0xE0 && b <= 0xF9);
-    default:
-        return false;
+    case 950: return b >= 0x81 && b <= 0xFE;
+    case 1361: return (b >= 0x84 && b <= 0xD3) || (b >= 0xD8 && b <= 0xDE) || (b >= 0xE0 && b <= 0xF9);
+    default: return false;
     }
 }
 
+// clang-format off
 // Adobe Symbol encoding, 0x20-0xFF (0 = nothing sensible).
 const char16_t kSymbol[224] = {
     // 0x20
@@ -113,28 +110,28 @@ const char32_t kWebdings[224] = {
     0x1F5E7, 0x1F6EA, 0x1F43F, 0x1F426, 0x1F41F, 0x1F415, 0x1F408, 0x1F66C,
     0x1F66E, 0x1F66D, 0x1F66F, 0x1F5FA, 0x1F30D, 0x1F30F, 0x1F30E, 0x1F54A,
 };
+// clang-format on
 
 }  // namespace
 
 bool isDoubleByteCodepage(int codepage)
 {
-    return codepage == 932 || codepage == 936 || codepage == 949 || codepage == 950
-           || codepage == 1361;
+    return codepage == 932 || codepage == 936 || codepage == 949 || codepage == 950 || codepage == 1361;
 }
 
 int codepageForCharset(int charset)
 {
     switch (charset) {
     case 2: return kSymbolCodepage;
-    case 77: return 10000;   // Mac Roman
-    case 78: return 932;     // Mac Japanese, read as Shift-JIS
-    case 79: return 949;     // Mac Korean
-    case 80: return 936;     // Mac simplified Chinese
-    case 81: return 950;     // Mac traditional Chinese
-    case 85: return 10006;   // Mac Greek
-    case 86: return 10081;   // Mac Turkish
-    case 88: return 10029;   // Mac Central European
-    case 89: return 10007;   // Mac Cyrillic
+    case 77: return 10000;  // Mac Roman
+    case 78: return 932;    // Mac Japanese, read as Shift-JIS
+    case 79: return 949;    // Mac Korean
+    case 80: return 936;    // Mac simplified Chinese
+    case 81: return 950;    // Mac traditional Chinese
+    case 85: return 10006;  // Mac Greek
+    case 86: return 10081;  // Mac Turkish
+    case 88: return 10029;  // Mac Central European
+    case 89: return 10007;  // Mac Cyrillic
     case 128: return 932;
     case 129: return 949;
     case 130: return 1361;
@@ -158,10 +155,7 @@ int codepageForCharset(int charset)
     }
 }
 
-char16_t symbolFontToUnicode(unsigned char byte)
-{
-    return byte < 0x20 ? 0 : kSymbol[byte - 0x20];
-}
+char16_t symbolFontToUnicode(unsigned char byte) { return byte < 0x20 ? 0 : kSymbol[byte - 0x20]; }
 
 char16_t wingdingsToUnicode(unsigned char byte)
 {
@@ -188,10 +182,7 @@ char16_t wingdingsToUnicode(unsigned char byte)
     }
 }
 
-char32_t webdingsToUnicode(unsigned char byte)
-{
-    return byte < 0x20 ? 0 : kWebdings[byte - 0x20];
-}
+char32_t webdingsToUnicode(unsigned char byte) { return byte < 0x20 ? 0 : kWebdings[byte - 0x20]; }
 
 int encodeCp1252(char32_t ch)
 {

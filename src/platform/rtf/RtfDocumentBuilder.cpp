@@ -91,8 +91,7 @@ void DocumentBuilder::addImage(const QTextImageFormat &format, bool inTable)
     currentParagraph(inTable).runs.push_back({QString(), format});
 }
 
-void DocumentBuilder::closeParagraph(const QTextBlockFormat &block, const QTextCharFormat &chars,
-                                     bool inTable)
+void DocumentBuilder::closeParagraph(const QTextBlockFormat &block, const QTextCharFormat &chars, bool inTable)
 {
     Paragraph &p = currentParagraph(inTable);
     p.block = block;
@@ -100,14 +99,12 @@ void DocumentBuilder::closeParagraph(const QTextBlockFormat &block, const QTextC
     m_paragraphOpen = false;
 }
 
-void DocumentBuilder::endParagraph(const QTextBlockFormat &block, const QTextCharFormat &chars,
-                                   bool inTable)
+void DocumentBuilder::endParagraph(const QTextBlockFormat &block, const QTextCharFormat &chars, bool inTable)
 {
     closeParagraph(block, chars, inTable);
 }
 
-void DocumentBuilder::breakParagraph(const QTextBlockFormat &block, const QTextCharFormat &chars,
-                                     bool inTable)
+void DocumentBuilder::breakParagraph(const QTextBlockFormat &block, const QTextCharFormat &chars, bool inTable)
 {
     if (!m_paragraphOpen)
         return;
@@ -120,8 +117,7 @@ void DocumentBuilder::pageBreak(const QTextBlockFormat &block, const QTextCharFo
 {
     if (m_tableOpen)
         return;
-    if (m_paragraphOpen && !m_items.empty() && m_items.back().table < 0
-        && !m_items.back().paragraph.runs.empty())
+    if (m_paragraphOpen && !m_items.empty() && m_items.back().table < 0 && !m_items.back().paragraph.runs.empty())
         closeParagraph(block, chars, false);
     if (!m_paragraphOpen)
         m_pageBreakPending = true;
@@ -157,8 +153,8 @@ void DocumentBuilder::endRow(const RowDefinition &row, bool deleted)
     m_paragraphOpen = false;
 }
 
-void DocumentBuilder::finish(QTextDocument *doc, const QTextBlockFormat &block,
-                             const QTextCharFormat &chars, const RowDefinition &row)
+void DocumentBuilder::finish(QTextDocument *doc, const QTextBlockFormat &block, const QTextCharFormat &chars,
+                             const RowDefinition &row)
 {
     if (m_paragraphOpen)
         closeParagraph(block, chars, m_tableOpen);
@@ -268,8 +264,7 @@ void applyBorder(QTextTableCellFormat &format, BorderEdge edge, const BorderLine
         format.setRightBorderStyle(style);
         format.setRightBorderBrush(brush);
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -413,8 +408,8 @@ void DocumentBuilder::writeTable(QTextCursor &cursor, const Table &t)
             // In a narrow cell most lines hold one word, which justifying
             // would spread out letter by letter: such cells are aligned left.
             const bool narrow = p.column < gridColumns
-                                && edges[size_t(std::min(p.column + p.columnSpan, gridColumns))] - edges[size_t(p.column)]
-                                       < kNarrowCell;
+                && edges[size_t(std::min(p.column + p.columnSpan, gridColumns))] - edges[size_t(p.column)]
+                    < kNarrowCell;
             for (const Paragraph &para : row.cells[size_t(p.cellIndex)].paragraphs) {
                 writeParagraph(cellCursor, para, reuse, narrow);
                 reuse = false;
@@ -435,8 +430,7 @@ void DocumentBuilder::writeTable(QTextCursor &cursor, const Table &t)
             const bool firstColumn = p.column == 0;
             const bool lastColumn = p.column + p.columnSpan >= columns;
             const BorderEdge rowEdge[4] = {firstRow ? Top : InsideHorizontal, firstColumn ? Left : InsideVertical,
-                                           lastRow ? Bottom : InsideHorizontal,
-                                           lastColumn ? Right : InsideVertical};
+                                           lastRow ? Bottom : InsideHorizontal, lastColumn ? Right : InsideVertical};
             for (int e = 0; e < 4; ++e) {
                 const BorderLine *line = nullptr;
                 if (cellDef && cellDef->border[e].given)

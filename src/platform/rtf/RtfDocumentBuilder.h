@@ -38,30 +38,30 @@ constexpr int kMaxTables = 256;
 // line), style and colour.
 struct BorderLine {
     bool given = false;
-    int width = 0;   // twips; of each line of a double line
+    int width = 0;  // twips; of each line of a double line
     QTextFrameFormat::BorderStyle style = QTextFrameFormat::BorderStyle_Solid;
-    QColor color;    // invalid: the text colour (black)
+    QColor color;  // invalid: the text colour (black)
 };
 
 enum BorderEdge { Top, Left, Bottom, Right, InsideHorizontal, InsideVertical };
 
 // A cell's properties, given before its \cellxN.
 struct CellDefinition {
-    int right = 0;               // right edge, twips from the margin
-    QColor background;           // invalid = none
-    BorderLine border[4];        // Top, Left, Bottom, Right
-    bool mergeFirst = false;     // \clmgf: first of horizontally merged cells
-    bool merged = false;         // \clmrg: merged into the cell on its left
-    bool vmergeFirst = false;    // \clvmgf: first of vertically merged cells
-    bool vmerged = false;        // \clvmrg: merged into the cell above
+    int right = 0;             // right edge, twips from the margin
+    QColor background;         // invalid = none
+    BorderLine border[4];      // Top, Left, Bottom, Right
+    bool mergeFirst = false;   // \clmgf: first of horizontally merged cells
+    bool merged = false;       // \clmrg: merged into the cell on its left
+    bool vmergeFirst = false;  // \clvmgf: first of vertically merged cells
+    bool vmerged = false;      // \clvmrg: merged into the cell above
 };
 
 // The row properties given by \trowd ... \cellxN.
 struct RowDefinition {
     QList<CellDefinition> cells;
-    BorderLine border[6];         // \trbrdrt, l, b, r, h (between rows), v (between cells)
-    int left = 0;                 // \trleft, twips
-    int gap = 0;                  // \trgaph, twips
+    BorderLine border[6];  // \trbrdrt, l, b, r, h (between rows), v (between cells)
+    int left = 0;          // \trleft, twips
+    int gap = 0;           // \trgaph, twips
     Qt::Alignment alignment = Qt::AlignLeft;
 };
 
@@ -90,7 +90,7 @@ public:
 
 private:
     struct Run {
-        QString text;          // empty for a picture
+        QString text;  // empty for a picture
         QTextCharFormat format;
     };
     struct Paragraph {

@@ -23,15 +23,9 @@ constexpr int kMaxSide = 10000;
 constexpr qint64 kMaxArea = 16'000'000;
 constexpr int kPadding = 256;
 
-quint32 le32(const QByteArray &b, qsizetype at)
-{
-    return qFromLittleEndian<quint32>(b.constData() + at);
-}
+quint32 le32(const QByteArray &b, qsizetype at) { return qFromLittleEndian<quint32>(b.constData() + at); }
 
-quint16 le16(const QByteArray &b, qsizetype at)
-{
-    return qFromLittleEndian<quint16>(b.constData() + at);
-}
+quint16 le16(const QByteArray &b, qsizetype at) { return qFromLittleEndian<quint16>(b.constData() + at); }
 
 bool acceptable(qint64 width, qint64 height)
 {
@@ -121,15 +115,9 @@ QImage decodeDdb(const QByteArray &bits, int width, int height, int bitsPerPixel
         image = QImage(width, height, QImage::Format_Mono);
         image.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
         break;
-    case 8:
-        image = QImage(width, height, QImage::Format_Grayscale8);
-        break;
-    case 24:
-        image = QImage(width, height, QImage::Format_RGB32);
-        break;
-    default:
-        image = QImage(width, height, QImage::Format_RGB32);
-        break;
+    case 8: image = QImage(width, height, QImage::Format_Grayscale8); break;
+    case 24: image = QImage(width, height, QImage::Format_RGB32); break;
+    default: image = QImage(width, height, QImage::Format_RGB32); break;
     }
     if (image.isNull())
         return {};
@@ -211,7 +199,7 @@ QByteArray wmfToSvg(const QByteArray &wmf)
             device->height = height;
             device->flags |= WMF_SVG_INLINE_IMAGES;
             const bool played = device->out && width > 0 && height > 0 && width <= 100000 && height <= 100000
-                                && wmf_play(api, 0, &bbox) == wmf_E_None;
+                && wmf_play(api, 0, &bbox) == wmf_E_None;
             if (device->out) {
                 char *text = nullptr;
                 unsigned long length = 0;

@@ -14,15 +14,15 @@
 #include <QSet>
 #include <QTextBlock>
 #include <QTextCursor>
-#include <QTextTable>
 #include <QTextDocument>
 #include <QTextOption>
+#include <QTextTable>
 #include <QUrl>
 
 #include <algorithm>
 #include <climits>
-#include <limits>
 #include <cmath>
+#include <limits>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
@@ -33,19 +33,19 @@ namespace {
 
 using namespace detail;
 
-constexpr int kMaxDepth = 1000;        // groups deeper than this share one state
-constexpr int kMaxTabStops = 64;       // per paragraph
-constexpr int kMaxTabSets = 64;        // different sets of tab stops in one document
+constexpr int kMaxDepth = 1000;   // groups deeper than this share one state
+constexpr int kMaxTabStops = 64;  // per paragraph
+constexpr int kMaxTabSets = 64;   // different sets of tab stops in one document
 constexpr int kMaxCachedFormats = 4096;
 constexpr int kMaxFieldInstruction = 4096;
 constexpr int kMaxFontName = 256;
-constexpr int kMaxTwips = 31680;       // 22 inches
+constexpr int kMaxTwips = 31680;  // 22 inches
 constexpr double kTwipsPerPixel = 15.0;
-constexpr int kMaxPicturePixels = 10000;           // a picture's side, as stored or as shown
-constexpr qint64 kMaxPictureArea = 16'000'000;      // pixels of one stored picture
-constexpr qint64 kPictureBudget = 64'000'000;       // pixels decoded for one document
+constexpr int kMaxPicturePixels = 10000;                  // a picture's side, as stored or as shown
+constexpr qint64 kMaxPictureArea = 16'000'000;            // pixels of one stored picture
+constexpr qint64 kPictureBudget = 64'000'000;             // pixels decoded for one document
 constexpr qsizetype kMaxPictureBytes = 32 * 1024 * 1024;  // stored bytes of one picture
-constexpr int kMaxOpenFields = 64;                   // fields nested in fields
+constexpr int kMaxOpenFields = 64;                        // fields nested in fields
 // The size the document gives a picture, kept on its format for fitPictures().
 constexpr int kPictureWidth = QTextFormat::UserProperty + 1;
 constexpr int kPictureHeight = QTextFormat::UserProperty + 2;
@@ -53,32 +53,141 @@ constexpr int kPictureHeight = QTextFormat::UserProperty + 2;
 // Every control word the reader acts on.
 enum class Kw {
     // destinations
-    FontTable, ColorTable, Picture, FieldInstruction, FieldResult, ListText, ShapePicture,
-    NonShapePicture, Field, SkipDestination, Transparent, Shape, ShapeInstructions, ShapeText, ShapeResult,
+    FontTable,
+    ColorTable,
+    Picture,
+    FieldInstruction,
+    FieldResult,
+    ListText,
+    ShapePicture,
+    NonShapePicture,
+    Field,
+    SkipDestination,
+    Transparent,
+    Shape,
+    ShapeInstructions,
+    ShapeText,
+    ShapeResult,
     // document
-    Ansi, Mac, Pc, Pca, AnsiCodepage, DefaultFont, UnicodeSkip,
+    Ansi,
+    Mac,
+    Pc,
+    Pca,
+    AnsiCodepage,
+    DefaultFont,
+    UnicodeSkip,
     // font table
-    Font, FontCharset, FontCodepage, FontRoman, FontSwiss, FontModern, FontScript, FontDecor,
+    Font,
+    FontCharset,
+    FontCodepage,
+    FontRoman,
+    FontSwiss,
+    FontModern,
+    FontScript,
+    FontDecor,
     // colour table
-    Red, Green, Blue,
+    Red,
+    Green,
+    Blue,
     // character formatting
-    Plain, Bold, Italic, Underline, UnderlineDotted, UnderlineDashed, UnderlineWave, UnderlineNone,
-    Strike, FontSize, ForeColor, BackColor, Super, Sub, NoSuperSub, Caps, SmallCaps, Hidden,
+    Plain,
+    Bold,
+    Italic,
+    Underline,
+    UnderlineDotted,
+    UnderlineDashed,
+    UnderlineWave,
+    UnderlineNone,
+    Strike,
+    FontSize,
+    ForeColor,
+    BackColor,
+    Super,
+    Sub,
+    NoSuperSub,
+    Caps,
+    SmallCaps,
+    Hidden,
     Deleted,
     // paragraph formatting
-    Pard, AlignLeft, AlignRight, AlignCenter, AlignJustify, LeftIndent, RightIndent, FirstIndent,
-    SpaceBefore, SpaceAfter, LineSpacing, LineMultiple, InTable, TableLevel, PageBreakBefore,
-    RtlPar, LtrPar, TabStop, TabRight, TabCenter, TabDecimal,
+    Pard,
+    AlignLeft,
+    AlignRight,
+    AlignCenter,
+    AlignJustify,
+    LeftIndent,
+    RightIndent,
+    FirstIndent,
+    SpaceBefore,
+    SpaceAfter,
+    LineSpacing,
+    LineMultiple,
+    InTable,
+    TableLevel,
+    PageBreakBefore,
+    RtlPar,
+    LtrPar,
+    TabStop,
+    TabRight,
+    TabCenter,
+    TabDecimal,
     // breaks and special characters
-    Par, Line, Tab, Page, Sect, Cell, Row, NestCell, NestRow, Unicode, Bin, Char,
+    Par,
+    Line,
+    Tab,
+    Page,
+    Sect,
+    Cell,
+    Row,
+    NestCell,
+    NestRow,
+    Unicode,
+    Bin,
+    Char,
     // tables
-    RowDefaults, CellRight, RowLeft, RowGap, RowCenter, RowRight, RowLeftAlign, CellShading,
-    CellBorderTop, CellBorderLeft, CellBorderBottom, CellBorderRight, RowBorderTop, RowBorderLeft,
-    RowBorderBottom, RowBorderRight, RowBorderInsideH, RowBorderInsideV, ParagraphBorder, BorderStyle,
-    BorderNone, BorderWidth, BorderColor, CellMergeFirst, CellMerged, CellVMergeFirst, CellVMerged,
+    RowDefaults,
+    CellRight,
+    RowLeft,
+    RowGap,
+    RowCenter,
+    RowRight,
+    RowLeftAlign,
+    CellShading,
+    CellBorderTop,
+    CellBorderLeft,
+    CellBorderBottom,
+    CellBorderRight,
+    RowBorderTop,
+    RowBorderLeft,
+    RowBorderBottom,
+    RowBorderRight,
+    RowBorderInsideH,
+    RowBorderInsideV,
+    ParagraphBorder,
+    BorderStyle,
+    BorderNone,
+    BorderWidth,
+    BorderColor,
+    CellMergeFirst,
+    CellMerged,
+    CellVMergeFirst,
+    CellVMerged,
     // pictures
-    PngBlip, JpegBlip, WmfPicture, EmfPicture, DibPicture, DdbPicture, OtherPicture, PicWidth,
-    PicHeight, PicWidthGoal, PicHeightGoal, PicScaleX, PicScaleY, BitmapBitsPerPixel, BitmapWidthBytes,
+    PngBlip,
+    JpegBlip,
+    WmfPicture,
+    EmfPicture,
+    DibPicture,
+    DdbPicture,
+    OtherPicture,
+    PicWidth,
+    PicHeight,
+    PicWidthGoal,
+    PicHeightGoal,
+    PicScaleX,
+    PicScaleY,
+    BitmapBitsPerPixel,
+    BitmapWidthBytes,
 };
 
 struct KwInfo {
@@ -99,23 +208,116 @@ const std::unordered_map<std::string_view, KwInfo> &keywords()
         add("listtext", Kw::ListText);
         add("pntext", Kw::ListText);
         add("shppict", Kw::ShapePicture);
-        for (const char *name :
-             {"stylesheet", "info", "header", "headerl", "headerr", "headerf", "footer", "footerl",
-              "footerr", "footerf", "footnote", "annotation", "atnid", "atnauthor", "atntime",
-              "atnref", "atndate", "atnicn", "atnparent", "listtable", "listoverridetable",
-              "revtbl", "rsidtbl", "filetbl", "pgdsctbl", "pn", "pnseclvl", "pntxta", "pntxtb",
-              "nonesttables", "nesttableprops", "xe", "tc", "tcn", "txe", "rxe",
-              "template", "objdata", "objclass", "objname", "objalias", "objsect", "objitem",
-              "objtopic", "private", "generator", "bkmkstart", "bkmkend", "ftnsep", "ftnsepc",
-              "ftncn", "aftnsep", "aftnsepc", "aftncn", "themedata", "colorschememapping",
-              "latentstyles", "datastore", "xmlnstbl", "userprops", "docvar",
-              "picprop", "blipuid", "panose", "falt", "fontemb", "fontfile", "comment", "title",
-              "subject", "author", "operator", "keywords", "doccomm", "company", "manager",
-              "category", "hlinkbase", "creatim", "revtim", "printim", "buptim", "listpicture",
-              "mmathPr", "wgrffmtfilter", "pgptbl", "protusertbl", "ud", "do", "fldtype",
-              "formfield", "datafield", "ffdeftext", "sp", "sn", "sv", "chpgn", "chdate",
-              "chtime", "chftn", "xmlopen", "xmlclose", "oldcprops", "oldpprops", "oldtprops",
-              "oldsprops", "mhtmltag", "htmltag", "defchp", "defpap"})
+        for (const char *name : {"stylesheet",
+                                 "info",
+                                 "header",
+                                 "headerl",
+                                 "headerr",
+                                 "headerf",
+                                 "footer",
+                                 "footerl",
+                                 "footerr",
+                                 "footerf",
+                                 "footnote",
+                                 "annotation",
+                                 "atnid",
+                                 "atnauthor",
+                                 "atntime",
+                                 "atnref",
+                                 "atndate",
+                                 "atnicn",
+                                 "atnparent",
+                                 "listtable",
+                                 "listoverridetable",
+                                 "revtbl",
+                                 "rsidtbl",
+                                 "filetbl",
+                                 "pgdsctbl",
+                                 "pn",
+                                 "pnseclvl",
+                                 "pntxta",
+                                 "pntxtb",
+                                 "nonesttables",
+                                 "nesttableprops",
+                                 "xe",
+                                 "tc",
+                                 "tcn",
+                                 "txe",
+                                 "rxe",
+                                 "template",
+                                 "objdata",
+                                 "objclass",
+                                 "objname",
+                                 "objalias",
+                                 "objsect",
+                                 "objitem",
+                                 "objtopic",
+                                 "private",
+                                 "generator",
+                                 "bkmkstart",
+                                 "bkmkend",
+                                 "ftnsep",
+                                 "ftnsepc",
+                                 "ftncn",
+                                 "aftnsep",
+                                 "aftnsepc",
+                                 "aftncn",
+                                 "themedata",
+                                 "colorschememapping",
+                                 "latentstyles",
+                                 "datastore",
+                                 "xmlnstbl",
+                                 "userprops",
+                                 "docvar",
+                                 "picprop",
+                                 "blipuid",
+                                 "panose",
+                                 "falt",
+                                 "fontemb",
+                                 "fontfile",
+                                 "comment",
+                                 "title",
+                                 "subject",
+                                 "author",
+                                 "operator",
+                                 "keywords",
+                                 "doccomm",
+                                 "company",
+                                 "manager",
+                                 "category",
+                                 "hlinkbase",
+                                 "creatim",
+                                 "revtim",
+                                 "printim",
+                                 "buptim",
+                                 "listpicture",
+                                 "mmathPr",
+                                 "wgrffmtfilter",
+                                 "pgptbl",
+                                 "protusertbl",
+                                 "ud",
+                                 "do",
+                                 "fldtype",
+                                 "formfield",
+                                 "datafield",
+                                 "ffdeftext",
+                                 "sp",
+                                 "sn",
+                                 "sv",
+                                 "chpgn",
+                                 "chdate",
+                                 "chtime",
+                                 "chftn",
+                                 "xmlopen",
+                                 "xmlclose",
+                                 "oldcprops",
+                                 "oldpprops",
+                                 "oldtprops",
+                                 "oldsprops",
+                                 "mhtmltag",
+                                 "htmltag",
+                                 "defchp",
+                                 "defpap"})
             add(name, Kw::SkipDestination);
         add("nonshppict", Kw::NonShapePicture);
         add("field", Kw::Field);
@@ -153,8 +355,8 @@ const std::unordered_map<std::string_view, KwInfo> &keywords()
             add(name, Kw::Underline);
         for (const char *name : {"uld", "ulthd"})
             add(name, Kw::UnderlineDotted);
-        for (const char *name : {"uldash", "uldashd", "uldashdd", "ulthdash", "ulldash",
-                                 "ulthldash", "ulthdashd", "ulthdashdd"})
+        for (const char *name :
+             {"uldash", "uldashd", "uldashdd", "ulthdash", "ulldash", "ulthldash", "ulthdashd", "ulthdashdd"})
             add(name, Kw::UnderlineDashed);
         for (const char *name : {"ulwave", "ulhwave", "ululdbwave"})
             add(name, Kw::UnderlineWave);
@@ -254,10 +456,9 @@ const std::unordered_map<std::string_view, KwInfo> &keywords()
         for (const char *name : {"brdrt", "brdrl", "brdrb", "brdrr", "brdrbtw", "brdrbar", "box"})
             add(name, Kw::ParagraphBorder);
         // Lines Qt has no style for are drawn solid.
-        for (const char *name : {"brdrs", "brdrth", "brdrsh", "brdrhair", "brdrwavy", "brdrwavydb",
-                                 "brdrframe", "brdrdashdotstr", "brdrtnthsg", "brdrthtnsg",
-                                 "brdrtnthtnsg", "brdrtnthmg", "brdrthtnmg", "brdrtnthtnmg",
-                                 "brdrtnthlg", "brdrthtnlg", "brdrtnthtnlg"})
+        for (const char *name : {"brdrs", "brdrth", "brdrsh", "brdrhair", "brdrwavy", "brdrwavydb", "brdrframe",
+                                 "brdrdashdotstr", "brdrtnthsg", "brdrthtnsg", "brdrtnthtnsg", "brdrtnthmg",
+                                 "brdrthtnmg", "brdrtnthtnmg", "brdrtnthlg", "brdrthtnlg", "brdrtnthtnlg"})
             add(name, Kw::BorderStyle, QTextFrameFormat::BorderStyle_Solid);
         add("brdrdot", Kw::BorderStyle, QTextFrameFormat::BorderStyle_Dotted);
         add("brdrdash", Kw::BorderStyle, QTextFrameFormat::BorderStyle_Dashed);
@@ -296,8 +497,8 @@ const std::unordered_map<std::string_view, KwInfo> &keywords()
 }
 
 enum class Dest : quint8 {
-    Text,             // document content
-    ListText,         // a list item's bullet or number: content, paragraph words ignored
+    Text,      // document content
+    ListText,  // a list item's bullet or number: content, paragraph words ignored
     Skip,
     FontTable,
     ColorTable,
@@ -381,8 +582,8 @@ struct CharKey {
 
     bool operator==(const CharKey &o) const
     {
-        return font == o.font && fontSize == o.fontSize && foreColor == o.foreColor
-               && backColor == o.backColor && link == o.link && flags == o.flags;
+        return font == o.font && fontSize == o.fontSize && foreColor == o.foreColor && backColor == o.backColor
+            && link == o.link && flags == o.flags;
     }
 };
 
@@ -391,10 +592,7 @@ size_t qHash(const CharKey &k, size_t seed = 0)
     return qHashMulti(seed, k.font, k.fontSize, k.foreColor, k.backColor, k.link, k.flags);
 }
 
-int clampTwips(int v, int low = -kMaxTwips, int high = kMaxTwips)
-{
-    return std::clamp(v, low, high);
-}
+int clampTwips(int v, int low = -kMaxTwips, int high = kMaxTwips) { return std::clamp(v, low, high); }
 
 int hexValue(unsigned char c)
 {
@@ -407,15 +605,9 @@ int hexValue(unsigned char c)
     return -1;
 }
 
-bool isLetter(unsigned char c)
-{
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
+bool isLetter(unsigned char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
-bool isDigit(unsigned char c)
-{
-    return c >= '0' && c <= '9';
-}
+bool isDigit(unsigned char c) { return c >= '0' && c <= '9'; }
 
 // The target of a HYPERLINK field instruction, or an empty string.
 QString hyperlinkTarget(const QString &instruction)
@@ -467,8 +659,8 @@ struct SymbolField {
     bool valid = false;
     uint code = 0;
     bool unicode = false;
-    QString font;     // empty: the text's font
-    int points = 0;   // 0: the text's size
+    QString font;    // empty: the text's font
+    int points = 0;  // 0: the text's size
 };
 
 SymbolField symbolField(const QString &instruction)
@@ -502,8 +694,8 @@ SymbolField symbolField(const QString &instruction)
     };
     const QString code = word();
     bool ok = false;
-    const uint value = code.startsWith(QLatin1String("0x"), Qt::CaseInsensitive) ? code.mid(2).toUInt(&ok, 16)
-                                                                               : code.toUInt(&ok, 10);
+    const uint value =
+        code.startsWith(QLatin1String("0x"), Qt::CaseInsensitive) ? code.mid(2).toUInt(&ok, 16) : code.toUInt(&ok, 10);
     if (!ok || value == 0 || value > 0x10FFFF)
         return field;
     field.code = value;
@@ -567,7 +759,7 @@ void appendUcs4(QString &text, char32_t ch)
 
 class Reader {
 public:
-    Reader(const QByteArray &data, QTextDocument *doc) : m_data(data), m_doc(doc) {}
+    Reader(const QByteArray &data, QTextDocument *doc) : m_data(data), m_doc(doc) { }
     void run();
 
 private:
@@ -602,8 +794,7 @@ private:
     void commitFont();
     void commitColor();
     void finishPicture();
-    QImage decodePicture(const QByteArray &data, double width, double height, double *shownWidth,
-                         double *shownHeight);
+    QImage decodePicture(const QByteArray &data, double width, double height, double *shownWidth, double *shownHeight);
     void finishField();
     bool shown() const { return !state().hidden && !state().deleted; }
 
@@ -654,14 +845,14 @@ private:
     // Fields being read: a field whose result turns out empty may still show
     // something of its own (a SYMBOL field shows its character).
     struct OpenField {
-        size_t depth = 0;        // the field's group
+        size_t depth = 0;  // the field's group
         QString instruction;
-        quint64 emitted = 0;     // m_emitted when the field began
+        quint64 emitted = 0;  // m_emitted when the field began
     };
     std::vector<OpenField> m_fields;
-    quint64 m_emitted = 0;       // text runs and pictures handed to the builder so far
+    quint64 m_emitted = 0;                      // text runs and pictures handed to the builder so far
     quint64 m_shapePictureShown = ~quint64(0);  // m_emitted just after a \shppict picture
-    bool m_shapeTextRead = false;  // the shape being read is a text box whose text was read
+    bool m_shapeTextRead = false;               // the shape being read is a text box whose text was read
 
     struct {
         bool active = false;
@@ -698,15 +889,10 @@ void Reader::run()
     while (m_pos < n) {
         const unsigned char c = p[m_pos++];
         switch (c) {
-        case '{':
-            groupOpen();
-            break;
-        case '}':
-            groupClose();
-            break;
+        case '{': groupOpen(); break;
+        case '}': groupClose(); break;
         case '\r':
-        case '\n':
-            break;
+        case '\n': break;
         case '\\': {
             if (m_pos >= n)
                 break;
@@ -751,9 +937,7 @@ void Reader::run()
             }
             break;
         }
-        default:
-            textByte(c);
-            break;
+        default: textByte(c); break;
         }
     }
     // A file cut short: close what is still open.
@@ -848,8 +1032,7 @@ void Reader::textByte(unsigned char c)
         return;
     switch (state().dest) {
     case Dest::Skip:
-    case Dest::ShapeInstructions:
-        return;
+    case Dest::ShapeInstructions: return;
     case Dest::Picture:
         if (m_pict.format != PictureFormat::Other) {
             const int v = hexValue(c);
@@ -877,8 +1060,7 @@ void Reader::textByte(unsigned char c)
             return;
         }
         break;
-    default:
-        break;
+    default: break;
     }
     if (c >= 0x20 || c == '\t')
         m_pendingBytes.append(char(c));
@@ -918,10 +1100,8 @@ bool Reader::takesText() const
     case Dest::Text:
     case Dest::ListText:
     case Dest::FontTable:
-    case Dest::FieldInstruction:
-        return true;
-    default:
-        return false;
+    case Dest::FieldInstruction: return true;
+    default: return false;
     }
 }
 
@@ -945,14 +1125,11 @@ void Reader::controlWord(std::string_view name, bool hasParam, int param)
         return;
     }
     const KwInfo info = it->second;
-    const bool destination = info.kw == Kw::FontTable || info.kw == Kw::ColorTable
-                             || info.kw == Kw::Picture || info.kw == Kw::FieldInstruction
-                             || info.kw == Kw::FieldResult || info.kw == Kw::ListText
-                             || info.kw == Kw::ShapePicture || info.kw == Kw::NonShapePicture
-                             || info.kw == Kw::Field || info.kw == Kw::SkipDestination
-                             || info.kw == Kw::Transparent || info.kw == Kw::Shape
-                             || info.kw == Kw::ShapeInstructions || info.kw == Kw::ShapeText
-                             || info.kw == Kw::ShapeResult;
+    const bool destination = info.kw == Kw::FontTable || info.kw == Kw::ColorTable || info.kw == Kw::Picture
+        || info.kw == Kw::FieldInstruction || info.kw == Kw::FieldResult || info.kw == Kw::ListText
+        || info.kw == Kw::ShapePicture || info.kw == Kw::NonShapePicture || info.kw == Kw::Field
+        || info.kw == Kw::SkipDestination || info.kw == Kw::Transparent || info.kw == Kw::Shape
+        || info.kw == Kw::ShapeInstructions || info.kw == Kw::ShapeText || info.kw == Kw::ShapeResult;
     if (star && !destination) {
         // an ignorable group opened by a word that names no destination
         flushText();
@@ -962,15 +1139,9 @@ void Reader::controlWord(std::string_view name, bool hasParam, int param)
 
     // Words that only add characters leave the pending text alone.
     switch (info.kw) {
-    case Kw::Char:
-        appendChar(info.ch);
-        return;
-    case Kw::Tab:
-        appendChar('\t');
-        return;
-    case Kw::Line:
-        appendChar(0x2028);
-        return;
+    case Kw::Char: appendChar(info.ch); return;
+    case Kw::Tab: appendChar('\t'); return;
+    case Kw::Line: appendChar(0x2028); return;
     case Kw::Unicode: {
         if (!hasParam)
             return;
@@ -981,8 +1152,7 @@ void Reader::controlWord(std::string_view name, bool hasParam, int param)
         m_skipFallback = state().uc;
         return;
     }
-    default:
-        break;
+    default: break;
     }
 
     flushText();
@@ -1065,11 +1235,8 @@ void Reader::controlWord(std::string_view name, bool hasParam, int param)
         if (s.font < 0)
             s.font = param;
         return;
-    case Kw::UnicodeSkip:
-        s.uc = std::clamp(param, 0, 255);
-        return;
-    default:
-        break;
+    case Kw::UnicodeSkip: s.uc = std::clamp(param, 0, 255); return;
+    default: break;
     }
 
     if (info.kw == Kw::BorderStyle) {
@@ -1140,20 +1307,15 @@ void Reader::applyDestination(const KwInfo &info)
         if (content && m_fields.size() < size_t(kMaxOpenFields))
             m_fields.push_back({m_stack.size(), QString(), m_emitted});
         return;
-    case Kw::ShapePicture:
-        s.shapePicture = true;
-        return;
+    case Kw::ShapePicture: s.shapePicture = true; return;
     case Kw::NonShapePicture:
         // The picture again, for readers that do not know \shppict: read
         // only when the \shppict one just before it could not be shown.
         if (m_shapePictureShown == m_emitted)
             s.dest = Dest::Skip;
         return;
-    case Kw::Transparent:
-        return;  // their content is document content
-    case Kw::Shape:
-        m_shapeTextRead = false;
-        return;
+    case Kw::Transparent: return;  // their content is document content
+    case Kw::Shape: m_shapeTextRead = false; return;
     case Kw::ShapeInstructions:
         // The shape's properties (\sp groups, skipped) and, for a text box,
         // its text (\shptxt); nothing else in it is content.
@@ -1180,9 +1342,7 @@ void Reader::applyDestination(const KwInfo &info)
         if (m_shapeTextRead)
             s.dest = Dest::Skip;
         return;
-    default:
-        s.dest = Dest::Skip;
-        return;
+    default: s.dest = Dest::Skip; return;
     }
 }
 
@@ -1253,22 +1413,14 @@ void Reader::paragraphWord(Kw kw, bool hasParam, int param)
         if (!s.deleted)
             m_builder.endParagraph(blockFormat(), charFormat(), s.inTable);
         break;
-    case Kw::Sect:
-        m_builder.breakParagraph(blockFormat(), charFormat(), s.inTable);
-        break;
+    case Kw::Sect: m_builder.breakParagraph(blockFormat(), charFormat(), s.inTable); break;
     case Kw::Page:
         if (!s.inTable)
             m_builder.pageBreak(blockFormat(), charFormat());
         break;
-    case Kw::NestCell:
-        m_builder.endParagraph(blockFormat(), charFormat(), true);
-        break;
-    case Kw::Cell:
-        m_builder.endCell(blockFormat(), charFormat(), s.deleted);
-        break;
-    case Kw::Row:
-        m_builder.endRow(m_row, s.deleted);
-        break;
+    case Kw::NestCell: m_builder.endParagraph(blockFormat(), charFormat(), true); break;
+    case Kw::Cell: m_builder.endCell(blockFormat(), charFormat(), s.deleted); break;
+    case Kw::Row: m_builder.endRow(m_row, s.deleted); break;
 
     case Kw::RowDefaults:
         m_row = {};
@@ -1328,8 +1480,7 @@ void Reader::paragraphWord(Kw kw, bool hasParam, int param)
         if (m_borderTarget)
             m_borderTarget->color = param > 0 && param < m_colors.size() ? m_colors[param] : QColor();
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -1444,8 +1595,7 @@ void Reader::flushText()
         if (m_fieldInstruction.size() < kMaxFieldInstruction)
             m_fieldInstruction += m_pendingText.left(kMaxFieldInstruction);
         break;
-    default:
-        break;
+    default: break;
     }
     m_pendingText.clear();
 }
@@ -1453,9 +1603,13 @@ void Reader::flushText()
 QTextCharFormat Reader::charFormat()
 {
     const GroupState &s = state();
-    const CharKey key{s.font, s.fontSize, s.foreColor, s.backColor, s.link,
-                      int(s.bold) | int(s.italic) << 1 | int(s.strike) << 2 | int(s.underline) << 3
-                          | int(s.valign) << 8 | int(s.caps) << 12};
+    const CharKey key{s.font,
+                      s.fontSize,
+                      s.foreColor,
+                      s.backColor,
+                      s.link,
+                      int(s.bold) | int(s.italic) << 1 | int(s.strike) << 2 | int(s.underline) << 3 | int(s.valign) << 8
+                          | int(s.caps) << 12};
     const auto cached = m_charFormats.constFind(key);
     if (cached != m_charFormats.constEnd())
         return *cached;
@@ -1505,9 +1659,8 @@ QTextBlockFormat Reader::blockFormat()
     const GroupState &s = state();
     QByteArray key;
     {
-        const int fields[] = {int(s.align), s.leftIndent, s.rightIndent, s.firstIndent,
-                              s.spaceBefore, s.spaceAfter, s.lineSpacing, int(s.lineMultiple),
-                              int(s.pageBreakBefore), int(s.rtl)};
+        const int fields[] = {int(s.align), s.leftIndent,  s.rightIndent,       s.firstIndent,          s.spaceBefore,
+                              s.spaceAfter, s.lineSpacing, int(s.lineMultiple), int(s.pageBreakBefore), int(s.rtl)};
         key.append(reinterpret_cast<const char *>(fields), sizeof fields);
         for (const QTextOption::Tab &tab : s.tabs) {
             const int t[] = {int(tab.position * kTwipsPerPixel), int(tab.type), int(tab.delimiter.unicode())};
@@ -1758,7 +1911,7 @@ QImage Reader::decodePicture(const QByteArray &data, double width, double height
     case PictureFormat::Jpeg: {
         // Only data that starts like its format reaches the image decoders.
         if (m_pict.format == PictureFormat::Png ? !data.startsWith("\x89PNG\r\n\x1a\n") || !data.contains("IEND")
-                                         : !data.startsWith("\xFF\xD8\xFF"))
+                                                : !data.startsWith("\xFF\xD8\xFF"))
             return {};
         QBuffer buffer;
         buffer.setData(data);
@@ -1803,8 +1956,7 @@ QImage Reader::decodePicture(const QByteArray &data, double width, double height
             return {};
         return spend(renderSvg(svg, size));
     }
-    default:
-        return {};
+    default: return {};
     }
 }
 
@@ -1821,8 +1973,8 @@ ReadResult readRtf(const QByteArray &data, QTextDocument *doc)
     qsizetype start = 0;
     if (data.startsWith("\xEF\xBB\xBF"))
         start = 3;
-    while (start < data.size() && (data.at(start) == ' ' || data.at(start) == '\t'
-                                   || data.at(start) == '\r' || data.at(start) == '\n'))
+    while (start < data.size()
+           && (data.at(start) == ' ' || data.at(start) == '\t' || data.at(start) == '\r' || data.at(start) == '\n'))
         ++start;
     if (data.mid(start, 5) != "{\\rtf") {
         doc->setUndoRedoEnabled(undo);
@@ -1857,7 +2009,7 @@ qreal cellContentWidth(QTextTable *table, const QTextTableCell &cell)
     const qreal padding = tf.cellPadding();
     auto side = [&](int property) { return cf.hasProperty(property) ? cf.doubleProperty(property) : padding; };
     return total - side(QTextFormat::TableCellLeftPadding) - side(QTextFormat::TableCellRightPadding)
-           - (cf.leftBorder() + cf.rightBorder()) / 2;
+        - (cf.leftBorder() + cf.rightBorder()) / 2;
 }
 
 }  // namespace
@@ -1883,8 +2035,8 @@ void fitPictures(QTextDocument *doc, qreal width)
         if (QTextTable *table = probe.currentTable())
             box = std::min(box, cellContentWidth(table, table->cellAt(block.position())));
         const QTextBlockFormat bf = block.blockFormat();
-        const qreal room = std::max(box - bf.leftMargin() - bf.rightMargin() - std::max(bf.textIndent(), 0.0) - 1,
-                                    16.0);
+        const qreal room =
+            std::max(box - bf.leftMargin() - bf.rightMargin() - std::max(bf.textIndent(), 0.0) - 1, 16.0);
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
             if (!fragment.charFormat().isImageFormat())

@@ -19,9 +19,9 @@ class RealMessages : public MessageService {
 public:
     void show(const MessageBoxData &box) override
     {
-        const QMessageBox::Icon icon = box.icon == MessageIcon::Critical  ? QMessageBox::Critical
-                                       : box.icon == MessageIcon::Warning ? QMessageBox::Warning
-                                                                          : QMessageBox::Information;
+        const QMessageBox::Icon icon = box.icon == MessageIcon::Critical ? QMessageBox::Critical
+            : box.icon == MessageIcon::Warning                           ? QMessageBox::Warning
+                                                                         : QMessageBox::Information;
         QMessageBox mb(icon, box.title, box.text, QMessageBox::Ok, QApplication::activeWindow());
         mb.exec();
     }
@@ -104,8 +104,7 @@ PrintService *g_printing = nullptr;
 DocumentOpener *g_documents = nullptr;
 ProgramEnd *g_end = nullptr;
 
-template <typename Real, typename Base>
-Base &realInstance()
+template <typename Real, typename Base> Base &realInstance()
 {
     static Real real;
     return real;
