@@ -62,7 +62,7 @@ int main(int argc, char *argv[])
     QString worstName;
     for (const QString &name : names) {
         // The result and treatment screens show one pest: a typical one.
-        module().EnfermedadElegida = QStringLiteral("Mildiu");
+        module().consultation.setKey(QStringLiteral("Mildiu"));
         QList<double> times;
         for (int i = 0; i < 16; ++i) {
             QElapsedTimer t;

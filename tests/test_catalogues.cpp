@@ -8,8 +8,10 @@
 
 #include <algorithm>
 
+#include "core/Consultation.h"
 #include "core/NameLookup.h"
 #include "core/ResultCatalogue.h"
+#include "core/ScreenTable.h"
 #include "core/TreatmentCatalogue.h"
 
 namespace {
@@ -82,6 +84,11 @@ private slots:
     void lookupKeyFor();
     void lookupBothTextsMatch_data();
     void lookupBothTextsMatch();
+
+    // The consultation: every key the question tables store is one both
+    // catalogues know; any other is kept as written but refused.
+    void consultationKeys_data();
+    void consultationKeys();
 };
 
 // ---------------------------------------------------------------- result
@@ -571,6 +578,37 @@ void TestCatalogues::lookupBothTextsMatch()
     QFETCH(QString, common);
     QFETCH(QString, expected);
     QCOMPARE(NameLookup::keyFor(scientific, common, u8("Filoxera")), expected);
+}
+
+// ---------------------------------------------------------- consultation
+
+void TestCatalogues::consultationKeys_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<bool>("known");
+    for (const q::ScreenTable &t : q::allScreens())
+        for (const q::OptionDef &o : t.options)
+            for (const q::Action &a : o.actions)
+                if (a.kind == q::Action::Kind::StoreKey)
+                    QTest::addRow("%s, opción %d", qPrintable(t.name), o.index) << a.value << true;
+    QTest::newRow("no key reached") << QString() << true;
+    QTest::newRow("letter case") << QStringLiteral("mildiu") << false;
+    QTest::newRow("trailing space") << QStringLiteral("Mildiu ") << false;
+    QTest::newRow("display name, not key") << u8("Oídio") << false;
+}
+
+void TestCatalogues::consultationKeys()
+{
+    QFETCH(QString, key);
+    QFETCH(bool, known);
+    Consultation c;
+    c.setKey(QStringLiteral("Mildiu"));
+    if (!known)
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("no está en los catálogos")));
+    QCOMPARE(c.setKey(key), known);
+    QCOMPARE(c.key(), key);
+    QCOMPARE(c.result() != nullptr, known && !key.isEmpty());
+    QCOMPARE(c.treatment() != nullptr, known && !key.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestCatalogues)

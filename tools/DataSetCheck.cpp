@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "core/DataLocations.h"
 #include "core/FileCheck.h"
 #include "core/PhenologicalStages.h"
 #include "core/ResultCatalogue.h"
@@ -48,7 +49,8 @@ QStringList run(const QString &base)
 {
     QStringList problems;
     QSet<QString> seen;
-    const QString fotos = base + QStringLiteral("/Fotos");
+    const DataLocations where(base);
+    const QString fotos = where.photos();
 
     checkFile(fotos + QStringLiteral("\\Imagen1.jpg"), &problems, &seen);
     for (const q::ScreenTable &t : q::allScreens()) {
@@ -64,17 +66,17 @@ QStringList run(const QString &base)
         checkFile(fotos + s.secondPhoto, &problems, &seen);
     }
     for (const ResultCatalogue::Entry &e : ResultCatalogue::entries()) {
-        checkFile(base + QStringLiteral("/ResultadoVid\\") + ResultCatalogue::resultDocument(e), &problems, &seen);
-        checkFile(base + QStringLiteral("/mp3d\\") + ResultCatalogue::audioFile(e), &problems, &seen);
+        checkFile(where.results() + QLatin1Char('\\') + ResultCatalogue::resultDocument(e), &problems, &seen);
+        checkFile(where.audio() + QLatin1Char('\\') + ResultCatalogue::audioFile(e), &problems, &seen);
     }
     for (const TreatmentCatalogue::Entry &e : TreatmentCatalogue::entries())
-        checkFile(base + QStringLiteral("/Tratamiento\\") + e.document, &problems, &seen);
+        checkFile(where.treatments() + QLatin1Char('\\') + e.document, &problems, &seen);
     for (const char *video : {"video01.mpg", "video02.mpg", "video03.mpg", "video04.mpg", "video06.mpg"})
-        checkFile(base + QStringLiteral("/Videos\\") + QLatin1String(video), &problems, &seen);
-    checkFile(base + QStringLiteral("/Sarmo_web\\Sarmo.htm"), &problems, &seen);
+        checkFile(where.videos() + QLatin1Char('\\') + QLatin1String(video), &problems, &seen);
+    checkFile(where.help() + QStringLiteral("\\Sarmo.htm"), &problems, &seen);
 
     // The database: its tables, their columns, and the photo of every row.
-    const QString db = base + QStringLiteral("/bd2002.mdb");
+    const QString db = where.database();
     QString error;
     const QStringList tables = jet::MdbFile::tableNames(db, &error);
     if (!error.isEmpty()) {

@@ -2,19 +2,16 @@
 
 namespace Module1 {
 
-namespace {
-QString location(const char *folder) { return baseLocation() + QLatin1Char('/') + QLatin1String(folder); }
-}  // namespace
-
 QString baseLocation() { return QString::fromLatin1(kBaseLocation); }
-QString databasePath() { return baseLocation() + QLatin1Char('/') + QLatin1String(kDatabaseFile); }
+DataLocations locations() { return DataLocations(baseLocation()); }
+QString databasePath() { return locations().database(); }
 
-QString RutaAyudaLocation() { return location("Sarmo_web"); }
-QString RutaVideosLocation() { return location("Videos"); }
-QString RutaFotosLocation() { return location("Fotos"); }
-QString RutaResultadosLocation() { return location("ResultadoVid"); }
-QString RutaTratamientosLocation() { return location("Tratamiento"); }
-QString RutaAudioLocation() { return location("mp3d"); }
+QString RutaAyudaLocation() { return locations().help(); }
+QString RutaVideosLocation() { return locations().videos(); }
+QString RutaFotosLocation() { return locations().photos(); }
+QString RutaResultadosLocation() { return locations().results(); }
+QString RutaTratamientosLocation() { return locations().treatments(); }
+QString RutaAudioLocation() { return locations().audio(); }
 
 }  // namespace Module1
 

@@ -1,22 +1,23 @@
 #pragma once
-// State shared by every screen for the whole run, the data locations, and the
-// one database connection. Locations are constants: the base location joined
-// to a folder name with "/". Files below a location are always named by
-// appending "\" and a relative name; the separators are translated only where
-// the file system is touched (see FileCheck).
+// State shared by every screen for the whole run: the data locations, the
+// one database connection and the consultation in progress. The locations
+// are those of the program's own data set (see DataLocations).
 
 #include <QString>
 
+#include "core/Consultation.h"
+#include "core/DataLocations.h"
 #include "platform/jet/Database.h"
 
 namespace Module1 {
 
 // Where the data set lives, relative to the program's working directory.
 inline constexpr char kBaseLocation[] = "datos/sarmo";
-inline constexpr char kDatabaseFile[] = "bd2002.mdb";
+inline constexpr const char *kDatabaseFile = DataLocations::kDatabaseFile;
 
 QString baseLocation();
-QString databasePath();  // base location + "/bd2002.mdb"
+DataLocations locations();  // those of the base location
+QString databasePath();     // base location + "/bd2002.mdb"
 
 QString RutaAyudaLocation();
 QString RutaVideosLocation();
@@ -34,9 +35,8 @@ struct ModuleState {
     QString RutaAudio;
     QString RutaAyuda;
     QString RutaVideos;
-    QString OrganoElegido;
-    QString SintomaActual;
-    QString EnfermedadElegida;
+    // OrganoElegido, SintomaActual and EnfermedadElegida.
+    Consultation consultation;
     jet::Database Conexion;
 
     // Opens Conexion on the data set's database file.

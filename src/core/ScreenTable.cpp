@@ -99,4 +99,22 @@ const ScreenTable *screenTable(const QString &name)
     return nullptr;
 }
 
+QString homeSymptom() { return QStringLiteral("Diagnóstico"); }
+
+QString screenForSymptom(const QString &sintoma)
+{
+    if (sintoma.isEmpty())
+        return {};
+    if (sintoma == homeSymptom())
+        return QStringLiteral("Form1");
+    for (const ScreenTable &t : allScreens()) {
+        if (t.sintoma == sintoma)
+            return t.name;
+        for (const Rule &r : t.rules)
+            if (r.setsSintoma == sintoma)
+                return t.name;
+    }
+    return {};
+}
+
 }  // namespace q

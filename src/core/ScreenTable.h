@@ -133,6 +133,13 @@ struct ScreenTable {
 const QList<ScreenTable> &allScreens();
 const ScreenTable *screenTable(const QString &name);
 
+// What the home screen's look-up stores in SintomaActual ("Diagnóstico").
+QString homeSymptom();
+// The screen that stores a value in SintomaActual, by its load or by one of
+// its rules (the home screen, Form1, for homeSymptom()); empty for any other
+// value. The result screen's VOLVER goes back there.
+QString screenForSymptom(const QString &sintoma);
+
 // The branch files.
 QList<ScreenTable> leavesBranch();
 QList<ScreenTable> budsBranch();

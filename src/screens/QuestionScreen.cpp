@@ -150,7 +150,7 @@ void QuestionScreen::load()
 {
     ModuleState &m = module();
     if (!m_table.sintoma.isNull())
-        m.SintomaActual = m_table.sintoma;
+        m.consultation.setSymptom(m_table.sintoma);
     if (!m_table.closeAtLoad.isEmpty())
         Sarmo::registry().close(m_table.closeAtLoad);
     if (m_table.selectOption1 && m_options.contains(1)) {
@@ -202,7 +202,7 @@ void QuestionScreen::runAction(const Action &a)
             b->show();
         break;
     case Action::Kind::Load: loadPhoto(m_boxes.value(a.box), a.value); break;
-    case Action::Kind::StoreKey: module().EnfermedadElegida = a.value; break;
+    case Action::Kind::StoreKey: module().consultation.setKey(a.value); break;
     }
 }
 
@@ -293,7 +293,7 @@ void QuestionScreen::volver()
             {QStringLiteral("RACIMOS"), QStringLiteral("Form10")},
             {QStringLiteral("PÁMPANOS Y/O SARMIENTOS"), QStringLiteral("Form19")}};
         for (const auto &[organ, screen] : organs)
-            if (module().OrganoElegido == organ)
+            if (module().consultation.organ() == organ)
                 registry.open(screen);
     } else if (!m_table.volver.isEmpty()) {
         registry.open(m_table.volver);
@@ -311,9 +311,9 @@ void QuestionScreen::siguiente()
             continue;
         fired = true;
         if (rule.setsOrgano)
-            module().OrganoElegido = windowTitle();
+            module().consultation.setOrgan(windowTitle());
         if (!rule.setsSintoma.isEmpty())
-            module().SintomaActual = rule.setsSintoma;
+            module().consultation.setSymptom(rule.setsSintoma);
         if (Sarmo::registry().knows(rule.target))
             Sarmo::registry().open(rule.target);
     }

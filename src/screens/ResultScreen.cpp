@@ -11,9 +11,9 @@
 #include "core/FileCheck.h"
 #include "core/Module1.h"
 #include "core/ResultCatalogue.h"
+#include "core/ScreenTable.h"
 #include "screens/MediaWindows.h"
 #include "screens/PhotoViewer.h"
-#include "shell/MainWindow.h"
 #include "shell/Sarmo.h"
 #include "shell/ScreenRegistry.h"
 #include "widgets/Artwork.h"
@@ -26,46 +26,6 @@
 #include "widgets/Twips.h"
 
 namespace { }  // namespace
-
-QString ResultScreen::screenFor(const QString &sintoma)
-{
-    static const QList<QPair<QString, QString>> table{
-        {QStringLiteral("Hojas"), QStringLiteral("Form2")},
-        {QStringLiteral("Negrilla"), QStringLiteral("Form3")},
-        {QStringLiteral("Roídas o comidas"), QStringLiteral("Form4")},
-        {QStringLiteral("De forma irregular y respetando los nervios"), QStringLiteral("Form5")},
-        {QStringLiteral("Casi totalmente"), QStringLiteral("Form6")},
-        {QStringLiteral("Con manchas"), QStringLiteral("Form7")},
-        {QStringLiteral("Con agallas"), QStringLiteral("Form8")},
-        {QStringLiteral("Con decoloraciones"), QStringLiteral("Form9")},
-        {QStringLiteral("Racimos"), QStringLiteral("Form10")},
-        {QStringLiteral("Botones florales reunidos con hilos de seda"), QStringLiteral("Form11")},
-        {QStringLiteral("Con granos perforados o mordidos"), QStringLiteral("Form12")},
-        {QStringLiteral("Vacios o casi vacios, sin olor a vinagre"), QStringLiteral("Form13")},
-        {QStringLiteral("Con granos y/o raquis recubiertos de pelusilla"), QStringLiteral("Form14")},
-        {QStringLiteral("Podredumbres"), QStringLiteral("Form15")},
-        {QStringLiteral("Con granos desecados"), QStringLiteral("Form16")},
-        {QStringLiteral("Con manchas en granos"), QStringLiteral("Form17")},
-        {QStringLiteral("Con manchas en raquis"), QStringLiteral("Form18")},
-        {QStringLiteral("Pámpanos y/o sarmientos"), QStringLiteral("Form19")},
-        {QStringLiteral("Con manchas2"), QStringLiteral("Form20")},
-        {QStringLiteral("Yemas"), QStringLiteral("Form21")},
-        {QStringLiteral("Mordidas"), QStringLiteral("Form22")},
-        {QStringLiteral("Troncos y brazos"), QStringLiteral("Form23")},
-        {QStringLiteral("Roeduras o mordeduras"), QStringLiteral("Form24")},
-        {QStringLiteral("Al partirlos se observa"), QStringLiteral("Form25")},
-        {QStringLiteral("Negrilla II"), QStringLiteral("Form26")},
-        {QStringLiteral("Raíces"), QStringLiteral("Form27")},
-        {QStringLiteral("Con olor a moho y cubiertas de un fieltro blanco"), QStringLiteral("Form28")},
-        {QStringLiteral("Con mordeduras, generalmente a nivel del punto de injerto y raíces principales"),
-         QStringLiteral("Form29")},
-        {QStringLiteral("Diagnóstico"), QStringLiteral("Form1")},
-    };
-    for (const auto &[value, screen] : table)
-        if (value == sintoma)
-            return screen;
-    return {};
-}
 
 ResultScreen::ResultScreen() : Screen(QStringLiteral("ResultadoVid"))
 {
@@ -165,16 +125,11 @@ void ResultScreen::pointerOver(QWidget *control)
 
 void ResultScreen::load()
 {
-    if (MainWindow *main = Sarmo::mainWindow()) {
-        main->setPrintMenuEnabled(true);
-        main->setPrintResultEnabled(true);
-        main->setPrintTreatmentEnabled(false);
-    }
     setStepEnabled(m_previous, false);
     setStepEnabled(m_accept, false);
     ModuleState &m = module();
-    m_shownKey = m.EnfermedadElegida;
-    if (const ResultCatalogue::Entry *entry = ResultCatalogue::byKey(m.EnfermedadElegida)) {
+    m_shownKey = m.consultation.key();
+    if (const ResultCatalogue::Entry *entry = m.consultation.result()) {
         DocumentLoader::load(m_document,
                              m.RutaResultados + QLatin1Char('\\') + ResultCatalogue::resultDocument(*entry));
         m_confusions->clear();
@@ -195,14 +150,14 @@ void ResultScreen::aceptar()
     setStepEnabled(m_next, true);
     Sarmo::registry().close(QStringLiteral("Reproductor"));
     if (const ResultCatalogue::Entry *entry = ResultCatalogue::byDisplayName(m_confusions->currentText()))
-        module().EnfermedadElegida = entry->key;
+        module().consultation.setKey(entry->key);
     load();
 }
 
 void ResultScreen::reopen()
 {
     // A commentary never outlives the result it belongs to.
-    if (module().EnfermedadElegida != m_shownKey)
+    if (module().consultation.key() != m_shownKey)
         Sarmo::registry().close(QStringLiteral("Reproductor"));
     closePhotoList();
     setStepEnabled(m_next, true);
@@ -211,7 +166,7 @@ void ResultScreen::reopen()
 
 void ResultScreen::reproducir()
 {
-    const ResultCatalogue::Entry *entry = ResultCatalogue::byKey(module().EnfermedadElegida);
+    const ResultCatalogue::Entry *entry = module().consultation.result();
     if (!entry)
         return;
     const QString path = module().RutaAudio + QLatin1Char('\\') + ResultCatalogue::audioFile(*entry);
@@ -232,10 +187,9 @@ void ResultScreen::tratamiento()
 void ResultScreen::volver()
 {
     closePhotoList();
-    if (MainWindow *main = Sarmo::mainWindow())
-        main->setPrintMenuEnabled(false);
+    module().consultation.leaveResult();
     Sarmo::registry().close(QStringLiteral("Reproductor"));
-    const QString screen = screenFor(module().SintomaActual);
+    const QString screen = q::screenForSymptom(module().consultation.symptom());
     if (!screen.isEmpty())
         Sarmo::registry().open(screen);
     unloadScreen();
@@ -246,8 +200,7 @@ void ResultScreen::terminar()
     closePhotoList();
     unloadScreen();
     Sarmo::registry().close(QStringLiteral("Reproductor"));
-    if (MainWindow *main = Sarmo::mainWindow())
-        main->setPrintMenuEnabled(false);
+    module().consultation.leaveResult();
 }
 
 void ResultScreen::unload()

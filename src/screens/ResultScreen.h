@@ -27,9 +27,6 @@ public:
     // the current key instead of the earlier one.
     void reopen() override;
 
-    // The screen that VOLVER opens for a value of SintomaActual.
-    static QString screenFor(const QString &sintoma);
-
 private:
     void aceptar();
     void reproducir();

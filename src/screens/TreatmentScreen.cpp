@@ -13,7 +13,6 @@
 #include "core/Module1.h"
 #include "core/TreatmentCatalogue.h"
 #include "screens/PhotoViewer.h"
-#include "shell/MainWindow.h"
 #include "shell/Sarmo.h"
 #include "shell/ScreenRegistry.h"
 #include "widgets/Artwork.h"
@@ -143,14 +142,10 @@ void TreatmentScreen::pointerOver(QWidget *control)
 
 void TreatmentScreen::load()
 {
-    if (MainWindow *main = Sarmo::mainWindow()) {
-        main->setPrintTreatmentEnabled(true);
-        main->setPrintResultEnabled(false);
-    }
     ModuleState &m = module();
-    m_stripList = m.Conexion.photos(QStringLiteral("Fotos"), m.EnfermedadElegida);
+    m_stripList = m.Conexion.photos(QStringLiteral("Fotos"), m.consultation.key());
     m_previous->setEnabled(false);
-    const TreatmentCatalogue::Entry *entry = TreatmentCatalogue::byKey(m.EnfermedadElegida);
+    const TreatmentCatalogue::Entry *entry = m.consultation.treatment();
     if (!entry) {
         m_next->setEnabled(false);
         return;

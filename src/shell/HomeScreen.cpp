@@ -12,6 +12,7 @@
 
 #include "core/Module1.h"
 #include "core/NameLookup.h"
+#include "core/ScreenTable.h"
 #include "platform/jet/JetText.h"
 #include "shell/Sarmo.h"
 #include "shell/ScreenRegistry.h"
@@ -244,8 +245,9 @@ void HomeScreen::picked(QComboBox *combo)
 void HomeScreen::aceptar()
 {
     ModuleState &m = module();
-    m.EnfermedadElegida = NameLookup::keyFor(m_scientific->currentText(), m_common->currentText(), m.EnfermedadElegida);
-    m.SintomaActual = QStringLiteral("Diagnóstico");
+    m.consultation.setKey(
+        NameLookup::keyFor(m_scientific->currentText(), m_common->currentText(), m.consultation.key()));
+    m.consultation.setSymptom(q::homeSymptom());
     Sarmo::registry().open(QStringLiteral("ResultadoVid"));
     unloadScreen();
 }

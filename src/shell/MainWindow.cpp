@@ -30,7 +30,31 @@ MainWindow::MainWindow(ScreenRegistry &registry, QWidget *parent)
     m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_area);
     buildMenus();
+    followScreens();
     resize(1200, 860);
+}
+
+// The print items follow the screens whose documents they print and the
+// consultation. The result screen's opening enables the print menu with the
+// result's item; the treatment screen's moves the enabled item to the
+// treatment. Leaving the result with its VOLVER or TERMINAR disables the
+// menu; otherwise it stays as it was, and prints a closed screen's document
+// on its own.
+void MainWindow::followScreens()
+{
+    const QString result = QStringLiteral("ResultadoVid");
+    const QString treatment = QStringLiteral("Tratamiento");
+    connect(&m_registry, &ScreenRegistry::screenOpened, this, [=, this](const QString &name) {
+        if (name == result) {
+            setPrintMenuEnabled(true);
+            setPrintResultEnabled(true);
+            setPrintTreatmentEnabled(false);
+        } else if (name == treatment) {
+            setPrintTreatmentEnabled(true);
+            setPrintResultEnabled(false);
+        }
+    });
+    connect(&module().consultation, &Consultation::resultLeft, this, [this] { setPrintMenuEnabled(false); });
 }
 
 QMenu *MainWindow::addMenu(QMenu *parent, const QString &name, const QString &caption)

@@ -28,8 +28,7 @@ public:
     QAction *menuItem(const QString &name) const { return m_items.value(name); }
     QStringList menuItemNames() const { return m_order; }
 
-    // Enables or disables the print menu items; the screens that show
-    // documents call these.
+    // Enables or disables the print menu items.
     void setPrintMenuEnabled(bool enabled);
     void setPrintResultEnabled(bool enabled);
     void setPrintTreatmentEnabled(bool enabled);
@@ -55,6 +54,7 @@ private:
     QAction *addItem(QMenu *menu, const QString &name, const QString &caption, void (MainWindow::*handler)());
     void addSeparator(QMenu *menu, const QString &name);
     void buildMenus();
+    void followScreens();
 
     ScreenRegistry &m_registry;
     QMdiArea *m_area;

@@ -91,9 +91,10 @@ Screen *ScreenRegistry::openHidden(const QString &name)
 Screen *ScreenRegistry::open(const QString &name)
 {
     Screen *screen = find(name);
-    if (screen)
+    if (screen) {
+        emit screenOpened(name);
         screen->reopen();
-    else
+    } else
         screen = create(name);
     if (!screen)
         return nullptr;

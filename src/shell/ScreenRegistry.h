@@ -48,7 +48,9 @@ public:
     void discardAll();
 
 signals:
+    // A screen was opened, or opened again while open; its load runs next.
     void screenOpened(const QString &name);
+    // A screen was unloaded.
     void screenClosed(const QString &name);
 
 private:

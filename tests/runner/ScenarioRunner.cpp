@@ -971,11 +971,11 @@ ScenarioRunner::Outcome ScenarioRunner::expect(const QStringList &w)
         const ModuleState &m = module();
         QString value;
         if (args[0] == QLatin1String("EnfermedadElegida"))
-            value = m.EnfermedadElegida;
+            value = m.consultation.key();
         else if (args[0] == QLatin1String("SintomaActual"))
-            value = m.SintomaActual;
+            value = m.consultation.symptom();
         else if (args[0] == QLatin1String("OrganoElegido"))
-            value = m.OrganoElegido;
+            value = m.consultation.organ();
         else if (args[0] == QLatin1String("RutaFotos"))
             value = m.RutaFotos;
         else if (args[0] == QLatin1String("RutaResultados"))
