@@ -389,6 +389,65 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
         drawLarva(p, L, named(colourName, QColor(240, 232, 210)), QColor(170, 100, 40), 0.3, 1, true, false, false, false);
     } else if (kind == QLatin1String("larvaapoda")) {  // legless weevil larva
         drawLarva(p, L, named(colourName, QColor(242, 238, 222)), QColor(150, 100, 50), 0.28, 1, false, false, false, false);
+    } else if (kind == QLatin1String("larvamosca")) {  // fly maggot: legless, pointed at the head end
+        const QColor c = named(colourName, QColor(245, 242, 228));
+        QPainterPath body;
+        body.moveTo(L * 0.5, 0);
+        body.cubicTo(L * 0.38, -L * 0.05, L * 0.15, -L * 0.13, -L * 0.2, -L * 0.14);
+        body.cubicTo(-L * 0.45, -L * 0.14, -L * 0.52, -L * 0.08, -L * 0.5, 0);
+        body.cubicTo(-L * 0.52, L * 0.08, -L * 0.45, L * 0.14, -L * 0.2, L * 0.14);
+        body.cubicTo(L * 0.15, L * 0.13, L * 0.38, L * 0.05, L * 0.5, 0);
+        QRadialGradient g(QPointF(-L * 0.05, -L * 0.05), L * 0.5);
+        g.setColorAt(0, c.lighter(108));
+        g.setColorAt(1, c.darker(122));
+        p.setPen(QPen(c.darker(150), std::max<qreal>(0.6, L * 0.012)));
+        p.setBrush(g);
+        p.drawPath(body);
+        p.save();
+        p.setClipPath(body);
+        p.setPen(QPen(c.darker(135), std::max<qreal>(0.5, L * 0.008)));
+        for (int k = 0; k < 10; ++k) {  // the rings of the body
+            const qreal x = -L * 0.42 + k * L * 0.085;
+            p.drawLine(QPointF(x, -L * 0.2), QPointF(x + L * 0.01, L * 0.2));
+        }
+        p.restore();
+        p.setPen(QPen(QColor(25, 20, 15), std::max<qreal>(0.8, L * 0.018), Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(L * 0.44, -L * 0.012), QPointF(L * 0.52, -L * 0.03));  // mouth hooks
+        p.drawLine(QPointF(L * 0.44, L * 0.012), QPointF(L * 0.52, L * 0.03));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(60, 45, 30));
+        p.drawEllipse(QPointF(-L * 0.47, -L * 0.04), L * 0.018, L * 0.018);  // the rear spiracles
+        p.drawEllipse(QPointF(-L * 0.47, L * 0.04), L * 0.018, L * 0.018);
+    } else if (kind == QLatin1String("pupa")) {  // fly puparium: a brown barrel with ring lines
+        QRadialGradient g(QPointF(-L * 0.1, -L * 0.1), L * 0.55);
+        g.setColorAt(0, QColor(190, 120, 60));
+        g.setColorAt(1, QColor(105, 55, 25));
+        p.setPen(QPen(QColor(80, 40, 20), std::max<qreal>(0.6, L * 0.015)));
+        p.setBrush(g);
+        p.drawRoundedRect(QRectF(-L * 0.5, -L * 0.24, L, L * 0.48), L * 0.22, L * 0.22);
+        p.setPen(QPen(QColor(90, 45, 20), std::max<qreal>(0.5, L * 0.01)));
+        for (int k = 1; k < 8; ++k) {
+            const qreal x = -L * 0.5 + k * L / 8;
+            p.drawArc(QRectF(x - L * 0.03, -L * 0.23, L * 0.06, L * 0.46), 90 * 16, 180 * 16);
+        }
+    } else if (kind == QLatin1String("setas")) {  // honey fungus: a clump of honey-coloured toadstools
+        Random r2(17);
+        for (int k = 0; k < 7; ++k) {
+            const qreal x = (k - 3) * L * 0.13 + r2.range(-L * 0.03, L * 0.03);
+            const qreal h = L * r2.range(0.35, 0.6), cap = L * r2.range(0.12, 0.18);
+            p.setPen(QPen(QColor(170, 150, 110), L * 0.04, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(QPointF(x * 0.5, L * 0.3), QPointF(x, L * 0.3 - h));
+            QPainterPath c;
+            c.moveTo(x - cap, L * 0.3 - h + cap * 0.2);
+            c.cubicTo(x - cap, L * 0.3 - h - cap * 0.9, x + cap, L * 0.3 - h - cap * 0.9, x + cap, L * 0.3 - h + cap * 0.2);
+            c.closeSubpath();
+            QRadialGradient g(QPointF(x, L * 0.3 - h - cap * 0.4), cap * 1.2);
+            g.setColorAt(0, QColor(150, 95, 35));
+            g.setColorAt(1, QColor(215, 170, 80));
+            p.setPen(QPen(QColor(120, 80, 35), 0.8));
+            p.setBrush(g);
+            p.drawPath(c);
+        }
     } else if (kind == QLatin1String("larvagris")) {  // cutworm curled up
         drawLarva(p, L, QColor(120, 115, 100), QColor(70, 55, 40), 0.2, 1.05, false, true, false, false);
     } else if (kind == QLatin1String("larvaaltica")) {
@@ -425,6 +484,9 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
         b.wings = Wings::Elytra; b.snout = true; b.antennae = Antennae::Elbowed;
         b.abdomenL = 0.5; b.abdomenW = 0.34; b.thoraxW = 0.2; b.headR = 0.07;
         b.sheen = colourName == QLatin1String("verde");
+        if (colourName == QLatin1String("gris")) {  // short and rounded, grey scales
+            b.abdomenL = 0.46; b.abdomenW = 0.44; b.thoraxW = 0.24;
+        }
         insect(QColor(60, 50, 45));
     } else if (kind == QLatin1String("mariquita")) {
         b.wings = Wings::Elytra; b.abdomenL = 0.6; b.abdomenW = 0.56; b.thoraxW = 0.3; b.headR = 0.08;
@@ -444,14 +506,42 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
             p.drawLine(QPointF(-L * 0.3, L * 0.1), QPointF(-L * 0.48, L * 0.16));
         }
     } else if (kind == QLatin1String("caparazon")) {  // soft scale: a brown dome
+        // -amarillo: the flat yellow young larvae settled on the leaf;
+        // -parasitado: with the round exit hole of a parasitoid;
+        // -levantado: the dome lifted off the heap of pink eggs under it.
+        const bool young = colourName == QLatin1String("amarillo");
+        const bool lifted = colourName == QLatin1String("levantado");
+        if (lifted) {
+            for (int i = 0; i < 60; ++i) {
+                const QPointF e(rnd.range(-L * 0.42, L * 0.42), rnd.range(-L * 0.1, L * 0.3));
+                if ((e.x() * e.x()) / (L * L * 0.18) + ((e.y() - L * 0.1) * (e.y() - L * 0.1)) / (L * L * 0.05) > 1)
+                    continue;
+                p.setPen(QPen(QColor(170, 90, 100), 0.5));
+                p.setBrush(QColor(235, 160, 170));
+                p.drawEllipse(e, L * 0.035, L * 0.028);
+            }
+            p.translate(L * 0.1, -L * 0.32);
+            p.rotate(-28);
+        }
         QRadialGradient g(QPointF(-L * 0.1, -L * 0.15), L * 0.6);
-        g.setColorAt(0, QColor(200, 140, 80));
-        g.setColorAt(1, QColor(100, 55, 25));
-        p.setPen(QPen(QColor(70, 40, 20), 1));
+        g.setColorAt(0, young ? QColor(245, 225, 120) : QColor(200, 140, 80));
+        g.setColorAt(1, young ? QColor(200, 170, 60) : QColor(100, 55, 25));
+        p.setPen(QPen(young ? QColor(160, 130, 40) : QColor(70, 40, 20), 1));
         p.setBrush(g);
-        p.drawEllipse(QPointF(0, 0), L * 0.5, L * 0.4);
-        p.setPen(QPen(QColor(240, 220, 180, 140), 1));
-        p.drawArc(QRectF(-L * 0.3, -L * 0.28, L * 0.4, L * 0.3), 60 * 16, 90 * 16);
+        if (lifted) {  // seen from below as it is lifted: the hollow of the dome
+            p.drawChord(QRectF(-L * 0.5, -L * 0.4, L, L * 0.8), 0, 180 * 16);
+            p.setBrush(QColor(150, 95, 55));
+            p.drawEllipse(QPointF(0, 0), L * 0.5, L * 0.09);
+        } else {
+            p.drawEllipse(QPointF(0, 0), L * 0.5, young ? L * 0.3 : L * 0.4);
+            p.setPen(QPen(QColor(240, 220, 180, 140), 1));
+            p.drawArc(QRectF(-L * 0.3, -L * 0.28, L * 0.4, L * 0.3), 60 * 16, 90 * 16);
+        }
+        if (colourName == QLatin1String("parasitado")) {
+            p.setPen(QPen(QColor(60, 35, 20), 0.8));
+            p.setBrush(QColor(30, 20, 12));
+            p.drawEllipse(QPointF(L * 0.12, -L * 0.08), L * 0.08, L * 0.08);
+        }
     } else if (kind == QLatin1String("cochinilla")) {  // mealybug: white, waxy, with filaments
         p.setPen(QPen(QColor(235, 232, 225), L * 0.03, Qt::SolidLine, Qt::RoundCap));
         for (int k = 0; k < 9; ++k)

@@ -718,11 +718,15 @@ void stemLayers(QPainter &p, const Sketch &s, const QList<QLineF> &segments, Ran
     if (has(s, "manchasmarrones"))  // diffuse reddish-brown web-like patches
         for (int i = 0; i < 7; ++i)
             fuzz(p, rnd, along(rnd.range(0.05, 0.95)), 9, QColor(95, 45, 30, 220), 90, 1.2);
-    if (has(s, "estrias")) {
-        p.setPen(QPen(QColor(120, 85, 45), 1.2));
-        for (int i = 0; i < 14; ++i) {
-            const QPointF a = along(rnd.range(0.05, 0.95));
-            p.drawLine(a, a + QPointF(qCos(qDegreesToRadians(-whole.angle())), qSin(qDegreesToRadians(-whole.angle()))) * rnd.range(5, 10));
+    if (has(s, "estrias")) {  // corky brown streaks and scars along the internodes
+        const QPointF dir(qCos(qDegreesToRadians(-whole.angle())), qSin(qDegreesToRadians(-whole.angle())));
+        for (int i = 0; i < 18; ++i) {
+            const QPointF a = along(rnd.range(0.05, 0.95)) + QPointF(rnd.range(-2, 2), rnd.range(-2, 2));
+            const qreal len = rnd.range(8, 18);
+            p.setPen(QPen(QColor(95, 65, 35), 3.2, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(a, a + dir * len);
+            p.setPen(QPen(QColor(165, 125, 80), 1.2, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(a + dir * 1.5, a + dir * (len - 1.5));
         }
     }
     if (has(s, "picnidios") || has(s, "pustulas")) {
@@ -788,15 +792,18 @@ void woodLayers(QPainter &p, const Sketch &s, const QPainterPath &trunk, Random 
             p.drawEllipse(mid - QPointF(0, 30) + QPointF(rnd.range(-12, 12), rnd.range(-14, 14)), 0.8, 0.8);
     }
     if (has(s, "agallas")) {  // crown-gall tumours at the graft union
-        for (int i = 0; i < 4; ++i) {
-            const QPointF at(b.center().x() + rnd.range(-18, 18), b.bottom() - rnd.range(20, 60));
+        // Young galls are whitish and soft; a frost leaves a string of them up the trunk.
+        const bool young = has(s, "agallasjovenes"), string = has(s, "cordon");
+        for (int i = 0; i < (string ? 8 : 4); ++i) {
+            const QPointF at(b.center().x() + rnd.range(-18, 18),
+                             string ? b.bottom() - 20 - i * (b.height() * 0.55 / 8) : b.bottom() - rnd.range(20, 60));
             QRadialGradient gr(at - QPointF(5, 5), 20);
-            gr.setColorAt(0, QColor(200, 175, 130));
-            gr.setColorAt(1, QColor(100, 70, 45));
+            gr.setColorAt(0, young ? QColor(250, 245, 230) : QColor(200, 175, 130));
+            gr.setColorAt(1, young ? QColor(205, 195, 165) : QColor(100, 70, 45));
             p.setClipping(false);
             p.setPen(QPen(QColor(70, 50, 30), 1.2));
             p.setBrush(gr);
-            p.drawPath(blob(rnd, at, rnd.range(10, 18)));
+            p.drawPath(blob(rnd, at, string ? rnd.range(8, 12) : rnd.range(10, 18)));
             p.setPen(QPen(QColor(70, 50, 30), 0.8));
             for (int k = 0; k < 5; ++k)
                 p.drawLine(at + QPointF(rnd.range(-8, 8), rnd.range(-8, 8)), at + QPointF(rnd.range(-8, 8), rnd.range(-8, 8)));
@@ -968,22 +975,55 @@ void placeOrganisms(QPainter &p, const Sketch &s, const QPainterPath &on, Random
                                                    : pointIn(on, rnd, 0.8);
         QPointF onGround = at;
         // Rabbits and voles stand on the ground, not in the canopy or under the soil.
-        if (s.organism.startsWith(QLatin1String("conejo")) || s.organism.startsWith(QLatin1String("roedor"))
+        if (s.organism.startsWith(QLatin1String("setas"))) {  // toadstools grow from the soil at the foot
+            onGround = QPointF(n == 1 ? 150 : rnd.range(100, 300), (s.organ == QLatin1String("cepa") ? 252 : 262) - L * 0.3);
+        } else if (s.organism.startsWith(QLatin1String("conejo")) || s.organism.startsWith(QLatin1String("roedor"))
             || (s.organism.startsWith(QLatin1String("pajaro")) && s.organ == QLatin1String("suelo"))) {
             const qreal ground = s.organ == QLatin1String("suelo") ? 70 : s.organ == QLatin1String("raiz") ? 40
                                  : s.organ == QLatin1String("tronco") ? 262 : 252;
             onGround = QPointF(n == 1 ? (s.organ == QLatin1String("tronco") ? 110 : 120) : rnd.range(60, 340),
                                ground - L * 0.22);
         }
-        const qreal heading = animal ? 0 : n == 1 ? -20 : rnd.range(-180, 180);
+        if (has(s, "huevos") && !s.organism.startsWith(QLatin1String("huevos"))) {  // her round eggs beside her
+            p.setPen(QPen(QColor(200, 200, 170), 0.6));
+            p.setBrush(QColor(250, 250, 228, 230));
+            for (int k = 0; k < 7; ++k)
+                p.drawEllipse(onGround + QPointF(-L * 0.55 - (k % 3) * L * 0.1, (k - 3) * L * 0.09), L * 0.045, L * 0.045);
+        }
+        const qreal heading = animal || s.organism.startsWith(QLatin1String("setas")) ? 0 : n == 1 ? -20 : rnd.range(-180, 180);
         drawOrganism(p, s.organism, onGround, L * (n == 1 ? 1 : rnd.range(0.85, 1.1)), heading, rnd);
     }
 }
 
 }  // namespace
 
-void render(QPainter &p, const QSizeF &size, const Sketch &sketch, quint32 seed)
+// A leaf rolled into a cigar, `len` long, hanging at `at`.
+void drawCigar(QPainter &p, QPointF at, qreal len, qreal angle)
 {
+    p.save();
+    p.translate(at);
+    p.rotate(angle);
+    const qreal w = len * 0.34;
+    QLinearGradient g(0, -w / 2, 0, w / 2);
+    g.setColorAt(0, QColor(120, 165, 80));
+    g.setColorAt(0.5, QColor(80, 140, 55));
+    g.setColorAt(1, QColor(45, 90, 35));
+    p.setPen(QPen(QColor(40, 80, 30), 1));
+    p.setBrush(g);
+    p.drawRoundedRect(QRectF(-len / 2, -w / 2, len, w), w * 0.45, w * 0.45);
+    p.setPen(QPen(QColor(160, 190, 120), 1));
+    for (int i = -2; i <= 2; ++i)
+        p.drawArc(QRectF(i * len * 0.16 - w * 0.2, -w / 2, w * 0.4, w), 90 * 16, 180 * 16);
+    p.restore();
+}
+
+void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
+{
+    // Under the hand lens the animals are seen only inside the lens, large.
+    const bool lens = given.scene == QLatin1String("lupa") && !given.organism.isEmpty();
+    Sketch sketch = given;
+    if (lens)
+        sketch.organism.clear();
     Random rnd(seed);
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
@@ -1075,6 +1115,27 @@ void render(QPainter &p, const QSizeF &size, const Sketch &sketch, quint32 seed)
             woodLayers(p, sketch, trunk, rnd);
         }
         const bool few = has(sketch, "raquitica");
+        if (few && organ == QLatin1String("cepa")) {
+            // A weak vine: a few short zigzag shoots with small leaves.
+            const QPointF arms[] = {QPointF(166, 162), QPointF(184, 158), QPointF(216, 158), QPointF(234, 162)};
+            for (int i = 0; i < 4; ++i) {
+                const QPointF tip = arms[i] + QPointF((i - 1.5) * 35, -rnd.range(55, 80));
+                const QList<QLineF> segs = drawShoot(p, arms[i], tip, 4, true, rnd, 5);
+                if (has(sketch, "amarillo"))
+                    for (const QLineF &l : segs.mid(0, 4))
+                        drawLeaf(p, l.p2() + QPointF(i % 2 ? 10 : -10, -6), 11, rnd.range(-30, 30), false,
+                                 QColor(215, 195, 70));
+            }
+            if (has(sketch, "racimos"))
+                for (int i = 0; i < 3; ++i)
+                    drawBunch(p, QPointF(110 + i * 90, 120), 0.5, QStringLiteral("maduro"), sketch.variety, seed + i);
+            where.addRect(QRectF(80, 60, 240, 140));
+            placeOrganisms(p, sketch, where, rnd, organismSize);
+            if (!sketch.scene.isEmpty())
+                drawScene(p, sketch.scene, QSizeF(400, 300), rnd);
+            p.restore();
+            return;
+        }
         const int leaves = few ? 7 : 16;
         for (int i = 0; i < leaves; ++i) {
             const QPointF c(rnd.range(60, 340), rnd.range(35, organ == QLatin1String("cepa") ? 150 : 250));
@@ -1104,6 +1165,48 @@ void render(QPainter &p, const QSizeF &size, const Sketch &sketch, quint32 seed)
             for (int i = 0; i < 3; ++i)
                 drawBunch(p, QPointF(110 + i * 90, 120), 0.5, QStringLiteral("maduro"), sketch.variety, seed + i);
         where.addRect(QRectF(80, 60, 240, 140));
+        placeOrganisms(p, sketch, where, rnd, organismSize);
+    } else if (organ == QLatin1String("rama")) {
+        // A whole shoot that has not ripened into wood: rubbery, hanging
+        // from the arm in an arc, reddish brown, its leaves rolled down and
+        // lying over one another like roof tiles.
+        QPainterPath axis(QPointF(40, 40));
+        axis.cubicTo(QPointF(230, -10), QPointF(370, 80), QPointF(345, 275));
+        QLinearGradient g(40, 0, 360, 0);
+        g.setColorAt(0, QColor(135, 80, 50));
+        g.setColorAt(1, has(sketch, "sinhojas") ? QColor(105, 150, 65) : QColor(150, 95, 60));
+        if (has(sketch, "sinhojas"))
+            g.setColorAt(0, QColor(95, 140, 60));
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QBrush(g), 9, Qt::SolidLine, Qt::RoundCap));
+        p.drawPath(axis);
+        p.setPen(QPen(QColor(110, 75, 40), 14, Qt::SolidLine, Qt::RoundCap));  // the arm it hangs from
+        p.drawLine(QPointF(0, 55), QPointF(45, 40));
+        QList<QLineF> segs;
+        for (int i = 0; i < 8; ++i)
+            segs << QLineF(axis.pointAtPercent(i / 8.0), axis.pointAtPercent((i + 1) / 8.0));
+        if (!has(sketch, "sinhojas")) {
+            for (int i = 1; i < 9; ++i) {
+                const QPointF node = axis.pointAtPercent(i / 9.0);
+                QColor fill = leafGreen(false);
+                if (has(sketch, "rojo") && rnd.next() < 0.85)
+                    fill = QColor(160, 45, 45).lighter(int(rnd.range(95, 115)));
+                else if (has(sketch, "amarillo") && rnd.next() < 0.85)
+                    fill = QColor(220, 195, 60).darker(int(rnd.range(95, 110)));
+                const qreal r = 44 - i * 1.5;  // hanging from its petiole, over the leaf below
+                const QPointF c = node + QPointF(rnd.range(-8, 4), r * 0.82);
+                const LeafGeom lg = drawLeaf(p, c, r, 180 + rnd.range(-18, 18), false, fill);
+                p.save();  // the blade rolled down: a darker rolled rim
+                p.setClipPath(leafOutline(lg));
+                p.setPen(QPen(fill.darker(150), r * 0.28));
+                p.setBrush(Qt::NoBrush);
+                p.drawPath(leafOutline(lg));
+                p.restore();
+            }
+        }
+        stemLayers(p, sketch, segs, rnd, true);
+        for (const QLineF &l : segs)
+            where.addEllipse(l.center(), 14, 14);
         placeOrganisms(p, sketch, where, rnd, organismSize);
     } else if (organ == QLatin1String("racimo")) {
         QString stage = sketch.stage.isEmpty() ? QStringLiteral("maduro") : sketch.stage;
@@ -1145,13 +1248,59 @@ void render(QPainter &p, const QSizeF &size, const Sketch &sketch, quint32 seed)
             p.restore();
             return;
         }
+        if (has(sketch, "curvada")) {
+            // An inflorescence bent into an S, its buds all along the curve.
+            QPainterPath axis(QPointF(170, 12));
+            axis.cubicTo(QPointF(420, 60), QPointF(-20, 215), QPointF(245, 285));
+            p.setBrush(Qt::NoBrush);
+            p.setPen(QPen(QColor(110, 150, 60), 6, Qt::SolidLine, Qt::RoundCap));
+            p.drawPath(axis);
+            QList<Berry> buds;
+            for (int i = 0; i < 150; ++i) {
+                const qreal t = rnd.range(0.08, 0.98);
+                const qreal spread = 34 * (1.1 - t * 0.6);
+                buds.append({axis.pointAtPercent(t) + QPointF(rnd.range(-spread, spread), rnd.range(-spread, spread) * 0.6), 5.5});
+            }
+            for (const Berry &b : buds) {
+                p.setPen(QPen(QColor(95, 130, 55), 0.7));
+                p.setBrush(QColor(170, 200, 95));
+                p.drawEllipse(b.c, b.r * 0.8, b.r * 1.1);
+            }
+            bunchLayers(p, sketch, buds, rnd, bg);
+            p.restore();
+            return;
+        }
         QList<Berry> berries = drawBunch(p, QPointF(200, 10), stage == QLatin1String("flor") ? 1.9 : stage == QLatin1String("verde") ? 1.7 : 1.45, stage,
                                          sketch.variety, seed, !has(sketch, "corrido"));
+        if (has(sketch, "corrido")) {  // the rachis and its branches show between the few berries
+            const QPointF top(200, 40);
+            p.setPen(QPen(QColor(120, 140, 60), 5, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(top, QPointF(200, 230));
+            for (int i = 0; i < 7; ++i) {
+                const QPointF at(200, 55 + i * 25);
+                const qreal len = 78 * (1 - i * 0.11);
+                p.setPen(QPen(QColor(120, 140, 60), 3 - i * 0.25, Qt::SolidLine, Qt::RoundCap));
+                p.drawLine(at, at + QPointF(-len, len * 0.3));
+                p.drawLine(at, at + QPointF(len, len * 0.3));
+                p.setPen(QPen(QColor(120, 140, 60), 1.3));
+                for (int k = 1; k <= 3; ++k)
+                    for (int side : {-1, 1}) {
+                        const QPointF q = at + QPointF(side * len * k / 3.5, len * 0.3 * k / 3.5);
+                        p.drawLine(q, q + QPointF(side * 3, 9));
+                    }
+            }
+        }
         if (has(sketch, "corrido")) {  // a loose bunch with few, uneven berries
             QList<Berry> kept;
-            for (const Berry &b : berries)
-                if (rnd.next() < 0.4)
-                    kept.append({b.c, b.r * rnd.range(0.45, 1.0)});
+            for (int i = 0; i < 7; ++i) {
+                const QPointF at(200, 55 + i * 25);
+                const qreal len = 78 * (1 - i * 0.11);
+                for (int k = 1; k <= 3; ++k)
+                    for (int side : {-1, 1})
+                        if (rnd.next() < 0.45)
+                            kept.append({at + QPointF(side * (len * k / 3.5 + 3), len * 0.3 * k / 3.5 + 16),
+                                         berries.first().r * rnd.range(0.45, 1.0)});
+            }
             for (const Berry &b : kept)
                 drawBerry(p, b, stage == QLatin1String("verde") ? QColor(150, 190, 85)
                                  : sketch.variety == QLatin1String("blanca") ? QColor(205, 205, 110) : QColor(62, 30, 78));
@@ -1216,6 +1365,9 @@ void render(QPainter &p, const QSizeF &size, const Sketch &sketch, quint32 seed)
             p.setBrush(QColor(200, 225, 150));
             p.drawEllipse(segs[2].p2(), 6, 3);
         }
+        if (has(sketch, "cigarros"))  // several leaves rolled into cigars near the tip
+            for (int i = 1; i < segs.size(); ++i)
+                drawCigar(p, segs[i].p2() + QPointF(i % 2 ? 16 : -12, 30), 62 - i * 4, 75 + (i % 2 ? -12 : 12));
         if (has(sketch, "cerillas")) {  // petioles left without their blades
             p.setPen(QPen(QColor(120, 100, 60), 2.5, Qt::SolidLine, Qt::RoundCap));
             for (const QLineF &l : segs)
@@ -1236,8 +1388,23 @@ void render(QPainter &p, const QSizeF &size, const Sketch &sketch, quint32 seed)
         placeOrganisms(p, sketch, where, rnd, organismSize);
     } else if (organ == QLatin1String("sarmiento") || organ == QLatin1String("yema")) {
         const bool bud = organ == QLatin1String("yema");
-        const QList<QLineF> segs = bud ? drawCane(p, QPointF(-20, 220), QPointF(420, 170), 30, false)
-                                       : drawCane(p, QPointF(20, 230), QPointF(380, 80), 14, true);
+        QList<QLineF> segs;
+        if (bud) {
+            segs = drawCane(p, QPointF(-20, 220), QPointF(420, 170), 30, false);
+        } else if (has(sketch, "partido")) {
+            // Snapped at the gallery: the outer piece hangs from a strip of bark.
+            segs = drawCane(p, QPointF(20, 230), QPointF(205, 153), 14, true);
+            segs += drawCane(p, QPointF(214, 160), QPointF(300, 285), 13, false);
+            p.setPen(QPen(QColor(230, 205, 160), 2));
+            for (int i = 0; i < 6; ++i) {  // splinters of the broken wood
+                p.drawLine(QPointF(203, 148 + i * 2.4), QPointF(216 + i % 3 * 3, 144 + i * 3));
+            }
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(30, 18, 10));
+            p.drawEllipse(QPointF(207, 154), 3.5, 3.5);
+        } else {
+            segs = drawCane(p, QPointF(20, 230), QPointF(380, 80), 14, true);
+        }
         if (bud) {
             const QPointF node = segs[2].p1() + QPointF(0, -16);
             if (has(sketch, "vaciada") || has(sketch, "roida")) {
@@ -1276,11 +1443,27 @@ void render(QPainter &p, const QSizeF &size, const Sketch &sketch, quint32 seed)
             p.setPen(QPen(QColor(60, 35, 20), 5, Qt::SolidLine, Qt::RoundCap));
             p.drawLine(segs[1].pointAt(0.6), segs[2].pointAt(0.3));
         }
-        if (has(sketch, "partido")) {
-            p.setPen(Qt::NoPen);
-            p.setBrush(bg);
-            p.drawPolygon(QPolygonF{segs[2].p1() + QPointF(-4, -20), segs[2].p1() + QPointF(8, 20),
-                                    segs[2].p1() + QPointF(20, 20), segs[2].p1() + QPointF(6, -20)});
+        if (has(sketch, "brotados") && !bud)  // some buds have shot, the others stay closed and dead
+            for (int i = 1; i < segs.size(); ++i) {
+                QLineF axis(segs.first().p1(), segs.last().p2());
+                const QPointF normal = QPointF(-axis.dy(), axis.dx()) / axis.length();
+                const QPointF n = segs[i].p1() - normal * 10;
+                if (i % 2) {
+                    drawShoot(p, n, n + QPointF(-10, -70), 4, true, rnd);
+                } else {
+                    p.setPen(Qt::NoPen);
+                    p.setBrush(QColor(40, 28, 20));
+                    p.drawEllipse(n, 6, 8);
+                }
+            }
+        if (has(sketch, "cerillas") && !bud) {  // petioles left on the cane without their blades, like matches
+            for (int i = 1; i < 4; ++i) {
+                const QPointF n = segs[i].p1();
+                p.setPen(QPen(QColor(150, 120, 70), 3, Qt::SolidLine, Qt::RoundCap));
+                p.drawLine(n, n + QPointF(26, 18));
+                p.setPen(QPen(QColor(70, 45, 25), 6, Qt::SolidLine, Qt::RoundCap));
+                p.drawPoint(n + QPointF(27, 19));
+            }
         }
         placeOrganisms(p, sketch, where, rnd, organismSize);
     } else if (organ == QLatin1String("tronco")) {
@@ -1330,6 +1513,18 @@ void render(QPainter &p, const QSizeF &size, const Sketch &sketch, quint32 seed)
     }
     if (!sketch.scene.isEmpty())
         drawScene(p, sketch.scene, QSizeF(400, 300), rnd);
+    if (lens) {
+        QPainterPath glass;
+        glass.addEllipse(QPointF(240, 130), 70, 70);
+        p.save();
+        p.setClipPath(glass);
+        p.fillPath(glass, QColor(255, 255, 240, 70));
+        const int n = std::clamp(given.count, 1, 3);
+        for (int i = 0; i < n; ++i)
+            drawOrganism(p, given.organism, QPointF(240, 130) + (n == 1 ? QPointF(0, 0) : QPointF(-28 + i * 28, (i % 2) * 30 - 12)),
+                         n == 1 ? 80 : 42, -20 + i * 35, rnd);
+        p.restore();
+    }
     p.restore();
 }
 
