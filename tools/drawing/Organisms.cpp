@@ -452,8 +452,34 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
         drawLarva(p, L, QColor(120, 115, 100), QColor(70, 55, 40), 0.2, 1.05, false, true, false, false);
     } else if (kind == QLatin1String("larvaaltica")) {
         drawLarva(p, L, QColor(120, 85, 50), QColor(30, 25, 20), 0.22, 0, true, false, false, true);
-    } else if (kind == QLatin1String("alambre")) {  // wireworm: thin, hard, orange
-        drawLarva(p, L, QColor(220, 150, 60), QColor(150, 80, 30), 0.07, 0, true, false, false, false);
+    } else if (kind == QLatin1String("alambre")) {  // wireworm: thin, hard, shiny orange, three tiny leg pairs
+        QPainterPath worm;
+        for (int i = 0; i <= 30; ++i) {
+            const qreal t = i / 30.0;
+            const QPointF at(-L / 2 + L * t, L * 0.05 * qSin(t * 6));
+            i ? worm.lineTo(at) : worm.moveTo(at);
+        }
+        p.setBrush(Qt::NoBrush);
+        for (int k = 1; k <= 3; ++k) {  // legs behind the head
+            const QPointF at = worm.pointAtPercent(0.93 - k * 0.035);
+            p.setPen(QPen(QColor(140, 80, 30), std::max<qreal>(0.6, L * 0.012)));
+            p.drawLine(at + QPointF(0, -L * 0.03), at + QPointF(L * 0.01, -L * 0.06));
+            p.drawLine(at + QPointF(0, L * 0.03), at + QPointF(L * 0.01, L * 0.06));
+        }
+        p.setPen(QPen(QColor(140, 75, 25), L * 0.075, Qt::SolidLine, Qt::RoundCap));
+        p.drawPath(worm);
+        p.setPen(QPen(QColor(225, 150, 55), L * 0.058, Qt::SolidLine, Qt::RoundCap));
+        p.drawPath(worm);
+        p.setPen(QPen(QColor(250, 215, 140), L * 0.015, Qt::SolidLine, Qt::RoundCap));
+        p.drawPath(worm.translated(0, -L * 0.013));
+        p.setPen(QPen(QColor(150, 85, 30), std::max<qreal>(0.5, L * 0.007)));
+        for (int k = 1; k < 13; ++k) {  // the hard rings
+            const QPointF at = worm.pointAtPercent(k / 13.0);
+            p.drawLine(at + QPointF(0, -L * 0.03), at + QPointF(0, L * 0.03));
+        }
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(120, 60, 20));
+        p.drawEllipse(worm.pointAtPercent(1.0), L * 0.04, L * 0.033);
     } else if (kind == QLatin1String("escarabajo")) {
         b.wings = Wings::Elytra;
         b.abdomenL = 0.56; b.abdomenW = 0.36; b.thoraxW = 0.24; b.legLen = 0.32; b.sheen = true;

@@ -831,6 +831,91 @@ void woodLayers(QPainter &p, const Sketch &s, const QPainterPath &trunk, Random 
             p.drawPath(crack);
         }
     }
+    if (has(s, "acanaladuras") || has(s, "punteadomadera")) {
+        // The bark taken off: the wood beneath grooved lengthwise, or pitted.
+        const QRectF window(b.center().x() - 22, b.top() + b.height() * 0.35, 44, b.height() * 0.5);
+        p.setPen(QPen(QColor(90, 62, 40), 1.5));
+        p.setBrush(QColor(215, 185, 135));
+        p.drawRoundedRect(window, 14, 20);
+        if (has(s, "acanaladuras")) {
+            for (int k = 0; k < 6; ++k) {
+                const qreal x = window.left() + 6 + k * 6.5;
+                p.setPen(QPen(QColor(120, 85, 50), 2.4, Qt::SolidLine, Qt::RoundCap));
+                p.drawLine(QPointF(x, window.top() + rnd.range(6, 20)), QPointF(x + rnd.range(-1.5, 1.5), window.bottom() - rnd.range(6, 20)));
+                p.setPen(QPen(QColor(240, 220, 180), 0.8));
+                p.drawLine(QPointF(x + 1.6, window.top() + 18), QPointF(x + 1.6, window.bottom() - 18));
+            }
+        } else {
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(110, 75, 45));
+            for (int k = 0; k < 60; ++k)
+                p.drawEllipse(QPointF(rnd.range(window.left() + 6, window.right() - 6), rnd.range(window.top() + 8, window.bottom() - 8)),
+                              1.3, 1.8);
+        }
+    }
+    if (has(s, "suberosa")) {  // thick corky bark at the foot, split into plates
+        const QRectF foot(b.left(), b.bottom() - 75, b.width(), 75);
+        p.fillRect(foot, QColor(150, 118, 82));
+        p.setPen(QPen(QColor(55, 35, 22), 2.2));
+        for (int k = 0; k < 9; ++k) {
+            QPointF at(b.center().x() + rnd.range(-28, 28), foot.top() + rnd.range(0, 20));
+            QPainterPath crack(at);
+            for (int j = 0; j < 5; ++j)
+                crack.lineTo(at += QPointF(rnd.range(-5, 5), rnd.range(8, 14)));
+            p.setBrush(Qt::NoBrush);
+            p.drawPath(crack);
+        }
+        p.setPen(QPen(QColor(80, 55, 35), 1.2));
+        for (int k = 0; k < 10; ++k) {
+            const QPointF a(b.center().x() + rnd.range(-28, 20), foot.top() + rnd.range(10, 70));
+            p.drawLine(a, a + QPointF(rnd.range(6, 12), rnd.range(-2, 2)));
+        }
+    }
+    if (has(s, "engrosamiento")) {  // the scion swells above the graft union
+        const qreal y = b.bottom() - 70;
+        p.setClipping(false);
+        QLinearGradient g(b.center().x() - 45, 0, b.center().x() + 45, 0);
+        g.setColorAt(0, QColor(95, 70, 48));
+        g.setColorAt(0.45, QColor(140, 110, 80));
+        g.setColorAt(1, QColor(75, 55, 38));
+        const qreal cx = b.center().x();
+        QPainterPath left(QPointF(cx - 25, y - 100)), right(QPointF(cx + 25, y - 100));
+        left.cubicTo(QPointF(cx - 52, y - 70), QPointF(cx - 54, y), QPointF(cx - 30, y + 18));
+        right.cubicTo(QPointF(cx + 52, y - 70), QPointF(cx + 54, y), QPointF(cx + 30, y + 18));
+        QPainterPath barrel = left;
+        barrel.lineTo(right.currentPosition());
+        barrel.connectPath(right.toReversed());
+        barrel.closeSubpath();
+        p.setPen(Qt::NoPen);
+        p.setBrush(g);
+        p.drawPath(barrel);
+        p.setPen(QPen(QColor(60, 42, 28), 1.5));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(left);
+        p.drawPath(right);
+        p.setPen(QPen(QColor(45, 30, 20), 3));
+        p.drawLine(QPointF(b.center().x() - 30, y + 20), QPointF(b.center().x() + 30, y + 16));  // the graft line
+        p.setPen(QPen(QColor(60, 42, 28, 160), 1.2));
+        for (int k = 0; k < 8; ++k) {
+            const qreal x = b.center().x() + rnd.range(-30, 30);
+            p.drawLine(QPointF(x, y - 65), QPointF(x + rnd.range(-3, 3), y + 5));
+        }
+        p.setClipPath(trunk);
+    }
+    if (has(s, "micelio")) {  // bark lifted at the collar: white fans of mycelium on the wood
+        const QPointF at(b.center().x(), b.bottom() - 45);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(200, 165, 115));
+        p.drawPath(blob(rnd, at, 34, 1.5));
+        for (int f = 0; f < 3; ++f) {
+            const QPointF root = at + QPointF(rnd.range(-14, 14), 30);
+            p.setPen(QPen(QColor(252, 250, 240, 230), 1.3));
+            for (int k = 0; k < 14; ++k) {
+                const qreal a = qDegreesToRadians(-90 + (k - 6.5) * 7.0);
+                p.drawLine(root, root + QPointF(qCos(a), qSin(a)) * rnd.range(30, 52));
+            }
+        }
+    }
     if (has(s, "descortezado")) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(185, 150, 105));
@@ -1116,15 +1201,33 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
         }
         const bool few = has(sketch, "raquitica");
         if (few && organ == QLatin1String("cepa")) {
-            // A weak vine: a few short zigzag shoots with small leaves.
-            const QPointF arms[] = {QPointF(166, 162), QPointF(184, 158), QPointF(216, 158), QPointF(234, 162)};
-            for (int i = 0; i < 4; ++i) {
-                const QPointF tip = arms[i] + QPointF((i - 1.5) * 35, -rnd.range(55, 80));
-                const QList<QLineF> segs = drawShoot(p, arms[i], tip, 4, true, rnd, 5);
-                if (has(sketch, "amarillo"))
-                    for (const QLineF &l : segs.mid(0, 4))
-                        drawLeaf(p, l.p2() + QPointF(i % 2 ? 10 : -10, -6), 11, rnd.range(-30, 30), false,
-                                 QColor(215, 195, 70));
+            // Weak vines: a few short shoots, zigzag with short internodes,
+            // and small leaves; smaller vines of the same patch behind.
+            auto weakShoots = [&](QPointF offset, qreal k) {
+                const QPointF arms[] = {QPointF(166, 162), QPointF(184, 158), QPointF(216, 158), QPointF(234, 162)};
+                for (int i = 0; i < 4; ++i) {
+                    const QPointF base = offset + arms[i] * k;
+                    const QPointF tip = base + QPointF((i - 1.5) * 30, -rnd.range(60, 80)) * k;
+                    const QList<QLineF> segs = drawShoot(p, base, tip, 4.5 * k, false, rnd, 7 * k);
+                    for (int n = 1; n < segs.size(); n += 2) {
+                        const QColor fill = has(sketch, "amarillo") && rnd.next() < 0.7 ? QColor(215, 195, 70) : leafGreen(false);
+                        const qreal side = (n / 2) % 2 ? 1 : -1;
+                        p.setPen(QPen(QColor(80, 130, 50), 1.2 * k));
+                        p.drawLine(segs[n].p2(), segs[n].p2() + QPointF(side * 10, -4) * k);
+                        drawLeaf(p, segs[n].p2() + QPointF(side * 16, -10) * k, 10 * k, side * 30, false, fill);
+                    }
+                }
+            };
+            weakShoots(QPointF(0, 0), 1);
+            for (const qreal x : {-135.0, 135.0}) {  // two more weak vines further along the row
+                p.save();
+                p.translate(200 + x, 150);
+                p.scale(0.55, 0.55);
+                p.translate(-200, -150);
+                const QPainterPath other = drawTrunk(p, QRectF(140, 150, 120, 180));
+                woodLayers(p, sketch, other, rnd);
+                weakShoots(QPointF(0, 0), 1);
+                p.restore();
             }
             if (has(sketch, "racimos"))
                 for (int i = 0; i < 3; ++i)
