@@ -1,6 +1,8 @@
 // A picture from its sketch: the background, the organ, the symptom layers on
 // it, and the organisms.
 
+#include <algorithm>
+
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QtMath>
@@ -407,16 +409,21 @@ void leafLayers(QPainter &p, const Sketch &s, const LeafGeom &g, const QBrush &b
             p.drawEllipse(pointIn(outline, rnd), 0.9, 0.9);
     }
     if (has(s, "baba")) {
+        // A long, winding, silvery slime trail across the blade.
         QPainterPath trail;
-        QPointF at = pointIn(outline, rnd);
+        const QRectF box = outline.boundingRect();
+        QPointF at(box.left() + box.width() * 0.2, box.top() + box.height() * 0.3);
         trail.moveTo(at);
-        for (int i = 0; i < 6; ++i)
-            trail.lineTo(at += QPointF(rnd.range(-r * 0.25, r * 0.25), rnd.range(-r * 0.2, r * 0.2)));
+        for (int i = 0; i < 5; ++i) {
+            const QPointF next = at + QPointF(box.width() * 0.13, rnd.range(-0.05, 0.12) * box.height());
+            trail.cubicTo(at + QPointF(box.width() * 0.05, -box.height() * 0.12), next + QPointF(-box.width() * 0.05, box.height() * 0.12), next);
+            at = next;
+        }
         p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(QColor(235, 240, 245, 200), 3.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setPen(QPen(QColor(220, 228, 235, 170), std::max<qreal>(4, r * 0.07), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.drawPath(trail);
-        p.setPen(QPen(QColor(255, 255, 255, 240), 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.drawPath(trail);
+        p.setPen(QPen(QColor(255, 255, 255, 240), std::max<qreal>(1.2, r * 0.018), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPath(trail.translated(-1, -1));
     }
     if (has(s, "arrugada")) {
         p.setPen(QPen(QColor(30, 60, 20, 120), 1));
@@ -713,8 +720,8 @@ void stemLayers(QPainter &p, const Sketch &s, const QList<QLineF> &segments, Ran
         lesions(7, 8, QColor(175, 170, 160), QColor(25, 20, 15), 0.05, 0.9);
     if (has(s, "manchasnegras"))
         lesions(9, 7, QColor(30, 25, 20), QColor(15, 10, 10), 0.0, has(s, "base") ? 0.4 : 0.9);
-    if (has(s, "costras"))
-        lesions(8, 8, QColor(140, 110, 70), QColor(80, 55, 30), 0.0, 0.45);
+    if (has(s, "costras"))  // corky scabs: at the base of a shoot, all along a cane
+        lesions(green ? 8 : 12, green ? 8 : 11, QColor(150, 118, 75), QColor(80, 55, 30), 0.0, green ? 0.45 : 0.95);
     if (has(s, "manchasmarrones"))  // diffuse reddish-brown web-like patches
         for (int i = 0; i < 7; ++i)
             fuzz(p, rnd, along(rnd.range(0.05, 0.95)), 9, QColor(95, 45, 30, 220), 90, 1.2);
@@ -1336,6 +1343,13 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
                 for (int k = 1; k <= 3; ++k)
                     drawBerry(p, {right.pointAt(k / 3.5) + QPointF(0, 10), 11}, QColor(150, 190, 85));
             }
+            if (has(sketch, "plateado"))  // silvery, discoloured patches along the stalks
+                for (int i = 0; i < 12; ++i) {
+                    const QLineF &l = stalks[int(rnd.range(0, stalks.size()))];
+                    const qreal a = rnd.range(0.1, 0.7);
+                    p.setPen(QPen(QColor(225, 230, 235, 220), 4.5, Qt::SolidLine, Qt::RoundCap));
+                    p.drawLine(l.pointAt(a), l.pointAt(std::min<qreal>(1, a + 0.25)));
+                }
             for (int i = 0; i < 14; ++i) {
                 const QLineF &l = stalks[int(rnd.range(0, stalks.size()))];
                 p.save();
@@ -1352,22 +1366,29 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
             return;
         }
         if (has(sketch, "curvada")) {
-            // An inflorescence bent into an S, its buds all along the curve.
             QPainterPath axis(QPointF(170, 12));
             axis.cubicTo(QPointF(420, 60), QPointF(-20, 215), QPointF(245, 285));
             p.setBrush(Qt::NoBrush);
             p.setPen(QPen(QColor(110, 150, 60), 6, Qt::SolidLine, Qt::RoundCap));
             p.drawPath(axis);
+            // An inflorescence or a young bunch bent into an S.
+            const bool flowers = stage == QLatin1String("flor");
             QList<Berry> buds;
-            for (int i = 0; i < 150; ++i) {
+            for (int i = 0; i < (flowers ? 150 : 95); ++i) {
                 const qreal t = rnd.range(0.08, 0.98);
-                const qreal spread = 34 * (1.1 - t * 0.6);
-                buds.append({axis.pointAtPercent(t) + QPointF(rnd.range(-spread, spread), rnd.range(-spread, spread) * 0.6), 5.5});
+                const qreal spread = (flowers ? 34 : 40) * (1.1 - t * 0.6);
+                buds.append({axis.pointAtPercent(t) + QPointF(rnd.range(-spread, spread), rnd.range(-spread, spread) * 0.6),
+                             flowers ? 5.5 : rnd.range(7, 9)});
             }
+            std::sort(buds.begin(), buds.end(), [](const Berry &a, const Berry &b) { return a.c.y() < b.c.y(); });
             for (const Berry &b : buds) {
-                p.setPen(QPen(QColor(95, 130, 55), 0.7));
-                p.setBrush(QColor(170, 200, 95));
-                p.drawEllipse(b.c, b.r * 0.8, b.r * 1.1);
+                if (flowers) {
+                    p.setPen(QPen(QColor(95, 130, 55), 0.7));
+                    p.setBrush(QColor(170, 200, 95));
+                    p.drawEllipse(b.c, b.r * 0.8, b.r * 1.1);
+                } else {
+                    drawBerry(p, b, QColor(150, 190, 85));
+                }
             }
             bunchLayers(p, sketch, buds, rnd, bg);
             p.restore();
@@ -1375,38 +1396,42 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
         }
         QList<Berry> berries = drawBunch(p, QPointF(200, 10), stage == QLatin1String("flor") ? 1.9 : stage == QLatin1String("verde") ? 1.7 : 1.45, stage,
                                          sketch.variety, seed, !has(sketch, "corrido"));
-        if (has(sketch, "corrido")) {  // the rachis and its branches show between the few berries
+        if (has(sketch, "corrido")) {
+            // A loose bunch: the rachis and its branches show between few,
+            // uneven berries, some of them small green ones that never grew.
+            QList<QPointF> ends;
             const QPointF top(200, 40);
             p.setPen(QPen(QColor(120, 140, 60), 5, Qt::SolidLine, Qt::RoundCap));
-            p.drawLine(top, QPointF(200, 230));
+            p.drawLine(top, QPointF(200, 225));
             for (int i = 0; i < 7; ++i) {
-                const QPointF at(200, 55 + i * 25);
-                const qreal len = 78 * (1 - i * 0.11);
-                p.setPen(QPen(QColor(120, 140, 60), 3 - i * 0.25, Qt::SolidLine, Qt::RoundCap));
-                p.drawLine(at, at + QPointF(-len, len * 0.3));
-                p.drawLine(at, at + QPointF(len, len * 0.3));
-                p.setPen(QPen(QColor(120, 140, 60), 1.3));
-                for (int k = 1; k <= 3; ++k)
-                    for (int side : {-1, 1}) {
-                        const QPointF q = at + QPointF(side * len * k / 3.5, len * 0.3 * k / 3.5);
-                        p.drawLine(q, q + QPointF(side * 3, 9));
+                const QPointF at(200, 58 + i * 24);
+                const qreal len = 62 * (1 - i * 0.11);
+                for (int side : {-1, 1}) {
+                    const QPointF tip = at + QPointF(side * len, len * 0.55);
+                    p.setPen(QPen(QColor(120, 140, 60), 3 - i * 0.25, Qt::SolidLine, Qt::RoundCap));
+                    p.drawLine(at, tip);
+                    p.setPen(QPen(QColor(120, 140, 60), 1.3));
+                    for (int k = 1; k <= 2; ++k) {
+                        const QPointF q = at + (tip - at) * (k / 2.0);
+                        const QPointF e = q + QPointF(side * 2, 8);
+                        p.drawLine(q, e);
+                        ends << e;
                     }
+                }
             }
-        }
-        if (has(sketch, "corrido")) {  // a loose bunch with few, uneven berries
             QList<Berry> kept;
-            for (int i = 0; i < 7; ++i) {
-                const QPointF at(200, 55 + i * 25);
-                const qreal len = 78 * (1 - i * 0.11);
-                for (int k = 1; k <= 3; ++k)
-                    for (int side : {-1, 1})
-                        if (rnd.next() < 0.45)
-                            kept.append({at + QPointF(side * (len * k / 3.5 + 3), len * 0.3 * k / 3.5 + 16),
-                                         berries.first().r * rnd.range(0.45, 1.0)});
+            const QColor ripe = stage == QLatin1String("verde") ? QColor(150, 190, 85)
+                                : sketch.variety == QLatin1String("blanca") ? QColor(205, 205, 110) : QColor(62, 30, 78);
+            for (const QPointF &e : ends) {
+                const qreal roll = rnd.next();
+                if (roll < 0.4) {
+                    const Berry b{e + QPointF(0, 9), 10.5 * rnd.range(0.75, 1.05)};
+                    drawBerry(p, b, ripe);
+                    kept.append(b);
+                } else if (roll < 0.65) {
+                    drawBerry(p, {e + QPointF(0, 4), 3.5}, QColor(150, 190, 85));
+                }
             }
-            for (const Berry &b : kept)
-                drawBerry(p, b, stage == QLatin1String("verde") ? QColor(150, 190, 85)
-                                 : sketch.variety == QLatin1String("blanca") ? QColor(205, 205, 110) : QColor(62, 30, 78));
             berries = kept;
         }
         if (has(sketch, "seca") || has(sketch, "roidos")) {
@@ -1506,7 +1531,7 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
             p.setBrush(QColor(30, 18, 10));
             p.drawEllipse(QPointF(207, 154), 3.5, 3.5);
         } else {
-            segs = drawCane(p, QPointF(20, 230), QPointF(380, 80), 14, true);
+            segs = drawCane(p, QPointF(20, 230), QPointF(380, 80), 18, true);
         }
         if (bud) {
             const QPointF node = segs[2].p1() + QPointF(0, -16);
