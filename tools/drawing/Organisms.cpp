@@ -28,7 +28,7 @@ QColor named(const QString &name, const QColor &fallback)
     return fallback;
 }
 
-enum class Wings { None, Elytra, Clear, Fringed, Roof, Moth, Half };
+enum class Wings { None, Elytra, Clear, Fringed, Roof, Half };
 enum class Antennae { None, Short, Long, Fan, Elbowed };
 
 struct Body {
@@ -82,7 +82,7 @@ void drawBody(QPainter &p, const Body &b, qreal L)
             }
         }
     }
-    // Wings under the body's outline (fly, wasp, thrips, leafhopper, moth).
+    // Wings under the body's outline (fly, wasp, thrips, leafhopper).
     p.setPen(QPen(b.wingColour.darker(160), std::max<qreal>(0.6, L * 0.012)));
     p.setBrush(b.wingColour);
     if (b.wings == Wings::Clear) {
@@ -103,16 +103,6 @@ void drawBody(QPainter &p, const Body &b, qreal L)
                 p.drawLine(at, at + QPointF(-L * 0.02, s * L * 0.06));
             }
             p.setPen(QPen(b.wingColour.darker(160), std::max<qreal>(0.6, L * 0.012)));
-        }
-    } else if (b.wings == Wings::Moth) {
-        for (int s : {-1, 1}) {
-            QPainterPath w;
-            w.moveTo(thorax);
-            w.lineTo(thorax + QPointF(-L * 0.15, s * L * 0.62));
-            w.lineTo(thorax + QPointF(-L * 0.62, s * L * 0.42));
-            w.lineTo(thorax + QPointF(-L * 0.55, 0));
-            w.closeSubpath();
-            p.drawPath(w);
         }
     }
     // Abdomen, thorax, head.
@@ -390,7 +380,9 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
     } else if (kind == QLatin1String("larvaapoda")) {  // legless weevil larva
         drawLarva(p, L, named(colourName, QColor(242, 238, 222)), QColor(150, 100, 50), 0.28, 1, false, false, false, false);
     } else if (kind == QLatin1String("larvamosca")) {  // fly maggot: legless, pointed at the head end
-        const QColor c = named(colourName, QColor(245, 242, 228));
+        // -gris: the bibionid's larva, greyish brown with a dark head capsule.
+        const bool capsule = colourName == QLatin1String("gris");
+        const QColor c = capsule ? QColor(125, 115, 100) : named(colourName, QColor(245, 242, 228));
         QPainterPath body;
         body.moveTo(L * 0.5, 0);
         body.cubicTo(L * 0.38, -L * 0.05, L * 0.15, -L * 0.13, -L * 0.2, -L * 0.14);
@@ -411,9 +403,21 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
             p.drawLine(QPointF(x, -L * 0.2), QPointF(x + L * 0.01, L * 0.2));
         }
         p.restore();
-        p.setPen(QPen(QColor(25, 20, 15), std::max<qreal>(0.8, L * 0.018), Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(L * 0.44, -L * 0.012), QPointF(L * 0.52, -L * 0.03));  // mouth hooks
-        p.drawLine(QPointF(L * 0.44, L * 0.012), QPointF(L * 0.52, L * 0.03));
+        if (capsule) {
+            p.setPen(QPen(QColor(20, 15, 10), 0.8));
+            p.setBrush(QColor(35, 25, 18));
+            p.drawEllipse(QPointF(L * 0.47, 0), L * 0.07, L * 0.06);
+            p.setPen(QPen(c.darker(160), std::max<qreal>(0.5, L * 0.008)));  // rows of short spines
+            for (int k = 0; k < 9; ++k) {
+                const qreal x = -L * 0.38 + k * L * 0.085;
+                p.drawLine(QPointF(x, -L * 0.12), QPointF(x - L * 0.015, -L * 0.16));
+                p.drawLine(QPointF(x, L * 0.12), QPointF(x - L * 0.015, L * 0.16));
+            }
+        } else {
+            p.setPen(QPen(QColor(25, 20, 15), std::max<qreal>(0.8, L * 0.018), Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(QPointF(L * 0.44, -L * 0.012), QPointF(L * 0.52, -L * 0.03));  // mouth hooks
+            p.drawLine(QPointF(L * 0.44, L * 0.012), QPointF(L * 0.52, L * 0.03));
+        }
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(60, 45, 30));
         p.drawEllipse(QPointF(-L * 0.47, -L * 0.04), L * 0.018, L * 0.018);  // the rear spiracles
@@ -429,6 +433,21 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
         for (int k = 1; k < 8; ++k) {
             const qreal x = -L * 0.5 + k * L / 8;
             p.drawArc(QRectF(x - L * 0.03, -L * 0.23, L * 0.06, L * 0.46), 90 * 16, 180 * 16);
+        }
+    } else if (kind == QLatin1String("capullo")) {  // a moth's chrysalis in its white silk cocoon
+        p.setPen(QPen(QColor(200, 195, 185), 0.8));
+        p.setBrush(QColor(248, 246, 240, 215));
+        p.drawEllipse(QPointF(0, 0), L * 0.5, L * 0.26);
+        QRadialGradient g(QPointF(-L * 0.05, -L * 0.05), L * 0.3);
+        g.setColorAt(0, QColor(175, 110, 55));
+        g.setColorAt(1, QColor(110, 60, 25));
+        p.setPen(QPen(QColor(90, 50, 20), 0.8));
+        p.setBrush(g);
+        p.drawEllipse(QPointF(0, 0), L * 0.3, L * 0.12);
+        p.setPen(QPen(QColor(255, 255, 252, 200), std::max<qreal>(0.5, L * 0.008)));
+        for (int k = 0; k < 16; ++k) {  // the silk over it
+            const qreal a = rnd.range(0, 2 * M_PI), b = a + rnd.range(1.5, 3);
+            p.drawLine(QPointF(L * 0.48 * qCos(a), L * 0.25 * qSin(a)), QPointF(L * 0.48 * qCos(b), L * 0.25 * qSin(b)));
         }
     } else if (kind == QLatin1String("setas")) {  // honey fungus: a clump of honey-coloured toadstools
         Random r2(17);
@@ -514,6 +533,17 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
             b.abdomenL = 0.46; b.abdomenW = 0.44; b.thoraxW = 0.24;
         }
         insect(QColor(60, 50, 45));
+    } else if (kind == QLatin1String("larvamariquita")) {  // ladybird larva: long, dark, warty, orange spots
+        b.abdomenL = 0.62; b.abdomenW = 0.24; b.thoraxL = 0.18; b.thoraxW = 0.2; b.headR = 0.06; b.legLen = 0.3;
+        b.antennae = Antennae::Short;
+        b.colour = QColor(45, 45, 55);
+        drawBody(p, b, L);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(235, 130, 40));
+        for (int s : {-1, 1}) {
+            p.drawEllipse(QPointF(L * 0.16, s * L * 0.06), L * 0.03, L * 0.03);
+            p.drawEllipse(QPointF(-L * 0.12, s * L * 0.07), L * 0.035, L * 0.03);
+        }
     } else if (kind == QLatin1String("mariquita")) {
         b.wings = Wings::Elytra; b.abdomenL = 0.6; b.abdomenW = 0.56; b.thoraxW = 0.3; b.headR = 0.08;
         b.colour = QColor(200, 30, 25); b.legLen = 0.2;
@@ -523,10 +553,23 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
         for (int k = 0; k < 6; ++k)
             p.drawEllipse(QPointF(-L * 0.18 + (k % 3 - 1) * L * 0.14, (k < 3 ? -1 : 1) * L * 0.13), L * 0.05, L * 0.05);
     } else if (kind == QLatin1String("pulgon") || kind == QLatin1String("filoxera")) {
-        b.abdomenL = 0.55; b.abdomenW = 0.4; b.thoraxL = 0.14; b.thoraxW = 0.22; b.headR = 0.08; b.legLen = 0.35;
+        // -alado: a winged adult; -momia: swollen, bronze and stiff, parasitised.
+        const bool mummy = colourName == QLatin1String("momia");
+        b.abdomenL = 0.55; b.abdomenW = mummy ? 0.5 : 0.4; b.thoraxL = 0.14; b.thoraxW = 0.22; b.headR = 0.08;
+        b.legLen = mummy ? 0.2 : 0.35;
         b.antennae = kind == QLatin1String("pulgon") ? Antennae::Long : Antennae::Short;
-        insect(kind == QLatin1String("pulgon") ? QColor(60, 60, 50) : QColor(220, 190, 60));
-        if (kind == QLatin1String("pulgon")) {  // the two siphunculi
+        if (colourName == QLatin1String("alado")) {
+            b.wings = Wings::Clear;
+            b.wingColour = QColor(215, 225, 238, 210);
+        }
+        b.sheen = mummy;
+        insect(kind == QLatin1String("filoxera") ? QColor(220, 190, 60) : mummy ? QColor(175, 125, 60) : QColor(60, 60, 50));
+        if (mummy) {  // the parasitoid's round exit hole
+            p.setPen(QPen(QColor(90, 55, 25), 0.6));
+            p.setBrush(QColor(40, 25, 12));
+            p.drawEllipse(QPointF(-L * 0.25, -L * 0.05), L * 0.06, L * 0.06);
+        }
+        if (kind == QLatin1String("pulgon") && !mummy) {  // the two siphunculi
             p.setPen(QPen(b.colour.darker(160), L * 0.04, Qt::SolidLine, Qt::RoundCap));
             p.drawLine(QPointF(-L * 0.3, -L * 0.1), QPointF(-L * 0.48, -L * 0.16));
             p.drawLine(QPointF(-L * 0.3, L * 0.1), QPointF(-L * 0.48, L * 0.16));
@@ -646,14 +689,54 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
             insect(QColor(60, 60, 60));
         }
     } else if (kind == QLatin1String("mariposa")) {
-        b.wings = Wings::Moth; b.abdomenL = 0.5; b.abdomenW = 0.14; b.thoraxW = 0.16; b.antennae = Antennae::Long;
-        b.wingColour = named(colourName, QColor(150, 120, 80));
-        b.colour = b.wingColour.darker(120);
-        drawBody(p, b, L);
-        p.setPen(Qt::NoPen);
-        p.setBrush(b.wingColour.darker(170));
-        for (int s : {-1, 1})
-            p.drawEllipse(QPointF(-L * 0.25, s * L * 0.3), L * 0.06, L * 0.04);
+        // A moth set out as in a collection: forewings spread sideways with
+        // their cross bands, the rounded hindwings behind, thin antennae.
+        const QColor wing = named(colourName, QColor(150, 120, 80));
+        const qreal pw = std::max<qreal>(0.6, L * 0.01);
+        for (int s : {-1, 1}) {
+            QPainterPath hind;
+            hind.moveTo(-L * 0.02, s * L * 0.05);
+            hind.cubicTo(-L * 0.05, s * L * 0.38, -L * 0.3, s * L * 0.42, -L * 0.36, s * L * 0.22);
+            hind.cubicTo(-L * 0.38, s * L * 0.1, -L * 0.3, s * L * 0.04, -L * 0.02, s * L * 0.05);
+            p.setPen(QPen(wing.darker(170), pw));
+            p.setBrush(wing.lighter(118));
+            p.drawPath(hind);
+        }
+        for (int s : {-1, 1}) {
+            QPainterPath fore;
+            fore.moveTo(L * 0.12, s * L * 0.04);
+            fore.cubicTo(L * 0.14, s * L * 0.25, L * 0.1, s * L * 0.5, L * 0.04, s * L * 0.62);
+            fore.lineTo(-L * 0.2, s * L * 0.46);
+            fore.cubicTo(-L * 0.12, s * L * 0.3, -L * 0.08, s * L * 0.14, -L * 0.04, s * L * 0.05);
+            fore.closeSubpath();
+            QLinearGradient g(0, 0, 0, s * L * 0.6);
+            g.setColorAt(0, wing.darker(110));
+            g.setColorAt(1, wing.lighter(108));
+            p.setPen(QPen(wing.darker(180), pw));
+            p.setBrush(g);
+            p.drawPath(fore);
+            p.save();
+            p.setClipPath(fore);
+            p.setPen(QPen(wing.darker(165), L * 0.022));  // the cross bands
+            p.setBrush(Qt::NoBrush);
+            p.drawLine(QPointF(L * 0.16, s * L * 0.2), QPointF(-L * 0.1, s * L * 0.16));
+            p.drawLine(QPointF(L * 0.14, s * L * 0.42), QPointF(-L * 0.18, s * L * 0.36));
+            p.setPen(Qt::NoPen);
+            p.setBrush(wing.darker(190));
+            p.drawEllipse(QPointF(L * 0.02, s * L * 0.3), L * 0.035, L * 0.03);  // the discal spot
+            p.restore();
+        }
+        p.setPen(QPen(wing.darker(190), pw));
+        p.setBrush(wing.darker(135));
+        p.drawEllipse(QPointF(-L * 0.14, 0), L * 0.22, L * 0.055);  // abdomen
+        p.drawEllipse(QPointF(L * 0.1, 0), L * 0.08, L * 0.065);    // thorax
+        p.drawEllipse(QPointF(L * 0.2, 0), L * 0.04, L * 0.04);     // head
+        p.setBrush(Qt::NoBrush);
+        for (int s : {-1, 1}) {
+            QPainterPath antenna(QPointF(L * 0.22, s * L * 0.02));
+            antenna.quadTo(QPointF(L * 0.36, s * L * 0.05), QPointF(L * 0.44, s * L * 0.2));
+            p.drawPath(antenna);
+        }
     } else if (kind == QLatin1String("termita")) {
         b.abdomenL = 0.55; b.abdomenW = 0.24; b.thoraxW = 0.16; b.headR = 0.12; b.legLen = 0.26;
         insect(QColor(235, 225, 200));

@@ -1082,7 +1082,9 @@ void placeOrganisms(QPainter &p, const Sketch &s, const QPainterPath &on, Random
             for (int k = 0; k < 7; ++k)
                 p.drawEllipse(onGround + QPointF(-L * 0.55 - (k % 3) * L * 0.1, (k - 3) * L * 0.09), L * 0.045, L * 0.045);
         }
-        const qreal heading = animal || s.organism.startsWith(QLatin1String("setas")) ? 0 : n == 1 ? -20 : rnd.range(-180, 180);
+        const bool moth = s.organism.startsWith(QLatin1String("mariposa"));  // a single moth set out head up
+        const qreal heading = animal || s.organism.startsWith(QLatin1String("setas")) ? 0
+                              : n == 1 ? (moth ? -90 : -20) : rnd.range(-180, 180);
         drawOrganism(p, s.organism, onGround, L * (n == 1 ? 1 : rnd.range(0.85, 1.1)), heading, rnd);
     }
 }
@@ -1246,7 +1248,7 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
             p.restore();
             return;
         }
-        const int leaves = few ? 7 : 16;
+        const int leaves = has(sketch, "sinbrotar") ? 0 : few ? 7 : 16;  // vines whose buds never opened
         for (int i = 0; i < leaves; ++i) {
             const QPointF c(rnd.range(60, 340), rnd.range(35, organ == QLatin1String("cepa") ? 150 : 250));
             QColor fill = leafGreen(false);
@@ -1478,7 +1480,9 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
     } else if (organ == QLatin1String("pampano")) {
         // A stunted shoot is short, thin and zigzag.
         const QList<QLineF> segs = drawShoot(p, QPointF(40, 270), has(sketch, "marchita") ? QPointF(300, 120)
-                                                                  : has(sketch, "raquitico") ? QPointF(190, 150) : QPointF(330, 40),
+                                                                  : has(sketch, "raquitico") ? QPointF(190, 150)
+                                                                  : has(sketch, "bisel")     ? QPointF(215, 135)
+                                                                                             : QPointF(330, 40),
                                              has(sketch, "raquitico") ? 7 : 10, !has(sketch, "sinhojas"), rnd,
                                              has(sketch, "raquitico") ? 9 : 0);
         if (has(sketch, "marchita")) {  // the tip bends down and wilts
@@ -1486,12 +1490,14 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
             p.drawLine(QPointF(300, 120), QPointF(330, 175));
             drawLeaf(p, QPointF(335, 200), 22, 170, true, QColor(160, 170, 90));
         }
-        if (has(sketch, "bisel")) {
-            p.setPen(Qt::NoPen);
-            p.setBrush(bg);
-            p.drawRect(QRectF(180, 0, 220, 140));
-            p.setBrush(QColor(200, 225, 150));
-            p.drawEllipse(segs[2].p2(), 6, 3);
+        if (has(sketch, "bisel")) {  // cut clean on a slant, as by a rabbit's teeth: the pale cut face at the end
+            p.save();
+            p.translate(segs.last().p2());
+            p.rotate(-35);
+            p.setPen(QPen(QColor(90, 130, 55), 1.2));
+            p.setBrush(QColor(215, 235, 170));
+            p.drawEllipse(QPointF(0, 0), 12, 6);
+            p.restore();
         }
         if (has(sketch, "cigarros"))  // several leaves rolled into cigars near the tip
             for (int i = 1; i < segs.size(); ++i)

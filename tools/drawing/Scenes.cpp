@@ -370,6 +370,60 @@ void drawScene(QPainter &p, const QString &sceneAndCatch, const QSizeF &, Random
     } else if (scene == QLatin1String("chupon")) {
         // A healthy sucker from the foot of the old trunk, kept to renew it.
         drawShoot(p, QPointF(222, 255), QPointF(345, 95), 8, true, rnd);
+    } else if (scene == QLatin1String("teja")) {
+        // A roof tile laid on the ground by the trunk as a refuge, lifted to
+        // show the snails and slugs gathered under it.
+        ground(150);
+        p.setPen(QPen(QColor(110, 80, 55), 1));
+        p.setBrush(QColor(120, 90, 60));
+        p.drawRect(QRectF(40, 20, 36, 135));  // the foot of the trunk
+        for (int i = 0; i < 4; ++i)
+            drawOrganism(p, i == 3 ? QStringLiteral("babosa") : QStringLiteral("caracol"),
+                         QPointF(150 + i * 55, 235 + (i % 2) * 18), 48, 0, rnd);
+        QPainterPath tile;
+        tile.moveTo(110, 200);
+        tile.cubicTo(150, 120, 300, 110, 350, 175);
+        tile.lineTo(360, 150);
+        tile.cubicTo(300, 80, 150, 95, 105, 175);
+        tile.closeSubpath();
+        QLinearGradient g(0, 100, 0, 200);
+        g.setColorAt(0, QColor(210, 110, 70));
+        g.setColorAt(1, QColor(150, 70, 40));
+        p.setPen(QPen(QColor(110, 50, 30), 1.5));
+        p.setBrush(g);
+        p.drawPath(tile);
+    } else if (scene == QLatin1String("cebo")) {
+        // Blue bait pellets scattered on the soil of the row.
+        ground(110);
+        p.setPen(QPen(QColor(20, 40, 110), 0.6));
+        for (int i = 0; i < 140; ++i) {
+            p.setBrush(QColor(50, 90, int(rnd.range(170, 220))));
+            const QPointF at(rnd.range(10, 390), rnd.range(125, 295));
+            p.drawEllipse(at, 2.6 + (at.y() - 110) / 90, 2 + (at.y() - 110) / 120);
+        }
+    } else if (scene == QLatin1String("estacion")) {
+        // A warning station in the row: a mast with the rain gauge, the
+        // logger box and its solar panel, and a leaf-wetness sensor.
+        p.setPen(QPen(QColor(150, 150, 155), 5, Qt::SolidLine, Qt::FlatCap));
+        p.drawLine(QPointF(320, 290), QPointF(320, 40));
+        p.setPen(QPen(QColor(60, 60, 65), 1));
+        p.setBrush(QColor(230, 230, 225));
+        p.drawPolygon(QPolygonF{QPointF(298, 40), QPointF(342, 40), QPointF(334, 70), QPointF(306, 70)});  // the gauge's funnel
+        p.drawRect(QRectF(308, 70, 24, 40));
+        p.setBrush(QColor(40, 60, 110));
+        p.drawPolygon(QPolygonF{QPointF(323, 125), QPointF(375, 112), QPointF(382, 145), QPointF(330, 158)});  // solar panel
+        p.setPen(QPen(QColor(90, 110, 160), 0.8));
+        for (int k = 1; k < 4; ++k)
+            p.drawLine(QPointF(323 + k * 13, 125 - k * 3.2), QPointF(330 + k * 13, 158 - k * 3.2));
+        p.setPen(QPen(QColor(60, 60, 65), 1));
+        p.setBrush(QColor(215, 215, 210));
+        p.drawRect(QRectF(300, 175, 40, 50));  // the logger
+        p.setBrush(QColor(60, 160, 80));
+        p.drawEllipse(QPointF(310, 185), 3, 3);
+        p.setPen(QPen(QColor(80, 80, 85), 2));
+        p.drawLine(QPointF(320, 150), QPointF(270, 150));  // the wetness sensor among the leaves
+        p.setBrush(QColor(120, 95, 60));
+        p.drawRect(QRectF(245, 144, 26, 14));
     } else if (scene == QLatin1String("difusor")) {
         p.setPen(QPen(QColor(60, 60, 60), 1));
         p.setBrush(QColor(180, 60, 50));

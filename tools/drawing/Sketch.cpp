@@ -91,7 +91,7 @@ const QList<QPair<const char *, const char *>> &keyDefaults()
         {"arana roja", "organo=hoja capas=bronceado,punteado"},
         {"avispas", "organo=racimo capas=vaciados:1.5 bicho=avispa n=3"},
         {"barrenillo", "organo=sarmiento capas=orificio,serrin"},
-        {"bibionido", "organo=raiz capas=roidas bicho=larvagris n=4"},
+        {"bibionido", "organo=raiz capas=roidas bicho=larvamosca-gris n=4"},
         {"black rot", "organo=hoja capas=manchas,picnidios"},
         {"caracoles", "organo=hoja capas=agujeros,baba bicho=caracol n=1 tam=90"},
         {"castaneta", "organo=raiz capas=roidas bicho=larvac n=1 tam=80"},
@@ -536,6 +536,7 @@ Sketch fromCaption(const QString &caption, const QString &hint)
     }
 
     // ---- the organism
+    t.replace(QLatin1String("ojo de pajaro"), QLatin1String("ojo"));  // the berry's spots, not a bird
     struct Bug {
         const char *pattern, *kind;
     };
@@ -629,6 +630,8 @@ Sketch fromCaption(const QString &caption, const QString &hint)
             s.organism = QStringLiteral("oruga");
         else if (s.organism.startsWith(QLatin1String("mosca")))
             s.organism = QStringLiteral("larvamosca");
+        else if (s.organism == QLatin1String("mariquita"))
+            s.organism = QStringLiteral("larvamariquita");
     }
     // Seen under the lens, small animals are drawn larger.
     if (!s.organism.isEmpty() && s.count > 1 && re("lupa|microscopio"))
@@ -638,7 +641,22 @@ Sketch fromCaption(const QString &caption, const QString &hint)
         addLayer(s, QStringLiteral("huevos"));
 
     // ---- field work
-    if (re("\\barranque\\b|cepas arrancadas")) {
+    if (re("\\bteja\\b")) {
+        s.scene = QStringLiteral("teja");
+        s.organ.clear();
+        s.layers.clear();
+        s.organism.clear();
+    } else if (re("cebo molusquicida")) {
+        s.scene = QStringLiteral("cebo");
+        s.organ.clear();
+        s.layers.clear();
+        s.organism.clear();
+    } else if (re("estacion de avisos|estacion meteorologica")) {
+        s.scene = QStringLiteral("estacion");
+        s.organ = QStringLiteral("cepa");
+        s.layers.clear();
+        s.organism.clear();
+    } else if (re("\\barranque\\b|cepas arrancadas")) {
         s.scene = QStringLiteral("arranque");
         s.organ.clear();
         s.layers.clear();
@@ -723,7 +741,10 @@ Sketch fromCaption(const QString &caption, const QString &hint)
         s.scene = QStringLiteral("pintura");
         s.organ = QStringLiteral("cepa");
     } else if (re("sacudida|bandeja|cartulina|paraguas|lona")) {
-        s.scene = re("cartulina oscura") ? QStringLiteral("bandeja-oscura") : QStringLiteral("bandeja");
+        s.scene = re("(cartulina|bandeja) oscura") ? QStringLiteral("bandeja-oscura") : QStringLiteral("bandeja");
+        // The adults the caption names are what falls on it.
+        if (!s.organism.isEmpty() && !re("larvas?|orugas?|huevos"))
+            s.scene += QLatin1Char(':') + s.organism;
     } else if (re("cintas reflectantes")) {
         s.scene = QStringLiteral("cinta");
     } else if (re("barrena|muestras de suelo")) {
@@ -787,8 +808,11 @@ Sketch fromCaption(const QString &caption, const QString &hint)
     // "Larvas" alone: the pest's own larva.
     if (s.organism == QLatin1String("oruga")
         && QStringList{QStringLiteral("larvac"), QStringLiteral("larvaapoda"), QStringLiteral("larvagris"),
-                       QStringLiteral("alambre"), QStringLiteral("orugapeluda")}
+                       QStringLiteral("alambre"), QStringLiteral("orugapeluda"), QStringLiteral("larvamosca-gris")}
                .contains(pest.organism))
+        s.organism = pest.organism;
+    // The grey larvae of a fly (the bibionid's) are legless, with a dark head.
+    if (s.organism == QLatin1String("larvagris") && pest.organism.startsWith(QLatin1String("larvamosca")))
         s.organism = pest.organism;
     return s;
 }
