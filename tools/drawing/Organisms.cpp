@@ -434,6 +434,37 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
             const qreal x = -L * 0.5 + k * L / 8;
             p.drawArc(QRectF(x - L * 0.03, -L * 0.23, L * 0.06, L * 0.46), 90 * 16, 180 * 16);
         }
+    } else if (kind == QLatin1String("halcon")) {  // a falcon seen from below in flight: long pointed wings
+        const QColor back(120, 85, 55), belly(225, 205, 170);
+        p.setPen(QPen(back.darker(150), std::max<qreal>(0.8, L * 0.01)));
+        for (int s : {-1, 1}) {
+            QPainterPath wing;
+            wing.moveTo(L * 0.12, s * L * 0.05);
+            wing.cubicTo(L * 0.1, s * L * 0.3, -L * 0.05, s * L * 0.5, -L * 0.2, s * L * 0.62);
+            wing.cubicTo(-L * 0.12, s * L * 0.4, -L * 0.1, s * L * 0.2, -L * 0.1, s * L * 0.05);
+            wing.closeSubpath();
+            p.setBrush(back);
+            p.drawPath(wing);
+            p.setPen(QPen(back.darker(170), std::max<qreal>(0.6, L * 0.006)));
+            for (int k = 1; k < 5; ++k)  // the barring of the flight feathers
+                p.drawLine(QPointF(-L * 0.02 - k * L * 0.03, s * L * (0.18 + k * 0.09)),
+                           QPointF(-L * 0.1 - k * L * 0.02, s * L * (0.16 + k * 0.09)));
+            p.setPen(QPen(back.darker(150), std::max<qreal>(0.8, L * 0.01)));
+        }
+        QPainterPath tail;
+        tail.moveTo(-L * 0.18, -L * 0.05);
+        tail.lineTo(-L * 0.45, -L * 0.09);
+        tail.lineTo(-L * 0.45, L * 0.09);
+        tail.lineTo(-L * 0.18, L * 0.05);
+        tail.closeSubpath();
+        p.setBrush(back.lighter(110));
+        p.drawPath(tail);
+        p.setBrush(belly);
+        p.drawEllipse(QPointF(0, 0), L * 0.22, L * 0.08);
+        p.setBrush(back.darker(120));
+        p.drawEllipse(QPointF(L * 0.24, 0), L * 0.07, L * 0.06);
+        p.setBrush(QColor(230, 190, 60));
+        p.drawPolygon(QPolygonF{QPointF(L * 0.3, -L * 0.02), QPointF(L * 0.36, 0), QPointF(L * 0.3, L * 0.02)});
     } else if (kind == QLatin1String("capullo")) {  // a moth's chrysalis in its white silk cocoon
         p.setPen(QPen(QColor(200, 195, 185), 0.8));
         p.setBrush(QColor(248, 246, 240, 215));

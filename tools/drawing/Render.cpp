@@ -1067,7 +1067,9 @@ void placeOrganisms(QPainter &p, const Sketch &s, const QPainterPath &on, Random
                                                    : pointIn(on, rnd, 0.8);
         QPointF onGround = at;
         // Rabbits and voles stand on the ground, not in the canopy or under the soil.
-        if (s.organism.startsWith(QLatin1String("setas"))) {  // toadstools grow from the soil at the foot
+        if (s.organism.startsWith(QLatin1String("halcon")) && n == 1) {  // a falcon in the sky above the vines
+            onGround = QPointF(270, 62);
+        } else if (s.organism.startsWith(QLatin1String("setas"))) {  // toadstools grow from the soil at the foot
             onGround = QPointF(n == 1 ? 150 : rnd.range(100, 300), (s.organ == QLatin1String("cepa") ? 252 : 262) - L * 0.3);
         } else if (s.organism.startsWith(QLatin1String("conejo")) || s.organism.startsWith(QLatin1String("roedor"))
             || (s.organism.startsWith(QLatin1String("pajaro")) && s.organ == QLatin1String("suelo"))) {
@@ -1277,6 +1279,40 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
             for (int i = 0; i < 3; ++i)
                 drawBunch(p, QPointF(110 + i * 90, 120), 0.5, QStringLiteral("maduro"), sketch.variety, seed + i);
         where.addRect(QRectF(80, 60, 240, 140));
+        placeOrganisms(p, sketch, where, rnd, organismSize);
+    } else if (organ == QLatin1String("maleza")) {
+        // A weed of the vineyard floor (bindweed): arrow-shaped leaves on a
+        // trailing stem, close to the ground.
+        drawSoil(p, QRectF(0, 255, 400, 45), 255);
+        QPainterPath stem(QPointF(20, 250));
+        stem.cubicTo(QPointF(120, 140), QPointF(260, 230), QPointF(385, 120));
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(95, 140, 60), 4, Qt::SolidLine, Qt::RoundCap));
+        p.drawPath(stem);
+        for (int i = 1; i < 6; ++i) {
+            const QPointF at = stem.pointAtPercent(i / 6.0);
+            const qreal side = i % 2 ? -1 : 1, r = 44;
+            p.save();
+            p.translate(at);
+            p.rotate(side * 35 - 90);
+            QPainterPath leaf(QPointF(0, 0));  // the arrow-shaped blade, its two basal lobes
+            leaf.lineTo(r * 0.25, 0);
+            leaf.cubicTo(r * 0.5, -r * 0.35, r * 1.0, -r * 0.25, r * 1.3, 0);
+            leaf.cubicTo(r * 1.0, r * 0.25, r * 0.5, r * 0.35, r * 0.25, 0);
+            leaf.moveTo(r * 0.3, -r * 0.02);
+            leaf.lineTo(r * 0.12, -r * 0.32);
+            leaf.lineTo(r * 0.42, -r * 0.2);
+            leaf.moveTo(r * 0.3, r * 0.02);
+            leaf.lineTo(r * 0.12, r * 0.32);
+            leaf.lineTo(r * 0.42, r * 0.2);
+            p.setPen(QPen(QColor(50, 95, 40), 1.2));
+            p.setBrush(QColor(95, 150, 70));
+            p.drawPath(leaf);
+            p.setPen(QPen(QColor(70, 120, 50), 1));
+            p.drawLine(QPointF(r * 0.25, 0), QPointF(r * 1.2, 0));
+            p.restore();
+            where.addEllipse(at + QPointF(side * 18, -30), 22, 16);
+        }
         placeOrganisms(p, sketch, where, rnd, organismSize);
     } else if (organ == QLatin1String("rama")) {
         // A whole shoot that has not ripened into wood: rubbery, hanging

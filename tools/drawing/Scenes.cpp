@@ -401,6 +401,48 @@ void drawScene(QPainter &p, const QString &sceneAndCatch, const QSizeF &, Random
             const QPointF at(rnd.range(10, 390), rnd.range(125, 295));
             p.drawEllipse(at, 2.6 + (at.y() - 110) / 90, 2 + (at.y() - 110) / 120);
         }
+    } else if (scene == QLatin1String("posadero")) {
+        // A T-shaped perch for birds of prey standing over the vines.
+        p.setPen(QPen(QColor(110, 80, 50), 6, Qt::SolidLine, Qt::FlatCap));
+        p.drawLine(QPointF(330, 295), QPointF(330, 45));
+        p.setPen(QPen(QColor(110, 80, 50), 5, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(300, 45), QPointF(360, 45));
+    } else if (scene == QLatin1String("toperas")) {
+        // Mounds of loose earth and the open mouths of burrows at the foot of the vines.
+        for (int i = 0; i < 4; ++i) {
+            const QPointF c(60 + i * 95 + rnd.range(-15, 15), 272 + rnd.range(-6, 8));
+            QPainterPath mound;
+            mound.moveTo(c + QPointF(-34, 14));
+            mound.cubicTo(c + QPointF(-20, -26), c + QPointF(20, -26), c + QPointF(34, 14));
+            mound.closeSubpath();
+            p.setPen(QPen(QColor(95, 68, 42), 1));
+            p.setBrush(QColor(150, 112, 74));
+            p.drawPath(mound);
+            if (i % 2 == 0) {
+                p.setPen(Qt::NoPen);
+                p.setBrush(QColor(35, 24, 15));
+                p.drawEllipse(c + QPointF(40, 10), 11, 6);
+            }
+        }
+    } else if (scene == QLatin1String("restos") || scene == QLatin1String("estiercol")) {
+        // Crop residues chopped into the soil, or dung spread on it.
+        const bool dung = scene == QLatin1String("estiercol");
+        ground(110);
+        p.setPen(Qt::NoPen);
+        for (int i = 0; i < (dung ? 90 : 220); ++i) {
+            const QPointF at(rnd.range(5, 395), rnd.range(115, 295));
+            if (dung) {
+                p.setBrush(QColor(int(rnd.range(55, 80)), int(rnd.range(38, 52)), 25));
+                p.drawEllipse(at, rnd.range(5, 11), rnd.range(3, 6));
+            } else {
+                p.setBrush(rnd.next() < 0.6 ? QColor(110, 150, 60) : QColor(200, 190, 90));
+                p.save();
+                p.translate(at);
+                p.rotate(rnd.range(0, 180));
+                p.drawRect(QRectF(-5, -1.5, rnd.range(6, 14), 3));
+                p.restore();
+            }
+        }
     } else if (scene == QLatin1String("estacion")) {
         // A warning station in the row: a mast with the rain gauge, the
         // logger box and its solar panel, and a leaf-wetness sensor.
