@@ -786,8 +786,12 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
         p.drawPath(worm);
         p.setPen(QPen(QColor(235, 228, 205), L * 0.035, Qt::SolidLine, Qt::RoundCap));
         p.drawPath(worm);
-        p.setPen(QPen(QColor(150, 130, 100), L * 0.012));  // stylet
-        p.drawLine(QPointF(L * 0.5, 0), QPointF(L * 0.46, 0));
+        // The long feeding stylet inside the head end, the way it shows under the microscope.
+        const QPointF tip = worm.pointAtPercent(1.0), back = worm.pointAtPercent(0.86);
+        p.setPen(QPen(QColor(90, 70, 45), std::max<qreal>(0.8, L * 0.012), Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(tip, back);
+        p.setBrush(QColor(90, 70, 45));
+        p.drawEllipse(back, L * 0.01, L * 0.01);
     } else if (kind == QLatin1String("pera")) {  // root-knot female: white and pear-shaped, in her opened gall
         p.setPen(QPen(QColor(120, 85, 50), 1.5));
         p.setBrush(QColor(205, 170, 120));

@@ -586,9 +586,9 @@ Sketch fromCaption(const QString &caption, const QString &hint)
         {"escarabajo", "escarabajo-pardo"},
         {"oruga peluda|larvas bajo telas|colonias de larvas|peluda", "orugapeluda"},
         {"sin patas", "larvaapoda"},
+        {"larva gris|larvas grises|gusano gris|enroscada", "larvagris"},  // a cutworm curls into a C too
         {"forma de c\\b|larva blanca|larvas blancas|gusano blanco", "larvac"},
         {"larva (delgada|dura)|gusano de alambre|amarillo anaranjada", "alambre"},
-        {"larva gris|larvas grises|gusano gris|enroscada", "larvagris"},
         {"pupas?|tonelito", "pupa"},
         {"oruga|larva|larvas", "oruga"},
         {"huevos? (amarillos|blancos|rosados|rojos)|puesta de huevos|placa de huevos", "huevos"},
