@@ -564,6 +564,10 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
             b.abdomenL = 0.46; b.abdomenW = 0.44; b.thoraxW = 0.24;
         }
         insect(QColor(60, 50, 45));
+    } else if (kind == QLatin1String("hormiga")) {  // ant: round head, thin waist, round gaster, elbowed antennae
+        b.headR = 0.1; b.thoraxL = 0.22; b.thoraxW = 0.1; b.abdomenL = 0.36; b.abdomenW = 0.26; b.legLen = 0.42;
+        b.antennae = Antennae::Elbowed;
+        insect(QColor(45, 30, 25));
     } else if (kind == QLatin1String("larvamariquita")) {  // ladybird larva: long, dark, warty, orange spots
         b.abdomenL = 0.62; b.abdomenW = 0.24; b.thoraxL = 0.18; b.thoraxW = 0.2; b.headR = 0.06; b.legLen = 0.3;
         b.antennae = Antennae::Short;
@@ -642,6 +646,15 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
             p.setBrush(QColor(30, 20, 12));
             p.drawEllipse(QPointF(L * 0.12, -L * 0.08), L * 0.08, L * 0.08);
         }
+    } else if (kind == QLatin1String("cochinilla") && colourName == QLatin1String("anaranjado")) {
+        // The mealybug's crawlers: tiny, orange, still bare of wax.
+        p.setPen(QPen(QColor(150, 70, 20), 0.7));
+        p.setBrush(QColor(235, 140, 50));
+        p.drawEllipse(QPointF(0, 0), L * 0.45, L * 0.24);
+        p.setPen(QPen(QColor(170, 90, 30), std::max<qreal>(0.5, L * 0.03)));
+        for (int s : {-1, 1})
+            for (int k = -1; k <= 1; ++k)
+                p.drawLine(QPointF(k * L * 0.15, s * L * 0.22), QPointF(k * L * 0.15 + L * 0.05, s * L * 0.36));
     } else if (kind == QLatin1String("cochinilla")) {  // mealybug: white, waxy, with filaments
         p.setPen(QPen(QColor(235, 232, 225), L * 0.03, Qt::SolidLine, Qt::RoundCap));
         for (int k = 0; k < 9; ++k)

@@ -739,9 +739,11 @@ void stemLayers(QPainter &p, const Sketch &s, const QList<QLineF> &segments, Ran
     if (has(s, "picnidios") || has(s, "pustulas")) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(15, 12, 10));
+        // On a cane bleached at its end the pycnidia dot the bleached part.
+        const bool onBleached = has(s, "blanquecino") && !has(s, "base") && !green;
+        const qreal from = onBleached ? 0.55 : 0, to = onBleached ? 1.0 : has(s, "picnidios") ? 0.45 : 1;
         for (int i = 0; i < 70; ++i)
-            p.drawEllipse(along(rnd.range(0, has(s, "picnidios") ? 0.45 : 1)) + QPointF(rnd.range(-3, 3), rnd.range(-3, 3)),
-                          0.9, 0.9);
+            p.drawEllipse(along(rnd.range(from, to)) + QPointF(rnd.range(-3, 3), rnd.range(-3, 3)), 0.9, 0.9);
     }
     if (has(s, "ceniza"))  // powdery mildew marks on the shoot
         for (int i = 0; i < 6; ++i)
@@ -1047,10 +1049,21 @@ void rootLayers(QPainter &p, const Sketch &s, const QList<QLineF> &fine, Random 
         }
 }
 
+// Ants tending the colony or climbing the trunk, besides the pest itself.
+void placeAnts(QPainter &p, const Sketch &s, const QPainterPath &on, Random &rnd)
+{
+    if (!has(s, "hormigas") || on.isEmpty())
+        return;
+    for (int i = 0; i < 5; ++i)
+        drawOrganism(p, QStringLiteral("hormiga"), pointIn(on, rnd, 0.9), 24, rnd.range(-180, 180), rnd);
+}
+
 void placeOrganisms(QPainter &p, const Sketch &s, const QPainterPath &on, Random &rnd, qreal defaultSize)
 {
-    if (s.organism.isEmpty())
+    if (s.organism.isEmpty()) {
+        placeAnts(p, s, on, rnd);
         return;
+    }
     const int n = std::max(1, s.count);
     qreal L = s.size > 0 ? s.size : n == 1 ? defaultSize : std::max<qreal>(12, defaultSize * 0.4 / std::sqrt(n / 3.0));
     const bool animal = s.organism.startsWith(QLatin1String("conejo")) || s.organism.startsWith(QLatin1String("roedor"))
@@ -1089,6 +1102,7 @@ void placeOrganisms(QPainter &p, const Sketch &s, const QPainterPath &on, Random
                               : n == 1 ? (moth ? -90 : -20) : rnd.range(-180, 180);
         drawOrganism(p, s.organism, onGround, L * (n == 1 ? 1 : rnd.range(0.85, 1.1)), heading, rnd);
     }
+    placeAnts(p, s, on, rnd);
 }
 
 }  // namespace

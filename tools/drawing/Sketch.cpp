@@ -636,6 +636,9 @@ Sketch fromCaption(const QString &caption, const QString &hint)
     // Seen under the lens, small animals are drawn larger.
     if (!s.organism.isEmpty() && s.count > 1 && re("lupa|microscopio"))
         s.size = 36;
+    // Ants alongside the colony they tend.
+    if (re("\\bhormigas?\\b"))
+        addLayer(s, QStringLiteral("hormigas"));
     // Eggs alongside another organism.
     if (re("\\by huevos|con sus huevos|huevos\\b") && !s.organism.isEmpty() && !s.organism.startsWith(QLatin1String("huevos")))
         addLayer(s, QStringLiteral("huevos"));
