@@ -553,7 +553,7 @@ Sketch fromCaption(const QString &caption, const QString &hint)
         {"conejo", "conejo"},
         {"topillo|rata|raton|ratones|roedor|liron", "roedor"},
         {"estornino|pajaro|gorrion|mirlo|halcon|aves", "pajaro"},
-        {"nido", "nido"},
+        {"nido de (papel|avispa)", "nido"},  // a caterpillar's leaf nest is not the wasps' paper one
         {"avispon", "avispon"},
         {"avispa", "avispa"},
         {"moscas? del vinagre|drosophila", "mosca-vinagre"},
@@ -800,6 +800,13 @@ Sketch fromCaption(const QString &caption, const QString &hint)
         s.organism = pest.organism;
     if (s.organism == QLatin1String("larvac") && pest.organism.startsWith(QLatin1String("gorgojo")))
         s.organism = QStringLiteral("larvaapoda");
+    // Flower buds or leaves tied with silk: the caterpillar that spun them.
+    if (s.organism.isEmpty() && s.scene.isEmpty() && pest.organism == QLatin1String("oruga")
+        && re("seda|hilos|atadas|\\btelas?\\b")) {
+        s.organism = pest.organism;
+        s.count = 1;
+        s.size = 60;
+    }
     // Trays, nets and traps hold the pest's own adults.
     const bool adult = !pest.organism.isEmpty()
                        && !QRegularExpression(QStringLiteral("^(oruga|larva|alambre|huevos)")).match(pest.organism).hasMatch();
