@@ -28,7 +28,7 @@ QColor named(const QString &name, const QColor &fallback)
     return fallback;
 }
 
-enum class Wings { None, Elytra, Clear, Fringed, Roof, Moth, Half };
+enum class Wings { None, Elytra, Clear, Fringed, Roof, Half };
 enum class Antennae { None, Short, Long, Fan, Elbowed };
 
 struct Body {
@@ -82,7 +82,7 @@ void drawBody(QPainter &p, const Body &b, qreal L)
             }
         }
     }
-    // Wings under the body's outline (fly, wasp, thrips, leafhopper, moth).
+    // Wings under the body's outline (fly, wasp, thrips, leafhopper).
     p.setPen(QPen(b.wingColour.darker(160), std::max<qreal>(0.6, L * 0.012)));
     p.setBrush(b.wingColour);
     if (b.wings == Wings::Clear) {
@@ -103,16 +103,6 @@ void drawBody(QPainter &p, const Body &b, qreal L)
                 p.drawLine(at, at + QPointF(-L * 0.02, s * L * 0.06));
             }
             p.setPen(QPen(b.wingColour.darker(160), std::max<qreal>(0.6, L * 0.012)));
-        }
-    } else if (b.wings == Wings::Moth) {
-        for (int s : {-1, 1}) {
-            QPainterPath w;
-            w.moveTo(thorax);
-            w.lineTo(thorax + QPointF(-L * 0.15, s * L * 0.62));
-            w.lineTo(thorax + QPointF(-L * 0.62, s * L * 0.42));
-            w.lineTo(thorax + QPointF(-L * 0.55, 0));
-            w.closeSubpath();
-            p.drawPath(w);
         }
     }
     // Abdomen, thorax, head.
@@ -389,12 +379,157 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
         drawLarva(p, L, named(colourName, QColor(240, 232, 210)), QColor(170, 100, 40), 0.3, 1, true, false, false, false);
     } else if (kind == QLatin1String("larvaapoda")) {  // legless weevil larva
         drawLarva(p, L, named(colourName, QColor(242, 238, 222)), QColor(150, 100, 50), 0.28, 1, false, false, false, false);
+    } else if (kind == QLatin1String("larvamosca")) {  // fly maggot: legless, pointed at the head end
+        // -gris: the bibionid's larva, greyish brown with a dark head capsule.
+        const bool capsule = colourName == QLatin1String("gris");
+        const QColor c = capsule ? QColor(125, 115, 100) : named(colourName, QColor(245, 242, 228));
+        QPainterPath body;
+        body.moveTo(L * 0.5, 0);
+        body.cubicTo(L * 0.38, -L * 0.05, L * 0.15, -L * 0.13, -L * 0.2, -L * 0.14);
+        body.cubicTo(-L * 0.45, -L * 0.14, -L * 0.52, -L * 0.08, -L * 0.5, 0);
+        body.cubicTo(-L * 0.52, L * 0.08, -L * 0.45, L * 0.14, -L * 0.2, L * 0.14);
+        body.cubicTo(L * 0.15, L * 0.13, L * 0.38, L * 0.05, L * 0.5, 0);
+        QRadialGradient g(QPointF(-L * 0.05, -L * 0.05), L * 0.5);
+        g.setColorAt(0, c.lighter(108));
+        g.setColorAt(1, c.darker(122));
+        p.setPen(QPen(c.darker(150), std::max<qreal>(0.6, L * 0.012)));
+        p.setBrush(g);
+        p.drawPath(body);
+        p.save();
+        p.setClipPath(body);
+        p.setPen(QPen(c.darker(135), std::max<qreal>(0.5, L * 0.008)));
+        for (int k = 0; k < 10; ++k) {  // the rings of the body
+            const qreal x = -L * 0.42 + k * L * 0.085;
+            p.drawLine(QPointF(x, -L * 0.2), QPointF(x + L * 0.01, L * 0.2));
+        }
+        p.restore();
+        if (capsule) {
+            p.setPen(QPen(QColor(20, 15, 10), 0.8));
+            p.setBrush(QColor(35, 25, 18));
+            p.drawEllipse(QPointF(L * 0.47, 0), L * 0.07, L * 0.06);
+            p.setPen(QPen(c.darker(160), std::max<qreal>(0.5, L * 0.008)));  // rows of short spines
+            for (int k = 0; k < 9; ++k) {
+                const qreal x = -L * 0.38 + k * L * 0.085;
+                p.drawLine(QPointF(x, -L * 0.12), QPointF(x - L * 0.015, -L * 0.16));
+                p.drawLine(QPointF(x, L * 0.12), QPointF(x - L * 0.015, L * 0.16));
+            }
+        } else {
+            p.setPen(QPen(QColor(25, 20, 15), std::max<qreal>(0.8, L * 0.018), Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(QPointF(L * 0.44, -L * 0.012), QPointF(L * 0.52, -L * 0.03));  // mouth hooks
+            p.drawLine(QPointF(L * 0.44, L * 0.012), QPointF(L * 0.52, L * 0.03));
+        }
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(60, 45, 30));
+        p.drawEllipse(QPointF(-L * 0.47, -L * 0.04), L * 0.018, L * 0.018);  // the rear spiracles
+        p.drawEllipse(QPointF(-L * 0.47, L * 0.04), L * 0.018, L * 0.018);
+    } else if (kind == QLatin1String("pupa")) {  // fly puparium: a brown barrel with ring lines
+        QRadialGradient g(QPointF(-L * 0.1, -L * 0.1), L * 0.55);
+        g.setColorAt(0, QColor(190, 120, 60));
+        g.setColorAt(1, QColor(105, 55, 25));
+        p.setPen(QPen(QColor(80, 40, 20), std::max<qreal>(0.6, L * 0.015)));
+        p.setBrush(g);
+        p.drawRoundedRect(QRectF(-L * 0.5, -L * 0.24, L, L * 0.48), L * 0.22, L * 0.22);
+        p.setPen(QPen(QColor(90, 45, 20), std::max<qreal>(0.5, L * 0.01)));
+        for (int k = 1; k < 8; ++k) {
+            const qreal x = -L * 0.5 + k * L / 8;
+            p.drawArc(QRectF(x - L * 0.03, -L * 0.23, L * 0.06, L * 0.46), 90 * 16, 180 * 16);
+        }
+    } else if (kind == QLatin1String("halcon")) {  // a falcon seen from below in flight: long pointed wings
+        const QColor back(120, 85, 55), belly(225, 205, 170);
+        p.setPen(QPen(back.darker(150), std::max<qreal>(0.8, L * 0.01)));
+        for (int s : {-1, 1}) {
+            QPainterPath wing;
+            wing.moveTo(L * 0.12, s * L * 0.05);
+            wing.cubicTo(L * 0.1, s * L * 0.3, -L * 0.05, s * L * 0.5, -L * 0.2, s * L * 0.62);
+            wing.cubicTo(-L * 0.12, s * L * 0.4, -L * 0.1, s * L * 0.2, -L * 0.1, s * L * 0.05);
+            wing.closeSubpath();
+            p.setBrush(back);
+            p.drawPath(wing);
+            p.setPen(QPen(back.darker(170), std::max<qreal>(0.6, L * 0.006)));
+            for (int k = 1; k < 5; ++k)  // the barring of the flight feathers
+                p.drawLine(QPointF(-L * 0.02 - k * L * 0.03, s * L * (0.18 + k * 0.09)),
+                           QPointF(-L * 0.1 - k * L * 0.02, s * L * (0.16 + k * 0.09)));
+            p.setPen(QPen(back.darker(150), std::max<qreal>(0.8, L * 0.01)));
+        }
+        QPainterPath tail;
+        tail.moveTo(-L * 0.18, -L * 0.05);
+        tail.lineTo(-L * 0.45, -L * 0.09);
+        tail.lineTo(-L * 0.45, L * 0.09);
+        tail.lineTo(-L * 0.18, L * 0.05);
+        tail.closeSubpath();
+        p.setBrush(back.lighter(110));
+        p.drawPath(tail);
+        p.setBrush(belly);
+        p.drawEllipse(QPointF(0, 0), L * 0.22, L * 0.08);
+        p.setBrush(back.darker(120));
+        p.drawEllipse(QPointF(L * 0.24, 0), L * 0.07, L * 0.06);
+        p.setBrush(QColor(230, 190, 60));
+        p.drawPolygon(QPolygonF{QPointF(L * 0.3, -L * 0.02), QPointF(L * 0.36, 0), QPointF(L * 0.3, L * 0.02)});
+    } else if (kind == QLatin1String("capullo")) {  // a moth's chrysalis in its white silk cocoon
+        p.setPen(QPen(QColor(200, 195, 185), 0.8));
+        p.setBrush(QColor(248, 246, 240, 215));
+        p.drawEllipse(QPointF(0, 0), L * 0.5, L * 0.26);
+        QRadialGradient g(QPointF(-L * 0.05, -L * 0.05), L * 0.3);
+        g.setColorAt(0, QColor(175, 110, 55));
+        g.setColorAt(1, QColor(110, 60, 25));
+        p.setPen(QPen(QColor(90, 50, 20), 0.8));
+        p.setBrush(g);
+        p.drawEllipse(QPointF(0, 0), L * 0.3, L * 0.12);
+        p.setPen(QPen(QColor(255, 255, 252, 200), std::max<qreal>(0.5, L * 0.008)));
+        for (int k = 0; k < 16; ++k) {  // the silk over it
+            const qreal a = rnd.range(0, 2 * M_PI), b = a + rnd.range(1.5, 3);
+            p.drawLine(QPointF(L * 0.48 * qCos(a), L * 0.25 * qSin(a)), QPointF(L * 0.48 * qCos(b), L * 0.25 * qSin(b)));
+        }
+    } else if (kind == QLatin1String("setas")) {  // honey fungus: a clump of honey-coloured toadstools
+        Random r2(17);
+        for (int k = 0; k < 7; ++k) {
+            const qreal x = (k - 3) * L * 0.13 + r2.range(-L * 0.03, L * 0.03);
+            const qreal h = L * r2.range(0.35, 0.6), cap = L * r2.range(0.12, 0.18);
+            p.setPen(QPen(QColor(170, 150, 110), L * 0.04, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(QPointF(x * 0.5, L * 0.3), QPointF(x, L * 0.3 - h));
+            QPainterPath c;
+            c.moveTo(x - cap, L * 0.3 - h + cap * 0.2);
+            c.cubicTo(x - cap, L * 0.3 - h - cap * 0.9, x + cap, L * 0.3 - h - cap * 0.9, x + cap, L * 0.3 - h + cap * 0.2);
+            c.closeSubpath();
+            QRadialGradient g(QPointF(x, L * 0.3 - h - cap * 0.4), cap * 1.2);
+            g.setColorAt(0, QColor(150, 95, 35));
+            g.setColorAt(1, QColor(215, 170, 80));
+            p.setPen(QPen(QColor(120, 80, 35), 0.8));
+            p.setBrush(g);
+            p.drawPath(c);
+        }
     } else if (kind == QLatin1String("larvagris")) {  // cutworm curled up
         drawLarva(p, L, QColor(120, 115, 100), QColor(70, 55, 40), 0.2, 1.05, false, true, false, false);
     } else if (kind == QLatin1String("larvaaltica")) {
         drawLarva(p, L, QColor(120, 85, 50), QColor(30, 25, 20), 0.22, 0, true, false, false, true);
-    } else if (kind == QLatin1String("alambre")) {  // wireworm: thin, hard, orange
-        drawLarva(p, L, QColor(220, 150, 60), QColor(150, 80, 30), 0.07, 0, true, false, false, false);
+    } else if (kind == QLatin1String("alambre")) {  // wireworm: thin, hard, shiny orange, three tiny leg pairs
+        QPainterPath worm;
+        for (int i = 0; i <= 30; ++i) {
+            const qreal t = i / 30.0;
+            const QPointF at(-L / 2 + L * t, L * 0.05 * qSin(t * 6));
+            i ? worm.lineTo(at) : worm.moveTo(at);
+        }
+        p.setBrush(Qt::NoBrush);
+        for (int k = 1; k <= 3; ++k) {  // legs behind the head
+            const QPointF at = worm.pointAtPercent(0.93 - k * 0.035);
+            p.setPen(QPen(QColor(140, 80, 30), std::max<qreal>(0.6, L * 0.012)));
+            p.drawLine(at + QPointF(0, -L * 0.03), at + QPointF(L * 0.01, -L * 0.06));
+            p.drawLine(at + QPointF(0, L * 0.03), at + QPointF(L * 0.01, L * 0.06));
+        }
+        p.setPen(QPen(QColor(140, 75, 25), L * 0.075, Qt::SolidLine, Qt::RoundCap));
+        p.drawPath(worm);
+        p.setPen(QPen(QColor(225, 150, 55), L * 0.058, Qt::SolidLine, Qt::RoundCap));
+        p.drawPath(worm);
+        p.setPen(QPen(QColor(250, 215, 140), L * 0.015, Qt::SolidLine, Qt::RoundCap));
+        p.drawPath(worm.translated(0, -L * 0.013));
+        p.setPen(QPen(QColor(150, 85, 30), std::max<qreal>(0.5, L * 0.007)));
+        for (int k = 1; k < 13; ++k) {  // the hard rings
+            const QPointF at = worm.pointAtPercent(k / 13.0);
+            p.drawLine(at + QPointF(0, -L * 0.03), at + QPointF(0, L * 0.03));
+        }
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(120, 60, 20));
+        p.drawEllipse(worm.pointAtPercent(1.0), L * 0.04, L * 0.033);
     } else if (kind == QLatin1String("escarabajo")) {
         b.wings = Wings::Elytra;
         b.abdomenL = 0.56; b.abdomenW = 0.36; b.thoraxW = 0.24; b.legLen = 0.32; b.sheen = true;
@@ -425,7 +560,25 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
         b.wings = Wings::Elytra; b.snout = true; b.antennae = Antennae::Elbowed;
         b.abdomenL = 0.5; b.abdomenW = 0.34; b.thoraxW = 0.2; b.headR = 0.07;
         b.sheen = colourName == QLatin1String("verde");
+        if (colourName == QLatin1String("gris")) {  // short and rounded, grey scales
+            b.abdomenL = 0.46; b.abdomenW = 0.44; b.thoraxW = 0.24;
+        }
         insect(QColor(60, 50, 45));
+    } else if (kind == QLatin1String("hormiga")) {  // ant: round head, thin waist, round gaster, elbowed antennae
+        b.headR = 0.1; b.thoraxL = 0.22; b.thoraxW = 0.1; b.abdomenL = 0.36; b.abdomenW = 0.26; b.legLen = 0.42;
+        b.antennae = Antennae::Elbowed;
+        insect(QColor(45, 30, 25));
+    } else if (kind == QLatin1String("larvamariquita")) {  // ladybird larva: long, dark, warty, orange spots
+        b.abdomenL = 0.62; b.abdomenW = 0.24; b.thoraxL = 0.18; b.thoraxW = 0.2; b.headR = 0.06; b.legLen = 0.3;
+        b.antennae = Antennae::Short;
+        b.colour = QColor(45, 45, 55);
+        drawBody(p, b, L);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(235, 130, 40));
+        for (int s : {-1, 1}) {
+            p.drawEllipse(QPointF(L * 0.16, s * L * 0.06), L * 0.03, L * 0.03);
+            p.drawEllipse(QPointF(-L * 0.12, s * L * 0.07), L * 0.035, L * 0.03);
+        }
     } else if (kind == QLatin1String("mariquita")) {
         b.wings = Wings::Elytra; b.abdomenL = 0.6; b.abdomenW = 0.56; b.thoraxW = 0.3; b.headR = 0.08;
         b.colour = QColor(200, 30, 25); b.legLen = 0.2;
@@ -435,23 +588,73 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
         for (int k = 0; k < 6; ++k)
             p.drawEllipse(QPointF(-L * 0.18 + (k % 3 - 1) * L * 0.14, (k < 3 ? -1 : 1) * L * 0.13), L * 0.05, L * 0.05);
     } else if (kind == QLatin1String("pulgon") || kind == QLatin1String("filoxera")) {
-        b.abdomenL = 0.55; b.abdomenW = 0.4; b.thoraxL = 0.14; b.thoraxW = 0.22; b.headR = 0.08; b.legLen = 0.35;
+        // -alado: a winged adult; -momia: swollen, bronze and stiff, parasitised.
+        const bool mummy = colourName == QLatin1String("momia");
+        b.abdomenL = 0.55; b.abdomenW = mummy ? 0.5 : 0.4; b.thoraxL = 0.14; b.thoraxW = 0.22; b.headR = 0.08;
+        b.legLen = mummy ? 0.2 : 0.35;
         b.antennae = kind == QLatin1String("pulgon") ? Antennae::Long : Antennae::Short;
-        insect(kind == QLatin1String("pulgon") ? QColor(60, 60, 50) : QColor(220, 190, 60));
-        if (kind == QLatin1String("pulgon")) {  // the two siphunculi
+        if (colourName == QLatin1String("alado")) {
+            b.wings = Wings::Clear;
+            b.wingColour = QColor(215, 225, 238, 210);
+        }
+        b.sheen = mummy;
+        insect(kind == QLatin1String("filoxera") ? QColor(220, 190, 60) : mummy ? QColor(175, 125, 60) : QColor(60, 60, 50));
+        if (mummy) {  // the parasitoid's round exit hole
+            p.setPen(QPen(QColor(90, 55, 25), 0.6));
+            p.setBrush(QColor(40, 25, 12));
+            p.drawEllipse(QPointF(-L * 0.25, -L * 0.05), L * 0.06, L * 0.06);
+        }
+        if (kind == QLatin1String("pulgon") && !mummy) {  // the two siphunculi
             p.setPen(QPen(b.colour.darker(160), L * 0.04, Qt::SolidLine, Qt::RoundCap));
             p.drawLine(QPointF(-L * 0.3, -L * 0.1), QPointF(-L * 0.48, -L * 0.16));
             p.drawLine(QPointF(-L * 0.3, L * 0.1), QPointF(-L * 0.48, L * 0.16));
         }
     } else if (kind == QLatin1String("caparazon")) {  // soft scale: a brown dome
+        // -amarillo: the flat yellow young larvae settled on the leaf;
+        // -parasitado: with the round exit hole of a parasitoid;
+        // -levantado: the dome lifted off the heap of pink eggs under it.
+        const bool young = colourName == QLatin1String("amarillo");
+        const bool lifted = colourName == QLatin1String("levantado");
+        if (lifted) {
+            for (int i = 0; i < 60; ++i) {
+                const QPointF e(rnd.range(-L * 0.42, L * 0.42), rnd.range(-L * 0.1, L * 0.3));
+                if ((e.x() * e.x()) / (L * L * 0.18) + ((e.y() - L * 0.1) * (e.y() - L * 0.1)) / (L * L * 0.05) > 1)
+                    continue;
+                p.setPen(QPen(QColor(170, 90, 100), 0.5));
+                p.setBrush(QColor(235, 160, 170));
+                p.drawEllipse(e, L * 0.035, L * 0.028);
+            }
+            p.translate(L * 0.1, -L * 0.32);
+            p.rotate(-28);
+        }
         QRadialGradient g(QPointF(-L * 0.1, -L * 0.15), L * 0.6);
-        g.setColorAt(0, QColor(200, 140, 80));
-        g.setColorAt(1, QColor(100, 55, 25));
-        p.setPen(QPen(QColor(70, 40, 20), 1));
+        g.setColorAt(0, young ? QColor(245, 225, 120) : QColor(200, 140, 80));
+        g.setColorAt(1, young ? QColor(200, 170, 60) : QColor(100, 55, 25));
+        p.setPen(QPen(young ? QColor(160, 130, 40) : QColor(70, 40, 20), 1));
         p.setBrush(g);
-        p.drawEllipse(QPointF(0, 0), L * 0.5, L * 0.4);
-        p.setPen(QPen(QColor(240, 220, 180, 140), 1));
-        p.drawArc(QRectF(-L * 0.3, -L * 0.28, L * 0.4, L * 0.3), 60 * 16, 90 * 16);
+        if (lifted) {  // seen from below as it is lifted: the hollow of the dome
+            p.drawChord(QRectF(-L * 0.5, -L * 0.4, L, L * 0.8), 0, 180 * 16);
+            p.setBrush(QColor(150, 95, 55));
+            p.drawEllipse(QPointF(0, 0), L * 0.5, L * 0.09);
+        } else {
+            p.drawEllipse(QPointF(0, 0), L * 0.5, young ? L * 0.3 : L * 0.4);
+            p.setPen(QPen(QColor(240, 220, 180, 140), 1));
+            p.drawArc(QRectF(-L * 0.3, -L * 0.28, L * 0.4, L * 0.3), 60 * 16, 90 * 16);
+        }
+        if (colourName == QLatin1String("parasitado")) {
+            p.setPen(QPen(QColor(60, 35, 20), 0.8));
+            p.setBrush(QColor(30, 20, 12));
+            p.drawEllipse(QPointF(L * 0.12, -L * 0.08), L * 0.08, L * 0.08);
+        }
+    } else if (kind == QLatin1String("cochinilla") && colourName == QLatin1String("anaranjado")) {
+        // The mealybug's crawlers: tiny, orange, still bare of wax.
+        p.setPen(QPen(QColor(150, 70, 20), 0.7));
+        p.setBrush(QColor(235, 140, 50));
+        p.drawEllipse(QPointF(0, 0), L * 0.45, L * 0.24);
+        p.setPen(QPen(QColor(170, 90, 30), std::max<qreal>(0.5, L * 0.03)));
+        for (int s : {-1, 1})
+            for (int k = -1; k <= 1; ++k)
+                p.drawLine(QPointF(k * L * 0.15, s * L * 0.22), QPointF(k * L * 0.15 + L * 0.05, s * L * 0.36));
     } else if (kind == QLatin1String("cochinilla")) {  // mealybug: white, waxy, with filaments
         p.setPen(QPen(QColor(235, 232, 225), L * 0.03, Qt::SolidLine, Qt::RoundCap));
         for (int k = 0; k < 9; ++k)
@@ -530,14 +733,54 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
             insect(QColor(60, 60, 60));
         }
     } else if (kind == QLatin1String("mariposa")) {
-        b.wings = Wings::Moth; b.abdomenL = 0.5; b.abdomenW = 0.14; b.thoraxW = 0.16; b.antennae = Antennae::Long;
-        b.wingColour = named(colourName, QColor(150, 120, 80));
-        b.colour = b.wingColour.darker(120);
-        drawBody(p, b, L);
-        p.setPen(Qt::NoPen);
-        p.setBrush(b.wingColour.darker(170));
-        for (int s : {-1, 1})
-            p.drawEllipse(QPointF(-L * 0.25, s * L * 0.3), L * 0.06, L * 0.04);
+        // A moth set out as in a collection: forewings spread sideways with
+        // their cross bands, the rounded hindwings behind, thin antennae.
+        const QColor wing = named(colourName, QColor(150, 120, 80));
+        const qreal pw = std::max<qreal>(0.6, L * 0.01);
+        for (int s : {-1, 1}) {
+            QPainterPath hind;
+            hind.moveTo(-L * 0.02, s * L * 0.05);
+            hind.cubicTo(-L * 0.05, s * L * 0.38, -L * 0.3, s * L * 0.42, -L * 0.36, s * L * 0.22);
+            hind.cubicTo(-L * 0.38, s * L * 0.1, -L * 0.3, s * L * 0.04, -L * 0.02, s * L * 0.05);
+            p.setPen(QPen(wing.darker(170), pw));
+            p.setBrush(wing.lighter(118));
+            p.drawPath(hind);
+        }
+        for (int s : {-1, 1}) {
+            QPainterPath fore;
+            fore.moveTo(L * 0.12, s * L * 0.04);
+            fore.cubicTo(L * 0.14, s * L * 0.25, L * 0.1, s * L * 0.5, L * 0.04, s * L * 0.62);
+            fore.lineTo(-L * 0.2, s * L * 0.46);
+            fore.cubicTo(-L * 0.12, s * L * 0.3, -L * 0.08, s * L * 0.14, -L * 0.04, s * L * 0.05);
+            fore.closeSubpath();
+            QLinearGradient g(0, 0, 0, s * L * 0.6);
+            g.setColorAt(0, wing.darker(110));
+            g.setColorAt(1, wing.lighter(108));
+            p.setPen(QPen(wing.darker(180), pw));
+            p.setBrush(g);
+            p.drawPath(fore);
+            p.save();
+            p.setClipPath(fore);
+            p.setPen(QPen(wing.darker(165), L * 0.022));  // the cross bands
+            p.setBrush(Qt::NoBrush);
+            p.drawLine(QPointF(L * 0.16, s * L * 0.2), QPointF(-L * 0.1, s * L * 0.16));
+            p.drawLine(QPointF(L * 0.14, s * L * 0.42), QPointF(-L * 0.18, s * L * 0.36));
+            p.setPen(Qt::NoPen);
+            p.setBrush(wing.darker(190));
+            p.drawEllipse(QPointF(L * 0.02, s * L * 0.3), L * 0.035, L * 0.03);  // the discal spot
+            p.restore();
+        }
+        p.setPen(QPen(wing.darker(190), pw));
+        p.setBrush(wing.darker(135));
+        p.drawEllipse(QPointF(-L * 0.14, 0), L * 0.22, L * 0.055);  // abdomen
+        p.drawEllipse(QPointF(L * 0.1, 0), L * 0.08, L * 0.065);    // thorax
+        p.drawEllipse(QPointF(L * 0.2, 0), L * 0.04, L * 0.04);     // head
+        p.setBrush(Qt::NoBrush);
+        for (int s : {-1, 1}) {
+            QPainterPath antenna(QPointF(L * 0.22, s * L * 0.02));
+            antenna.quadTo(QPointF(L * 0.36, s * L * 0.05), QPointF(L * 0.44, s * L * 0.2));
+            p.drawPath(antenna);
+        }
     } else if (kind == QLatin1String("termita")) {
         b.abdomenL = 0.55; b.abdomenW = 0.24; b.thoraxW = 0.16; b.headR = 0.12; b.legLen = 0.26;
         insect(QColor(235, 225, 200));
@@ -556,8 +799,12 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
         p.drawPath(worm);
         p.setPen(QPen(QColor(235, 228, 205), L * 0.035, Qt::SolidLine, Qt::RoundCap));
         p.drawPath(worm);
-        p.setPen(QPen(QColor(150, 130, 100), L * 0.012));  // stylet
-        p.drawLine(QPointF(L * 0.5, 0), QPointF(L * 0.46, 0));
+        // The long feeding stylet inside the head end, the way it shows under the microscope.
+        const QPointF tip = worm.pointAtPercent(1.0), back = worm.pointAtPercent(0.86);
+        p.setPen(QPen(QColor(90, 70, 45), std::max<qreal>(0.8, L * 0.012), Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(tip, back);
+        p.setBrush(QColor(90, 70, 45));
+        p.drawEllipse(back, L * 0.01, L * 0.01);
     } else if (kind == QLatin1String("pera")) {  // root-knot female: white and pear-shaped, in her opened gall
         p.setPen(QPen(QColor(120, 85, 50), 1.5));
         p.setBrush(QColor(205, 170, 120));

@@ -1,6 +1,8 @@
 // A picture from its sketch: the background, the organ, the symptom layers on
 // it, and the organisms.
 
+#include <algorithm>
+
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QtMath>
@@ -406,16 +408,21 @@ void leafLayers(QPainter &p, const Sketch &s, const LeafGeom &g, const QBrush &b
             p.drawEllipse(pointIn(outline, rnd), 0.9, 0.9);
     }
     if (has(s, "baba")) {
+        // A long, winding, silvery slime trail across the blade.
         QPainterPath trail;
-        QPointF at = pointIn(outline, rnd);
+        const QRectF box = outline.boundingRect();
+        QPointF at(box.left() + box.width() * 0.2, box.top() + box.height() * 0.3);
         trail.moveTo(at);
-        for (int i = 0; i < 6; ++i)
-            trail.lineTo(at += QPointF(rnd.range(-r * 0.25, r * 0.25), rnd.range(-r * 0.2, r * 0.2)));
+        for (int i = 0; i < 5; ++i) {
+            const QPointF next = at + QPointF(box.width() * 0.13, rnd.range(-0.05, 0.12) * box.height());
+            trail.cubicTo(at + QPointF(box.width() * 0.05, -box.height() * 0.12), next + QPointF(-box.width() * 0.05, box.height() * 0.12), next);
+            at = next;
+        }
         p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(QColor(235, 240, 245, 200), 3.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setPen(QPen(QColor(220, 228, 235, 170), std::max<qreal>(4, r * 0.07), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.drawPath(trail);
-        p.setPen(QPen(QColor(255, 255, 255, 240), 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.drawPath(trail);
+        p.setPen(QPen(QColor(255, 255, 255, 240), std::max<qreal>(1.2, r * 0.018), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPath(trail.translated(-1, -1));
     }
     if (has(s, "arrugada")) {
         p.setPen(QPen(QColor(30, 60, 20, 120), 1));
@@ -712,24 +719,30 @@ void stemLayers(QPainter &p, const Sketch &s, const QList<QLineF> &segments, Ran
         lesions(7, 8, QColor(175, 170, 160), QColor(25, 20, 15), 0.05, 0.9);
     if (has(s, "manchasnegras"))
         lesions(9, 7, QColor(30, 25, 20), QColor(15, 10, 10), 0.0, has(s, "base") ? 0.4 : 0.9);
-    if (has(s, "costras"))
-        lesions(8, 8, QColor(140, 110, 70), QColor(80, 55, 30), 0.0, 0.45);
+    if (has(s, "costras"))  // corky scabs: at the base of a shoot, all along a cane
+        lesions(green ? 8 : 12, green ? 8 : 11, QColor(150, 118, 75), QColor(80, 55, 30), 0.0, green ? 0.45 : 0.95);
     if (has(s, "manchasmarrones"))  // diffuse reddish-brown web-like patches
         for (int i = 0; i < 7; ++i)
             fuzz(p, rnd, along(rnd.range(0.05, 0.95)), 9, QColor(95, 45, 30, 220), 90, 1.2);
-    if (has(s, "estrias")) {
-        p.setPen(QPen(QColor(120, 85, 45), 1.2));
-        for (int i = 0; i < 14; ++i) {
-            const QPointF a = along(rnd.range(0.05, 0.95));
-            p.drawLine(a, a + QPointF(qCos(qDegreesToRadians(-whole.angle())), qSin(qDegreesToRadians(-whole.angle()))) * rnd.range(5, 10));
+    if (has(s, "estrias")) {  // corky brown streaks and scars along the internodes
+        const QPointF dir(qCos(qDegreesToRadians(-whole.angle())), qSin(qDegreesToRadians(-whole.angle())));
+        for (int i = 0; i < 18; ++i) {
+            const QPointF a = along(rnd.range(0.05, 0.95)) + QPointF(rnd.range(-2, 2), rnd.range(-2, 2));
+            const qreal len = rnd.range(8, 18);
+            p.setPen(QPen(QColor(95, 65, 35), 3.2, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(a, a + dir * len);
+            p.setPen(QPen(QColor(165, 125, 80), 1.2, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(a + dir * 1.5, a + dir * (len - 1.5));
         }
     }
     if (has(s, "picnidios") || has(s, "pustulas")) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(15, 12, 10));
+        // On a cane bleached at its end the pycnidia dot the bleached part.
+        const bool onBleached = has(s, "blanquecino") && !has(s, "base") && !green;
+        const qreal from = onBleached ? 0.55 : 0, to = onBleached ? 1.0 : has(s, "picnidios") ? 0.45 : 1;
         for (int i = 0; i < 70; ++i)
-            p.drawEllipse(along(rnd.range(0, has(s, "picnidios") ? 0.45 : 1)) + QPointF(rnd.range(-3, 3), rnd.range(-3, 3)),
-                          0.9, 0.9);
+            p.drawEllipse(along(rnd.range(from, to)) + QPointF(rnd.range(-3, 3), rnd.range(-3, 3)), 0.9, 0.9);
     }
     if (has(s, "ceniza"))  // powdery mildew marks on the shoot
         for (int i = 0; i < 6; ++i)
@@ -787,15 +800,18 @@ void woodLayers(QPainter &p, const Sketch &s, const QPainterPath &trunk, Random 
             p.drawEllipse(mid - QPointF(0, 30) + QPointF(rnd.range(-12, 12), rnd.range(-14, 14)), 0.8, 0.8);
     }
     if (has(s, "agallas")) {  // crown-gall tumours at the graft union
-        for (int i = 0; i < 4; ++i) {
-            const QPointF at(b.center().x() + rnd.range(-18, 18), b.bottom() - rnd.range(20, 60));
+        // Young galls are whitish and soft; a frost leaves a string of them up the trunk.
+        const bool young = has(s, "agallasjovenes"), string = has(s, "cordon");
+        for (int i = 0; i < (string ? 8 : 4); ++i) {
+            const QPointF at(b.center().x() + rnd.range(-18, 18),
+                             string ? b.bottom() - 20 - i * (b.height() * 0.55 / 8) : b.bottom() - rnd.range(20, 60));
             QRadialGradient gr(at - QPointF(5, 5), 20);
-            gr.setColorAt(0, QColor(200, 175, 130));
-            gr.setColorAt(1, QColor(100, 70, 45));
+            gr.setColorAt(0, young ? QColor(250, 245, 230) : QColor(200, 175, 130));
+            gr.setColorAt(1, young ? QColor(205, 195, 165) : QColor(100, 70, 45));
             p.setClipping(false);
             p.setPen(QPen(QColor(70, 50, 30), 1.2));
             p.setBrush(gr);
-            p.drawPath(blob(rnd, at, rnd.range(10, 18)));
+            p.drawPath(blob(rnd, at, string ? rnd.range(8, 12) : rnd.range(10, 18)));
             p.setPen(QPen(QColor(70, 50, 30), 0.8));
             for (int k = 0; k < 5; ++k)
                 p.drawLine(at + QPointF(rnd.range(-8, 8), rnd.range(-8, 8)), at + QPointF(rnd.range(-8, 8), rnd.range(-8, 8)));
@@ -821,6 +837,91 @@ void woodLayers(QPainter &p, const Sketch &s, const QPainterPath &trunk, Random 
                 crack.lineTo(at += QPointF(rnd.range(-3, 3), rnd.range(5, 10)));
             p.setBrush(Qt::NoBrush);
             p.drawPath(crack);
+        }
+    }
+    if (has(s, "acanaladuras") || has(s, "punteadomadera")) {
+        // The bark taken off: the wood beneath grooved lengthwise, or pitted.
+        const QRectF window(b.center().x() - 22, b.top() + b.height() * 0.35, 44, b.height() * 0.5);
+        p.setPen(QPen(QColor(90, 62, 40), 1.5));
+        p.setBrush(QColor(215, 185, 135));
+        p.drawRoundedRect(window, 14, 20);
+        if (has(s, "acanaladuras")) {
+            for (int k = 0; k < 6; ++k) {
+                const qreal x = window.left() + 6 + k * 6.5;
+                p.setPen(QPen(QColor(120, 85, 50), 2.4, Qt::SolidLine, Qt::RoundCap));
+                p.drawLine(QPointF(x, window.top() + rnd.range(6, 20)), QPointF(x + rnd.range(-1.5, 1.5), window.bottom() - rnd.range(6, 20)));
+                p.setPen(QPen(QColor(240, 220, 180), 0.8));
+                p.drawLine(QPointF(x + 1.6, window.top() + 18), QPointF(x + 1.6, window.bottom() - 18));
+            }
+        } else {
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(110, 75, 45));
+            for (int k = 0; k < 60; ++k)
+                p.drawEllipse(QPointF(rnd.range(window.left() + 6, window.right() - 6), rnd.range(window.top() + 8, window.bottom() - 8)),
+                              1.3, 1.8);
+        }
+    }
+    if (has(s, "suberosa")) {  // thick corky bark at the foot, split into plates
+        const QRectF foot(b.left(), b.bottom() - 75, b.width(), 75);
+        p.fillRect(foot, QColor(150, 118, 82));
+        p.setPen(QPen(QColor(55, 35, 22), 2.2));
+        for (int k = 0; k < 9; ++k) {
+            QPointF at(b.center().x() + rnd.range(-28, 28), foot.top() + rnd.range(0, 20));
+            QPainterPath crack(at);
+            for (int j = 0; j < 5; ++j)
+                crack.lineTo(at += QPointF(rnd.range(-5, 5), rnd.range(8, 14)));
+            p.setBrush(Qt::NoBrush);
+            p.drawPath(crack);
+        }
+        p.setPen(QPen(QColor(80, 55, 35), 1.2));
+        for (int k = 0; k < 10; ++k) {
+            const QPointF a(b.center().x() + rnd.range(-28, 20), foot.top() + rnd.range(10, 70));
+            p.drawLine(a, a + QPointF(rnd.range(6, 12), rnd.range(-2, 2)));
+        }
+    }
+    if (has(s, "engrosamiento")) {  // the scion swells above the graft union
+        const qreal y = b.bottom() - 70;
+        p.setClipping(false);
+        QLinearGradient g(b.center().x() - 45, 0, b.center().x() + 45, 0);
+        g.setColorAt(0, QColor(95, 70, 48));
+        g.setColorAt(0.45, QColor(140, 110, 80));
+        g.setColorAt(1, QColor(75, 55, 38));
+        const qreal cx = b.center().x();
+        QPainterPath left(QPointF(cx - 25, y - 100)), right(QPointF(cx + 25, y - 100));
+        left.cubicTo(QPointF(cx - 52, y - 70), QPointF(cx - 54, y), QPointF(cx - 30, y + 18));
+        right.cubicTo(QPointF(cx + 52, y - 70), QPointF(cx + 54, y), QPointF(cx + 30, y + 18));
+        QPainterPath barrel = left;
+        barrel.lineTo(right.currentPosition());
+        barrel.connectPath(right.toReversed());
+        barrel.closeSubpath();
+        p.setPen(Qt::NoPen);
+        p.setBrush(g);
+        p.drawPath(barrel);
+        p.setPen(QPen(QColor(60, 42, 28), 1.5));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(left);
+        p.drawPath(right);
+        p.setPen(QPen(QColor(45, 30, 20), 3));
+        p.drawLine(QPointF(b.center().x() - 30, y + 20), QPointF(b.center().x() + 30, y + 16));  // the graft line
+        p.setPen(QPen(QColor(60, 42, 28, 160), 1.2));
+        for (int k = 0; k < 8; ++k) {
+            const qreal x = b.center().x() + rnd.range(-30, 30);
+            p.drawLine(QPointF(x, y - 65), QPointF(x + rnd.range(-3, 3), y + 5));
+        }
+        p.setClipPath(trunk);
+    }
+    if (has(s, "micelio")) {  // bark lifted at the collar: white fans of mycelium on the wood
+        const QPointF at(b.center().x(), b.bottom() - 45);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(200, 165, 115));
+        p.drawPath(blob(rnd, at, 34, 1.5));
+        for (int f = 0; f < 3; ++f) {
+            const QPointF root = at + QPointF(rnd.range(-14, 14), 30);
+            p.setPen(QPen(QColor(252, 250, 240, 230), 1.3));
+            for (int k = 0; k < 14; ++k) {
+                const qreal a = qDegreesToRadians(-90 + (k - 6.5) * 7.0);
+                p.drawLine(root, root + QPointF(qCos(a), qSin(a)) * rnd.range(30, 52));
+            }
         }
     }
     if (has(s, "descortezado")) {
@@ -947,10 +1048,21 @@ void rootLayers(QPainter &p, const Sketch &s, const QList<QLineF> &fine, Random 
         }
 }
 
+// Ants tending the colony or climbing the trunk, besides the pest itself.
+void placeAnts(QPainter &p, const Sketch &s, const QPainterPath &on, Random &rnd)
+{
+    if (!has(s, "hormigas") || on.isEmpty())
+        return;
+    for (int i = 0; i < 5; ++i)
+        drawOrganism(p, QStringLiteral("hormiga"), pointIn(on, rnd, 0.9), 24, rnd.range(-180, 180), rnd);
+}
+
 void placeOrganisms(QPainter &p, const Sketch &s, const QPainterPath &on, Random &rnd, qreal defaultSize)
 {
-    if (s.organism.isEmpty())
+    if (s.organism.isEmpty()) {
+        placeAnts(p, s, on, rnd);
         return;
+    }
     const int n = std::max(1, s.count);
     qreal L = s.size > 0 ? s.size : n == 1 ? defaultSize : std::max<qreal>(12, defaultSize * 0.4 / std::sqrt(n / 3.0));
     const bool animal = s.organism.startsWith(QLatin1String("conejo")) || s.organism.startsWith(QLatin1String("roedor"))
@@ -967,22 +1079,60 @@ void placeOrganisms(QPainter &p, const Sketch &s, const QPainterPath &on, Random
                                                    : pointIn(on, rnd, 0.8);
         QPointF onGround = at;
         // Rabbits and voles stand on the ground, not in the canopy or under the soil.
-        if (s.organism.startsWith(QLatin1String("conejo")) || s.organism.startsWith(QLatin1String("roedor"))
+        if (s.organism.startsWith(QLatin1String("halcon")) && n == 1) {  // a falcon in the sky above the vines
+            onGround = QPointF(270, 62);
+        } else if (s.organism.startsWith(QLatin1String("setas"))) {  // toadstools grow from the soil at the foot
+            onGround = QPointF(n == 1 ? 150 : rnd.range(100, 300), (s.organ == QLatin1String("cepa") ? 252 : 262) - L * 0.3);
+        } else if (s.organism.startsWith(QLatin1String("conejo")) || s.organism.startsWith(QLatin1String("roedor"))
             || (s.organism.startsWith(QLatin1String("pajaro")) && s.organ == QLatin1String("suelo"))) {
             const qreal ground = s.organ == QLatin1String("suelo") ? 70 : s.organ == QLatin1String("raiz") ? 40
                                  : s.organ == QLatin1String("tronco") ? 262 : 252;
             onGround = QPointF(n == 1 ? (s.organ == QLatin1String("tronco") ? 110 : 120) : rnd.range(60, 340),
                                ground - L * 0.22);
         }
-        const qreal heading = animal ? 0 : n == 1 ? -20 : rnd.range(-180, 180);
+        if (has(s, "huevos") && !s.organism.startsWith(QLatin1String("huevos"))) {  // her round eggs beside her
+            p.setPen(QPen(QColor(200, 200, 170), 0.6));
+            p.setBrush(QColor(250, 250, 228, 230));
+            for (int k = 0; k < 7; ++k)
+                p.drawEllipse(onGround + QPointF(-L * 0.55 - (k % 3) * L * 0.1, (k - 3) * L * 0.09), L * 0.045, L * 0.045);
+        }
+        const bool moth = s.organism.startsWith(QLatin1String("mariposa"));  // a single moth set out head up
+        const qreal heading = animal || s.organism.startsWith(QLatin1String("setas")) ? 0
+                              : n == 1 ? (moth ? -90 : -20) : rnd.range(-180, 180);
         drawOrganism(p, s.organism, onGround, L * (n == 1 ? 1 : rnd.range(0.85, 1.1)), heading, rnd);
     }
+    placeAnts(p, s, on, rnd);
 }
 
 }  // namespace
 
-void render(QPainter &p, const QSizeF &size, const Sketch &sketch, quint32 seed)
+// A leaf rolled into a cigar, `len` long, hanging at `at`.
+void drawCigar(QPainter &p, QPointF at, qreal len, qreal angle)
 {
+    p.save();
+    p.translate(at);
+    p.rotate(angle);
+    const qreal w = len * 0.34;
+    QLinearGradient g(0, -w / 2, 0, w / 2);
+    g.setColorAt(0, QColor(120, 165, 80));
+    g.setColorAt(0.5, QColor(80, 140, 55));
+    g.setColorAt(1, QColor(45, 90, 35));
+    p.setPen(QPen(QColor(40, 80, 30), 1));
+    p.setBrush(g);
+    p.drawRoundedRect(QRectF(-len / 2, -w / 2, len, w), w * 0.45, w * 0.45);
+    p.setPen(QPen(QColor(160, 190, 120), 1));
+    for (int i = -2; i <= 2; ++i)
+        p.drawArc(QRectF(i * len * 0.16 - w * 0.2, -w / 2, w * 0.4, w), 90 * 16, 180 * 16);
+    p.restore();
+}
+
+void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
+{
+    // Under the hand lens the animals are seen only inside the lens, large.
+    const bool lens = given.scene == QLatin1String("lupa") && !given.organism.isEmpty();
+    Sketch sketch = given;
+    if (lens)
+        sketch.organism.clear();
     Random rnd(seed);
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
@@ -1074,7 +1224,46 @@ void render(QPainter &p, const QSizeF &size, const Sketch &sketch, quint32 seed)
             woodLayers(p, sketch, trunk, rnd);
         }
         const bool few = has(sketch, "raquitica");
-        const int leaves = few ? 7 : 16;
+        if (few && organ == QLatin1String("cepa")) {
+            // Weak vines: a few short shoots, zigzag with short internodes,
+            // and small leaves; smaller vines of the same patch behind.
+            auto weakShoots = [&](QPointF offset, qreal k) {
+                const QPointF arms[] = {QPointF(166, 162), QPointF(184, 158), QPointF(216, 158), QPointF(234, 162)};
+                for (int i = 0; i < 4; ++i) {
+                    const QPointF base = offset + arms[i] * k;
+                    const QPointF tip = base + QPointF((i - 1.5) * 30, -rnd.range(60, 80)) * k;
+                    const QList<QLineF> segs = drawShoot(p, base, tip, 4.5 * k, false, rnd, 7 * k);
+                    for (int n = 1; n < segs.size(); n += 2) {
+                        const QColor fill = has(sketch, "amarillo") && rnd.next() < 0.7 ? QColor(215, 195, 70) : leafGreen(false);
+                        const qreal side = (n / 2) % 2 ? 1 : -1;
+                        p.setPen(QPen(QColor(80, 130, 50), 1.2 * k));
+                        p.drawLine(segs[n].p2(), segs[n].p2() + QPointF(side * 10, -4) * k);
+                        drawLeaf(p, segs[n].p2() + QPointF(side * 16, -10) * k, 10 * k, side * 30, false, fill);
+                    }
+                }
+            };
+            weakShoots(QPointF(0, 0), 1);
+            for (const qreal x : {-135.0, 135.0}) {  // two more weak vines further along the row
+                p.save();
+                p.translate(200 + x, 150);
+                p.scale(0.55, 0.55);
+                p.translate(-200, -150);
+                const QPainterPath other = drawTrunk(p, QRectF(140, 150, 120, 180));
+                woodLayers(p, sketch, other, rnd);
+                weakShoots(QPointF(0, 0), 1);
+                p.restore();
+            }
+            if (has(sketch, "racimos"))
+                for (int i = 0; i < 3; ++i)
+                    drawBunch(p, QPointF(110 + i * 90, 120), 0.5, QStringLiteral("maduro"), sketch.variety, seed + i);
+            where.addRect(QRectF(80, 60, 240, 140));
+            placeOrganisms(p, sketch, where, rnd, organismSize);
+            if (!sketch.scene.isEmpty())
+                drawScene(p, sketch.scene, QSizeF(400, 300), rnd);
+            p.restore();
+            return;
+        }
+        const int leaves = has(sketch, "sinbrotar") ? 0 : few ? 7 : 16;  // vines whose buds never opened
         for (int i = 0; i < leaves; ++i) {
             const QPointF c(rnd.range(60, 340), rnd.range(35, organ == QLatin1String("cepa") ? 150 : 250));
             QColor fill = leafGreen(false);
@@ -1104,6 +1293,82 @@ void render(QPainter &p, const QSizeF &size, const Sketch &sketch, quint32 seed)
                 drawBunch(p, QPointF(110 + i * 90, 120), 0.5, QStringLiteral("maduro"), sketch.variety, seed + i);
         where.addRect(QRectF(80, 60, 240, 140));
         placeOrganisms(p, sketch, where, rnd, organismSize);
+    } else if (organ == QLatin1String("maleza")) {
+        // A weed of the vineyard floor (bindweed): arrow-shaped leaves on a
+        // trailing stem, close to the ground.
+        drawSoil(p, QRectF(0, 255, 400, 45), 255);
+        QPainterPath stem(QPointF(20, 250));
+        stem.cubicTo(QPointF(120, 140), QPointF(260, 230), QPointF(385, 120));
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(95, 140, 60), 4, Qt::SolidLine, Qt::RoundCap));
+        p.drawPath(stem);
+        for (int i = 1; i < 6; ++i) {
+            const QPointF at = stem.pointAtPercent(i / 6.0);
+            const qreal side = i % 2 ? -1 : 1, r = 44;
+            p.save();
+            p.translate(at);
+            p.rotate(side * 35 - 90);
+            QPainterPath leaf(QPointF(0, 0));  // the arrow-shaped blade, its two basal lobes
+            leaf.lineTo(r * 0.25, 0);
+            leaf.cubicTo(r * 0.5, -r * 0.35, r * 1.0, -r * 0.25, r * 1.3, 0);
+            leaf.cubicTo(r * 1.0, r * 0.25, r * 0.5, r * 0.35, r * 0.25, 0);
+            leaf.moveTo(r * 0.3, -r * 0.02);
+            leaf.lineTo(r * 0.12, -r * 0.32);
+            leaf.lineTo(r * 0.42, -r * 0.2);
+            leaf.moveTo(r * 0.3, r * 0.02);
+            leaf.lineTo(r * 0.12, r * 0.32);
+            leaf.lineTo(r * 0.42, r * 0.2);
+            p.setPen(QPen(QColor(50, 95, 40), 1.2));
+            p.setBrush(QColor(95, 150, 70));
+            p.drawPath(leaf);
+            p.setPen(QPen(QColor(70, 120, 50), 1));
+            p.drawLine(QPointF(r * 0.25, 0), QPointF(r * 1.2, 0));
+            p.restore();
+            where.addEllipse(at + QPointF(side * 18, -30), 22, 16);
+        }
+        placeOrganisms(p, sketch, where, rnd, organismSize);
+    } else if (organ == QLatin1String("rama")) {
+        // A whole shoot that has not ripened into wood: rubbery, hanging
+        // from the arm in an arc, reddish brown, its leaves rolled down and
+        // lying over one another like roof tiles.
+        QPainterPath axis(QPointF(40, 40));
+        axis.cubicTo(QPointF(230, -10), QPointF(370, 80), QPointF(345, 275));
+        QLinearGradient g(40, 0, 360, 0);
+        g.setColorAt(0, QColor(135, 80, 50));
+        g.setColorAt(1, has(sketch, "sinhojas") ? QColor(105, 150, 65) : QColor(150, 95, 60));
+        if (has(sketch, "sinhojas"))
+            g.setColorAt(0, QColor(95, 140, 60));
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QBrush(g), 9, Qt::SolidLine, Qt::RoundCap));
+        p.drawPath(axis);
+        p.setPen(QPen(QColor(110, 75, 40), 14, Qt::SolidLine, Qt::RoundCap));  // the arm it hangs from
+        p.drawLine(QPointF(0, 55), QPointF(45, 40));
+        QList<QLineF> segs;
+        for (int i = 0; i < 8; ++i)
+            segs << QLineF(axis.pointAtPercent(i / 8.0), axis.pointAtPercent((i + 1) / 8.0));
+        if (!has(sketch, "sinhojas")) {
+            for (int i = 1; i < 9; ++i) {
+                const QPointF node = axis.pointAtPercent(i / 9.0);
+                QColor fill = leafGreen(false);
+                if (has(sketch, "rojo") && rnd.next() < 0.85)
+                    fill = QColor(160, 45, 45).lighter(int(rnd.range(95, 115)));
+                else if (has(sketch, "amarillo") && rnd.next() < 0.85)
+                    fill = QColor(220, 195, 60).darker(int(rnd.range(95, 110)));
+                const qreal r = 44 - i * 1.5;  // hanging from its petiole, over the leaf below
+                const QPointF c = node + QPointF(rnd.range(-8, 4), r * 0.82);
+                const LeafGeom lg = drawLeaf(p, c, r, 180 + rnd.range(-18, 18), false, fill);
+                p.save();  // the blade rolled down: a darker rolled rim
+                p.setClipPath(leafOutline(lg));
+                p.setPen(QPen(fill.darker(150), r * 0.28));
+                p.setBrush(Qt::NoBrush);
+                p.drawPath(leafOutline(lg));
+                p.restore();
+            }
+        }
+        stemLayers(p, sketch, segs, rnd, true);
+        for (const QLineF &l : segs)
+            where.addEllipse(l.center(), 14, 14);
+        placeOrganisms(p, sketch, where, rnd, organismSize);
     } else if (organ == QLatin1String("racimo")) {
         QString stage = sketch.stage.isEmpty() ? QStringLiteral("maduro") : sketch.stage;
         // A leaf behind the bunch, as it hangs on the vine.
@@ -1129,6 +1394,13 @@ void render(QPainter &p, const QSizeF &size, const Sketch &sketch, quint32 seed)
                 for (int k = 1; k <= 3; ++k)
                     drawBerry(p, {right.pointAt(k / 3.5) + QPointF(0, 10), 11}, QColor(150, 190, 85));
             }
+            if (has(sketch, "plateado"))  // silvery, discoloured patches along the stalks
+                for (int i = 0; i < 12; ++i) {
+                    const QLineF &l = stalks[int(rnd.range(0, stalks.size()))];
+                    const qreal a = rnd.range(0.1, 0.7);
+                    p.setPen(QPen(QColor(225, 230, 235, 220), 4.5, Qt::SolidLine, Qt::RoundCap));
+                    p.drawLine(l.pointAt(a), l.pointAt(std::min<qreal>(1, a + 0.25)));
+                }
             for (int i = 0; i < 14; ++i) {
                 const QLineF &l = stalks[int(rnd.range(0, stalks.size()))];
                 p.save();
@@ -1144,16 +1416,73 @@ void render(QPainter &p, const QSizeF &size, const Sketch &sketch, quint32 seed)
             p.restore();
             return;
         }
+        if (has(sketch, "curvada")) {
+            QPainterPath axis(QPointF(170, 12));
+            axis.cubicTo(QPointF(420, 60), QPointF(-20, 215), QPointF(245, 285));
+            p.setBrush(Qt::NoBrush);
+            p.setPen(QPen(QColor(110, 150, 60), 6, Qt::SolidLine, Qt::RoundCap));
+            p.drawPath(axis);
+            // An inflorescence or a young bunch bent into an S.
+            const bool flowers = stage == QLatin1String("flor");
+            QList<Berry> buds;
+            for (int i = 0; i < (flowers ? 150 : 95); ++i) {
+                const qreal t = rnd.range(0.08, 0.98);
+                const qreal spread = (flowers ? 34 : 40) * (1.1 - t * 0.6);
+                buds.append({axis.pointAtPercent(t) + QPointF(rnd.range(-spread, spread), rnd.range(-spread, spread) * 0.6),
+                             flowers ? 5.5 : rnd.range(7, 9)});
+            }
+            std::sort(buds.begin(), buds.end(), [](const Berry &a, const Berry &b) { return a.c.y() < b.c.y(); });
+            for (const Berry &b : buds) {
+                if (flowers) {
+                    p.setPen(QPen(QColor(95, 130, 55), 0.7));
+                    p.setBrush(QColor(170, 200, 95));
+                    p.drawEllipse(b.c, b.r * 0.8, b.r * 1.1);
+                } else {
+                    drawBerry(p, b, QColor(150, 190, 85));
+                }
+            }
+            bunchLayers(p, sketch, buds, rnd, bg);
+            p.restore();
+            return;
+        }
         QList<Berry> berries = drawBunch(p, QPointF(200, 10), stage == QLatin1String("flor") ? 1.9 : stage == QLatin1String("verde") ? 1.7 : 1.45, stage,
                                          sketch.variety, seed, !has(sketch, "corrido"));
-        if (has(sketch, "corrido")) {  // a loose bunch with few, uneven berries
+        if (has(sketch, "corrido")) {
+            // A loose bunch: the rachis and its branches show between few,
+            // uneven berries, some of them small green ones that never grew.
+            QList<QPointF> ends;
+            const QPointF top(200, 40);
+            p.setPen(QPen(QColor(120, 140, 60), 5, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(top, QPointF(200, 225));
+            for (int i = 0; i < 7; ++i) {
+                const QPointF at(200, 58 + i * 24);
+                const qreal len = 62 * (1 - i * 0.11);
+                for (int side : {-1, 1}) {
+                    const QPointF tip = at + QPointF(side * len, len * 0.55);
+                    p.setPen(QPen(QColor(120, 140, 60), 3 - i * 0.25, Qt::SolidLine, Qt::RoundCap));
+                    p.drawLine(at, tip);
+                    p.setPen(QPen(QColor(120, 140, 60), 1.3));
+                    for (int k = 1; k <= 2; ++k) {
+                        const QPointF q = at + (tip - at) * (k / 2.0);
+                        const QPointF e = q + QPointF(side * 2, 8);
+                        p.drawLine(q, e);
+                        ends << e;
+                    }
+                }
+            }
             QList<Berry> kept;
-            for (const Berry &b : berries)
-                if (rnd.next() < 0.4)
-                    kept.append({b.c, b.r * rnd.range(0.45, 1.0)});
-            for (const Berry &b : kept)
-                drawBerry(p, b, stage == QLatin1String("verde") ? QColor(150, 190, 85)
-                                 : sketch.variety == QLatin1String("blanca") ? QColor(205, 205, 110) : QColor(62, 30, 78));
+            const QColor ripe = stage == QLatin1String("verde") ? QColor(150, 190, 85)
+                                : sketch.variety == QLatin1String("blanca") ? QColor(205, 205, 110) : QColor(62, 30, 78);
+            for (const QPointF &e : ends) {
+                const qreal roll = rnd.next();
+                if (roll < 0.4) {
+                    const Berry b{e + QPointF(0, 9), 10.5 * rnd.range(0.75, 1.05)};
+                    drawBerry(p, b, ripe);
+                    kept.append(b);
+                } else if (roll < 0.65) {
+                    drawBerry(p, {e + QPointF(0, 4), 3.5}, QColor(150, 190, 85));
+                }
+            }
             berries = kept;
         }
         if (has(sketch, "seca") || has(sketch, "roidos")) {
@@ -1200,7 +1529,9 @@ void render(QPainter &p, const QSizeF &size, const Sketch &sketch, quint32 seed)
     } else if (organ == QLatin1String("pampano")) {
         // A stunted shoot is short, thin and zigzag.
         const QList<QLineF> segs = drawShoot(p, QPointF(40, 270), has(sketch, "marchita") ? QPointF(300, 120)
-                                                                  : has(sketch, "raquitico") ? QPointF(190, 150) : QPointF(330, 40),
+                                                                  : has(sketch, "raquitico") ? QPointF(190, 150)
+                                                                  : has(sketch, "bisel")     ? QPointF(215, 135)
+                                                                                             : QPointF(330, 40),
                                              has(sketch, "raquitico") ? 7 : 10, !has(sketch, "sinhojas"), rnd,
                                              has(sketch, "raquitico") ? 9 : 0);
         if (has(sketch, "marchita")) {  // the tip bends down and wilts
@@ -1208,13 +1539,18 @@ void render(QPainter &p, const QSizeF &size, const Sketch &sketch, quint32 seed)
             p.drawLine(QPointF(300, 120), QPointF(330, 175));
             drawLeaf(p, QPointF(335, 200), 22, 170, true, QColor(160, 170, 90));
         }
-        if (has(sketch, "bisel")) {
-            p.setPen(Qt::NoPen);
-            p.setBrush(bg);
-            p.drawRect(QRectF(180, 0, 220, 140));
-            p.setBrush(QColor(200, 225, 150));
-            p.drawEllipse(segs[2].p2(), 6, 3);
+        if (has(sketch, "bisel")) {  // cut clean on a slant, as by a rabbit's teeth: the pale cut face at the end
+            p.save();
+            p.translate(segs.last().p2());
+            p.rotate(-35);
+            p.setPen(QPen(QColor(90, 130, 55), 1.2));
+            p.setBrush(QColor(215, 235, 170));
+            p.drawEllipse(QPointF(0, 0), 12, 6);
+            p.restore();
         }
+        if (has(sketch, "cigarros"))  // several leaves rolled into cigars near the tip
+            for (int i = 1; i < segs.size(); ++i)
+                drawCigar(p, segs[i].p2() + QPointF(i % 2 ? 16 : -12, 30), 62 - i * 4, 75 + (i % 2 ? -12 : 12));
         if (has(sketch, "cerillas")) {  // petioles left without their blades
             p.setPen(QPen(QColor(120, 100, 60), 2.5, Qt::SolidLine, Qt::RoundCap));
             for (const QLineF &l : segs)
@@ -1235,8 +1571,23 @@ void render(QPainter &p, const QSizeF &size, const Sketch &sketch, quint32 seed)
         placeOrganisms(p, sketch, where, rnd, organismSize);
     } else if (organ == QLatin1String("sarmiento") || organ == QLatin1String("yema")) {
         const bool bud = organ == QLatin1String("yema");
-        const QList<QLineF> segs = bud ? drawCane(p, QPointF(-20, 220), QPointF(420, 170), 30, false)
-                                       : drawCane(p, QPointF(20, 230), QPointF(380, 80), 14, true);
+        QList<QLineF> segs;
+        if (bud) {
+            segs = drawCane(p, QPointF(-20, 220), QPointF(420, 170), 30, false);
+        } else if (has(sketch, "partido")) {
+            // Snapped at the gallery: the outer piece hangs from a strip of bark.
+            segs = drawCane(p, QPointF(20, 230), QPointF(205, 153), 14, true);
+            segs += drawCane(p, QPointF(214, 160), QPointF(300, 285), 13, false);
+            p.setPen(QPen(QColor(230, 205, 160), 2));
+            for (int i = 0; i < 6; ++i) {  // splinters of the broken wood
+                p.drawLine(QPointF(203, 148 + i * 2.4), QPointF(216 + i % 3 * 3, 144 + i * 3));
+            }
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(30, 18, 10));
+            p.drawEllipse(QPointF(207, 154), 3.5, 3.5);
+        } else {
+            segs = drawCane(p, QPointF(20, 230), QPointF(380, 80), 18, true);
+        }
         if (bud) {
             const QPointF node = segs[2].p1() + QPointF(0, -16);
             if (has(sketch, "vaciada") || has(sketch, "roida")) {
@@ -1275,11 +1626,27 @@ void render(QPainter &p, const QSizeF &size, const Sketch &sketch, quint32 seed)
             p.setPen(QPen(QColor(60, 35, 20), 5, Qt::SolidLine, Qt::RoundCap));
             p.drawLine(segs[1].pointAt(0.6), segs[2].pointAt(0.3));
         }
-        if (has(sketch, "partido")) {
-            p.setPen(Qt::NoPen);
-            p.setBrush(bg);
-            p.drawPolygon(QPolygonF{segs[2].p1() + QPointF(-4, -20), segs[2].p1() + QPointF(8, 20),
-                                    segs[2].p1() + QPointF(20, 20), segs[2].p1() + QPointF(6, -20)});
+        if (has(sketch, "brotados") && !bud)  // some buds have shot, the others stay closed and dead
+            for (int i = 1; i < segs.size(); ++i) {
+                QLineF axis(segs.first().p1(), segs.last().p2());
+                const QPointF normal = QPointF(-axis.dy(), axis.dx()) / axis.length();
+                const QPointF n = segs[i].p1() - normal * 10;
+                if (i % 2) {
+                    drawShoot(p, n, n + QPointF(-10, -70), 4, true, rnd);
+                } else {
+                    p.setPen(Qt::NoPen);
+                    p.setBrush(QColor(40, 28, 20));
+                    p.drawEllipse(n, 6, 8);
+                }
+            }
+        if (has(sketch, "cerillas") && !bud) {  // petioles left on the cane without their blades, like matches
+            for (int i = 1; i < 4; ++i) {
+                const QPointF n = segs[i].p1();
+                p.setPen(QPen(QColor(150, 120, 70), 3, Qt::SolidLine, Qt::RoundCap));
+                p.drawLine(n, n + QPointF(26, 18));
+                p.setPen(QPen(QColor(70, 45, 25), 6, Qt::SolidLine, Qt::RoundCap));
+                p.drawPoint(n + QPointF(27, 19));
+            }
         }
         placeOrganisms(p, sketch, where, rnd, organismSize);
     } else if (organ == QLatin1String("tronco")) {
@@ -1329,6 +1696,18 @@ void render(QPainter &p, const QSizeF &size, const Sketch &sketch, quint32 seed)
     }
     if (!sketch.scene.isEmpty())
         drawScene(p, sketch.scene, QSizeF(400, 300), rnd);
+    if (lens) {
+        QPainterPath glass;
+        glass.addEllipse(QPointF(240, 130), 70, 70);
+        p.save();
+        p.setClipPath(glass);
+        p.fillPath(glass, QColor(255, 255, 240, 70));
+        const int n = std::clamp(given.count, 1, 3);
+        for (int i = 0; i < n; ++i)
+            drawOrganism(p, given.organism, QPointF(240, 130) + (n == 1 ? QPointF(0, 0) : QPointF(-28 + i * 28, (i % 2) * 30 - 12)),
+                         n == 1 ? 80 : 42, -20 + i * 35, rnd);
+        p.restore();
+    }
     p.restore();
 }
 

@@ -91,7 +91,7 @@ const QList<QPair<const char *, const char *>> &keyDefaults()
         {"arana roja", "organo=hoja capas=bronceado,punteado"},
         {"avispas", "organo=racimo capas=vaciados:1.5 bicho=avispa n=3"},
         {"barrenillo", "organo=sarmiento capas=orificio,serrin"},
-        {"bibionido", "organo=raiz capas=roidas bicho=larvagris n=4"},
+        {"bibionido", "organo=raiz capas=roidas bicho=larvamosca-gris n=4"},
         {"black rot", "organo=hoja capas=manchas,picnidios"},
         {"caracoles", "organo=hoja capas=agujeros,baba bicho=caracol n=1 tam=90"},
         {"castaneta", "organo=raiz capas=roidas bicho=larvac n=1 tam=80"},
@@ -126,7 +126,7 @@ const QList<QPair<const char *, const char *>> &keyDefaults()
         {"oidio", "organo=hoja capas=ceniza"},
         {"oruga peluda", "organo=yema capas=vaciada bicho=orugapeluda n=1 tam=80"},
         {"pajaros", "organo=racimo capas=picoteados bicho=pajaro n=1 tam=110"},
-        {"pedroulo", "organo=yema capas=roida bicho=gorgojo n=1 tam=60"},
+        {"pedroulo", "organo=yema capas=roida bicho=gorgojo-gris n=1 tam=60"},
         {"piral", "organo=hoja capas=telas,mordeduras bicho=oruga n=1 tam=90"},
         {"podredumbre acida", "organo=racimo capas=acida bicho=mosca-vinagre n=5"},
         {"podredumbre gris", "organo=racimo capas=moho"},
@@ -492,8 +492,13 @@ Sketch fromCaption(const QString &caption, const QString &hint)
             layer("roida");
         if (re("estroma|costra negra"))
             layer("estromas");
-        if (re("agalla|tumor|tuberculo"))
+        if (re("agalla|tumor|tuberculo")) {
             layer("agallas");
+            if (re("jovenes blanquecinas|agallas? blanquecinas"))
+                layer("agallasjovenes");
+            if (re("cordon|a lo largo"))
+                layer("cordon");
+        }
         if (re("orificio|galeria"))
             layer("galerias");
         if (re("grieta|acanalad|estri|rizad"))
@@ -531,6 +536,7 @@ Sketch fromCaption(const QString &caption, const QString &hint)
     }
 
     // ---- the organism
+    t.replace(QLatin1String("ojo de pajaro"), QLatin1String("ojo"));  // the berry's spots, not a bird
     struct Bug {
         const char *pattern, *kind;
     };
@@ -547,7 +553,7 @@ Sketch fromCaption(const QString &caption, const QString &hint)
         {"conejo", "conejo"},
         {"topillo|rata|raton|ratones|roedor|liron", "roedor"},
         {"estornino|pajaro|gorrion|mirlo|halcon|aves", "pajaro"},
-        {"nido", "nido"},
+        {"nido de (papel|avispa)", "nido"},  // a caterpillar's leaf nest is not the wasps' paper one
         {"avispon", "avispon"},
         {"avispa", "avispa"},
         {"moscas? del vinagre|drosophila", "mosca-vinagre"},
@@ -580,9 +586,10 @@ Sketch fromCaption(const QString &caption, const QString &hint)
         {"escarabajo", "escarabajo-pardo"},
         {"oruga peluda|larvas bajo telas|colonias de larvas|peluda", "orugapeluda"},
         {"sin patas", "larvaapoda"},
+        {"larva gris|larvas grises|gusano gris|enroscada", "larvagris"},  // a cutworm curls into a C too
         {"forma de c\\b|larva blanca|larvas blancas|gusano blanco", "larvac"},
         {"larva (delgada|dura)|gusano de alambre|amarillo anaranjada", "alambre"},
-        {"larva gris|larvas grises|gusano gris|enroscada", "larvagris"},
+        {"pupas?|tonelito", "pupa"},
         {"oruga|larva|larvas", "oruga"},
         {"huevos? (amarillos|blancos|rosados|rojos)|puesta de huevos|placa de huevos", "huevos"},
     };
@@ -622,17 +629,83 @@ Sketch fromCaption(const QString &caption, const QString &hint)
         else if (s.organism.startsWith(QLatin1String("mariposa")))
             s.organism = QStringLiteral("oruga");
         else if (s.organism.startsWith(QLatin1String("mosca")))
-            s.organism = QStringLiteral("larvaapoda");
+            s.organism = QStringLiteral("larvamosca");
+        else if (s.organism == QLatin1String("mariquita"))
+            s.organism = QStringLiteral("larvamariquita");
     }
     // Seen under the lens, small animals are drawn larger.
     if (!s.organism.isEmpty() && s.count > 1 && re("lupa|microscopio"))
         s.size = 36;
+    // Ants alongside the colony they tend.
+    if (re("\\bhormigas?\\b"))
+        addLayer(s, QStringLiteral("hormigas"));
     // Eggs alongside another organism.
     if (re("\\by huevos|con sus huevos|huevos\\b") && !s.organism.isEmpty() && !s.organism.startsWith(QLatin1String("huevos")))
         addLayer(s, QStringLiteral("huevos"));
 
     // ---- field work
-    if (re("\\bbanda\\b|carton ondulado|refugio de carton")) {
+    if (re("\\bteja\\b")) {
+        s.scene = QStringLiteral("teja");
+        s.organ.clear();
+        s.layers.clear();
+        s.organism.clear();
+    } else if (re("cebo molusquicida")) {
+        s.scene = QStringLiteral("cebo");
+        s.organ.clear();
+        s.layers.clear();
+        s.organism.clear();
+    } else if (re("estacion de avisos|estacion meteorologica")) {
+        s.scene = QStringLiteral("estacion");
+        s.organ = QStringLiteral("cepa");
+        s.layers.clear();
+        s.organism.clear();
+    } else if (re("\\barranque\\b|cepas arrancadas")) {
+        s.scene = QStringLiteral("arranque");
+        s.organ.clear();
+        s.layers.clear();
+        s.organism.clear();
+    } else if (re("haces de sarmientos|retirada de los sarmientos")) {
+        s.scene = QStringLiteral("haz");
+        s.organ.clear();
+        s.layers.clear();
+    } else if (re("tritura")) {
+        s.scene = QStringLiteral("triturado");
+        s.organ.clear();
+        s.layers.clear();
+    } else if (re("\\bmanga\\b")) {
+        s.scene = QStringLiteral("manga");
+        s.organ.clear();
+        s.layers.clear();
+        s.organism.clear();
+    } else if (re("\\bespuma\\b")) {
+        s.scene = QStringLiteral("espuma");
+        s.organ.clear();
+        s.layers.clear();
+        s.organism.clear();
+    } else if (re("margen de hierba|hierba seca")) {
+        s.scene = QStringLiteral("hierba");
+        s.organ = QStringLiteral("cepa");
+        s.layers.clear();
+        s.organism.clear();
+    } else if (re("muestras de sarmiento")) {
+        s.scene = QStringLiteral("muestras");
+        s.organ.clear();
+        s.layers.clear();
+    } else if (re("\\bzanja\\b")) {
+        s.scene = QStringLiteral("zanja");
+        s.organ = QStringLiteral("cepa");
+        s.layers.clear();
+    } else if (re("^aporcado")) {
+        s.scene = QStringLiteral("aporcado");
+        s.organ = QStringLiteral("tronco");
+        s.layers.clear();
+    } else if (re("chupon sano|renovacion del tronco")) {
+        s.scene = QStringLiteral("chupon");
+        s.organ = QStringLiteral("tronco");
+        s.layers.clear();
+    } else if (re("linterna|revision nocturna")) {
+        s.scene = QStringLiteral("linterna");
+    } else if (re("\\bbanda\\b|carton ondulado|refugio de carton")) {
         s.scene = QStringLiteral("banda");
         s.organ = QStringLiteral("tronco");
     } else if (re("trampa|placa adhesiva|placa engomada")) {
@@ -671,7 +744,10 @@ Sketch fromCaption(const QString &caption, const QString &hint)
         s.scene = QStringLiteral("pintura");
         s.organ = QStringLiteral("cepa");
     } else if (re("sacudida|bandeja|cartulina|paraguas|lona")) {
-        s.scene = QStringLiteral("bandeja");
+        s.scene = re("(cartulina|bandeja) oscura") ? QStringLiteral("bandeja-oscura") : QStringLiteral("bandeja");
+        // The adults the caption names are what falls on it.
+        if (!s.organism.isEmpty() && !re("larvas?|orugas?|huevos"))
+            s.scene += QLatin1Char(':') + s.organism;
     } else if (re("cintas reflectantes")) {
         s.scene = QStringLiteral("cinta");
     } else if (re("barrena|muestras de suelo")) {
@@ -698,7 +774,7 @@ Sketch fromCaption(const QString &caption, const QString &hint)
         return fallback.isEmpty() ? parse(QStringLiteral("organo=hoja")) : fallback;
     if (s.layers.isEmpty() && s.scene.isEmpty() && fallback.organ == s.organ) {
         s.layers = fallback.layers;
-        if (s.organism.isEmpty() || s.organism == fallback.organism) {
+        if (s.organism.isEmpty()) {  // the caption's own animal keeps the number it gave
             s.organism = fallback.organism;
             s.count = fallback.count;
             s.size = fallback.size;
@@ -713,14 +789,40 @@ Sketch fromCaption(const QString &caption, const QString &hint)
         s.count = 1;
         s.size = 0;
     }
-    // A fly's larvae are legless maggots.
-    if (s.organism == QLatin1String("larvac") && fallback.organism.startsWith(QLatin1String("mosca")))
+    // A fly's larvae are legless maggots, pointed at the head, not curled
+    // like a beetle's grub.
+    if ((s.organism == QLatin1String("larvac") || s.organism == QLatin1String("larvaapoda"))
+        && pest.organism.startsWith(QLatin1String("mosca")))
+        s.organism = QStringLiteral("larvamosca");
+    // The pest's own colour of an animal the caption only names ("gorgojo"
+    // of the grey pedroulo), and a weevil's larva is legless.
+    if (!s.organism.isEmpty() && pest.organism.startsWith(s.organism + QLatin1Char('-')))
+        s.organism = pest.organism;
+    if (s.organism == QLatin1String("larvac") && pest.organism.startsWith(QLatin1String("gorgojo")))
         s.organism = QStringLiteral("larvaapoda");
+    // Flower buds or leaves tied with silk: the caterpillar that spun them.
+    if (s.organism.isEmpty() && s.scene.isEmpty() && pest.organism == QLatin1String("oruga")
+        && re("seda|hilos|atadas|\\btelas?\\b")) {
+        s.organism = pest.organism;
+        s.count = 1;
+        s.size = 60;
+    }
+    // Trays, nets and traps hold the pest's own adults.
+    const bool adult = !pest.organism.isEmpty()
+                       && !QRegularExpression(QStringLiteral("^(oruga|larva|alambre|huevos)")).match(pest.organism).hasMatch();
+    if (adult && !s.scene.contains(QLatin1Char(':'))
+        && (s.scene.startsWith(QLatin1String("bandeja")) || s.scene == QLatin1String("manga")
+            || s.scene == QLatin1String("trampa-botella") || s.scene == QLatin1String("trampa-amarilla")
+            || s.scene == QLatin1String("trampa-azul")))
+        s.scene += QLatin1Char(':') + pest.organism;
     // "Larvas" alone: the pest's own larva.
     if (s.organism == QLatin1String("oruga")
         && QStringList{QStringLiteral("larvac"), QStringLiteral("larvaapoda"), QStringLiteral("larvagris"),
-                       QStringLiteral("alambre"), QStringLiteral("orugapeluda")}
+                       QStringLiteral("alambre"), QStringLiteral("orugapeluda"), QStringLiteral("larvamosca-gris")}
                .contains(pest.organism))
+        s.organism = pest.organism;
+    // The grey larvae of a fly (the bibionid's) are legless, with a dark head.
+    if (s.organism == QLatin1String("larvagris") && pest.organism.startsWith(QLatin1String("larvamosca")))
         s.organism = pest.organism;
     return s;
 }
