@@ -21,16 +21,16 @@ struct Layer {
 };
 
 struct Sketch {
-    QString organ;      // hoja, envés, racimo, grano, pámpano, sarmiento, yema, tronco, corte, raíz, cepa, suelo…
+    QString organ;  // hoja, envés, racimo, grano, pámpano, sarmiento, yema, tronco, corte, raíz, cepa, suelo…
     bool underside = false;
-    QString variety;    // "tinta" or "blanca"
-    QString stage;      // racimo: flor, verde, envero, maduro; yema: invierno, algodon, punta
+    QString variety;  // "tinta" or "blanca"
+    QString stage;    // racimo: flor, verde, envero, maduro; yema: invierno, algodon, punta
     QList<Layer> layers;
-    QString organism;   // oruga, escarabajo, acaro, eriofido, pulgon, nematodo, caracol…
+    QString organism;  // oruga, escarabajo, acaro, eriofido, pulgon, nematodo, caracol…
     int count = 1;
-    qreal size = 0;     // the organism's length on the canvas; 0 chooses by count
-    QString background; // campo, suelo, claro (a close-up under the lens)
-    QString scene;      // trampa-amarilla, pulverizacion, lupa, etiqueta… (an object of the field work)
+    qreal size = 0;      // the organism's length on the canvas; 0 chooses by count
+    QString background;  // campo, suelo, claro (a close-up under the lens)
+    QString scene;       // trampa-amarilla, pulverizacion, lupa, etiqueta… (an object of the field work)
     bool isEmpty() const { return organ.isEmpty() && organism.isEmpty() && scene.isEmpty(); }
 };
 
@@ -52,7 +52,7 @@ void render(QPainter &p, const QSizeF &size, const Sketch &sketch, quint32 seed)
 // Small deterministic random numbers, so every build draws the same pictures.
 struct Random {
     quint32 state;
-    explicit Random(quint32 seed) : state(seed * 2654435761u + 0x9e3779b9u) {}
+    explicit Random(quint32 seed) : state(seed * 2654435761u + 0x9e3779b9u) { }
     qreal next()  // [0, 1)
     {
         state ^= state << 13;

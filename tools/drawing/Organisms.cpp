@@ -16,12 +16,12 @@ namespace {
 QColor named(const QString &name, const QColor &fallback)
 {
     static const QList<QPair<QString, QColor>> colours{
-        {QStringLiteral("azul"), QColor(40, 70, 140)},       {QStringLiteral("negro"), QColor(30, 28, 28)},
-        {QStringLiteral("pardo"), QColor(110, 72, 40)},      {QStringLiteral("verde"), QColor(60, 150, 80)},
-        {QStringLiteral("rojo"), QColor(190, 35, 30)},       {QStringLiteral("amarillo"), QColor(225, 200, 70)},
-        {QStringLiteral("blanco"), QColor(240, 236, 220)},   {QStringLiteral("gris"), QColor(120, 118, 110)},
+        {QStringLiteral("azul"), QColor(40, 70, 140)},        {QStringLiteral("negro"), QColor(30, 28, 28)},
+        {QStringLiteral("pardo"), QColor(110, 72, 40)},       {QStringLiteral("verde"), QColor(60, 150, 80)},
+        {QStringLiteral("rojo"), QColor(190, 35, 30)},        {QStringLiteral("amarillo"), QColor(225, 200, 70)},
+        {QStringLiteral("blanco"), QColor(240, 236, 220)},    {QStringLiteral("gris"), QColor(120, 118, 110)},
         {QStringLiteral("anaranjado"), QColor(225, 130, 40)}, {QStringLiteral("rosa"), QColor(220, 150, 160)},
-        {QStringLiteral("castano"), QColor(140, 80, 40)},    {QStringLiteral("ocre"), QColor(170, 130, 70)}};
+        {QStringLiteral("castano"), QColor(140, 80, 40)},     {QStringLiteral("ocre"), QColor(170, 130, 70)}};
     for (const auto &[n, c] : colours)
         if (name == n)
             return c;
@@ -52,7 +52,9 @@ void drawBody(QPainter &p, const Body &b, qreal L)
     p.setPen(QPen(b.colour.darker(150), legW, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     for (int i = 0; i < b.legPairs; ++i) {
-        const qreal x = b.legPairs == 4 ? L * (0.22 - i * 0.14) : b.legPairs == 2 ? L * (0.3 - i * 0.07) : L * (0.22 - i * 0.09);
+        const qreal x = b.legPairs == 4 ? L * (0.22 - i * 0.14)
+            : b.legPairs == 2           ? L * (0.3 - i * 0.07)
+                                        : L * (0.22 - i * 0.09);
         const qreal spread = b.legPairs == 2 ? 0.4 : 1.0;
         for (int s : {-1, 1}) {
             const qreal fwd = (1.5 - i) * 0.35 * spread;
@@ -149,8 +151,9 @@ void drawBody(QPainter &p, const Body &b, qreal L)
         e.cubicTo(x0 - len, wid * 0.4, x0 - len * 0.7, wid * 1.05, x0, wid);
         e.closeSubpath();
         QLinearGradient eg(0, -wid, 0, wid);
-        const QColor ec = b.wings == Wings::Half ? QColor(b.wingColour.red(), b.wingColour.green(), b.wingColour.blue(), 170)
-                                                 : b.colour;
+        const QColor ec = b.wings == Wings::Half
+            ? QColor(b.wingColour.red(), b.wingColour.green(), b.wingColour.blue(), 170)
+            : b.colour;
         eg.setColorAt(0, ec.lighter(b.sheen ? 200 : 130));
         eg.setColorAt(0.5, ec);
         eg.setColorAt(1, ec.darker(140));
@@ -163,8 +166,8 @@ void drawBody(QPainter &p, const Body &b, qreal L)
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(240, 240, 235));
         for (int k = 0; k < 6; ++k)
-            p.drawEllipse(QPointF(ax + (k % 3 - 1) * L * 0.13, (k < 3 ? -1 : 1) * L * b.abdomenW * 0.22),
-                          L * 0.03, L * 0.03);
+            p.drawEllipse(QPointF(ax + (k % 3 - 1) * L * 0.13, (k < 3 ? -1 : 1) * L * b.abdomenW * 0.22), L * 0.03,
+                          L * 0.03);
     }
     if (b.hairy) {
         p.setPen(QPen(b.colour.lighter(160), 0.6));
@@ -311,7 +314,7 @@ void drawMammal(QPainter &p, qreal L, bool rabbit)
     const QColor fur = rabbit ? QColor(150, 120, 90) : QColor(110, 90, 70);
     p.setPen(QPen(fur.darker(160), 1));
     p.setBrush(fur);
-    p.drawEllipse(QPointF(-L * 0.1, 0), L * 0.36, L * 0.22);  // body
+    p.drawEllipse(QPointF(-L * 0.1, 0), L * 0.36, L * 0.22);        // body
     p.drawEllipse(QPointF(L * 0.3, -L * 0.1), L * 0.15, L * 0.12);  // head
     if (rabbit) {
         for (int k = 0; k < 2; ++k) {
@@ -376,9 +379,11 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
     } else if (kind == QLatin1String("orugapeluda")) {
         drawLarva(p, L, named(colourName, QColor(60, 45, 35)), QColor(30, 25, 20), 0.13, 0, false, true, true, false);
     } else if (kind == QLatin1String("larvac")) {  // white grub with legs and a brown head
-        drawLarva(p, L, named(colourName, QColor(240, 232, 210)), QColor(170, 100, 40), 0.3, 1, true, false, false, false);
+        drawLarva(p, L, named(colourName, QColor(240, 232, 210)), QColor(170, 100, 40), 0.3, 1, true, false, false,
+                  false);
     } else if (kind == QLatin1String("larvaapoda")) {  // legless weevil larva
-        drawLarva(p, L, named(colourName, QColor(242, 238, 222)), QColor(150, 100, 50), 0.28, 1, false, false, false, false);
+        drawLarva(p, L, named(colourName, QColor(242, 238, 222)), QColor(150, 100, 50), 0.28, 1, false, false, false,
+                  false);
     } else if (kind == QLatin1String("larvamosca")) {  // fly maggot: legless, pointed at the head end
         // -gris: the bibionid's larva, greyish brown with a dark head capsule.
         const bool capsule = colourName == QLatin1String("gris");
@@ -477,8 +482,9 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
         p.drawEllipse(QPointF(0, 0), L * 0.3, L * 0.12);
         p.setPen(QPen(QColor(255, 255, 252, 200), std::max<qreal>(0.5, L * 0.008)));
         for (int k = 0; k < 16; ++k) {  // the silk over it
-            const qreal a = rnd.range(0, 2 * M_PI), b = a + rnd.range(1.5, 3);
-            p.drawLine(QPointF(L * 0.48 * qCos(a), L * 0.25 * qSin(a)), QPointF(L * 0.48 * qCos(b), L * 0.25 * qSin(b)));
+            const qreal from = rnd.range(0, 2 * M_PI), to = from + rnd.range(1.5, 3);
+            p.drawLine(QPointF(L * 0.48 * qCos(from), L * 0.25 * qSin(from)),
+                       QPointF(L * 0.48 * qCos(to), L * 0.25 * qSin(to)));
         }
     } else if (kind == QLatin1String("setas")) {  // honey fungus: a clump of honey-coloured toadstools
         Random r2(17);
@@ -489,7 +495,8 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
             p.drawLine(QPointF(x * 0.5, L * 0.3), QPointF(x, L * 0.3 - h));
             QPainterPath c;
             c.moveTo(x - cap, L * 0.3 - h + cap * 0.2);
-            c.cubicTo(x - cap, L * 0.3 - h - cap * 0.9, x + cap, L * 0.3 - h - cap * 0.9, x + cap, L * 0.3 - h + cap * 0.2);
+            c.cubicTo(x - cap, L * 0.3 - h - cap * 0.9, x + cap, L * 0.3 - h - cap * 0.9, x + cap,
+                      L * 0.3 - h + cap * 0.2);
             c.closeSubpath();
             QRadialGradient g(QPointF(x, L * 0.3 - h - cap * 0.4), cap * 1.2);
             g.setColorAt(0, QColor(150, 95, 35));
@@ -506,15 +513,15 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
         QPainterPath worm;
         for (int i = 0; i <= 30; ++i) {
             const qreal t = i / 30.0;
-            const QPointF at(-L / 2 + L * t, L * 0.05 * qSin(t * 6));
-            i ? worm.lineTo(at) : worm.moveTo(at);
+            const QPointF point(-L / 2 + L * t, L * 0.05 * qSin(t * 6));
+            i ? worm.lineTo(point) : worm.moveTo(point);
         }
         p.setBrush(Qt::NoBrush);
         for (int k = 1; k <= 3; ++k) {  // legs behind the head
-            const QPointF at = worm.pointAtPercent(0.93 - k * 0.035);
+            const QPointF leg = worm.pointAtPercent(0.93 - k * 0.035);
             p.setPen(QPen(QColor(140, 80, 30), std::max<qreal>(0.6, L * 0.012)));
-            p.drawLine(at + QPointF(0, -L * 0.03), at + QPointF(L * 0.01, -L * 0.06));
-            p.drawLine(at + QPointF(0, L * 0.03), at + QPointF(L * 0.01, L * 0.06));
+            p.drawLine(leg + QPointF(0, -L * 0.03), leg + QPointF(L * 0.01, -L * 0.06));
+            p.drawLine(leg + QPointF(0, L * 0.03), leg + QPointF(L * 0.01, L * 0.06));
         }
         p.setPen(QPen(QColor(140, 75, 25), L * 0.075, Qt::SolidLine, Qt::RoundCap));
         p.drawPath(worm);
@@ -524,52 +531,86 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
         p.drawPath(worm.translated(0, -L * 0.013));
         p.setPen(QPen(QColor(150, 85, 30), std::max<qreal>(0.5, L * 0.007)));
         for (int k = 1; k < 13; ++k) {  // the hard rings
-            const QPointF at = worm.pointAtPercent(k / 13.0);
-            p.drawLine(at + QPointF(0, -L * 0.03), at + QPointF(0, L * 0.03));
+            const QPointF ring = worm.pointAtPercent(k / 13.0);
+            p.drawLine(ring + QPointF(0, -L * 0.03), ring + QPointF(0, L * 0.03));
         }
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(120, 60, 20));
         p.drawEllipse(worm.pointAtPercent(1.0), L * 0.04, L * 0.033);
     } else if (kind == QLatin1String("escarabajo")) {
         b.wings = Wings::Elytra;
-        b.abdomenL = 0.56; b.abdomenW = 0.36; b.thoraxW = 0.24; b.legLen = 0.32; b.sheen = true;
+        b.abdomenL = 0.56;
+        b.abdomenW = 0.36;
+        b.thoraxW = 0.24;
+        b.legLen = 0.32;
+        b.sheen = true;
         if (colourName == QLatin1String("peludo")) {  // hairy black chafer
-            b.hairy = true; b.sheen = false;
+            b.hairy = true;
+            b.sheen = false;
             b.colour = QColor(35, 30, 28);
             drawBody(p, b, L);
         } else if (colourName == QLatin1String("manchas")) {
-            b.spots = true; b.colour = QColor(25, 25, 30);
+            b.spots = true;
+            b.colour = QColor(25, 25, 30);
             drawBody(p, b, L);
         } else if (colourName == QLatin1String("antenas")) {  // long-horned, chestnut
-            b.antennae = Antennae::Long; b.colour = QColor(140, 80, 40);
+            b.antennae = Antennae::Long;
+            b.colour = QColor(140, 80, 40);
             drawBody(p, b, L);
         } else if (colourName == QLatin1String("abanico")) {  // cockchafer
-            b.antennae = Antennae::Fan; b.colour = QColor(150, 95, 50); b.abdomenL = 0.62;
+            b.antennae = Antennae::Fan;
+            b.colour = QColor(150, 95, 50);
+            b.abdomenL = 0.62;
             drawBody(p, b, L);
         } else if (colourName == QLatin1String("cilindrico")) {  // bark beetle, thick and cylindrical
-            b.abdomenW = 0.3; b.abdomenL = 0.6; b.headR = 0.07; b.thoraxL = 0.3; b.thoraxW = 0.3; b.sheen = false;
+            b.abdomenW = 0.3;
+            b.abdomenL = 0.6;
+            b.headR = 0.07;
+            b.thoraxL = 0.3;
+            b.thoraxW = 0.3;
+            b.sheen = false;
             b.colour = QColor(55, 35, 25);
             drawBody(p, b, L);
         } else if (colourName == QLatin1String("estrecho")) {  // click beetle
-            b.abdomenW = 0.22; b.abdomenL = 0.62; b.thoraxW = 0.2; b.colour = QColor(110, 75, 45);
+            b.abdomenW = 0.22;
+            b.abdomenL = 0.62;
+            b.thoraxW = 0.2;
+            b.colour = QColor(110, 75, 45);
             drawBody(p, b, L);
         } else {
             insect(QColor(40, 70, 140));
         }
     } else if (kind == QLatin1String("gorgojo")) {  // weevil: snout, elbowed antennae
-        b.wings = Wings::Elytra; b.snout = true; b.antennae = Antennae::Elbowed;
-        b.abdomenL = 0.5; b.abdomenW = 0.34; b.thoraxW = 0.2; b.headR = 0.07;
+        b.wings = Wings::Elytra;
+        b.snout = true;
+        b.antennae = Antennae::Elbowed;
+        b.abdomenL = 0.5;
+        b.abdomenW = 0.34;
+        b.thoraxW = 0.2;
+        b.headR = 0.07;
         b.sheen = colourName == QLatin1String("verde");
         if (colourName == QLatin1String("gris")) {  // short and rounded, grey scales
-            b.abdomenL = 0.46; b.abdomenW = 0.44; b.thoraxW = 0.24;
+            b.abdomenL = 0.46;
+            b.abdomenW = 0.44;
+            b.thoraxW = 0.24;
         }
         insect(QColor(60, 50, 45));
     } else if (kind == QLatin1String("hormiga")) {  // ant: round head, thin waist, round gaster, elbowed antennae
-        b.headR = 0.1; b.thoraxL = 0.22; b.thoraxW = 0.1; b.abdomenL = 0.36; b.abdomenW = 0.26; b.legLen = 0.42;
+        b.headR = 0.1;
+        b.thoraxL = 0.22;
+        b.thoraxW = 0.1;
+        b.abdomenL = 0.36;
+        b.abdomenW = 0.26;
+        b.legLen = 0.42;
         b.antennae = Antennae::Elbowed;
         insect(QColor(45, 30, 25));
     } else if (kind == QLatin1String("larvamariquita")) {  // ladybird larva: long, dark, warty, orange spots
-        b.abdomenL = 0.62; b.abdomenW = 0.24; b.thoraxL = 0.18; b.thoraxW = 0.2; b.headR = 0.06; b.legLen = 0.3;
+        b.abdomenL = 0.62;
+        b.abdomenW = 0.24;
+        b.thoraxL = 0.18;
+        b.thoraxW = 0.2;
+        b.headR = 0.06;
+        b.legLen = 0.3;
         b.antennae = Antennae::Short;
         b.colour = QColor(45, 45, 55);
         drawBody(p, b, L);
@@ -580,8 +621,13 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
             p.drawEllipse(QPointF(-L * 0.12, s * L * 0.07), L * 0.035, L * 0.03);
         }
     } else if (kind == QLatin1String("mariquita")) {
-        b.wings = Wings::Elytra; b.abdomenL = 0.6; b.abdomenW = 0.56; b.thoraxW = 0.3; b.headR = 0.08;
-        b.colour = QColor(200, 30, 25); b.legLen = 0.2;
+        b.wings = Wings::Elytra;
+        b.abdomenL = 0.6;
+        b.abdomenW = 0.56;
+        b.thoraxW = 0.3;
+        b.headR = 0.08;
+        b.colour = QColor(200, 30, 25);
+        b.legLen = 0.2;
         drawBody(p, b, L);
         p.setPen(Qt::NoPen);
         p.setBrush(Qt::black);
@@ -590,7 +636,11 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
     } else if (kind == QLatin1String("pulgon") || kind == QLatin1String("filoxera")) {
         // -alado: a winged adult; -momia: swollen, bronze and stiff, parasitised.
         const bool mummy = colourName == QLatin1String("momia");
-        b.abdomenL = 0.55; b.abdomenW = mummy ? 0.5 : 0.4; b.thoraxL = 0.14; b.thoraxW = 0.22; b.headR = 0.08;
+        b.abdomenL = 0.55;
+        b.abdomenW = mummy ? 0.5 : 0.4;
+        b.thoraxL = 0.14;
+        b.thoraxW = 0.22;
+        b.headR = 0.08;
         b.legLen = mummy ? 0.2 : 0.35;
         b.antennae = kind == QLatin1String("pulgon") ? Antennae::Long : Antennae::Short;
         if (colourName == QLatin1String("alado")) {
@@ -598,7 +648,9 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
             b.wingColour = QColor(215, 225, 238, 210);
         }
         b.sheen = mummy;
-        insect(kind == QLatin1String("filoxera") ? QColor(220, 190, 60) : mummy ? QColor(175, 125, 60) : QColor(60, 60, 50));
+        insect(kind == QLatin1String("filoxera") ? QColor(220, 190, 60)
+                   : mummy                       ? QColor(175, 125, 60)
+                                                 : QColor(60, 60, 50));
         if (mummy) {  // the parasitoid's round exit hole
             p.setPen(QPen(QColor(90, 55, 25), 0.6));
             p.setBrush(QColor(40, 25, 12));
@@ -669,25 +721,54 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
         for (int k = -3; k <= 3; ++k)
             p.drawLine(QPointF(k * L * 0.1, -L * 0.2), QPointF(k * L * 0.1, L * 0.2));
     } else if (kind == QLatin1String("cicadelido")) {  // leafhopper: wedge of roof-like wings
-        b.wings = Wings::Roof; b.abdomenL = 0.5; b.abdomenW = 0.3; b.thoraxW = 0.28; b.headR = 0.1; b.legLen = 0.2;
+        b.wings = Wings::Roof;
+        b.abdomenL = 0.5;
+        b.abdomenW = 0.3;
+        b.thoraxW = 0.28;
+        b.headR = 0.1;
+        b.legLen = 0.2;
         b.antennae = Antennae::None;
         insect(QColor(110, 180, 70));
     } else if (kind == QLatin1String("ninfa")) {  // wingless leafhopper nymph
-        b.abdomenL = 0.5; b.abdomenW = 0.28; b.thoraxW = 0.24; b.headR = 0.11; b.legLen = 0.28;
+        b.abdomenL = 0.5;
+        b.abdomenW = 0.28;
+        b.thoraxW = 0.24;
+        b.headR = 0.11;
+        b.legLen = 0.28;
         insect(QColor(200, 225, 170));
     } else if (kind == QLatin1String("chinche")) {  // long bug with clear wing tips
-        b.wings = Wings::Half; b.abdomenL = 0.62; b.abdomenW = 0.24; b.thoraxW = 0.22; b.antennae = Antennae::Long;
-        b.legLen = 0.38; b.wingColour = QColor(220, 225, 230, 200);
+        b.wings = Wings::Half;
+        b.abdomenL = 0.62;
+        b.abdomenW = 0.24;
+        b.thoraxW = 0.22;
+        b.antennae = Antennae::Long;
+        b.legLen = 0.38;
+        b.wingColour = QColor(220, 225, 230, 200);
         insect(QColor(120, 115, 105));
     } else if (kind == QLatin1String("trips")) {
-        b.wings = Wings::Fringed; b.abdomenL = 0.62; b.abdomenW = 0.14; b.thoraxW = 0.14; b.thoraxL = 0.16;
-        b.headR = 0.06; b.legLen = 0.16; b.wingColour = QColor(200, 190, 160, 160);
+        b.wings = Wings::Fringed;
+        b.abdomenL = 0.62;
+        b.abdomenW = 0.14;
+        b.thoraxW = 0.14;
+        b.thoraxL = 0.16;
+        b.headR = 0.06;
+        b.legLen = 0.16;
+        b.wingColour = QColor(200, 190, 160, 160);
         insect(QColor(215, 180, 80));
     } else if (kind == QLatin1String("larvatrips")) {
-        b.abdomenL = 0.62; b.abdomenW = 0.16; b.thoraxW = 0.14; b.headR = 0.06; b.legLen = 0.16;
+        b.abdomenL = 0.62;
+        b.abdomenW = 0.16;
+        b.thoraxW = 0.14;
+        b.headR = 0.06;
+        b.legLen = 0.16;
         insect(QColor(240, 225, 130));
     } else if (kind == QLatin1String("acaro")) {  // spider mite: round, eight legs
-        b.legPairs = 4; b.thoraxL = 0; b.abdomenL = 0.8; b.abdomenW = 0.62; b.headR = 0.06; b.legLen = 0.62;
+        b.legPairs = 4;
+        b.thoraxL = 0;
+        b.abdomenL = 0.8;
+        b.abdomenW = 0.62;
+        b.headR = 0.06;
+        b.legLen = 0.62;
         b.antennae = Antennae::None;
         insect(QColor(200, 40, 30));
         if (colourName == QLatin1String("amarillo")) {  // the two dark side spots
@@ -701,32 +782,59 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
             p.drawLine(QPointF(-L * 0.3 + (k % 4) * L * 0.15, (k < 4 ? -1 : 1) * L * 0.2),
                        QPointF(-L * 0.35 + (k % 4) * L * 0.15, (k < 4 ? -1 : 1) * L * 0.38));
     } else if (kind == QLatin1String("fitoseido")) {  // predatory mite: pear-shaped, pale, long legs
-        b.legPairs = 4; b.thoraxL = 0; b.abdomenL = 0.75; b.abdomenW = 0.5; b.headR = 0.05; b.legLen = 0.55;
+        b.legPairs = 4;
+        b.thoraxL = 0;
+        b.abdomenL = 0.75;
+        b.abdomenW = 0.5;
+        b.headR = 0.05;
+        b.legLen = 0.55;
         b.antennae = Antennae::None;
         insect(QColor(235, 215, 170));
     } else if (kind == QLatin1String("eriofido")) {  // worm-like, two pairs of legs at the front
-        b.legPairs = 2; b.thoraxL = 0.12; b.thoraxW = 0.2; b.abdomenL = 1.0; b.abdomenW = 0.2; b.headR = 0.06;
-        b.legLen = 0.2; b.antennae = Antennae::None;
+        b.legPairs = 2;
+        b.thoraxL = 0.12;
+        b.thoraxW = 0.2;
+        b.abdomenL = 1.0;
+        b.abdomenW = 0.2;
+        b.headR = 0.06;
+        b.legLen = 0.2;
+        b.antennae = Antennae::None;
         insect(QColor(235, 210, 160));
         p.setPen(QPen(QColor(200, 170, 120), 0.6));
         for (int k = 0; k < 16; ++k)
             p.drawLine(QPointF(-L * 0.6 + k * L * 0.05, -L * 0.09), QPointF(-L * 0.6 + k * L * 0.05, L * 0.09));
     } else if (kind == QLatin1String("avispa") || kind == QLatin1String("avispon")) {
-        b.wings = Wings::Clear; b.stripes = true; b.abdomenL = 0.5; b.abdomenW = 0.24; b.thoraxW = 0.2;
-        b.headR = 0.09; b.antennae = Antennae::Elbowed; b.legLen = 0.3;
+        b.wings = Wings::Clear;
+        b.stripes = true;
+        b.abdomenL = 0.5;
+        b.abdomenW = 0.24;
+        b.thoraxW = 0.2;
+        b.headR = 0.09;
+        b.antennae = Antennae::Elbowed;
+        b.legLen = 0.3;
         insect(kind == QLatin1String("avispon") ? QColor(190, 120, 40) : QColor(235, 200, 30));
     } else if (kind == QLatin1String("mosca")) {
-        b.wings = Wings::Clear; b.abdomenL = 0.42; b.abdomenW = 0.28; b.thoraxW = 0.3; b.thoraxL = 0.24;
-        b.headR = 0.12; b.legLen = 0.3; b.antennae = Antennae::None;
+        b.wings = Wings::Clear;
+        b.abdomenL = 0.42;
+        b.abdomenW = 0.28;
+        b.thoraxW = 0.3;
+        b.thoraxL = 0.24;
+        b.headR = 0.12;
+        b.legLen = 0.3;
+        b.antennae = Antennae::None;
         if (colourName == QLatin1String("vinagre")) {  // small tan fly with red eyes
-            b.colour = QColor(190, 140, 80); b.stripes = false;
+            b.colour = QColor(190, 140, 80);
+            b.stripes = false;
             drawBody(p, b, L);
         } else if (colourName == QLatin1String("fruta")) {  // banded wings
             b.wingColour = QColor(230, 200, 120, 150);
             b.colour = QColor(180, 120, 60);
             drawBody(p, b, L);
         } else if (colourName == QLatin1String("peluda")) {
-            b.hairy = true; b.colour = QColor(25, 25, 25); b.abdomenL = 0.55; b.abdomenW = 0.22;
+            b.hairy = true;
+            b.colour = QColor(25, 25, 25);
+            b.abdomenL = 0.55;
+            b.abdomenW = 0.22;
             b.wingColour = QColor(90, 90, 100, 120);
             drawBody(p, b, L);
         } else {
@@ -782,7 +890,11 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
             p.drawPath(antenna);
         }
     } else if (kind == QLatin1String("termita")) {
-        b.abdomenL = 0.55; b.abdomenW = 0.24; b.thoraxW = 0.16; b.headR = 0.12; b.legLen = 0.26;
+        b.abdomenL = 0.55;
+        b.abdomenW = 0.24;
+        b.thoraxW = 0.16;
+        b.headR = 0.12;
+        b.legLen = 0.26;
         insect(QColor(235, 225, 200));
         p.setPen(QPen(QColor(150, 80, 30), L * 0.03));
         p.drawLine(QPointF(L * 0.5, -L * 0.03), QPointF(L * 0.6, -L * 0.06));

@@ -18,10 +18,7 @@ const qreal kVeinAngle[] = {-90, -140, -40, 165, 15};
 const qreal kVeinLength[] = {0.92, 0.82, 0.82, 0.62, 0.62};
 }  // namespace
 
-QColor leafGreen(bool underside)
-{
-    return underside ? QColor(160, 188, 128) : QColor(68, 132, 48);
-}
+QColor leafGreen(bool underside) { return underside ? QColor(160, 188, 128) : QColor(68, 132, 48); }
 
 QPainterPath leafOutline(const LeafGeom &g)
 {
@@ -144,7 +141,7 @@ QList<QLineF> drawShoot(QPainter &p, QPointF base, QPointF tip, qreal thickness,
     for (int i = 1; i <= nodes; ++i) {
         const qreal f = i / qreal(nodes);
         QPointF next = base + (tip - base) * f + QPointF(rnd.range(-4, 4), rnd.range(-3, 3))
-                       + normal * zigzag * (i % 2 ? 1 : -1) * (i < nodes ? 1 : 0);
+            + normal * zigzag * (i % 2 ? 1 : -1) * (i < nodes ? 1 : 0);
         segments.append(QLineF(prev, next));
         prev = next;
     }
@@ -253,14 +250,13 @@ QPainterPath drawTrunk(QPainter &p, const QRectF &area)
     const qreal top = area.top(), bottom = area.bottom();
     QPainterPath trunk;
     trunk.moveTo(cx - w, bottom);
-    trunk.cubicTo(cx - w * 1.3, bottom - area.height() * 0.4, cx - w * 0.6, top + area.height() * 0.35,
-                  cx - w * 3.2, top + area.height() * 0.12);
+    trunk.cubicTo(cx - w * 1.3, bottom - area.height() * 0.4, cx - w * 0.6, top + area.height() * 0.35, cx - w * 3.2,
+                  top + area.height() * 0.12);
     trunk.lineTo(cx - w * 2.5, top + area.height() * 0.04);
-    trunk.cubicTo(cx - w * 0.2, top + area.height() * 0.25, cx + w * 0.3, top + area.height() * 0.25,
-                  cx + w * 2.6, top + area.height() * 0.03);
+    trunk.cubicTo(cx - w * 0.2, top + area.height() * 0.25, cx + w * 0.3, top + area.height() * 0.25, cx + w * 2.6,
+                  top + area.height() * 0.03);
     trunk.lineTo(cx + w * 3.2, top + area.height() * 0.12);
-    trunk.cubicTo(cx + w * 0.8, top + area.height() * 0.4, cx + w * 1.2, bottom - area.height() * 0.4, cx + w,
-                  bottom);
+    trunk.cubicTo(cx + w * 0.8, top + area.height() * 0.4, cx + w * 1.2, bottom - area.height() * 0.4, cx + w, bottom);
     trunk.closeSubpath();
     QLinearGradient g(cx - w * 1.5, 0, cx + w * 1.5, 0);
     g.setColorAt(0, QColor(105, 78, 55));
@@ -324,8 +320,8 @@ QList<QLineF> drawRoots(QPainter &p, QPointF collar, qreal size, Random &rnd, bo
     const QColor root(200, 165, 120);
     std::function<void(QPointF, qreal, qreal, int)> branch = [&](QPointF from, qreal angle, qreal len, int depth) {
         const QPointF to = from + QPointF(len * qCos(qDegreesToRadians(angle)), len * qSin(qDegreesToRadians(angle)));
-        p.setPen(QPen(root.darker(100 + depth * 8), std::max<qreal>(0.8, size * 0.05 / (depth + 1)),
-                      Qt::SolidLine, Qt::RoundCap));
+        p.setPen(QPen(root.darker(100 + depth * 8), std::max<qreal>(0.8, size * 0.05 / (depth + 1)), Qt::SolidLine,
+                      Qt::RoundCap));
         p.drawLine(from, to);
         if (depth >= (young ? 2 : 3)) {
             fine.append(QLineF(from, to));

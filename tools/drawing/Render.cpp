@@ -282,8 +282,7 @@ void leafLayers(QPainter &p, const Sketch &s, const LeafGeom &g, const QBrush &b
             p.drawEllipse(pointIn(outline, rnd, 0.9), 1.6, 1.6);
         }
     }
-    if (has(s, "manchas") || has(s, "halo") || has(s, "picnidios") || has(s, "perdigon")
-        || has(s, "translucidas")) {
+    if (has(s, "manchas") || has(s, "halo") || has(s, "picnidios") || has(s, "perdigon") || has(s, "translucidas")) {
         // Spots: their colour, size and place come from the modifiers.
         const bool small = has(s, "pequenas") || has(s, "perdigon") || has(s, "translucidas");
         const bool large = has(s, "grandes");
@@ -291,8 +290,9 @@ void leafLayers(QPainter &p, const Sketch &s, const LeafGeom &g, const QBrush &b
                                        amountOf(s, "perdigon"), amountOf(s, "translucidas")});
         const int n = int(std::max<qreal>(1, (small ? 16 : large ? 4 : 7) * amount));
         QColor centre = has(s, "oscuras") ? QColor(45, 35, 28)
-                        : has(s, "rojizas") ? QColor(140, 60, 40)
-                        : has(s, "perdigon") ? QColor(150, 140, 125) : QColor(150, 100, 55);
+            : has(s, "rojizas")           ? QColor(140, 60, 40)
+            : has(s, "perdigon")          ? QColor(150, 140, 125)
+                                          : QColor(150, 100, 55);
         static const qreal veinAngle[] = {-90, -140, -40, 165, 15};
         for (int i = 0; i < n; ++i) {
             QPointF c = pointIn(outline, rnd, 0.85);
@@ -304,8 +304,9 @@ void leafLayers(QPainter &p, const Sketch &s, const LeafGeom &g, const QBrush &b
             } else if (has(s, "borde")) {  // at the margin of the blade
                 c = g.centre + (outline.pointAtPercent(rnd.range(0.1, 0.9)) - g.centre) * 0.88;
             }
-            const qreal rr = small ? rnd.range(r * 0.025, r * 0.05) : large ? rnd.range(r * 0.16, r * 0.24)
-                                                                          : rnd.range(r * 0.07, r * 0.12);
+            const qreal rr = small ? rnd.range(r * 0.025, r * 0.05)
+                : large            ? rnd.range(r * 0.16, r * 0.24)
+                                   : rnd.range(r * 0.07, r * 0.12);
             if (has(s, "translucidas")) {
                 softSpot(p, c, rr * 1.3, QColor(225, 235, 170, 210));
                 continue;
@@ -326,8 +327,11 @@ void leafLayers(QPainter &p, const Sketch &s, const LeafGeom &g, const QBrush &b
         p.drawPath(outline);
         if (has(s, "quemado")) {
             p.setPen(QPen(QColor(100, 60, 30), r * 0.015));
-            p.drawPath(QTransform().translate(g.centre.x(), g.centre.y()).scale(0.83, 0.83)
-                           .translate(-g.centre.x(), -g.centre.y()).map(outline));
+            p.drawPath(QTransform()
+                           .translate(g.centre.x(), g.centre.y())
+                           .scale(0.83, 0.83)
+                           .translate(-g.centre.x(), -g.centre.y())
+                           .map(outline));
         }
     }
     if (has(s, "ampollas")) {  // raised blisters on the upper side
@@ -344,7 +348,8 @@ void leafLayers(QPainter &p, const Sketch &s, const LeafGeom &g, const QBrush &b
     }
     if (has(s, "borra") || has(s, "borraparda")) {  // felt of hairs in hollows on the underside
         const QColor c = has(s, "borraparda") ? QColor(160, 100, 60, 240) : QColor(250, 248, 240, 250);
-        for (int i = 0; i < int(8 * std::max<qreal>(0.5, std::max(amountOf(s, "borra"), amountOf(s, "borraparda")))); ++i) {
+        for (int i = 0; i < int(8 * std::max<qreal>(0.5, std::max(amountOf(s, "borra"), amountOf(s, "borraparda"))));
+             ++i) {
             const QPointF cc = pointIn(outline, rnd, 0.8);
             const qreal rr = rnd.range(r * 0.08, r * 0.14);
             p.setPen(Qt::NoPen);
@@ -396,7 +401,8 @@ void leafLayers(QPainter &p, const Sketch &s, const LeafGeom &g, const QBrush &b
     }
     if (has(s, "telas")) {
         for (int i = 0; i < 45; ++i) {
-            const QPointF a = pointIn(outline, rnd), b = a + QPointF(rnd.range(-r * 0.3, r * 0.3), rnd.range(-r * 0.2, r * 0.2));
+            const QPointF a = pointIn(outline, rnd),
+                          b = a + QPointF(rnd.range(-r * 0.3, r * 0.3), rnd.range(-r * 0.2, r * 0.2));
             p.setPen(QPen(QColor(40, 60, 30, 110), 1.4));
             p.drawLine(a + QPointF(0.8, 0.8), b + QPointF(0.8, 0.8));
             p.setPen(QPen(QColor(255, 255, 255, 230), 0.9));
@@ -415,13 +421,16 @@ void leafLayers(QPainter &p, const Sketch &s, const LeafGeom &g, const QBrush &b
         trail.moveTo(at);
         for (int i = 0; i < 5; ++i) {
             const QPointF next = at + QPointF(box.width() * 0.13, rnd.range(-0.05, 0.12) * box.height());
-            trail.cubicTo(at + QPointF(box.width() * 0.05, -box.height() * 0.12), next + QPointF(-box.width() * 0.05, box.height() * 0.12), next);
+            trail.cubicTo(at + QPointF(box.width() * 0.05, -box.height() * 0.12),
+                          next + QPointF(-box.width() * 0.05, box.height() * 0.12), next);
             at = next;
         }
         p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(QColor(220, 228, 235, 170), std::max<qreal>(4, r * 0.07), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setPen(
+            QPen(QColor(220, 228, 235, 170), std::max<qreal>(4, r * 0.07), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.drawPath(trail);
-        p.setPen(QPen(QColor(255, 255, 255, 240), std::max<qreal>(1.2, r * 0.018), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setPen(QPen(QColor(255, 255, 255, 240), std::max<qreal>(1.2, r * 0.018), Qt::SolidLine, Qt::RoundCap,
+                      Qt::RoundJoin));
         p.drawPath(trail.translated(-1, -1));
     }
     if (has(s, "arrugada")) {
@@ -441,8 +450,11 @@ void leafLayers(QPainter &p, const Sketch &s, const LeafGeom &g, const QBrush &b
         p.setPen(QPen(under, r * (has(s, "enrollada") ? 0.28 : 0.16)));
         p.drawPath(outline);
         p.setPen(QPen(QColor(30, 50, 20, 180), 1.2));
-        p.drawPath(QTransform().translate(g.centre.x(), g.centre.y()).scale(0.88, 0.88)
-                       .translate(-g.centre.x(), -g.centre.y()).map(outline));
+        p.drawPath(QTransform()
+                       .translate(g.centre.x(), g.centre.y())
+                       .scale(0.88, 0.88)
+                       .translate(-g.centre.x(), -g.centre.y())
+                       .map(outline));
         p.restore();
     }
     // Holes and bites show what is behind the leaf.
@@ -533,14 +545,17 @@ void bunchLayers(QPainter &p, const Sketch &s, const QList<Berry> &berries, Rand
             p.setBrush(QColor(45, 50, 35));  // the shaded inside of the bunch shows round a shrunken berry
             p.drawEllipse(b.c, b.r * 1.0, b.r * 1.03);
             const Berry small{b.c + QPointF(0, b.r * 0.1), b.r * (has(s, "momias") ? 0.78 : 0.85)};
-            const QColor c = has(s, "momias") ? QColor(30, 25, 30) : has(s, "vaciados") ? QColor(150, 110, 70)
-                                                                   : tinta ? QColor(70, 40, 55) : QColor(150, 120, 60);
+            const QColor c = has(s, "momias") ? QColor(30, 25, 30)
+                : has(s, "vaciados")          ? QColor(150, 110, 70)
+                : tinta                       ? QColor(70, 40, 55)
+                                              : QColor(150, 120, 60);
             drawBerry(p, small, c);
             p.setBrush(Qt::NoBrush);
             p.setPen(QPen(c.lighter(190), 0.9));
             for (int k = 0; k < 3; ++k)  // wrinkles
                 p.drawArc(QRectF(small.c - QPointF(small.r * 0.8, small.r * (0.6 - k * 0.35)),
-                                 QSizeF(small.r * 1.6, small.r * 0.5)), 200 * 16, 140 * 16);
+                                 QSizeF(small.r * 1.6, small.r * 0.5)),
+                          200 * 16, 140 * 16);
             if (has(s, "momias")) {
                 p.setPen(Qt::NoPen);
                 p.setBrush(QColor(5, 5, 5));
@@ -600,15 +615,15 @@ void bunchLayers(QPainter &p, const Sketch &s, const QList<Berry> &berries, Rand
             p.drawEllipse(c, b.r * 0.38, b.r * 0.38);
         });
     if (has(s, "manchas"))
-        some("manchas", [&](const Berry &b) {
-            softSpot(p, b.c + QPointF(b.r * 0.2, 0), b.r * 0.6, QColor(140, 100, 60, 220));
-        });
+        some("manchas",
+             [&](const Berry &b) { softSpot(p, b.c + QPointF(b.r * 0.2, 0), b.r * 0.6, QColor(140, 100, 60, 220)); });
     if (has(s, "cicatrices") || has(s, "corcho"))
         some(has(s, "corcho") ? "corcho" : "cicatrices", [&](const Berry &b) {
             p.setPen(Qt::NoPen);
             for (int k = 0; k < 5; ++k) {
                 p.setBrush(has(s, "plateado") ? QColor(210, 210, 200, 220) : QColor(150, 115, 70, 230));
-                p.drawPath(blob(rnd, b.c + QPointF(rnd.range(-0.5, 0.5), rnd.range(-0.8, -0.2)) * b.r, b.r * 0.22, 1.5));
+                p.drawPath(
+                    blob(rnd, b.c + QPointF(rnd.range(-0.5, 0.5), rnd.range(-0.8, -0.2)) * b.r, b.r * 0.22, 1.5));
             }
         });
     if (has(s, "huevo"))  // flat, translucent moth eggs; the black head shows before hatching
@@ -746,7 +761,8 @@ void stemLayers(QPainter &p, const Sketch &s, const QList<QLineF> &segments, Ran
     }
     if (has(s, "ceniza"))  // powdery mildew marks on the shoot
         for (int i = 0; i < 6; ++i)
-            fuzz(p, rnd, along(rnd.range(0.1, 0.9)), 7, green ? QColor(235, 235, 230, 220) : QColor(70, 40, 30, 200), 60);
+            fuzz(p, rnd, along(rnd.range(0.1, 0.9)), 7, green ? QColor(235, 235, 230, 220) : QColor(70, 40, 30, 200),
+                 60);
     if (has(s, "orificio") || has(s, "serrin")) {
         const QPointF at = along(0.5);
         p.setPen(Qt::NoPen);
@@ -814,14 +830,16 @@ void woodLayers(QPainter &p, const Sketch &s, const QPainterPath &trunk, Random 
             p.drawPath(blob(rnd, at, string ? rnd.range(8, 12) : rnd.range(10, 18)));
             p.setPen(QPen(QColor(70, 50, 30), 0.8));
             for (int k = 0; k < 5; ++k)
-                p.drawLine(at + QPointF(rnd.range(-8, 8), rnd.range(-8, 8)), at + QPointF(rnd.range(-8, 8), rnd.range(-8, 8)));
+                p.drawLine(at + QPointF(rnd.range(-8, 8), rnd.range(-8, 8)),
+                           at + QPointF(rnd.range(-8, 8), rnd.range(-8, 8)));
             p.setClipPath(trunk);
         }
     }
     if (has(s, "galerias") || has(s, "orificio")) {
         p.setPen(Qt::NoPen);
         for (int i = 0; i < (has(s, "galerias") ? 9 : 3); ++i) {
-            const QPointF at(b.center().x() + rnd.range(-15, 15), rnd.range(b.top() + b.height() * 0.35, b.bottom() - 10));
+            const QPointF at(b.center().x() + rnd.range(-15, 15),
+                             rnd.range(b.top() + b.height() * 0.35, b.bottom() - 10));
             p.setBrush(QColor(205, 180, 140));
             p.drawEllipse(at + QPointF(0, 5), 4, 2.5);
             p.setBrush(QColor(25, 15, 10));
@@ -849,7 +867,8 @@ void woodLayers(QPainter &p, const Sketch &s, const QPainterPath &trunk, Random 
             for (int k = 0; k < 6; ++k) {
                 const qreal x = window.left() + 6 + k * 6.5;
                 p.setPen(QPen(QColor(120, 85, 50), 2.4, Qt::SolidLine, Qt::RoundCap));
-                p.drawLine(QPointF(x, window.top() + rnd.range(6, 20)), QPointF(x + rnd.range(-1.5, 1.5), window.bottom() - rnd.range(6, 20)));
+                p.drawLine(QPointF(x, window.top() + rnd.range(6, 20)),
+                           QPointF(x + rnd.range(-1.5, 1.5), window.bottom() - rnd.range(6, 20)));
                 p.setPen(QPen(QColor(240, 220, 180), 0.8));
                 p.drawLine(QPointF(x + 1.6, window.top() + 18), QPointF(x + 1.6, window.bottom() - 18));
             }
@@ -857,7 +876,8 @@ void woodLayers(QPainter &p, const Sketch &s, const QPainterPath &trunk, Random 
             p.setPen(Qt::NoPen);
             p.setBrush(QColor(110, 75, 45));
             for (int k = 0; k < 60; ++k)
-                p.drawEllipse(QPointF(rnd.range(window.left() + 6, window.right() - 6), rnd.range(window.top() + 8, window.bottom() - 8)),
+                p.drawEllipse(QPointF(rnd.range(window.left() + 6, window.right() - 6),
+                                      rnd.range(window.top() + 8, window.bottom() - 8)),
                               1.3, 1.8);
         }
     }
@@ -1066,27 +1086,30 @@ void placeOrganisms(QPainter &p, const Sketch &s, const QPainterPath &on, Random
     const int n = std::max(1, s.count);
     qreal L = s.size > 0 ? s.size : n == 1 ? defaultSize : std::max<qreal>(12, defaultSize * 0.4 / std::sqrt(n / 3.0));
     const bool animal = s.organism.startsWith(QLatin1String("conejo")) || s.organism.startsWith(QLatin1String("roedor"))
-                        || s.organism.startsWith(QLatin1String("pajaro")) || s.organism.startsWith(QLatin1String("nido"))
-                        || s.organism.startsWith(QLatin1String("caracol")) || s.organism.startsWith(QLatin1String("babosa"));
+        || s.organism.startsWith(QLatin1String("pajaro")) || s.organism.startsWith(QLatin1String("nido"))
+        || s.organism.startsWith(QLatin1String("caracol")) || s.organism.startsWith(QLatin1String("babosa"));
     if (s.size <= 0 && (s.organism.startsWith(QLatin1String("larva")) || s.organism == QLatin1String("alambre")))
         L = std::max<qreal>(L, 34);
     if (animal && s.size <= 0)
         L = std::max<qreal>(L, s.organism.startsWith(QLatin1String("caracol")) ? 40 : 75);
     for (int i = 0; i < n; ++i) {
         const QPointF at = n == 1 && on.isEmpty() ? QPointF(200, 150)
-                           : n == 1                ? on.boundingRect().center()
-                           : on.isEmpty()          ? QPointF(rnd.range(70, 330), rnd.range(60, 240))
-                                                   : pointIn(on, rnd, 0.8);
+            : n == 1                              ? on.boundingRect().center()
+            : on.isEmpty()                        ? QPointF(rnd.range(70, 330), rnd.range(60, 240))
+                                                  : pointIn(on, rnd, 0.8);
         QPointF onGround = at;
         // Rabbits and voles stand on the ground, not in the canopy or under the soil.
         if (s.organism.startsWith(QLatin1String("halcon")) && n == 1) {  // a falcon in the sky above the vines
             onGround = QPointF(270, 62);
         } else if (s.organism.startsWith(QLatin1String("setas"))) {  // toadstools grow from the soil at the foot
-            onGround = QPointF(n == 1 ? 150 : rnd.range(100, 300), (s.organ == QLatin1String("cepa") ? 252 : 262) - L * 0.3);
+            onGround =
+                QPointF(n == 1 ? 150 : rnd.range(100, 300), (s.organ == QLatin1String("cepa") ? 252 : 262) - L * 0.3);
         } else if (s.organism.startsWith(QLatin1String("conejo")) || s.organism.startsWith(QLatin1String("roedor"))
-            || (s.organism.startsWith(QLatin1String("pajaro")) && s.organ == QLatin1String("suelo"))) {
-            const qreal ground = s.organ == QLatin1String("suelo") ? 70 : s.organ == QLatin1String("raiz") ? 40
-                                 : s.organ == QLatin1String("tronco") ? 262 : 252;
+                   || (s.organism.startsWith(QLatin1String("pajaro")) && s.organ == QLatin1String("suelo"))) {
+            const qreal ground = s.organ == QLatin1String("suelo") ? 70
+                : s.organ == QLatin1String("raiz")                 ? 40
+                : s.organ == QLatin1String("tronco")               ? 262
+                                                                   : 252;
             onGround = QPointF(n == 1 ? (s.organ == QLatin1String("tronco") ? 110 : 120) : rnd.range(60, 340),
                                ground - L * 0.22);
         }
@@ -1094,11 +1117,13 @@ void placeOrganisms(QPainter &p, const Sketch &s, const QPainterPath &on, Random
             p.setPen(QPen(QColor(200, 200, 170), 0.6));
             p.setBrush(QColor(250, 250, 228, 230));
             for (int k = 0; k < 7; ++k)
-                p.drawEllipse(onGround + QPointF(-L * 0.55 - (k % 3) * L * 0.1, (k - 3) * L * 0.09), L * 0.045, L * 0.045);
+                p.drawEllipse(onGround + QPointF(-L * 0.55 - (k % 3) * L * 0.1, (k - 3) * L * 0.09), L * 0.045,
+                              L * 0.045);
         }
         const bool moth = s.organism.startsWith(QLatin1String("mariposa"));  // a single moth set out head up
         const qreal heading = animal || s.organism.startsWith(QLatin1String("setas")) ? 0
-                              : n == 1 ? (moth ? -90 : -20) : rnd.range(-180, 180);
+            : n == 1                                                                  ? (moth ? -90 : -20)
+                                                                                      : rnd.range(-180, 180);
         drawOrganism(p, s.organism, onGround, L * (n == 1 ? 1 : rnd.range(0.85, 1.1)), heading, rnd);
     }
     placeAnts(p, s, on, rnd);
@@ -1140,7 +1165,7 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
     const bool underground = organ == QLatin1String("raiz") || organ == QLatin1String("suelo");
     const bool winter = organ == QLatin1String("sarmiento") || sketch.background == QLatin1String("invierno");
     const QBrush bg = backgroundBrush(sketch.background.isEmpty() ? (winter ? QStringLiteral("invierno") : QString())
-                                                                : sketch.background);
+                                                                  : sketch.background);
     p.fillRect(QRectF(QPointF(0, 0), size), bg);
     // Everything is drawn on a 400 × 300 canvas, centred in the picture.
     const qreal scale = std::min(size.width() / 400, size.height() / 300);
@@ -1214,8 +1239,8 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
         where = leafOutline(g);
         p.restore();
         where = QTransform().translate(200, 150).scale(sx, sy).translate(-200, -150).map(where);
-        placeOrganisms(p, sketch, QTransform().translate(200, 140).scale(0.6, 0.6).translate(-200, -140).map(where), rnd,
-                       organismSize);
+        placeOrganisms(p, sketch, QTransform().translate(200, 140).scale(0.6, 0.6).translate(-200, -140).map(where),
+                       rnd, organismSize);
     } else if (organ == QLatin1String("hojas") || organ == QLatin1String("cepa")) {
         // A vine in the row: trunk, arms and the canopy, with coloured leaves.
         if (organ == QLatin1String("cepa")) {
@@ -1234,7 +1259,8 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
                     const QPointF tip = base + QPointF((i - 1.5) * 30, -rnd.range(60, 80)) * k;
                     const QList<QLineF> segs = drawShoot(p, base, tip, 4.5 * k, false, rnd, 7 * k);
                     for (int n = 1; n < segs.size(); n += 2) {
-                        const QColor fill = has(sketch, "amarillo") && rnd.next() < 0.7 ? QColor(215, 195, 70) : leafGreen(false);
+                        const QColor fill =
+                            has(sketch, "amarillo") && rnd.next() < 0.7 ? QColor(215, 195, 70) : leafGreen(false);
                         const qreal side = (n / 2) % 2 ? 1 : -1;
                         p.setPen(QPen(QColor(80, 130, 50), 1.2 * k));
                         p.drawLine(segs[n].p2(), segs[n].p2() + QPointF(side * 10, -4) * k);
@@ -1428,8 +1454,9 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
             for (int i = 0; i < (flowers ? 150 : 95); ++i) {
                 const qreal t = rnd.range(0.08, 0.98);
                 const qreal spread = (flowers ? 34 : 40) * (1.1 - t * 0.6);
-                buds.append({axis.pointAtPercent(t) + QPointF(rnd.range(-spread, spread), rnd.range(-spread, spread) * 0.6),
-                             flowers ? 5.5 : rnd.range(7, 9)});
+                buds.append(
+                    {axis.pointAtPercent(t) + QPointF(rnd.range(-spread, spread), rnd.range(-spread, spread) * 0.6),
+                     flowers ? 5.5 : rnd.range(7, 9)});
             }
             std::sort(buds.begin(), buds.end(), [](const Berry &a, const Berry &b) { return a.c.y() < b.c.y(); });
             for (const Berry &b : buds) {
@@ -1445,8 +1472,11 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
             p.restore();
             return;
         }
-        QList<Berry> berries = drawBunch(p, QPointF(200, 10), stage == QLatin1String("flor") ? 1.9 : stage == QLatin1String("verde") ? 1.7 : 1.45, stage,
-                                         sketch.variety, seed, !has(sketch, "corrido"));
+        QList<Berry> berries = drawBunch(p, QPointF(200, 10),
+                                         stage == QLatin1String("flor")        ? 1.9
+                                             : stage == QLatin1String("verde") ? 1.7
+                                                                               : 1.45,
+                                         stage, sketch.variety, seed, !has(sketch, "corrido"));
         if (has(sketch, "corrido")) {
             // A loose bunch: the rachis and its branches show between few,
             // uneven berries, some of them small green ones that never grew.
@@ -1472,7 +1502,8 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
             }
             QList<Berry> kept;
             const QColor ripe = stage == QLatin1String("verde") ? QColor(150, 190, 85)
-                                : sketch.variety == QLatin1String("blanca") ? QColor(205, 205, 110) : QColor(62, 30, 78);
+                : sketch.variety == QLatin1String("blanca")     ? QColor(205, 205, 110)
+                                                                : QColor(62, 30, 78);
             for (const QPointF &e : ends) {
                 const qreal roll = rnd.next();
                 if (roll < 0.4) {
@@ -1509,7 +1540,8 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
     } else if (organ == QLatin1String("grano")) {
         // Berries close up on their pedicels.
         const QColor colour = sketch.stage == QLatin1String("verde") ? QColor(150, 190, 85)
-                              : sketch.variety == QLatin1String("blanca") ? QColor(205, 205, 110) : QColor(62, 30, 78);
+            : sketch.variety == QLatin1String("blanca")              ? QColor(205, 205, 110)
+                                                                     : QColor(62, 30, 78);
         p.setPen(QPen(QColor(110, 130, 60), 5, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(200, 0), QPointF(200, 40));
         QList<Berry> berries{{QPointF(130, 150), 62}, {QPointF(270, 160), 62}, {QPointF(200, 235), 55}};
@@ -1528,10 +1560,11 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
         placeOrganisms(p, sketch, where, rnd, organismSize);
     } else if (organ == QLatin1String("pampano")) {
         // A stunted shoot is short, thin and zigzag.
-        const QList<QLineF> segs = drawShoot(p, QPointF(40, 270), has(sketch, "marchita") ? QPointF(300, 120)
-                                                                  : has(sketch, "raquitico") ? QPointF(190, 150)
-                                                                  : has(sketch, "bisel")     ? QPointF(215, 135)
-                                                                                             : QPointF(330, 40),
+        const QList<QLineF> segs = drawShoot(p, QPointF(40, 270),
+                                             has(sketch, "marchita")        ? QPointF(300, 120)
+                                                 : has(sketch, "raquitico") ? QPointF(190, 150)
+                                                 : has(sketch, "bisel")     ? QPointF(215, 135)
+                                                                            : QPointF(330, 40),
                                              has(sketch, "raquitico") ? 7 : 10, !has(sketch, "sinhojas"), rnd,
                                              has(sketch, "raquitico") ? 9 : 0);
         if (has(sketch, "marchita")) {  // the tip bends down and wilts
@@ -1558,7 +1591,8 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
         }
         stemLayers(p, sketch, segs, rnd, true);
         if (has(sketch, "inflorescencia") || has(sketch, "seca")) {
-            const QList<Berry> fl = drawBunch(p, segs[2].p2() + QPointF(8, 0), 0.55, QStringLiteral("flor"), QString(), seed);
+            const QList<Berry> fl =
+                drawBunch(p, segs[2].p2() + QPointF(8, 0), 0.55, QStringLiteral("flor"), QString(), seed);
             if (has(sketch, "seca"))
                 for (const Berry &b : fl) {
                     p.setPen(Qt::NoPen);
@@ -1653,7 +1687,11 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
         drawSoil(p, QRectF(0, 260, 400, 40), 260);
         const QPainterPath trunk = drawTrunk(p, QRectF(60, 10, 280, 270));
         woodLayers(p, sketch, trunk, rnd);
-        where = trunk.intersected([] { QPainterPath r; r.addRect(160, 110, 80, 150); return r; }());
+        where = trunk.intersected([] {
+            QPainterPath r;
+            r.addRect(160, 110, 80, 150);
+            return r;
+        }());
         placeOrganisms(p, sketch, where, rnd, organismSize);
     } else if (organ == QLatin1String("corte")) {
         // An arm sawn across, the cut face towards us.
@@ -1704,7 +1742,8 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
         p.fillPath(glass, QColor(255, 255, 240, 70));
         const int n = std::clamp(given.count, 1, 3);
         for (int i = 0; i < n; ++i)
-            drawOrganism(p, given.organism, QPointF(240, 130) + (n == 1 ? QPointF(0, 0) : QPointF(-28 + i * 28, (i % 2) * 30 - 12)),
+            drawOrganism(p, given.organism,
+                         QPointF(240, 130) + (n == 1 ? QPointF(0, 0) : QPointF(-28 + i * 28, (i % 2) * 30 - 12)),
                          n == 1 ? 80 : 42, -20 + i * 35, rnd);
         p.restore();
     }

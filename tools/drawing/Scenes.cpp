@@ -25,7 +25,8 @@ void drawScene(QPainter &p, const QString &sceneAndCatch, const QSizeF &, Random
     };
     auto caught = [&](const QRectF &r, int n, const QString &kind) {
         for (int i = 0; i < n; ++i)
-            drawOrganism(p, kind, QPointF(rnd.range(r.left() + 8, r.right() - 8), rnd.range(r.top() + 8, r.bottom() - 8)),
+            drawOrganism(p, kind,
+                         QPointF(rnd.range(r.left() + 8, r.right() - 8), rnd.range(r.top() + 8, r.bottom() - 8)),
                          rnd.range(9, 13), rnd.range(0, 360), rnd);
     };
     auto wire = [&] {
@@ -156,7 +157,11 @@ void drawScene(QPainter &p, const QString &sceneAndCatch, const QSizeF &, Random
     } else if (scene == QLatin1String("pintura")) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(230, 60, 40));
-        p.drawPath([&] { QPainterPath b; b.addEllipse(QPointF(200, 190), 24, 12); return b; }());
+        p.drawPath([&] {
+            QPainterPath b;
+            b.addEllipse(QPointF(200, 190), 24, 12);
+            return b;
+        }());
     } else if (scene == QLatin1String("pasta")) {
         p.setPen(QPen(QColor(40, 60, 40), 1));
         p.setBrush(QColor(70, 110, 70));
@@ -210,7 +215,8 @@ void drawScene(QPainter &p, const QString &sceneAndCatch, const QSizeF &, Random
             for (int i = 0; i < 22; ++i) {
                 const qreal y = rnd.range(-18, 18);
                 const int tone = int(rnd.range(110, 160));
-                p.setPen(QPen(QColor(tone, tone * 7 / 10, tone * 4 / 10), rnd.range(3, 5), Qt::SolidLine, Qt::RoundCap));
+                p.setPen(
+                    QPen(QColor(tone, tone * 7 / 10, tone * 4 / 10), rnd.range(3, 5), Qt::SolidLine, Qt::RoundCap));
                 p.drawLine(QPointF(-rnd.range(80, 100), y * 1.6), QPointF(rnd.range(80, 100), y * 1.3));
             }
             p.setPen(QPen(QColor(210, 190, 120), 4));
@@ -288,7 +294,8 @@ void drawScene(QPainter &p, const QString &sceneAndCatch, const QSizeF &, Random
         }
         if (!catchKind.isEmpty())
             for (int i = 0; i < 6; ++i)
-                drawOrganism(p, catchKind, QPointF(rnd.range(40, 360), rnd.range(170, 260)), 22, rnd.range(-60, 60), rnd);
+                drawOrganism(p, catchKind, QPointF(rnd.range(40, 360), rnd.range(170, 260)), 22, rnd.range(-60, 60),
+                             rnd);
     } else if (scene == QLatin1String("linterna")) {
         // Night: only the torch's beam lights the organ.
         QPainterPath dark;
@@ -450,10 +457,12 @@ void drawScene(QPainter &p, const QString &sceneAndCatch, const QSizeF &, Random
         p.drawLine(QPointF(320, 290), QPointF(320, 40));
         p.setPen(QPen(QColor(60, 60, 65), 1));
         p.setBrush(QColor(230, 230, 225));
-        p.drawPolygon(QPolygonF{QPointF(298, 40), QPointF(342, 40), QPointF(334, 70), QPointF(306, 70)});  // the gauge's funnel
+        p.drawPolygon(
+            QPolygonF{QPointF(298, 40), QPointF(342, 40), QPointF(334, 70), QPointF(306, 70)});  // the gauge's funnel
         p.drawRect(QRectF(308, 70, 24, 40));
         p.setBrush(QColor(40, 60, 110));
-        p.drawPolygon(QPolygonF{QPointF(323, 125), QPointF(375, 112), QPointF(382, 145), QPointF(330, 158)});  // solar panel
+        p.drawPolygon(
+            QPolygonF{QPointF(323, 125), QPointF(375, 112), QPointF(382, 145), QPointF(330, 158)});  // solar panel
         p.setPen(QPen(QColor(90, 110, 160), 0.8));
         for (int k = 1; k < 4; ++k)
             p.drawLine(QPointF(323 + k * 13, 125 - k * 3.2), QPointF(330 + k * 13, 158 - k * 3.2));

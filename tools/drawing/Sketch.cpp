@@ -188,7 +188,8 @@ Sketch fromCaption(const QString &caption, const QString &hint)
         s.organ = QStringLiteral("grano");
     else if (re("\\byemas?\\b"))
         s.organ = QStringLiteral("yema");
-    else if (re("\\b(hojas (bajas|basales)? ?(bronceadas|secas)|rodal|parte alta de la cepa|cepa (debilitada|joven|marcada|enferma))"))
+    else if (re("\\b(hojas (bajas|basales)? ?(bronceadas|secas)|rodal|parte alta de la cepa|cepa "
+                "(debilitada|joven|marcada|enferma))"))
         s.organ = QStringLiteral("cepa");
     else if (re("\\b(hoja|hojas|enves|haz|limbo)\\b"))
         s.organ = QStringLiteral("hoja");
@@ -211,8 +212,9 @@ Sketch fromCaption(const QString &caption, const QString &hint)
     s.underside = has("enves");
     if (re("\\btinta\\b|\\btintas\\b"))
         s.variety = QStringLiteral("tinta");
-    else if (re("\\bblancas?\\b") && (s.organ == QLatin1String("hoja") || s.organ == QLatin1String("racimo")
-                                        || s.organ == QLatin1String("grano") || has("variedad")))
+    else if (re("\\bblancas?\\b")
+             && (s.organ == QLatin1String("hoja") || s.organ == QLatin1String("racimo")
+                 || s.organ == QLatin1String("grano") || has("variedad")))
         s.variety = QStringLiteral("blanca");
     if (s.organ == QLatin1String("racimo") || s.organ == QLatin1String("grano")) {
         if (re("inflorescencia|flor|botones"))
@@ -239,7 +241,7 @@ Sketch fromCaption(const QString &caption, const QString &hint)
     const bool leaf = s.organ == QLatin1String("hoja") || s.organ == QLatin1String("cepa");
     const bool fruit = s.organ == QLatin1String("racimo") || s.organ == QLatin1String("grano");
     const bool stem = s.organ == QLatin1String("pampano") || s.organ == QLatin1String("sarmiento")
-                      || s.organ == QLatin1String("yema");
+        || s.organ == QLatin1String("yema");
     if (has("aceite") && !has("aceite parafinico") && !has("aceite de invierno"))
         layer("aceite", much);
     if (re("pelusilla|esporulacion|moho blanco") && !has("borra"))
@@ -262,7 +264,8 @@ Sketch fromCaption(const QString &caption, const QString &hint)
         layer("punteado", much);
     else if (leaf && !s.layers.isEmpty() && s.layers.first().name == QLatin1String("aceite"))
         ;
-    else if (leaf && re("manchas|mancha|necrotica") && !re("manchas (rojizas|amarill|plateadas) (a lo largo|que siguen)")) {
+    else if (leaf && re("manchas|mancha|necrotica")
+             && !re("manchas (rojizas|amarill|plateadas) (a lo largo|que siguen)")) {
         layer("manchas", much);
         if (re("oscura|negra"))
             layer("oscuras");
@@ -544,7 +547,9 @@ Sketch fromCaption(const QString &caption, const QString &hint)
         {"fitoseido|acaros? depredador", "fitoseido"},
         {"calepitrimerus|eriofido|acaro alargado|dos pares de patas|colomerus", "eriofido"},
         {"hembra roja|araña roja|arana roja", "acaro-rojo"},
-        {"araña amarilla|arana amarilla|hembras? (amarillas|invernantes)|dos manchas oscuras|formas moviles|colonias de acaros|colonias del acaro|tetranychus|eotetranychus", "acaro-amarillo"},
+        {"araña amarilla|arana amarilla|hembras? (amarillas|invernantes)|dos manchas oscuras|formas moviles|colonias "
+         "de acaros|colonias del acaro|tetranychus|eotetranychus",
+         "acaro-amarillo"},
         {"adultos anaranjados", "eriofido"},
         {"mariquita", "mariquita"},
         {"caracolillo", "caracol-blanco"},
@@ -600,18 +605,23 @@ Sketch fromCaption(const QString &caption, const QString &hint)
         if (!re((QStringLiteral("\\b(?:") + QLatin1String(b.pattern) + QStringLiteral(")")).toUtf8().constData()))
             continue;
         // Insects named only as the cause ("... por los conchudos") are not drawn.
-        if (!subjectFirst && re("(causad[ao]s? por|por (un|el|la|los|las) (ataque|adulto|larva|acaro)|roid[ao]s? por|"
-                                "comid[ao]s? por|vaciad[ao]s? por|abiertos? por|atacad|por (araña|arana|acariosis|erinosis|"
-                                "avispas|conchudos|las larvas|larvas|los conejos|la chinche|black-rot|el hongo)|transmite|alimentacion del)")
+        if (!subjectFirst
+            && re("(causad[ao]s? por|por (un|el|la|los|las) (ataque|adulto|larva|acaro)|roid[ao]s? por|"
+                  "comid[ao]s? por|vaciad[ao]s? por|abiertos? por|atacad|por (araña|arana|acariosis|erinosis|"
+                  "avispas|conchudos|las larvas|larvas|los conejos|la chinche|black-rot|el "
+                  "hongo)|transmite|alimentacion del)")
             && !re("con (moscas|adultos|larvas|ninfas)|comiendo|sobre|capturad|entre|dentro"))
             break;
         s.organism = QLatin1String(b.kind);
         if (s.organism == QLatin1String("huevos")) {
-            s.organism = re("rojos") ? QStringLiteral("huevos-rojo") : re("rosad") ? QStringLiteral("huevos-rosa")
-                         : re("blanc") ? QStringLiteral("huevos-blanco") : QStringLiteral("huevos-amarillo");
+            s.organism = re("rojos") ? QStringLiteral("huevos-rojo")
+                : re("rosad")        ? QStringLiteral("huevos-rosa")
+                : re("blanc")        ? QStringLiteral("huevos-blanco")
+                                     : QStringLiteral("huevos-amarillo");
         }
-        const bool many = re("\\b(adultos|larvas|hembras|ninfas|colonias?|grupo|varios|pulgones|caracolillos|caparazones|"
-                             "huevos|moscas|acaros|formas moviles|agrupad)\\b");
+        const bool many =
+            re("\\b(adultos|larvas|hembras|ninfas|colonias?|grupo|varios|pulgones|caracolillos|caparazones|"
+               "huevos|moscas|acaros|formas moviles|agrupad)\\b");
         s.count = many ? (re("colonia|grupo numeroso|agrupad") ? 12 : 6) : 1;
         if (!subjectFirst && !many)
             s.count = 2;
@@ -640,7 +650,8 @@ Sketch fromCaption(const QString &caption, const QString &hint)
     if (re("\\bhormigas?\\b"))
         addLayer(s, QStringLiteral("hormigas"));
     // Eggs alongside another organism.
-    if (re("\\by huevos|con sus huevos|huevos\\b") && !s.organism.isEmpty() && !s.organism.startsWith(QLatin1String("huevos")))
+    if (re("\\by huevos|con sus huevos|huevos\\b") && !s.organism.isEmpty()
+        && !s.organism.startsWith(QLatin1String("huevos")))
         addLayer(s, QStringLiteral("huevos"));
 
     // ---- field work
@@ -710,10 +721,10 @@ Sketch fromCaption(const QString &caption, const QString &hint)
         s.organ = QStringLiteral("tronco");
     } else if (re("trampa|placa adhesiva|placa engomada")) {
         s.scene = re("azul") ? QStringLiteral("trampa-azul")
-                  : re("feromona") ? QStringLiteral("trampa-feromona")
-                  : re("vinagre|atrayente|azucar|alimenticio|agua|cebo") && !re("cebo molusquicida|cebo desenterrada")
-                      ? QStringLiteral("trampa-botella")
-                      : QStringLiteral("trampa-amarilla");
+            : re("feromona") ? QStringLiteral("trampa-feromona")
+            : re("vinagre|atrayente|azucar|alimenticio|agua|cebo") && !re("cebo molusquicida|cebo desenterrada")
+            ? QStringLiteral("trampa-botella")
+            : QStringLiteral("trampa-amarilla");
         if (s.scene != QLatin1String("trampa-botella") || s.organ != QLatin1String("racimo"))
             s.organ.clear();
         s.organism.clear();
@@ -722,7 +733,8 @@ Sketch fromCaption(const QString &caption, const QString &hint)
         s.scene = QStringLiteral("pulverizacion");
     } else if (re("espolvoreo|azufre")) {
         s.scene = QStringLiteral("espolvoreo");
-    } else if (re("certificad|etiqueta|planta injertada|indicadora|lista para (plantar|la plantacion)|preparada para")) {
+    } else if (re("certificad|etiqueta|planta injertada|indicadora|lista para (plantar|la plantacion)|preparada "
+                  "para")) {
         s.scene = QStringLiteral("etiqueta");
         s.organ.clear();
         s.layers.clear();
@@ -809,7 +821,7 @@ Sketch fromCaption(const QString &caption, const QString &hint)
     }
     // Trays, nets and traps hold the pest's own adults.
     const bool adult = !pest.organism.isEmpty()
-                       && !QRegularExpression(QStringLiteral("^(oruga|larva|alambre|huevos)")).match(pest.organism).hasMatch();
+        && !QRegularExpression(QStringLiteral("^(oruga|larva|alambre|huevos)")).match(pest.organism).hasMatch();
     if (adult && !s.scene.contains(QLatin1Char(':'))
         && (s.scene.startsWith(QLatin1String("bandeja")) || s.scene == QLatin1String("manga")
             || s.scene == QLatin1String("trampa-botella") || s.scene == QLatin1String("trampa-amarilla")
