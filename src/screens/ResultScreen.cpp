@@ -1,11 +1,9 @@
 #include "screens/ResultScreen.h"
 
 #include <QComboBox>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QTextEdit>
 #include <QVBoxLayout>
 
 #include "core/FileCheck.h"
@@ -13,41 +11,19 @@
 #include "core/ResultCatalogue.h"
 #include "core/ScreenTable.h"
 #include "screens/MediaWindows.h"
-#include "screens/PhotoViewer.h"
 #include "shell/Sarmo.h"
 #include "shell/ScreenRegistry.h"
 #include "widgets/Artwork.h"
-#include "widgets/CreditsFooter.h"
 #include "widgets/DocumentLoader.h"
 #include "widgets/FileMessages.h"
 #include "widgets/Named.h"
 #include "widgets/PictureBox.h"
-#include "widgets/PointerTracker.h"
-#include "widgets/Twips.h"
 
-namespace { }  // namespace
-
-ResultScreen::ResultScreen() : Screen(QStringLiteral("ResultadoVid"))
+ResultScreen::ResultScreen()
+    : DocumentScreen(QStringLiteral("ResultadoVid"), {"Resultado", "Command1", "Command2", "Command3", "Command4"},
+                     [this](QPushButton *b, bool on) { setStepEnabled(b, on); })
 {
     setWindowTitle(QStringLiteral("Diagnóstico en vid"));
-
-    m_document = new QTextEdit(this);
-    m_document->setObjectName(QStringLiteral("Resultado"));
-    m_document->setReadOnly(true);
-    m_document->setMinimumSize(560, 430);
-
-    m_photo = new PictureBox(this);
-    m_photo->setObjectName(QStringLiteral("Image1"));
-    m_photo->setFixedSize(Twips::size(4335, 3255));
-    m_caption = named::label(this, "Label1", QString());
-    m_caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    m_caption->setMinimumHeight(fontMetrics().lineSpacing() * 2 + 4);
-    m_caption->setMaximumWidth(m_photo->width());
-    m_next = named::button(this, "Command1", QStringLiteral("SIGUIENTE >>"), named::Pointer::Hand);
-    m_previous = named::button(this, "Command2", QStringLiteral("<< ANTERIOR"), named::Pointer::Hand);
-    auto *stepping = new QHBoxLayout;
-    stepping->addWidget(m_previous);
-    stepping->addWidget(m_next);
 
     QLabel *heading = named::label(this, "Label2",
                                    QStringLiteral("Posibles confusiones o relaciones con otras plagas o "
@@ -66,46 +42,23 @@ ResultScreen::ResultScreen() : Screen(QStringLiteral("ResultadoVid"))
 
     QPushButton *play = named::button(this, "Command7", QStringLiteral("REPRODUCIR"), named::Pointer::Hand);
     QPushButton *treatment = named::button(this, "Command5", QStringLiteral("TRATAMIENTO"), named::Pointer::Hand);
-    QPushButton *back = named::button(this, "Command3", QStringLiteral("<< VOLVER"), named::Pointer::Hand);
-    QPushButton *end = named::button(this, "Command4", QStringLiteral("TERMINAR"), named::Pointer::Hand);
 
-    auto *right = new QVBoxLayout;
-    right->addWidget(m_photo, 0, Qt::AlignHCenter);
-    right->addWidget(m_caption);
-    right->addLayout(stepping);
-    right->addSpacing(10);
-    right->addWidget(heading);
-    right->addLayout(confusionRow);
-    right->addSpacing(10);
-    right->addWidget(play);
-    right->addWidget(treatment);
-    right->addStretch();
+    auto *extras = new QVBoxLayout;
+    extras->setContentsMargins(0, 0, 0, 0);
+    extras->addSpacing(10);
+    extras->addWidget(heading);
+    extras->addLayout(confusionRow);
+    extras->addSpacing(10);
+    extras->addWidget(play);
+    extras->addWidget(treatment);
+    finishLayout(extras,
+                 QStringLiteral("Fotos obtenidas y adaptadas de los libros y páginas web que "
+                                "aparecen en la bibliografía."));
 
-    QHBoxLayout *bottom = creditsFooter(this, back, end,
-                                        QStringLiteral("Fotos obtenidas y adaptadas de los libros y páginas web que "
-                                                       "aparecen en la bibliografía."));
-
-    auto *grid = new QGridLayout(this);
-    grid->addWidget(m_document, 0, 0);
-    grid->addLayout(right, 0, 1);
-    grid->addLayout(bottom, 1, 0, 1, 2);
-    grid->setColumnStretch(0, 1);
-
-    m_list = std::make_unique<PhotoList>(m_photo, m_caption, m_next, m_previous,
-                                         [this](QPushButton *b, bool on) { setStepEnabled(b, on); });
-    connect(m_next, &QPushButton::clicked, this, [this] { m_list->next(); });
-    connect(m_previous, &QPushButton::clicked, this, [this] { m_list->previous(); });
     connect(m_confusions, &QComboBox::activated, this, [this] { setStepEnabled(m_accept, true); });
     connect(m_accept, &QPushButton::clicked, this, &ResultScreen::aceptar);
     connect(play, &QPushButton::clicked, this, &ResultScreen::reproducir);
     connect(treatment, &QPushButton::clicked, this, &ResultScreen::tratamiento);
-    connect(back, &QPushButton::clicked, this, &ResultScreen::volver);
-    connect(end, &QPushButton::clicked, this, &ResultScreen::terminar);
-    m_photo->setKeyboardClickable(true);
-    connect(m_photo, &PictureBox::clicked, this, [this] { PhotoViewer::enlarge(m_photo); });
-
-    m_tracker = new PointerTracker(this);
-    connect(m_tracker, &PointerTracker::pointerOver, this, &ResultScreen::pointerOver);
 }
 
 void ResultScreen::setStepEnabled(QPushButton *button, bool enabled)
@@ -117,9 +70,8 @@ void ResultScreen::setStepEnabled(QPushButton *button, bool enabled)
 
 void ResultScreen::pointerOver(QWidget *control)
 {
-    if (control == m_photo)
-        m_photo->setCursor(m_photo->hasPicture() ? Artwork::handCursor() : QCursor(Qt::ArrowCursor));
-    else if (auto *b = qobject_cast<QPushButton *>(control); b && (b == m_next || b == m_previous || b == m_accept))
+    DocumentScreen::pointerOver(control);
+    if (auto *b = qobject_cast<QPushButton *>(control); b && (b == m_next || b == m_previous || b == m_accept))
         b->setCursor(b->isEnabled() ? Artwork::handCursor() : QCursor(Qt::ArrowCursor));
 }
 
@@ -208,5 +160,3 @@ void ResultScreen::unload()
     closePhotoList();
     Sarmo::registry().close(QStringLiteral("Reproductor"));
 }
-
-QTextDocument *ResultScreen::printableDocument() { return m_document->document(); }

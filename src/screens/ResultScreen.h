@@ -4,25 +4,17 @@
 // the pests it can be confused with (Aceptar jumps to one), its spoken
 // commentary, and the way on to its treatment.
 
-#include <memory>
-
-#include "shell/Screen.h"
-#include "widgets/PhotoList.h"
+#include "screens/DocumentScreen.h"
 
 class QComboBox;
-class QLabel;
 class QPushButton;
-class QTextEdit;
-class PictureBox;
-class PointerTracker;
 
-class ResultScreen : public Screen {
+class ResultScreen : public DocumentScreen {
     Q_OBJECT
 public:
     ResultScreen();
     void load() override;
     void unload() override;
-    QTextDocument *printableDocument() override;
     // Opened again while loaded (a new consultation reached a result): shows
     // the current key instead of the earlier one.
     void reopen() override;
@@ -31,20 +23,13 @@ private:
     void aceptar();
     void reproducir();
     void tratamiento();
-    void volver();
-    void terminar();
+    void volver() override;
+    void terminar() override;
+    void pointerOver(QWidget *control) override;
     void closePhotoList();
     void setStepEnabled(QPushButton *button, bool enabled);
-    void pointerOver(QWidget *control);
 
-    QTextEdit *m_document;
-    PictureBox *m_photo;
-    QLabel *m_caption;
-    QPushButton *m_next;
-    QPushButton *m_previous;
     QComboBox *m_confusions;
     QPushButton *m_accept;
-    std::unique_ptr<PhotoList> m_list;
-    PointerTracker *m_tracker;
     QString m_shownKey;  // the key whose result is shown
 };

@@ -1,27 +1,20 @@
 #include "screens/TreatmentScreen.h"
 
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QTextEdit>
 #include <QTimer>
 #include <QVBoxLayout>
 
 #include "core/FileCheck.h"
 #include "core/Module1.h"
 #include "core/TreatmentCatalogue.h"
-#include "screens/PhotoViewer.h"
 #include "shell/Sarmo.h"
 #include "shell/ScreenRegistry.h"
 #include "widgets/Artwork.h"
-#include "widgets/CreditsFooter.h"
 #include "widgets/DocumentLoader.h"
-#include "widgets/Named.h"
 #include "widgets/PictureBox.h"
-#include "widgets/PointerTracker.h"
-#include "widgets/Twips.h"
 
 namespace {
 
@@ -56,29 +49,10 @@ void copyPicture(PictureBox *to, const PictureBox *from)
 
 }  // namespace
 
-TreatmentScreen::TreatmentScreen() : Screen(QStringLiteral("Tratamiento"))
+TreatmentScreen::TreatmentScreen()
+    : DocumentScreen(QStringLiteral("Tratamiento"), {"ResultadoT", "Command4", "Command3", "Command1", "Command2"})
 {
     setWindowTitle(QStringLiteral("TRATAMIENTO"));
-
-    m_document = new QTextEdit(this);
-    m_document->setObjectName(QStringLiteral("ResultadoT"));
-    m_document->setReadOnly(true);
-    m_document->setMinimumSize(560, 430);
-
-    m_photo = new PictureBox(this);
-    m_photo->setObjectName(QStringLiteral("Image1"));
-    m_photo->setFixedSize(Twips::size(4335, 3255));
-    m_caption = new QLabel(this);
-    m_caption->setObjectName(QStringLiteral("Label1"));
-    m_caption->setWordWrap(true);
-    m_caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    m_caption->setMinimumHeight(fontMetrics().lineSpacing() * 2 + 4);
-    m_caption->setMaximumWidth(m_photo->width());
-    m_next = named::button(this, "Command4", QStringLiteral("SIGUIENTE >>"), named::Pointer::Hand);
-    m_previous = named::button(this, "Command3", QStringLiteral("<< ANTERIOR"), named::Pointer::Hand);
-    auto *stepping = new QHBoxLayout;
-    stepping->addWidget(m_previous);
-    stepping->addWidget(m_next);
 
     auto *strip = new QHBoxLayout;
     const int side = (m_photo->width() - 8) / 3;
@@ -94,27 +68,15 @@ TreatmentScreen::TreatmentScreen() : Screen(QStringLiteral("Tratamiento"))
     drawing->setObjectName(QStringLiteral("Image5"));
     drawing->setPixmap(sprayerDrawing(QSize(150, 100)));
 
-    auto *right = new QVBoxLayout;
-    right->addWidget(m_photo, 0, Qt::AlignHCenter);
-    right->addWidget(m_caption);
-    right->addLayout(stepping);
-    right->addSpacing(8);
-    right->addLayout(strip);
-    right->addSpacing(8);
-    right->addWidget(drawing, 0, Qt::AlignHCenter);
-    right->addStretch();
-
-    QPushButton *back = named::button(this, "Command1", QStringLiteral("<< VOLVER"), named::Pointer::Hand);
-    QPushButton *end = named::button(this, "Command2", QStringLiteral("TERMINAR"), named::Pointer::Hand);
-    QHBoxLayout *bottom = creditsFooter(this, back, end,
-                                        QStringLiteral("Fotos obtenidas y adaptadas de los libros y páginas web que "
-                                                       "aparecen en la bibliografía. Esquemas propios."));
-
-    auto *grid = new QGridLayout(this);
-    grid->addWidget(m_document, 0, 0);
-    grid->addLayout(right, 0, 1);
-    grid->addLayout(bottom, 1, 0, 1, 2);
-    grid->setColumnStretch(0, 1);
+    auto *extras = new QVBoxLayout;
+    extras->setContentsMargins(0, 0, 0, 0);
+    extras->addSpacing(8);
+    extras->addLayout(strip);
+    extras->addSpacing(8);
+    extras->addWidget(drawing, 0, Qt::AlignHCenter);
+    finishLayout(extras,
+                 QStringLiteral("Fotos obtenidas y adaptadas de los libros y páginas web que "
+                                "aparecen en la bibliografía. Esquemas propios."));
 
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
@@ -122,22 +84,6 @@ TreatmentScreen::TreatmentScreen() : Screen(QStringLiteral("Tratamiento"))
     m_timer->setTimerType(Qt::PreciseTimer);
     connect(m_timer, &QTimer::timeout, this, &TreatmentScreen::tick);
     m_timer->start();  // from the moment the screen is created
-
-    m_list = std::make_unique<PhotoList>(m_photo, m_caption, m_next, m_previous);
-    connect(m_next, &QPushButton::clicked, this, [this] { m_list->next(); });
-    connect(m_previous, &QPushButton::clicked, this, [this] { m_list->previous(); });
-    connect(back, &QPushButton::clicked, this, &TreatmentScreen::volver);
-    connect(end, &QPushButton::clicked, this, &TreatmentScreen::terminar);
-    m_photo->setKeyboardClickable(true);
-    connect(m_photo, &PictureBox::clicked, this, [this] { PhotoViewer::enlarge(m_photo); });
-    m_tracker = new PointerTracker(this);
-    connect(m_tracker, &PointerTracker::pointerOver, this, &TreatmentScreen::pointerOver);
-}
-
-void TreatmentScreen::pointerOver(QWidget *control)
-{
-    if (control == m_photo)
-        m_photo->setCursor(m_photo->hasPicture() ? Artwork::handCursor() : QCursor(Qt::ArrowCursor));
 }
 
 void TreatmentScreen::load()
@@ -205,5 +151,3 @@ void TreatmentScreen::reopen()
     m_next->setEnabled(true);
     load();
 }
-
-QTextDocument *TreatmentScreen::printableDocument() { return m_document->document(); }
