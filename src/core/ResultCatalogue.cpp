@@ -1,5 +1,7 @@
 #include "core/ResultCatalogue.h"
 
+#include "core/FindEntry.h"
+
 #include <initializer_list>
 #include <iterator>
 
@@ -114,22 +116,11 @@ const QList<Entry> &entries()
     return list;
 }
 
-const Entry *byKey(const QString &key)
-{
-    for (const Entry &entry : entries()) {
-        if (entry.key == key)
-            return &entry;
-    }
-    return nullptr;
-}
+const Entry *byKey(const QString &key) { return findEntry(entries(), &Entry::key, key); }
 
 const Entry *byDisplayName(const QString &displayName)
 {
-    for (const Entry &entry : entries()) {
-        if (entry.displayName == displayName)
-            return &entry;
-    }
-    return nullptr;
+    return findEntry(entries(), &Entry::displayName, displayName);
 }
 
 QString resultDocument(const Entry &entry) { return entry.stem + QLatin1String("1.rtf"); }

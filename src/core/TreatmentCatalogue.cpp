@@ -1,5 +1,7 @@
 #include "core/TreatmentCatalogue.h"
 
+#include "core/FindEntry.h"
+
 #include <iterator>
 
 namespace TreatmentCatalogue {
@@ -93,13 +95,6 @@ const QList<Entry> &entries()
     return list;
 }
 
-const Entry *byKey(const QString &key)
-{
-    for (const Entry &entry : entries()) {
-        if (entry.key == key)
-            return &entry;
-    }
-    return nullptr;
-}
+const Entry *byKey(const QString &key) { return findEntry(entries(), &Entry::key, key); }
 
 }  // namespace TreatmentCatalogue

@@ -286,6 +286,14 @@ private:
                 }
             }
         }
+        return playPath(goal, start, parent);
+    }
+
+    // Plays the moves of a path found by a search: from the goal back to the
+    // start through each state's parent, the blank's cell being a state's
+    // remainder by the number of cells. False when no path was found.
+    template <typename Parents> bool playPath(int goal, int start, Parents &parent)
+    {
         if (goal < 0)
             return false;
         std::vector<int> steps;
@@ -366,14 +374,7 @@ private:
                     queue.push_back(following);
             }
         }
-        if (goal < 0)
-            return false;
-        std::vector<int> steps;
-        for (int state = goal; state != start; state = parent[state])
-            steps.push_back(state % m_n);
-        for (auto it = steps.rbegin(); it != steps.rend(); ++it)
-            move(*it);
-        return true;
+        return playPath(goal, start, parent);
     }
 
     // Puts the tiles of `line` (an edge of the unsolved part, at least two
