@@ -258,89 +258,123 @@ QString ScenarioRunner::relativeDataPath(const QString &built) const
 // ---------------------------------------------------------------------------
 // Dispatch
 
-ScenarioRunner::Outcome ScenarioRunner::execute(const QStringList &w)
+ScenarioRunner::Outcome ScenarioRunner::execute(const QStringList &line)
 {
-    const QString cmd = w.value(0);
-    const int n = int(w.size());
-    auto usage = [&](const char *form) { return Failure{QString::fromUtf8(form), QStringLiteral("otra forma")}; };
-
-    if (cmd == QLatin1String("remove"))
-        return n == 2 ? worldRemove(w[1]) : Outcome(usage("remove \"RUTA\""));
-    if (cmd == QLatin1String("rename"))
-        return n == 3 ? worldRename(w[1], w[2]) : Outcome(usage("rename \"RUTA\" \"NOMBRE\""));
-    if (cmd == QLatin1String("image"))
-        return n == 4 ? worldImage(w[1], w[2], w[3]) : Outcome(usage("image \"RUTA\" ANCHO ALTO"));
-    if (cmd == QLatin1String("file"))
-        return n == 3 ? worldFile(w[1], w[2]) : Outcome(usage("file \"RUTA\" \"TEXTO\""));
-    if (cmd == QLatin1String("import"))
-        return n == 3 ? worldImport(w[1], w[2]) : Outcome(usage("import \"ARCHIVO\" \"RUTA\""));
-    if (cmd == QLatin1String("clear-table") || cmd == QLatin1String("row"))
-        return worldTable(w);
-    if (cmd == QLatin1String("no-database")) {
-        QFile::remove(m_base + QLatin1Char('/') + QLatin1String(Module1::kDatabaseFile));
-        return {};
-    }
-    if (cmd == QLatin1String("start"))
-        return n == 1 ? start() : Outcome(usage("start"));
-    if (cmd == QLatin1String("click") || cmd == QLatin1String("dblclick") || cmd == QLatin1String("hover"))
-        return n == 2 ? pointerAction(cmd, w[1]) : Outcome(usage("click|dblclick|hover DESTINO"));
-    if (cmd == QLatin1String("menu"))
-        return n == 2 ? menu(w[1]) : Outcome(usage("menu NOMBRE"));
-    if (cmd == QLatin1String("pick"))
-        return n == 3 ? pick(w[1], w[2]) : Outcome(usage("pick DESTINO \"ELEMENTO\""));
-    if (cmd == QLatin1String("type"))
-        return n == 3 ? typeText(w[1], w[2]) : Outcome(usage("type DESTINO \"TEXTO\""));
-    if (cmd == QLatin1String("erase"))
-        return n == 2 ? erase(w[1]) : Outcome(usage("erase DESTINO"));
-    if (cmd == QLatin1String("key"))
-        return n == 3 ? key(w[1], w[2]) : Outcome(usage("key DESTINO TECLA"));
-    if (cmd == QLatin1String("close"))
-        return n == 2 ? closeScreen(w[1]) : Outcome(usage("close PANTALLA"));
-    if (cmd == QLatin1String("wm-close"))
-        return n == 2 ? windowManagerClose(w[1]) : Outcome(usage("wm-close PANTALLA"));
-    if (cmd == QLatin1String("press"))
-        return n == 2 ? press(w[1]) : Outcome(usage("press TECLA"));
-    if (cmd == QLatin1String("wait")) {
-        int ms = 0;
-        if (n != 2 || !toInt(w[1], &ms) || ms < 0)
-            return usage("wait MS");
-        if (m_app && !m_end.ended)
-            QTest::qWait(ms);
-        return {};
-    }
-    if (cmd == QLatin1String("solve"))
-        return n == 2 ? solve(w[1]) : Outcome(usage("solve DESTINO"));
-    if (cmd == QLatin1String("print-answer")) {
-        int copies = 0;
-        if (n == 2 && w[1] == QLatin1String("cancel")) {
-            m_printer.nextAnswer = 0;
-            m_printer.answerGiven = true;
-            return {};
-        }
-        if (n == 3 && w[1] == QLatin1String("copies") && toInt(w[2], &copies) && copies >= 1) {
-            m_printer.nextAnswer = copies;
-            m_printer.answerGiven = true;
-            return {};
-        }
-        return usage("print-answer copies N | print-answer cancel");
-    }
-    if (cmd == QLatin1String("expect"))
-        return expect(w);
-    if (cmd == QLatin1String("snapshot")) {
+    // Each command: the number of words it takes (0: its handler checks
+    // them), its form for the usage message, and what it does.
+    struct Command {
+        int words;
+        const char *form;
+        Outcome (*run)(ScenarioRunner &r, const QStringList &w);
+    };
+    static const QHash<QString, Command> commands{
+        {QStringLiteral("remove"),
+         {2, "remove \"RUTA\"", [](ScenarioRunner &r, const QStringList &w) { return r.worldRemove(w[1]); }}},
+        {QStringLiteral("rename"),
+         {3, "rename \"RUTA\" \"NOMBRE\"",
+          [](ScenarioRunner &r, const QStringList &w) { return r.worldRename(w[1], w[2]); }}},
+        {QStringLiteral("image"),
+         {4, "image \"RUTA\" ANCHO ALTO",
+          [](ScenarioRunner &r, const QStringList &w) { return r.worldImage(w[1], w[2], w[3]); }}},
+        {QStringLiteral("file"),
+         {3, "file \"RUTA\" \"TEXTO\"",
+          [](ScenarioRunner &r, const QStringList &w) { return r.worldFile(w[1], w[2]); }}},
+        {QStringLiteral("import"),
+         {3, "import \"ARCHIVO\" \"RUTA\"",
+          [](ScenarioRunner &r, const QStringList &w) { return r.worldImport(w[1], w[2]); }}},
+        {QStringLiteral("clear-table"),
+         {0, "", [](ScenarioRunner &r, const QStringList &w) { return r.worldTable(w); }}},
+        {QStringLiteral("row"), {0, "", [](ScenarioRunner &r, const QStringList &w) { return r.worldTable(w); }}},
+        {QStringLiteral("no-database"), {0, "", [](ScenarioRunner &r, const QStringList &) { return r.noDatabase(); }}},
+        {QStringLiteral("start"), {1, "start", [](ScenarioRunner &r, const QStringList &) { return r.start(); }}},
+        {QStringLiteral("click"),
+         {2, "click|dblclick|hover DESTINO",
+          [](ScenarioRunner &r, const QStringList &w) { return r.pointerAction(w[0], w[1]); }}},
+        {QStringLiteral("dblclick"),
+         {2, "click|dblclick|hover DESTINO",
+          [](ScenarioRunner &r, const QStringList &w) { return r.pointerAction(w[0], w[1]); }}},
+        {QStringLiteral("hover"),
+         {2, "click|dblclick|hover DESTINO",
+          [](ScenarioRunner &r, const QStringList &w) { return r.pointerAction(w[0], w[1]); }}},
+        {QStringLiteral("menu"),
+         {2, "menu NOMBRE", [](ScenarioRunner &r, const QStringList &w) { return r.menu(w[1]); }}},
+        {QStringLiteral("pick"),
+         {3, "pick DESTINO \"ELEMENTO\"", [](ScenarioRunner &r, const QStringList &w) { return r.pick(w[1], w[2]); }}},
+        {QStringLiteral("type"),
+         {3, "type DESTINO \"TEXTO\"", [](ScenarioRunner &r, const QStringList &w) { return r.typeText(w[1], w[2]); }}},
+        {QStringLiteral("erase"),
+         {2, "erase DESTINO", [](ScenarioRunner &r, const QStringList &w) { return r.erase(w[1]); }}},
+        {QStringLiteral("key"),
+         {3, "key DESTINO TECLA", [](ScenarioRunner &r, const QStringList &w) { return r.key(w[1], w[2]); }}},
+        {QStringLiteral("close"),
+         {2, "close PANTALLA", [](ScenarioRunner &r, const QStringList &w) { return r.closeScreen(w[1]); }}},
+        {QStringLiteral("wm-close"),
+         {2, "wm-close PANTALLA", [](ScenarioRunner &r, const QStringList &w) { return r.windowManagerClose(w[1]); }}},
+        {QStringLiteral("press"),
+         {2, "press TECLA", [](ScenarioRunner &r, const QStringList &w) { return r.press(w[1]); }}},
+        {QStringLiteral("wait"), {2, "wait MS", [](ScenarioRunner &r, const QStringList &w) { return r.wait(w[1]); }}},
+        {QStringLiteral("solve"),
+         {2, "solve DESTINO", [](ScenarioRunner &r, const QStringList &w) { return r.solve(w[1]); }}},
+        {QStringLiteral("print-answer"),
+         {0, "", [](ScenarioRunner &r, const QStringList &w) { return r.printAnswer(w); }}},
+        {QStringLiteral("expect"), {0, "", [](ScenarioRunner &r, const QStringList &w) { return r.expect(w); }}},
         // Not part of the scenario language: saves a picture of a window, for
         // people looking at the screens and for the help page.
-        if (n != 3)
-            return usage("snapshot PANTALLA \"ARCHIVO.png\"");
-        QWidget *screen = screenWidget(w[1]);
-        if (!screen)
-            return Failure{QStringLiteral("%1 abierta").arg(w[1]), QStringLiteral("no lo está")};
-        settle();
-        QWidget *frame = w[1] == QLatin1String("MDIForm1") ? screen : frameOf(screen);
-        if (!frame->grab().save(QDir(m_savedCwd).absoluteFilePath(w[2])))
-            return Failure{QStringLiteral("guardar %1").arg(w[2]), QStringLiteral("no se pudo")};
+        {QStringLiteral("snapshot"),
+         {3, "snapshot PANTALLA \"ARCHIVO.png\"",
+          [](ScenarioRunner &r, const QStringList &w) { return r.snapshot(w[1], w[2]); }}},
+    };
+    const QString cmd = line.value(0);
+    const auto it = commands.constFind(cmd);
+    if (it == commands.constEnd())
+        return Failure{QStringLiteral("una orden conocida"), QStringLiteral("\"%1\"").arg(cmd)};
+    if (it->words && line.size() != it->words)
+        return Failure{QString::fromUtf8(it->form), QStringLiteral("otra forma")};
+    return it->run(*this, line);
+}
+
+ScenarioRunner::Outcome ScenarioRunner::noDatabase()
+{
+    QFile::remove(m_base + QLatin1Char('/') + QLatin1String(Module1::kDatabaseFile));
+    return {};
+}
+
+ScenarioRunner::Outcome ScenarioRunner::wait(const QString &milliseconds)
+{
+    int ms = 0;
+    if (!toInt(milliseconds, &ms) || ms < 0)
+        return Failure{QStringLiteral("wait MS"), QStringLiteral("otra forma")};
+    if (m_app && !m_end.ended)
+        QTest::qWait(ms);
+    return {};
+}
+
+ScenarioRunner::Outcome ScenarioRunner::printAnswer(const QStringList &w)
+{
+    int copies = 0;
+    if (w.size() == 2 && w[1] == QLatin1String("cancel")) {
+        m_printer.nextAnswer = 0;
+        m_printer.answerGiven = true;
         return {};
     }
-    return Failure{QStringLiteral("una orden conocida"), QStringLiteral("\"%1\"").arg(cmd)};
+    if (w.size() == 3 && w[1] == QLatin1String("copies") && toInt(w[2], &copies) && copies >= 1) {
+        m_printer.nextAnswer = copies;
+        m_printer.answerGiven = true;
+        return {};
+    }
+    return Failure{QStringLiteral("print-answer copies N | print-answer cancel"), QStringLiteral("otra forma")};
+}
+
+ScenarioRunner::Outcome ScenarioRunner::snapshot(const QString &screenName, const QString &file)
+{
+    QWidget *screen = screenWidget(screenName);
+    if (!screen)
+        return Failure{QStringLiteral("%1 abierta").arg(screenName), QStringLiteral("no lo está")};
+    settle();
+    QWidget *frame = screenName == QLatin1String("MDIForm1") ? screen : frameOf(screen);
+    if (!frame->grab().save(QDir(m_savedCwd).absoluteFilePath(file)))
+        return Failure{QStringLiteral("guardar %1").arg(file), QStringLiteral("no se pudo")};
+    return {};
 }
 
 // ---------------------------------------------------------------------------
@@ -914,384 +948,506 @@ ScenarioRunner::Outcome ScenarioRunner::solve(const QString &target)
 
 ScenarioRunner::Outcome ScenarioRunner::expect(const QStringList &w)
 {
-    const QString what = w.value(1);
-    const QStringList args = w.mid(2);
-    const int n = int(args.size());
-    auto usage = [&](const char *form) { return Failure{QString::fromUtf8(form), w.join(QLatin1Char(' '))}; };
-    const bool running = m_app && !m_end.ended;
-    auto isOpen = [&](const QString &name) {
-        if (!running)
-            return false;
-        if (name == QLatin1String("MDIForm1"))
-            return Sarmo::mainWindow() && Sarmo::mainWindow()->isVisible();
-        return Sarmo::registry().isOpen(name);
+    using Check = Outcome (ScenarioRunner::*)(const Expectation &);
+    static const QHash<QString, Check> checks{
+        {QStringLiteral("open"), &ScenarioRunner::expectOpen},
+        {QStringLiteral("closed"), &ScenarioRunner::expectOpen},
+        {QStringLiteral("only"), &ScenarioRunner::expectOnly},
+        {QStringLiteral("front"), &ScenarioRunner::expectFront},
+        {QStringLiteral("var"), &ScenarioRunner::expectVar},
+        {QStringLiteral("text"), &ScenarioRunner::expectText},
+        {QStringLiteral("text-contains"), &ScenarioRunner::expectText},
+        {QStringLiteral("enabled"), &ScenarioRunner::expectEnabled},
+        {QStringLiteral("disabled"), &ScenarioRunner::expectEnabled},
+        {QStringLiteral("visible"), &ScenarioRunner::expectVisible},
+        {QStringLiteral("hidden"), &ScenarioRunner::expectVisible},
+        {QStringLiteral("selected"), &ScenarioRunner::expectSelected},
+        {QStringLiteral("unselected"), &ScenarioRunner::expectSelected},
+        {QStringLiteral("picture"), &ScenarioRunner::expectPicture},
+        {QStringLiteral("same-picture"), &ScenarioRunner::expectSamePicture},
+        {QStringLiteral("pointer"), &ScenarioRunner::expectPointer},
+        {QStringLiteral("list"), &ScenarioRunner::expectList},
+        {QStringLiteral("list-count"), &ScenarioRunner::expectList},
+        {QStringLiteral("list-item"), &ScenarioRunner::expectList},
+        {QStringLiteral("missing"), &ScenarioRunner::expectMissing},
+        {QStringLiteral("message"), &ScenarioRunner::expectMissing},
+        {QStringLiteral("no-message"), &ScenarioRunner::expectNoMessage},
+        {QStringLiteral("printed"), &ScenarioRunner::expectPrinted},
+        {QStringLiteral("print-job"), &ScenarioRunner::expectPrintJob},
+        {QStringLiteral("playing"), &ScenarioRunner::expectPlaying},
+        {QStringLiteral("not-playing"), &ScenarioRunner::expectPlaying},
+        {QStringLiteral("opened-document"), &ScenarioRunner::expectOpenedDocument},
+        {QStringLiteral("focus"), &ScenarioRunner::expectFocus},
+        {QStringLiteral("window-size"), &ScenarioRunner::expectWindowSize},
+        {QStringLiteral("ended"), &ScenarioRunner::expectEnded},
     };
+    const Expectation e{w.value(1), w.mid(2), w};
+    const Check check = checks.value(e.what);
+    if (!check)
+        return Failure{QStringLiteral("una comprobación conocida"), QStringLiteral("\"%1\"").arg(e.what)};
+    return (this->*check)(e);
+}
 
-    if (what == QLatin1String("open") || what == QLatin1String("closed")) {
-        if (n == 0)
-            return usage("expect open|closed PANTALLA...");
-        const bool wantOpen = what == QLatin1String("open");
-        for (const QString &name : args)
-            if (isOpen(name) != wantOpen)
-                return Failure{
-                    QStringLiteral("%1 %2").arg(name, wantOpen ? QStringLiteral("abierta") : QStringLiteral("cerrada")),
-                    wantOpen ? QStringLiteral("cerrada") : QStringLiteral("abierta")};
+bool ScenarioRunner::isRunning() const { return m_app && !m_end.ended; }
+
+bool ScenarioRunner::screenIsOpen(const QString &name) const
+{
+    if (!isRunning())
+        return false;
+    if (name == QLatin1String("MDIForm1"))
+        return Sarmo::mainWindow() && Sarmo::mainWindow()->isVisible();
+    return Sarmo::registry().isOpen(name);
+}
+
+ScenarioRunner::Outcome ScenarioRunner::expectOpen(const Expectation &e)
+{
+    const QString &what = e.what;
+    const QStringList &args = e.args;
+    const int n = int(e.args.size());
+    if (n == 0)
+        return e.usage("expect open|closed PANTALLA...");
+    const bool wantOpen = what == QLatin1String("open");
+    for (const QString &name : args)
+        if (screenIsOpen(name) != wantOpen)
+            return Failure{
+                QStringLiteral("%1 %2").arg(name, wantOpen ? QStringLiteral("abierta") : QStringLiteral("cerrada")),
+                wantOpen ? QStringLiteral("cerrada") : QStringLiteral("abierta")};
+    return {};
+}
+
+ScenarioRunner::Outcome ScenarioRunner::expectOnly(const Expectation &e)
+{
+    const QStringList &args = e.args;
+    const bool running = isRunning();
+    QStringList open = running ? Sarmo::registry().openNames() : QStringList();
+    open.removeAll(QStringLiteral("MDIForm1"));
+    QStringList want = args;
+    want.removeAll(QStringLiteral("MDIForm1"));
+    QStringList a = open, b = want;
+    a.sort();
+    b.sort();
+    a.removeDuplicates();
+    b.removeDuplicates();
+    if (a != b)
+        return Failure{quoteList(b), quoteList(a)};
+    return {};
+}
+
+ScenarioRunner::Outcome ScenarioRunner::expectFront(const Expectation &e)
+{
+    const QStringList &args = e.args;
+    const int n = int(e.args.size());
+    const bool running = isRunning();
+    if (n != 1)
+        return e.usage("expect front PANTALLA");
+    QString found = QStringLiteral("(ninguna)");
+    if (running) {
+        if (QMdiSubWindow *sub = Sarmo::mainWindow()->mdiArea()->currentSubWindow())
+            if (sub->widget() && sub->isVisible())
+                found = sub->widget()->objectName();
+    }
+    if (found != args[0])
+        return Failure{args[0], found};
+    return {};
+}
+
+ScenarioRunner::Outcome ScenarioRunner::expectVar(const Expectation &e)
+{
+    const QStringList &args = e.args;
+    const int n = int(e.args.size());
+    if (n != 2)
+        return e.usage("expect var NOMBRE \"VALOR\"");
+    const ModuleState &m = module();
+    QString value;
+    if (args[0] == QLatin1String("EnfermedadElegida"))
+        value = m.consultation.key();
+    else if (args[0] == QLatin1String("SintomaActual"))
+        value = m.consultation.symptom();
+    else if (args[0] == QLatin1String("OrganoElegido"))
+        value = m.consultation.organ();
+    else if (args[0] == QLatin1String("RutaFotos"))
+        value = m.RutaFotos;
+    else if (args[0] == QLatin1String("RutaResultados"))
+        value = m.RutaResultados;
+    else if (args[0] == QLatin1String("RutaTratamientos"))
+        value = m.RutaTratamientos;
+    else if (args[0] == QLatin1String("RutaAudio"))
+        value = m.RutaAudio;
+    else if (args[0] == QLatin1String("RutaAyuda"))
+        value = m.RutaAyuda;
+    else if (args[0] == QLatin1String("RutaVideos"))
+        value = m.RutaVideos;
+    else
+        return Failure{QStringLiteral("una variable del módulo"), args[0]};
+    if (value != args[1])
+        return Failure{QLatin1Char('"') + args[1] + QLatin1Char('"'), QLatin1Char('"') + value + QLatin1Char('"')};
+    return {};
+}
+
+ScenarioRunner::Outcome ScenarioRunner::expectText(const Expectation &e)
+{
+    const QString &what = e.what;
+    const QStringList &args = e.args;
+    const int n = int(e.args.size());
+    if (n != 2)
+        return e.usage("expect text DESTINO \"TEXTO\"");
+    QString why;
+    QObject *o = findTarget(args[0], &why);
+    if (!o)
+        return Failure{args[0], why};
+    if (auto *s = qobject_cast<Screen *>(o))
+        o = s;  // a screen's text is its caption
+    bool known = false;
+    const QString text = widgetText(o, &known);
+    if (!known)
+        return Failure{QStringLiteral("un control con texto"), args[0]};
+    const bool ok = what == QLatin1String("text") ? text == args[1] : text.contains(args[1]);
+    if (!ok)
+        return Failure{QLatin1Char('"') + args[1] + QLatin1Char('"'), QLatin1Char('"') + text + QLatin1Char('"')};
+    return {};
+}
+
+ScenarioRunner::Outcome ScenarioRunner::expectEnabled(const Expectation &e)
+{
+    const QString &what = e.what;
+    const QStringList &args = e.args;
+    const int n = int(e.args.size());
+    if (n != 1)
+        return e.usage("expect enabled|disabled DESTINO");
+    QString why;
+    QObject *o = findTarget(args[0], &why);
+    if (!o)
+        return Failure{args[0], why};
+    bool enabled;
+    if (auto *a = qobject_cast<QAction *>(o))
+        enabled = a->isEnabled();
+    else if (auto *s = qobject_cast<Screen *>(o))
+        enabled = windowAccepts(s);
+    else if (auto *wd = qobject_cast<QWidget *>(o))
+        enabled = wd->isEnabled();
+    else
+        return Failure{QStringLiteral("un control"), args[0]};
+    const bool want = what == QLatin1String("enabled");
+    if (enabled != want)
+        return Failure{want ? QStringLiteral("habilitado") : QStringLiteral("deshabilitado"),
+                       enabled ? QStringLiteral("habilitado") : QStringLiteral("deshabilitado")};
+    return {};
+}
+
+ScenarioRunner::Outcome ScenarioRunner::expectVisible(const Expectation &e)
+{
+    const QString &what = e.what;
+    const QStringList &args = e.args;
+    const int n = int(e.args.size());
+    if (n != 1)
+        return e.usage("expect visible|hidden DESTINO");
+    QString why;
+    QObject *o = findTarget(args[0], &why);
+    if (!o)
+        return Failure{args[0], why};
+    bool visible;
+    if (auto *a = qobject_cast<QAction *>(o))
+        visible = a->isVisible();
+    else if (auto *s = qobject_cast<Screen *>(o))
+        visible = frameOf(s)->isVisible();
+    else if (auto *wd = qobject_cast<QWidget *>(o))
+        visible = wd->isVisible();
+    else
+        return Failure{QStringLiteral("un control"), args[0]};
+    const bool want = what == QLatin1String("visible");
+    if (visible != want)
+        return Failure{want ? QStringLiteral("visible") : QStringLiteral("oculto"),
+                       visible ? QStringLiteral("visible") : QStringLiteral("oculto")};
+    return {};
+}
+
+ScenarioRunner::Outcome ScenarioRunner::expectSelected(const Expectation &e)
+{
+    const QString &what = e.what;
+    const QStringList &args = e.args;
+    const int n = int(e.args.size());
+    if (n != 1)
+        return e.usage("expect selected|unselected DESTINO");
+    QString why;
+    QWidget *wd = findWidget(args[0], &why);
+    if (!wd)
+        return Failure{args[0], why};
+    auto *b = qobject_cast<QAbstractButton *>(wd);
+    if (!b)
+        return Failure{QStringLiteral("una opción"), args[0]};
+    const bool want = what == QLatin1String("selected");
+    if (b->isChecked() != want)
+        return Failure{want ? QStringLiteral("seleccionada") : QStringLiteral("sin seleccionar"),
+                       b->isChecked() ? QStringLiteral("seleccionada") : QStringLiteral("sin seleccionar")};
+    return {};
+}
+
+ScenarioRunner::Outcome ScenarioRunner::expectPicture(const Expectation &e)
+{
+    const QStringList &args = e.args;
+    const int n = int(e.args.size());
+    if (n != 2)
+        return e.usage("expect picture DESTINO \"RUTA\"|none");
+    QString why;
+    QWidget *wd = findWidget(args[0], &why);
+    if (!wd)
+        return Failure{args[0], why};
+    const QVariant has = wd->property("hasPicture");
+    if (!has.isValid())
+        return Failure{QStringLiteral("un cuadro de imagen"), args[0]};
+    const QString shown = has.toBool() ? relativeDataPath(wd->property("picturePath").toString()) : QString();
+    if (args[1] == QLatin1String("none")) {
+        if (has.toBool())
+            return Failure{QStringLiteral("ninguna imagen"), QLatin1Char('"') + shown + QLatin1Char('"')};
         return {};
     }
-    if (what == QLatin1String("only")) {
-        QStringList open = running ? Sarmo::registry().openNames() : QStringList();
-        open.removeAll(QStringLiteral("MDIForm1"));
-        QStringList want = args;
-        want.removeAll(QStringLiteral("MDIForm1"));
-        QStringList a = open, b = want;
-        a.sort();
-        b.sort();
-        a.removeDuplicates();
-        b.removeDuplicates();
-        if (a != b)
-            return Failure{quoteList(b), quoteList(a)};
+    if (!has.toBool())
+        return Failure{QLatin1Char('"') + args[1] + QLatin1Char('"'), QStringLiteral("ninguna imagen")};
+    if (shown != normalised(args[1]))
+        return Failure{QLatin1Char('"') + normalised(args[1]) + QLatin1Char('"'),
+                       QLatin1Char('"') + shown + QLatin1Char('"')};
+    return {};
+}
+
+ScenarioRunner::Outcome ScenarioRunner::expectSamePicture(const Expectation &e)
+{
+    const QStringList &args = e.args;
+    const int n = int(e.args.size());
+    if (n != 2)
+        return e.usage("expect same-picture DESTINO1 DESTINO2");
+    QString why;
+    auto *a = qobject_cast<PictureBox *>(findWidget(args[0], &why));
+    if (!a)
+        return Failure{QStringLiteral("un cuadro de imagen %1").arg(args[0]), why};
+    auto *b = qobject_cast<PictureBox *>(findWidget(args[1], &why));
+    if (!b)
+        return Failure{QStringLiteral("un cuadro de imagen %1").arg(args[1]), why};
+    if (!a->hasPicture() || !b->hasPicture())
+        return Failure{QStringLiteral("la misma imagen en ambos"), QStringLiteral("alguno está vacío")};
+    if (a->picture().cacheKey() != b->picture().cacheKey() && a->picture().toImage() != b->picture().toImage())
+        return Failure{QStringLiteral("la misma imagen"), QStringLiteral("imágenes distintas")};
+    return {};
+}
+
+ScenarioRunner::Outcome ScenarioRunner::expectPointer(const Expectation &e)
+{
+    const QStringList &args = e.args;
+    const int n = int(e.args.size());
+    if (n != 1 || (args[0] != QLatin1String("hand") && args[0] != QLatin1String("arrow")))
+        return e.usage("expect pointer hand|arrow");
+    if (!m_hovered || !m_hoverWidget)
+        return Failure{QStringLiteral("un hover previo"), QStringLiteral("ninguno")};
+    // As Qt does: a disabled widget shows the pointer of the first
+    // enabled widget under it.
+    QWidget *c = m_hoverWidget;
+    while (c && !c->isWindow() && !c->isEnabled())
+        c = c->parentWidget();
+    while (c && !c->testAttribute(Qt::WA_SetCursor) && !c->isWindow())
+        c = c->parentWidget();
+    const Qt::CursorShape shape = c && c->testAttribute(Qt::WA_SetCursor) ? c->cursor().shape() : Qt::ArrowCursor;
+    const bool hand = shape == Qt::BitmapCursor || shape == Qt::PointingHandCursor;
+    const bool want = args[0] == QLatin1String("hand");
+    if (hand != want)
+        return Failure{args[0], hand ? QStringLiteral("hand") : QStringLiteral("arrow")};
+    return {};
+}
+
+ScenarioRunner::Outcome ScenarioRunner::expectList(const Expectation &e)
+{
+    const QString &what = e.what;
+    const QStringList &args = e.args;
+    const int n = int(e.args.size());
+    if (n < 1)
+        return e.usage("expect list DESTINO ...");
+    QString why;
+    QObject *o = findTarget(args[0], &why);
+    if (!o)
+        return Failure{args[0], why};
+    bool known = false;
+    const QStringList items = listItems(o, &known);
+    if (!known)
+        return Failure{QStringLiteral("un control con lista"), args[0]};
+    if (what == QLatin1String("list")) {
+        if (items != args.mid(1))
+            return Failure{quoteList(args.mid(1)), quoteList(items)};
         return {};
     }
-    if (what == QLatin1String("front")) {
-        if (n != 1)
-            return usage("expect front PANTALLA");
-        QString found = QStringLiteral("(ninguna)");
-        if (running) {
-            if (QMdiSubWindow *sub = Sarmo::mainWindow()->mdiArea()->currentSubWindow())
-                if (sub->widget() && sub->isVisible())
-                    found = sub->widget()->objectName();
-        }
-        if (found != args[0])
-            return Failure{args[0], found};
-        return {};
-    }
-    if (what == QLatin1String("var")) {
-        if (n != 2)
-            return usage("expect var NOMBRE \"VALOR\"");
-        const ModuleState &m = module();
-        QString value;
-        if (args[0] == QLatin1String("EnfermedadElegida"))
-            value = m.consultation.key();
-        else if (args[0] == QLatin1String("SintomaActual"))
-            value = m.consultation.symptom();
-        else if (args[0] == QLatin1String("OrganoElegido"))
-            value = m.consultation.organ();
-        else if (args[0] == QLatin1String("RutaFotos"))
-            value = m.RutaFotos;
-        else if (args[0] == QLatin1String("RutaResultados"))
-            value = m.RutaResultados;
-        else if (args[0] == QLatin1String("RutaTratamientos"))
-            value = m.RutaTratamientos;
-        else if (args[0] == QLatin1String("RutaAudio"))
-            value = m.RutaAudio;
-        else if (args[0] == QLatin1String("RutaAyuda"))
-            value = m.RutaAyuda;
-        else if (args[0] == QLatin1String("RutaVideos"))
-            value = m.RutaVideos;
-        else
-            return Failure{QStringLiteral("una variable del módulo"), args[0]};
-        if (value != args[1])
-            return Failure{QLatin1Char('"') + args[1] + QLatin1Char('"'), QLatin1Char('"') + value + QLatin1Char('"')};
-        return {};
-    }
-    if (what == QLatin1String("text") || what == QLatin1String("text-contains")) {
-        if (n != 2)
-            return usage("expect text DESTINO \"TEXTO\"");
-        QString why;
-        QObject *o = findTarget(args[0], &why);
-        if (!o)
-            return Failure{args[0], why};
-        if (auto *s = qobject_cast<Screen *>(o))
-            o = s;  // a screen's text is its caption
-        bool known = false;
-        const QString text = widgetText(o, &known);
-        if (!known)
-            return Failure{QStringLiteral("un control con texto"), args[0]};
-        const bool ok = what == QLatin1String("text") ? text == args[1] : text.contains(args[1]);
-        if (!ok)
-            return Failure{QLatin1Char('"') + args[1] + QLatin1Char('"'), QLatin1Char('"') + text + QLatin1Char('"')};
-        return {};
-    }
-    if (what == QLatin1String("enabled") || what == QLatin1String("disabled")) {
-        if (n != 1)
-            return usage("expect enabled|disabled DESTINO");
-        QString why;
-        QObject *o = findTarget(args[0], &why);
-        if (!o)
-            return Failure{args[0], why};
-        bool enabled;
-        if (auto *a = qobject_cast<QAction *>(o))
-            enabled = a->isEnabled();
-        else if (auto *s = qobject_cast<Screen *>(o))
-            enabled = windowAccepts(s);
-        else if (auto *wd = qobject_cast<QWidget *>(o))
-            enabled = wd->isEnabled();
-        else
-            return Failure{QStringLiteral("un control"), args[0]};
-        const bool want = what == QLatin1String("enabled");
-        if (enabled != want)
-            return Failure{want ? QStringLiteral("habilitado") : QStringLiteral("deshabilitado"),
-                           enabled ? QStringLiteral("habilitado") : QStringLiteral("deshabilitado")};
-        return {};
-    }
-    if (what == QLatin1String("visible") || what == QLatin1String("hidden")) {
-        if (n != 1)
-            return usage("expect visible|hidden DESTINO");
-        QString why;
-        QObject *o = findTarget(args[0], &why);
-        if (!o)
-            return Failure{args[0], why};
-        bool visible;
-        if (auto *a = qobject_cast<QAction *>(o))
-            visible = a->isVisible();
-        else if (auto *s = qobject_cast<Screen *>(o))
-            visible = frameOf(s)->isVisible();
-        else if (auto *wd = qobject_cast<QWidget *>(o))
-            visible = wd->isVisible();
-        else
-            return Failure{QStringLiteral("un control"), args[0]};
-        const bool want = what == QLatin1String("visible");
-        if (visible != want)
-            return Failure{want ? QStringLiteral("visible") : QStringLiteral("oculto"),
-                           visible ? QStringLiteral("visible") : QStringLiteral("oculto")};
-        return {};
-    }
-    if (what == QLatin1String("selected") || what == QLatin1String("unselected")) {
-        if (n != 1)
-            return usage("expect selected|unselected DESTINO");
-        QString why;
-        QWidget *wd = findWidget(args[0], &why);
-        if (!wd)
-            return Failure{args[0], why};
-        auto *b = qobject_cast<QAbstractButton *>(wd);
-        if (!b)
-            return Failure{QStringLiteral("una opción"), args[0]};
-        const bool want = what == QLatin1String("selected");
-        if (b->isChecked() != want)
-            return Failure{want ? QStringLiteral("seleccionada") : QStringLiteral("sin seleccionar"),
-                           b->isChecked() ? QStringLiteral("seleccionada") : QStringLiteral("sin seleccionar")};
-        return {};
-    }
-    if (what == QLatin1String("picture")) {
-        if (n != 2)
-            return usage("expect picture DESTINO \"RUTA\"|none");
-        QString why;
-        QWidget *wd = findWidget(args[0], &why);
-        if (!wd)
-            return Failure{args[0], why};
-        const QVariant has = wd->property("hasPicture");
-        if (!has.isValid())
-            return Failure{QStringLiteral("un cuadro de imagen"), args[0]};
-        const QString shown = has.toBool() ? relativeDataPath(wd->property("picturePath").toString()) : QString();
-        if (args[1] == QLatin1String("none")) {
-            if (has.toBool())
-                return Failure{QStringLiteral("ninguna imagen"), QLatin1Char('"') + shown + QLatin1Char('"')};
-            return {};
-        }
-        if (!has.toBool())
-            return Failure{QLatin1Char('"') + args[1] + QLatin1Char('"'), QStringLiteral("ninguna imagen")};
-        if (shown != normalised(args[1]))
-            return Failure{QLatin1Char('"') + normalised(args[1]) + QLatin1Char('"'),
-                           QLatin1Char('"') + shown + QLatin1Char('"')};
-        return {};
-    }
-    if (what == QLatin1String("same-picture")) {
-        if (n != 2)
-            return usage("expect same-picture DESTINO1 DESTINO2");
-        QString why;
-        auto *a = qobject_cast<PictureBox *>(findWidget(args[0], &why));
-        if (!a)
-            return Failure{QStringLiteral("un cuadro de imagen %1").arg(args[0]), why};
-        auto *b = qobject_cast<PictureBox *>(findWidget(args[1], &why));
-        if (!b)
-            return Failure{QStringLiteral("un cuadro de imagen %1").arg(args[1]), why};
-        if (!a->hasPicture() || !b->hasPicture())
-            return Failure{QStringLiteral("la misma imagen en ambos"), QStringLiteral("alguno está vacío")};
-        if (a->picture().cacheKey() != b->picture().cacheKey() && a->picture().toImage() != b->picture().toImage())
-            return Failure{QStringLiteral("la misma imagen"), QStringLiteral("imágenes distintas")};
-        return {};
-    }
-    if (what == QLatin1String("pointer")) {
-        if (n != 1 || (args[0] != QLatin1String("hand") && args[0] != QLatin1String("arrow")))
-            return usage("expect pointer hand|arrow");
-        if (!m_hovered || !m_hoverWidget)
-            return Failure{QStringLiteral("un hover previo"), QStringLiteral("ninguno")};
-        // As Qt does: a disabled widget shows the pointer of the first
-        // enabled widget under it.
-        QWidget *c = m_hoverWidget;
-        while (c && !c->isWindow() && !c->isEnabled())
-            c = c->parentWidget();
-        while (c && !c->testAttribute(Qt::WA_SetCursor) && !c->isWindow())
-            c = c->parentWidget();
-        const Qt::CursorShape shape = c && c->testAttribute(Qt::WA_SetCursor) ? c->cursor().shape() : Qt::ArrowCursor;
-        const bool hand = shape == Qt::BitmapCursor || shape == Qt::PointingHandCursor;
-        const bool want = args[0] == QLatin1String("hand");
-        if (hand != want)
-            return Failure{args[0], hand ? QStringLiteral("hand") : QStringLiteral("arrow")};
-        return {};
-    }
-    if (what == QLatin1String("list") || what == QLatin1String("list-count") || what == QLatin1String("list-item")) {
-        if (n < 1)
-            return usage("expect list DESTINO ...");
-        QString why;
-        QObject *o = findTarget(args[0], &why);
-        if (!o)
-            return Failure{args[0], why};
-        bool known = false;
-        const QStringList items = listItems(o, &known);
-        if (!known)
-            return Failure{QStringLiteral("un control con lista"), args[0]};
-        if (what == QLatin1String("list")) {
-            if (items != args.mid(1))
-                return Failure{quoteList(args.mid(1)), quoteList(items)};
-            return {};
-        }
-        if (what == QLatin1String("list-count")) {
-            int count = 0;
-            if (n != 2 || !toInt(args[1], &count))
-                return usage("expect list-count DESTINO N");
-            if (items.size() != count)
-                return Failure{QString::number(count), QString::number(items.size())};
-            return {};
-        }
-        int k = 0;
-        if (n != 3 || !toInt(args[1], &k))
-            return usage("expect list-item DESTINO K \"ELEMENTO\"");
-        if (k < 1 || k > items.size())
-            return Failure{QStringLiteral("elemento %1").arg(k), QStringLiteral("la lista tiene %1").arg(items.size())};
-        if (items[k - 1] != args[2])
-            return Failure{QLatin1Char('"') + args[2] + QLatin1Char('"'),
-                           QLatin1Char('"') + items[k - 1] + QLatin1Char('"')};
-        return {};
-    }
-    if (what == QLatin1String("missing") || what == QLatin1String("message")) {
-        if ((what == QLatin1String("missing") && n != 1) || (what == QLatin1String("message") && n != 2))
-            return usage("expect missing \"RUTA\" | expect message \"TÍTULO\" \"TEXTO\"");
-        if (m_messages.checked >= m_messages.shown.size())
-            return Failure{QStringLiteral("un mensaje más"), QStringLiteral("ninguno")};
-        const MessageBoxData box = m_messages.shown[m_messages.checked++];
-        const QString shownAs = QStringLiteral("\"%1\": \"%2\"").arg(box.title, box.text);
-        if (what == QLatin1String("message")) {
-            if ((args[0] != QLatin1String("*") && box.title != args[0]) || !box.text.contains(args[1]))
-                return Failure{QStringLiteral("\"%1\": \"…%2…\"").arg(args[0], args[1]), shownAs};
-            return {};
-        }
-        static const QString suffix =
-            QStringLiteral(" no encontrado. El archivo ha sido modificado, eliminado o ha cambiado de ubicación.");
-        const QString want = QStringLiteral("\"Error de carga\" (error): %1%2").arg(args[0], suffix);
-        if (box.title != QLatin1String("Error de carga") || box.icon != MessageIcon::Critical
-            || !box.text.endsWith(suffix))
-            return Failure{want, shownAs};
-        const QString built = box.text.left(box.text.size() - suffix.size());
-        const QString prefix = Module1::baseLocation() + QLatin1Char('/');
-        if (!built.startsWith(prefix) || normalised(built.mid(prefix.size())) != normalised(args[0]))
-            return Failure{want, shownAs};
-        return {};
-    }
-    if (what == QLatin1String("no-message")) {
-        if (m_messages.checked < m_messages.shown.size()) {
-            const MessageBoxData &box = m_messages.shown[m_messages.checked];
-            return Failure{QStringLiteral("ningún mensaje sin comprobar"),
-                           QStringLiteral("\"%1\": \"%2\"").arg(box.title, box.text)};
-        }
-        return {};
-    }
-    if (what == QLatin1String("printed")) {
+    if (what == QLatin1String("list-count")) {
         int count = 0;
-        if (n != 1 || !toInt(args[0], &count))
-            return usage("expect printed N");
-        if (m_printer.jobs.size() != count)
-            return Failure{QString::number(count), QString::number(m_printer.jobs.size())};
+        if (n != 2 || !toInt(args[1], &count))
+            return e.usage("expect list-count DESTINO N");
+        if (items.size() != count)
+            return Failure{QString::number(count), QString::number(items.size())};
         return {};
     }
-    if (what == QLatin1String("print-job")) {
-        int k = 0;
-        if (n != 2 || !toInt(args[0], &k))
-            return usage("expect print-job K \"TEXTO\"");
-        if (k < 1 || k > m_printer.jobs.size())
-            return Failure{QStringLiteral("trabajo %1").arg(k),
-                           QStringLiteral("%1 trabajos").arg(m_printer.jobs.size())};
-        const QString job = m_printer.jobs[k - 1];
-        const QString firstLine = job.section(QChar::ParagraphSeparator, 0, 0).section(QLatin1Char('\n'), 0, 0);
-        if (firstLine != QLatin1String(" "))
-            return Failure{QStringLiteral("primera línea con un solo espacio"),
-                           QLatin1Char('"') + firstLine + QLatin1Char('"')};
-        if (!job.contains(args[1]))
-            return Failure{QStringLiteral("\"…%1…\"").arg(args[1]),
-                           QLatin1Char('"') + job.left(200) + QLatin1Char('"')};
+    int k = 0;
+    if (n != 3 || !toInt(args[1], &k))
+        return e.usage("expect list-item DESTINO K \"ELEMENTO\"");
+    if (k < 1 || k > items.size())
+        return Failure{QStringLiteral("elemento %1").arg(k), QStringLiteral("la lista tiene %1").arg(items.size())};
+    if (items[k - 1] != args[2])
+        return Failure{QLatin1Char('"') + args[2] + QLatin1Char('"'),
+                       QLatin1Char('"') + items[k - 1] + QLatin1Char('"')};
+    return {};
+}
+
+ScenarioRunner::Outcome ScenarioRunner::expectMissing(const Expectation &e)
+{
+    const QString &what = e.what;
+    const QStringList &args = e.args;
+    const int n = int(e.args.size());
+    if ((what == QLatin1String("missing") && n != 1) || (what == QLatin1String("message") && n != 2))
+        return e.usage("expect missing \"RUTA\" | expect message \"TÍTULO\" \"TEXTO\"");
+    if (m_messages.checked >= m_messages.shown.size())
+        return Failure{QStringLiteral("un mensaje más"), QStringLiteral("ninguno")};
+    const MessageBoxData box = m_messages.shown[m_messages.checked++];
+    const QString shownAs = QStringLiteral("\"%1\": \"%2\"").arg(box.title, box.text);
+    if (what == QLatin1String("message")) {
+        if ((args[0] != QLatin1String("*") && box.title != args[0]) || !box.text.contains(args[1]))
+            return Failure{QStringLiteral("\"%1\": \"…%2…\"").arg(args[0], args[1]), shownAs};
         return {};
     }
-    if (what == QLatin1String("playing") || what == QLatin1String("not-playing")) {
-        const bool want = what == QLatin1String("playing");
-        if ((want && n != 2) || (!want && n != 1))
-            return usage("expect playing PANTALLA \"RUTA\" | expect not-playing PANTALLA");
-        QWidget *screen = screenWidget(args[0]);
-        QMediaPlayer *player = screen ? screen->findChild<QMediaPlayer *>() : nullptr;
-        const bool playing = player && player->playbackState() == QMediaPlayer::PlayingState;
-        const QString source = player ? relativeDataPath(player->source().toLocalFile()) : QString();
-        if (!want) {
-            if (playing)
-                return Failure{QStringLiteral("nada sonando"), QLatin1Char('"') + source + QLatin1Char('"')};
+    static const QString suffix =
+        QStringLiteral(" no encontrado. El archivo ha sido modificado, eliminado o ha cambiado de ubicación.");
+    const QString want = QStringLiteral("\"Error de carga\" (error): %1%2").arg(args[0], suffix);
+    if (box.title != QLatin1String("Error de carga") || box.icon != MessageIcon::Critical || !box.text.endsWith(suffix))
+        return Failure{want, shownAs};
+    const QString built = box.text.left(box.text.size() - suffix.size());
+    const QString prefix = Module1::baseLocation() + QLatin1Char('/');
+    if (!built.startsWith(prefix) || normalised(built.mid(prefix.size())) != normalised(args[0]))
+        return Failure{want, shownAs};
+    return {};
+}
+
+ScenarioRunner::Outcome ScenarioRunner::expectNoMessage(const Expectation &)
+{
+    if (m_messages.checked < m_messages.shown.size()) {
+        const MessageBoxData &box = m_messages.shown[m_messages.checked];
+        return Failure{QStringLiteral("ningún mensaje sin comprobar"),
+                       QStringLiteral("\"%1\": \"%2\"").arg(box.title, box.text)};
+    }
+    return {};
+}
+
+ScenarioRunner::Outcome ScenarioRunner::expectPrinted(const Expectation &e)
+{
+    const QStringList &args = e.args;
+    const int n = int(e.args.size());
+    int count = 0;
+    if (n != 1 || !toInt(args[0], &count))
+        return e.usage("expect printed N");
+    if (m_printer.jobs.size() != count)
+        return Failure{QString::number(count), QString::number(m_printer.jobs.size())};
+    return {};
+}
+
+ScenarioRunner::Outcome ScenarioRunner::expectPrintJob(const Expectation &e)
+{
+    const QStringList &args = e.args;
+    const int n = int(e.args.size());
+    int k = 0;
+    if (n != 2 || !toInt(args[0], &k))
+        return e.usage("expect print-job K \"TEXTO\"");
+    if (k < 1 || k > m_printer.jobs.size())
+        return Failure{QStringLiteral("trabajo %1").arg(k), QStringLiteral("%1 trabajos").arg(m_printer.jobs.size())};
+    const QString job = m_printer.jobs[k - 1];
+    const QString firstLine = job.section(QChar::ParagraphSeparator, 0, 0).section(QLatin1Char('\n'), 0, 0);
+    if (firstLine != QLatin1String(" "))
+        return Failure{QStringLiteral("primera línea con un solo espacio"),
+                       QLatin1Char('"') + firstLine + QLatin1Char('"')};
+    if (!job.contains(args[1]))
+        return Failure{QStringLiteral("\"…%1…\"").arg(args[1]), QLatin1Char('"') + job.left(200) + QLatin1Char('"')};
+    return {};
+}
+
+ScenarioRunner::Outcome ScenarioRunner::expectPlaying(const Expectation &e)
+{
+    const QString &what = e.what;
+    const QStringList &args = e.args;
+    const int n = int(e.args.size());
+    const bool want = what == QLatin1String("playing");
+    if ((want && n != 2) || (!want && n != 1))
+        return e.usage("expect playing PANTALLA \"RUTA\" | expect not-playing PANTALLA");
+    QWidget *screen = screenWidget(args[0]);
+    QMediaPlayer *player = screen ? screen->findChild<QMediaPlayer *>() : nullptr;
+    const bool playing = player && player->playbackState() == QMediaPlayer::PlayingState;
+    const QString source = player ? relativeDataPath(player->source().toLocalFile()) : QString();
+    if (!want) {
+        if (playing)
+            return Failure{QStringLiteral("nada sonando"), QLatin1Char('"') + source + QLatin1Char('"')};
+        return {};
+    }
+    if (!playing)
+        return Failure{QLatin1Char('"') + normalised(args[1]) + QLatin1Char('"'), QStringLiteral("nada sonando")};
+    if (source != normalised(args[1]))
+        return Failure{QLatin1Char('"') + normalised(args[1]) + QLatin1Char('"'),
+                       QLatin1Char('"') + source + QLatin1Char('"')};
+    return {};
+}
+
+ScenarioRunner::Outcome ScenarioRunner::expectOpenedDocument(const Expectation &e)
+{
+    const QStringList &args = e.args;
+    const int n = int(e.args.size());
+    if (n != 1)
+        return e.usage("expect opened-document \"RUTA\"");
+    // Only an absolute file:// URL of a file that exists reaches a
+    // handler that can show it.
+    QStringList seen;
+    for (const QUrl &url : m_documents.opened) {
+        const QString file = url.toLocalFile();
+        const bool usable =
+            url.scheme() == QLatin1String("file") && QDir::isAbsolutePath(file) && QFileInfo(file).isFile();
+        if (usable && relativeDataPath(file) == normalised(args[0]))
             return {};
-        }
-        if (!playing)
-            return Failure{QLatin1Char('"') + normalised(args[1]) + QLatin1Char('"'), QStringLiteral("nada sonando")};
-        if (source != normalised(args[1]))
-            return Failure{QLatin1Char('"') + normalised(args[1]) + QLatin1Char('"'),
-                           QLatin1Char('"') + source + QLatin1Char('"')};
+        seen << url.toString();
+    }
+    return Failure{QStringLiteral("la URL file:// absoluta de \"%1\"").arg(normalised(args[0])), quoteList(seen)};
+}
+
+ScenarioRunner::Outcome ScenarioRunner::expectFocus(const Expectation &e)
+{
+    const QStringList &args = e.args;
+    const int n = int(e.args.size());
+    const bool running = isRunning();
+    if (n != 1)
+        return e.usage("expect focus DESTINO");
+    QString why;
+    QWidget *want = findWidget(args[0], &why);
+    if (!want)
+        return Failure{QStringLiteral("%1 abierto").arg(args[0]), why};
+    QWidget *focus = running ? keyboardFocus() : nullptr;
+    // A control made of parts (a combo box's field and list) has the
+    // focus when one of its parts has it.
+    if (focus && (focus == want || want->isAncestorOf(focus) || want->focusProxy() == focus))
         return {};
-    }
-    if (what == QLatin1String("opened-document")) {
-        if (n != 1)
-            return usage("expect opened-document \"RUTA\"");
-        // Only an absolute file:// URL of a file that exists reaches a
-        // handler that can show it.
-        QStringList seen;
-        for (const QUrl &url : m_documents.opened) {
-            const QString file = url.toLocalFile();
-            const bool usable =
-                url.scheme() == QLatin1String("file") && QDir::isAbsolutePath(file) && QFileInfo(file).isFile();
-            if (usable && relativeDataPath(file) == normalised(args[0]))
-                return {};
-            seen << url.toString();
-        }
-        return Failure{QStringLiteral("la URL file:// absoluta de \"%1\"").arg(normalised(args[0])), quoteList(seen)};
-    }
-    if (what == QLatin1String("focus")) {
-        if (n != 1)
-            return usage("expect focus DESTINO");
-        QString why;
-        QWidget *want = findWidget(args[0], &why);
-        if (!want)
-            return Failure{QStringLiteral("%1 abierto").arg(args[0]), why};
-        QWidget *focus = running ? keyboardFocus() : nullptr;
-        // A control made of parts (a combo box's field and list) has the
-        // focus when one of its parts has it.
-        if (focus && (focus == want || want->isAncestorOf(focus) || want->focusProxy() == focus))
-            return {};
-        return Failure{args[0],
-                       focus ? focus->objectName().isEmpty() ? QString::fromLatin1(focus->metaObject()->className())
-                                                             : focus->objectName()
-                             : QStringLiteral("nada")};
-    }
-    if (what == QLatin1String("window-size")) {
-        int tw = 0, th = 0;
-        if (n != 3 || !toInt(args[1], &tw) || !toInt(args[2], &th))
-            return usage("expect window-size PANTALLA W H");
-        QWidget *screen = screenWidget(args[0]);
-        if (!screen)
-            return Failure{QStringLiteral("%1 abierta").arg(args[0]), QStringLiteral("no lo está")};
-        const QSize size = frameOf(screen)->frameGeometry().size();
-        const int fw = size.width() * 15, fh = size.height() * 15;
-        // A twip is a fifteenth of a pixel: allow the rounding to one pixel.
-        if (qAbs(fw - tw) > 15 || qAbs(fh - th) > 15)
-            return Failure{QStringLiteral("%1 × %2").arg(tw).arg(th), QStringLiteral("%1 × %2").arg(fw).arg(fh)};
-        return {};
-    }
-    if (what == QLatin1String("ended")) {
-        if (!m_end.ended)
-            return Failure{QStringLiteral("el programa terminado"), QStringLiteral("sigue en marcha")};
-        return {};
-    }
-    return Failure{QStringLiteral("una comprobación conocida"), QStringLiteral("\"%1\"").arg(what)};
+    return Failure{args[0],
+                   focus ? focus->objectName().isEmpty() ? QString::fromLatin1(focus->metaObject()->className())
+                                                         : focus->objectName()
+                         : QStringLiteral("nada")};
+}
+
+ScenarioRunner::Outcome ScenarioRunner::expectWindowSize(const Expectation &e)
+{
+    const QStringList &args = e.args;
+    const int n = int(e.args.size());
+    int tw = 0, th = 0;
+    if (n != 3 || !toInt(args[1], &tw) || !toInt(args[2], &th))
+        return e.usage("expect window-size PANTALLA W H");
+    QWidget *screen = screenWidget(args[0]);
+    if (!screen)
+        return Failure{QStringLiteral("%1 abierta").arg(args[0]), QStringLiteral("no lo está")};
+    const QSize size = frameOf(screen)->frameGeometry().size();
+    const int fw = size.width() * 15, fh = size.height() * 15;
+    // A twip is a fifteenth of a pixel: allow the rounding to one pixel.
+    if (qAbs(fw - tw) > 15 || qAbs(fh - th) > 15)
+        return Failure{QStringLiteral("%1 × %2").arg(tw).arg(th), QStringLiteral("%1 × %2").arg(fw).arg(fh)};
+    return {};
+}
+
+ScenarioRunner::Outcome ScenarioRunner::expectEnded(const Expectation &)
+{
+    if (!m_end.ended)
+        return Failure{QStringLiteral("el programa terminado"), QStringLiteral("sigue en marcha")};
+    return {};
 }

@@ -45,7 +45,7 @@ private:
 
     bool setUp(QString *error);
     void tearDown();
-    Outcome execute(const QStringList &w);
+    Outcome execute(const QStringList &line);
 
     // World
     Outcome worldRemove(const QString &path);
@@ -70,9 +70,42 @@ private:
     QWidget *frontWindow() const;
     QWidget *keyboardFocus() const;
     Outcome solve(const QString &target);
+    Outcome noDatabase();
+    Outcome wait(const QString &milliseconds);
+    Outcome printAnswer(const QStringList &w);
+    Outcome snapshot(const QString &screen, const QString &file);
 
-    // Checking
+    // Checking: "expect WHAT ARGS...", each WHAT checked by one function.
+    struct Expectation {
+        QString what;
+        QStringList args;
+        QStringList line;
+        Failure usage(const char *form) const { return {QString::fromUtf8(form), line.join(QLatin1Char(' '))}; }
+    };
     Outcome expect(const QStringList &w);
+    bool isRunning() const;
+    bool screenIsOpen(const QString &name) const;
+    Outcome expectOpen(const Expectation &e);
+    Outcome expectOnly(const Expectation &e);
+    Outcome expectFront(const Expectation &e);
+    Outcome expectVar(const Expectation &e);
+    Outcome expectText(const Expectation &e);
+    Outcome expectEnabled(const Expectation &e);
+    Outcome expectVisible(const Expectation &e);
+    Outcome expectSelected(const Expectation &e);
+    Outcome expectPicture(const Expectation &e);
+    Outcome expectSamePicture(const Expectation &e);
+    Outcome expectPointer(const Expectation &e);
+    Outcome expectList(const Expectation &e);
+    Outcome expectMissing(const Expectation &e);
+    Outcome expectNoMessage(const Expectation &e);
+    Outcome expectPrinted(const Expectation &e);
+    Outcome expectPrintJob(const Expectation &e);
+    Outcome expectPlaying(const Expectation &e);
+    Outcome expectOpenedDocument(const Expectation &e);
+    Outcome expectFocus(const Expectation &e);
+    Outcome expectWindowSize(const Expectation &e);
+    Outcome expectEnded(const Expectation &e);
 
     // Targets
     QWidget *screenWidget(const QString &name) const;  // the screen (or main window)
