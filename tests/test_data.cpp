@@ -19,6 +19,7 @@
 
 #include "DataSet.h"
 #include "JetWriter.h"
+#include "TestSession.h"
 #include "core/FileCheck.h"
 #include "core/Module1.h"
 #include "platform/jet/Database.h"
@@ -107,24 +108,6 @@ QByteArray readBytes(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-class RecordingMessages : public MessageService {
-public:
-    void show(const MessageBoxData &box) override { shown << box; }
-    QList<MessageBoxData> shown;
-};
-
-// Changes the working directory for the life of the object.
-class WorkingDirectory {
-public:
-    explicit WorkingDirectory(const QString &dir) : m_previous(QDir::currentPath()) { m_ok = QDir::setCurrent(dir); }
-    ~WorkingDirectory() { QDir::setCurrent(m_previous); }
-    bool ok() const { return m_ok; }
-
-private:
-    QString m_previous;
-    bool m_ok = false;
-};
-
 }  // namespace
 
 class TestData : public QObject {
@@ -132,7 +115,7 @@ class TestData : public QObject {
 
 private:
     QTemporaryDir m_dir;
-    RecordingMessages m_messages;
+    MessageRecorder m_messages;
     // A small valid database: every start-up failure is tried on a
     // connection that was open on it, which must not stay open.
     QString m_good;

@@ -17,6 +17,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <memory>
+
+#include "TestSession.h"
 #include "core/FileCheck.h"
 #include "core/Module1.h"
 #include "platform/services/Services.h"
@@ -25,12 +28,6 @@
 #include "widgets/PictureBox.h"
 
 namespace {
-
-class Messages : public MessageService {
-public:
-    void show(const MessageBoxData &box) override { shown << box; }
-    QList<MessageBoxData> shown;
-};
 
 // A JPEG of a picture with an APP1 Exif segment whose only tag is the
 // orientation, as a camera writes it.
@@ -73,27 +70,19 @@ private slots:
     void photosShowUpright();
 
 private:
-    Messages m_messages;
-    QString m_savedCwd;
+    std::unique_ptr<TestSession> m_session;
 };
 
 void TestMedia::initTestCase()
 {
-    m_savedCwd = QDir::currentPath();
     // The data set sits in datos/sarmo below the build folder.
-    QDir::setCurrent(QStringLiteral(SARMO_BUILD_DIR));
+    m_session = std::make_unique<TestSession>(QStringLiteral(SARMO_BUILD_DIR));
     if (!QFileInfo::exists(Module1::RutaAudioLocation() + QStringLiteral("/mildiu.mp3")))
         QSKIP("the demonstration data set has not been built");
-    resetModule();
     module().fillLocations();
-    Services::setMessageService(&m_messages);
 }
 
-void TestMedia::cleanupTestCase()
-{
-    Services::setMessageService(nullptr);
-    QDir::setCurrent(m_savedCwd);
-}
+void TestMedia::cleanupTestCase() { m_session.reset(); }
 
 void TestMedia::commentaryPlays()
 {
@@ -127,7 +116,7 @@ void TestMedia::videosPlayTheChosenOption()
     accept->click();
     QTRY_VERIFY_WITH_TIMEOUT(media->source().toLocalFile().endsWith(QLatin1String("Videos/video06.mpg")), 2000);
     QTRY_COMPARE_WITH_TIMEOUT(media->playbackState(), QMediaPlayer::PlayingState, 5000);
-    QVERIFY(m_messages.shown.isEmpty());
+    QVERIFY(m_session->messages.shown.isEmpty());
 }
 
 void TestMedia::closingTheWindowStopsPlayback()
@@ -153,17 +142,17 @@ void TestMedia::damagedFileIsReportedAndNothingPlays()
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write("Esto no es un archivo de sonido, sino un texto con la extensión cambiada.");
     f.close();
-    m_messages.shown.clear();
+    m_session->messages.shown.clear();
     Reproductor player;
     player.show();
     player.Reproduce(path);
-    QTRY_COMPARE_WITH_TIMEOUT(m_messages.shown.size(), 1, 5000);
-    QCOMPARE(m_messages.shown[0].title, QStringLiteral("Error de carga"));
-    QCOMPARE(m_messages.shown[0].text,
+    QTRY_COMPARE_WITH_TIMEOUT(m_session->messages.shown.size(), 1, 5000);
+    QCOMPARE(m_session->messages.shown[0].title, QStringLiteral("Error de carga"));
+    QCOMPARE(m_session->messages.shown[0].text,
              path + QStringLiteral(" no se puede leer. El archivo está dañado o no tiene el formato esperado."));
     QVERIFY(player.mediaPlayer()->player()->playbackState() != QMediaPlayer::PlayingState);
     QTest::qWait(300);
-    QCOMPARE(m_messages.shown.size(), 1);  // once
+    QCOMPARE(m_session->messages.shown.size(), 1);  // once
 }
 
 void TestMedia::whatAVideoFileHolds_data()
@@ -214,7 +203,7 @@ void TestMedia::whatAVideoFileHolds()
         QCOMPARE(make.exitCode(), 0);
     }
     const QString path = tmp.path() + QStringLiteral("/Videos\\video01.mpg");
-    m_messages.shown.clear();
+    m_session->messages.shown.clear();
     VideosWindow videos;
     videos.show();
     MediaPlayerWidget *widget = videos.mediaPlayer();
@@ -223,14 +212,14 @@ void TestMedia::whatAVideoFileHolds()
     if (plays) {
         QTRY_VERIFY_WITH_TIMEOUT(media->position() > 200, 5000);
         QCOMPARE(media->error(), QMediaPlayer::NoError);
-        QVERIFY(m_messages.shown.isEmpty());
+        QVERIFY(m_session->messages.shown.isEmpty());
     } else {
-        QTRY_COMPARE_WITH_TIMEOUT(m_messages.shown.size(), 1, 5000);
-        QCOMPARE(m_messages.shown[0].title, QStringLiteral("Error de carga"));
-        QCOMPARE(m_messages.shown[0].text, path + message);
+        QTRY_COMPARE_WITH_TIMEOUT(m_session->messages.shown.size(), 1, 5000);
+        QCOMPARE(m_session->messages.shown[0].title, QStringLiteral("Error de carga"));
+        QCOMPARE(m_session->messages.shown[0].text, path + message);
         QVERIFY(media->playbackState() != QMediaPlayer::PlayingState);
         QTest::qWait(300);
-        QCOMPARE(m_messages.shown.size(), 1);  // once
+        QCOMPARE(m_session->messages.shown.size(), 1);  // once
     }
 }
 

@@ -10,21 +10,14 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "app/Screens.h"
+#include "TestSession.h"
 #include "core/Module1.h"
 #include "core/ScreenTable.h"
-#include "platform/services/Services.h"
 #include "screens/QuestionScreen.h"
 #include "shell/Sarmo.h"
 #include "shell/ScreenRegistry.h"
 
 namespace {
-
-class Messages : public MessageService {
-public:
-    void show(const MessageBoxData &box) override { shown << box.text; }
-    QStringList shown;
-};
 
 void settle()
 {
@@ -42,45 +35,35 @@ private slots:
 
 void TestWalk::everyOptionOfEveryScreen()
 {
-    const QString saved = QDir::currentPath();
-    QDir::setCurrent(QStringLiteral(SARMO_BUILD_DIR));
-    if (!QFileInfo::exists(Module1::databasePath()))
+    TestSession session(QStringLiteral(SARMO_BUILD_DIR));
+    if (!session.hasDataSet())
         QSKIP("the demonstration data set has not been built");
-    Messages messages;
-    Services::setMessageService(&messages);
-    {
-        Sarmo sarmo(registerScreens);
-        QVERIFY(sarmo.start());
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
-        QApplication::sendEvent(Sarmo::registry().find(QStringLiteral("frmSplash")), &press);
-        settle();
-        ScreenRegistry &registry = Sarmo::registry();
-        for (const q::ScreenTable &table : q::allScreens()) {
-            for (const q::OptionDef &option : table.options) {
-                for (const QString &name : registry.openNames())
-                    registry.close(name);
+    QVERIFY(session.startProgram());
+    settle();
+    ScreenRegistry &registry = Sarmo::registry();
+    for (const q::ScreenTable &table : q::allScreens()) {
+        for (const q::OptionDef &option : table.options) {
+            for (const QString &name : registry.openNames())
+                registry.close(name);
+            settle();
+            auto *screen = qobject_cast<QuestionScreen *>(registry.open(table.name));
+            QVERIFY2(screen, qPrintable(table.name));
+            QRadioButton *radio = screen->option(option.index);
+            radio->click();
+            screen->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
+            settle();
+            // From a result, on to its treatment.
+            if (Screen *result = registry.find(QStringLiteral("ResultadoVid"))) {
+                result->findChild<QPushButton *>(QStringLiteral("Command5"))->click();
                 settle();
-                auto *screen = qobject_cast<QuestionScreen *>(registry.open(table.name));
-                QVERIFY2(screen, qPrintable(table.name));
-                QRadioButton *radio = screen->option(option.index);
-                radio->click();
-                screen->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
-                settle();
-                // From a result, on to its treatment.
-                if (Screen *result = registry.find(QStringLiteral("ResultadoVid"))) {
-                    result->findChild<QPushButton *>(QStringLiteral("Command5"))->click();
-                    settle();
-                }
-                QVERIFY2(messages.shown.isEmpty(),
-                         qPrintable(QStringLiteral("%1 Option%2: %3")
-                                        .arg(table.name)
-                                        .arg(option.index)
-                                        .arg(messages.shown.join(QLatin1Char('\n')))));
             }
+            QVERIFY2(session.messages.shown.isEmpty(),
+                     qPrintable(QStringLiteral("%1 Option%2: %3")
+                                    .arg(table.name)
+                                    .arg(option.index)
+                                    .arg(session.messages.shown.value(0).text)));
         }
     }
-    Services::setMessageService(nullptr);
-    QDir::setCurrent(saved);
 }
 
 QTEST_MAIN(TestWalk)
