@@ -707,6 +707,22 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
         for (int s : {-1, 1})
             for (int k = -1; k <= 1; ++k)
                 p.drawLine(QPointF(k * L * 0.15, s * L * 0.22), QPointF(k * L * 0.15 + L * 0.05, s * L * 0.36));
+    } else if (kind == QLatin1String("cochinilla") && colourName == QLatin1String("macho")) {
+        // The winged male mealybug: tiny, pink-grey, one pair of pale wings
+        // and two long white tail filaments.
+        p.setPen(QPen(QColor(245, 245, 240), std::max<qreal>(0.6, L * 0.025)));
+        for (int s : {-1, 1})
+            p.drawLine(QPointF(-L * 0.3, s * L * 0.03), QPointF(-L * 0.85, s * L * 0.14));
+        b.wings = Wings::Clear;
+        b.wingColour = QColor(235, 235, 240, 190);
+        b.abdomenL = 0.45;
+        b.abdomenW = 0.18;
+        b.thoraxW = 0.16;
+        b.headR = 0.07;
+        b.legLen = 0.22;
+        b.antennae = Antennae::Long;
+        b.colour = QColor(170, 110, 110);
+        drawBody(p, b, L);
     } else if (kind == QLatin1String("cochinilla")) {  // mealybug: white, waxy, with filaments
         p.setPen(QPen(QColor(235, 232, 225), L * 0.03, Qt::SolidLine, Qt::RoundCap));
         for (int k = 0; k < 9; ++k)
@@ -736,15 +752,45 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
         b.headR = 0.11;
         b.legLen = 0.28;
         insect(QColor(200, 225, 170));
-    } else if (kind == QLatin1String("chinche")) {  // long bug with clear wing tips
-        b.wings = Wings::Half;
-        b.abdomenL = 0.62;
-        b.abdomenW = 0.24;
-        b.thoraxW = 0.22;
-        b.antennae = Antennae::Long;
-        b.legLen = 0.38;
-        b.wingColour = QColor(220, 225, 230, 200);
-        insect(QColor(120, 115, 105));
+    } else if (kind == QLatin1String("chinche")) {
+        // A shield bug: broad, flat, shield-shaped, with short legs, the
+        // triangle of the scutellum and the membranous wing tips overlapping.
+        b.abdomenL = 0.6;
+        b.abdomenW = 0.5;
+        b.thoraxW = 0.5;
+        b.thoraxL = 0.16;
+        b.headR = 0.07;
+        b.antennae = Antennae::Short;
+        b.legLen = 0.2;
+        const QColor c = named(colourName, QColor(125, 112, 92));
+        b.colour = c;
+        drawBody(p, b, L);
+        QPainterPath shield;
+        shield.moveTo(L * 0.27, -L * 0.1);
+        shield.lineTo(L * 0.2, -L * 0.29);
+        shield.cubicTo(L * 0.02, -L * 0.3, -L * 0.3, -L * 0.27, -L * 0.44, -L * 0.05);
+        shield.lineTo(-L * 0.46, 0);
+        shield.lineTo(-L * 0.44, L * 0.05);
+        shield.cubicTo(-L * 0.3, L * 0.27, L * 0.02, L * 0.3, L * 0.2, L * 0.29);
+        shield.lineTo(L * 0.27, L * 0.1);
+        shield.closeSubpath();
+        QLinearGradient sg(0, -L * 0.3, 0, L * 0.3);
+        sg.setColorAt(0, c.lighter(135));
+        sg.setColorAt(0.5, c);
+        sg.setColorAt(1, c.darker(135));
+        p.setPen(QPen(c.darker(190), std::max<qreal>(0.7, L * 0.014)));
+        p.setBrush(sg);
+        p.drawPath(shield);
+        p.setBrush(QColor(75, 65, 55, 170));  // the dark membranes of the wing tips
+        p.drawChord(QRectF(-L * 0.47, -L * 0.17, L * 0.3, L * 0.34), 90 * 16, 180 * 16);
+        p.setBrush(c.lighter(115));  // the scutellum
+        p.drawPolygon(QPolygonF{QPointF(L * 0.13, -L * 0.13), QPointF(L * 0.13, L * 0.13), QPointF(-L * 0.22, 0)});
+        p.setPen(QPen(c.darker(170), std::max<qreal>(0.6, L * 0.01)));
+        p.drawLine(QPointF(L * 0.13, -L * 0.27), QPointF(L * 0.13, L * 0.27));  // the back of the pronotum
+        p.setPen(Qt::NoPen);
+        p.setBrush(c.darker(160));
+        for (int k = 0; k < 24; ++k)  // the fine dark punctures
+            p.drawEllipse(QPointF(rnd.range(-L * 0.2, L * 0.2), rnd.range(-L * 0.2, L * 0.2)), L * 0.008, L * 0.008);
     } else if (kind == QLatin1String("trips")) {
         b.wings = Wings::Fringed;
         b.abdomenL = 0.62;
