@@ -756,8 +756,8 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
         // A shield bug: broad, flat, shield-shaped, with short legs, the
         // triangle of the scutellum and the membranous wing tips overlapping.
         b.abdomenL = 0.6;
-        b.abdomenW = 0.5;
-        b.thoraxW = 0.5;
+        b.abdomenW = 0.4;
+        b.thoraxW = 0.4;
         b.thoraxL = 0.16;
         b.headR = 0.07;
         b.antennae = Antennae::Short;
@@ -767,11 +767,11 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
         drawBody(p, b, L);
         QPainterPath shield;
         shield.moveTo(L * 0.27, -L * 0.1);
-        shield.lineTo(L * 0.2, -L * 0.29);
-        shield.cubicTo(L * 0.02, -L * 0.3, -L * 0.3, -L * 0.27, -L * 0.44, -L * 0.05);
+        shield.lineTo(L * 0.2, -L * 0.23);
+        shield.cubicTo(L * 0.02, -L * 0.24, -L * 0.3, -L * 0.21, -L * 0.44, -L * 0.05);
         shield.lineTo(-L * 0.46, 0);
         shield.lineTo(-L * 0.44, L * 0.05);
-        shield.cubicTo(-L * 0.3, L * 0.27, L * 0.02, L * 0.3, L * 0.2, L * 0.29);
+        shield.cubicTo(-L * 0.3, L * 0.21, L * 0.02, L * 0.24, L * 0.2, L * 0.23);
         shield.lineTo(L * 0.27, L * 0.1);
         shield.closeSubpath();
         QLinearGradient sg(0, -L * 0.3, 0, L * 0.3);
@@ -781,12 +781,12 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
         p.setPen(QPen(c.darker(190), std::max<qreal>(0.7, L * 0.014)));
         p.setBrush(sg);
         p.drawPath(shield);
-        p.setBrush(QColor(75, 65, 55, 170));  // the dark membranes of the wing tips
-        p.drawChord(QRectF(-L * 0.47, -L * 0.17, L * 0.3, L * 0.34), 90 * 16, 180 * 16);
+        p.setBrush(QColor(225, 230, 235, 190));  // the clear membranes of the wing tips
+        p.drawChord(QRectF(-L * 0.5, -L * 0.15, L * 0.34, L * 0.3), 90 * 16, 180 * 16);
         p.setBrush(c.lighter(115));  // the scutellum
         p.drawPolygon(QPolygonF{QPointF(L * 0.13, -L * 0.13), QPointF(L * 0.13, L * 0.13), QPointF(-L * 0.22, 0)});
         p.setPen(QPen(c.darker(170), std::max<qreal>(0.6, L * 0.01)));
-        p.drawLine(QPointF(L * 0.13, -L * 0.27), QPointF(L * 0.13, L * 0.27));  // the back of the pronotum
+        p.drawLine(QPointF(L * 0.13, -L * 0.22), QPointF(L * 0.13, L * 0.22));  // the back of the pronotum
         p.setPen(Qt::NoPen);
         p.setBrush(c.darker(160));
         for (int k = 0; k < 24; ++k)  // the fine dark punctures
