@@ -83,6 +83,8 @@ void drawBerry(QPainter &p, const Berry &b, const QColor &colour);
 QList<QLineF> drawShoot(QPainter &p, QPointF base, QPointF tip, qreal thickness, bool leaves, Random &rnd,
                         qreal zigzag = 0);
 QList<QLineF> drawCane(QPainter &p, QPointF a, QPointF b, qreal thickness, bool buds);
+// A leaf rolled into a cigar, `len` long, hanging at `at`.
+void drawCigar(QPainter &p, QPointF at, qreal len, qreal angle);
 void drawBud(QPainter &p, QPointF at, qreal size, const QString &stage);
 QPainterPath drawTrunk(QPainter &p, const QRectF &area);
 void drawCrossSection(QPainter &p, QPointF c, qreal r);

@@ -620,10 +620,19 @@ void bunchLayers(QPainter &p, const Sketch &s, const QList<Berry> &berries, Rand
     if (has(s, "cicatrices") || has(s, "corcho"))
         some(has(s, "corcho") ? "corcho" : "cicatrices", [&](const Berry &b) {
             p.setPen(Qt::NoPen);
-            for (int k = 0; k < 5; ++k) {
-                p.setBrush(has(s, "plateado") ? QColor(210, 210, 200, 220) : QColor(150, 115, 70, 230));
-                p.drawPath(
-                    blob(rnd, b.c + QPointF(rnd.range(-0.5, 0.5), rnd.range(-0.8, -0.2)) * b.r, b.r * 0.22, 1.5));
+            const bool silver = has(s, "plateado");
+            if (silver)  // a silvery, shining sheet of scar tissue over much of the berry
+                p.setPen(QPen(QColor(130, 125, 110), std::max<qreal>(0.5, b.r * 0.06)));
+            for (int k = 0; k < (silver ? 3 : 5); ++k) {
+                p.setBrush(silver && k < 2 ? QColor(232, 234, 238, 240) : QColor(150, 115, 70, 230));
+                p.drawPath(blob(rnd, b.c + QPointF(rnd.range(-0.4, 0.4), rnd.range(-0.5, 0.1)) * b.r,
+                                b.r * (silver && k < 2 ? 0.42 : 0.22), 1.5));
+            }
+            if (silver) {
+                p.setPen(
+                    QPen(QColor(255, 255, 255, 230), std::max<qreal>(0.6, b.r * 0.08), Qt::SolidLine, Qt::RoundCap));
+                p.drawLine(b.c + QPointF(-b.r * 0.35, -b.r * 0.3), b.c + QPointF(b.r * 0.05, -b.r * 0.45));
+                p.setPen(Qt::NoPen);
             }
         });
     if (has(s, "huevo"))  // flat, translucent moth eggs; the black head shows before hatching
@@ -1126,6 +1135,15 @@ void placeOrganisms(QPainter &p, const Sketch &s, const QPainterPath &on, Random
                                                                                       : rnd.range(-180, 180);
         drawOrganism(p, s.organism, onGround, L * (n == 1 ? 1 : rnd.range(0.85, 1.1)), heading, rnd);
     }
+    if (has(s, "ninfas") && !on.isEmpty()) {  // the wingless young round the adult
+        const QString young = s.organism.section(QLatin1Char('-'), 0, 0) + QStringLiteral("-verde");
+        const QPointF centre = on.boundingRect().center();
+        for (int i = 0; i < 7; ++i) {
+            const qreal a = i * 2 * M_PI / 7 + 0.4;
+            drawOrganism(p, young, centre + QPointF(std::cos(a) * L * 0.85, std::sin(a) * L * 0.6),
+                         L * rnd.range(0.28, 0.4), rnd.range(-180, 180), rnd);
+        }
+    }
     placeAnts(p, s, on, rnd);
 }
 
@@ -1154,7 +1172,7 @@ void drawCigar(QPainter &p, QPointF at, qreal len, qreal angle)
 void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
 {
     // Under the hand lens the animals are seen only inside the lens, large.
-    const bool lens = given.scene == QLatin1String("lupa") && !given.organism.isEmpty();
+    const bool lens = given.scene.section(QLatin1Char('+'), 0, 0) == QLatin1String("lupa") && !given.organism.isEmpty();
     Sketch sketch = given;
     if (lens)
         sketch.organism.clear();
@@ -1443,17 +1461,17 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
             return;
         }
         if (has(sketch, "curvada")) {
-            QPainterPath axis(QPointF(170, 12));
-            axis.cubicTo(QPointF(420, 60), QPointF(-20, 215), QPointF(245, 285));
+            QPainterPath axis(QPointF(150, 12));
+            axis.cubicTo(QPointF(480, 40), QPointF(-80, 240), QPointF(260, 288));
             p.setBrush(Qt::NoBrush);
-            p.setPen(QPen(QColor(110, 150, 60), 6, Qt::SolidLine, Qt::RoundCap));
+            p.setPen(QPen(QColor(110, 150, 60), 8, Qt::SolidLine, Qt::RoundCap));
             p.drawPath(axis);
             // An inflorescence or a young bunch bent into an S.
             const bool flowers = stage == QLatin1String("flor");
             QList<Berry> buds;
             for (int i = 0; i < (flowers ? 150 : 95); ++i) {
                 const qreal t = rnd.range(0.08, 0.98);
-                const qreal spread = (flowers ? 34 : 40) * (1.1 - t * 0.6);
+                const qreal spread = (flowers ? 22 : 26) * (1.1 - t * 0.5);
                 buds.append(
                     {axis.pointAtPercent(t) + QPointF(rnd.range(-spread, spread), rnd.range(-spread, spread) * 0.6),
                      flowers ? 5.5 : rnd.range(7, 9)});
@@ -1683,6 +1701,46 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
             }
         }
         placeOrganisms(p, sketch, where, rnd, organismSize);
+    } else if (organ == QLatin1String("tronco") && has(sketch, "enterrado")) {
+        // The foot of the vine dug out: the ground line high on the trunk and,
+        // below it, the buried rootstock with its round holes and galleries.
+        const qreal surface = 120;
+        drawSoil(p, QRectF(0, surface, 400, 300 - surface), surface);
+        const QPainterPath trunk = drawTrunk(p, QRectF(90, -20, 220, 330));
+        p.save();
+        p.setClipPath(trunk);
+        p.fillRect(QRectF(0, surface, 400, 300 - surface), QColor(120, 85, 50, 90));  // earth on the buried bark
+        p.setPen(QPen(QColor(60, 38, 22), 3, Qt::SolidLine, Qt::RoundCap));
+        p.setBrush(Qt::NoBrush);
+        for (int i = 0; i < 4; ++i) {  // the galleries running down the wood
+            QPointF at(rnd.range(160, 240), rnd.range(surface + 30, surface + 60));
+            QPainterPath g(at);
+            for (int k = 0; k < 5; ++k)
+                g.lineTo(at += QPointF(rnd.range(-10, 10), rnd.range(12, 20)));
+            p.drawPath(g);
+        }
+        for (int i = 0; i < 10; ++i) {
+            const QPointF at(rnd.range(150, 250), rnd.range(surface + 22, 285));
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(205, 180, 140));
+            p.drawEllipse(at + QPointF(0, 2), 5.5, 4.5);
+            p.setBrush(QColor(20, 12, 8));
+            p.drawEllipse(at, 4, 4);
+        }
+        p.restore();
+        // The dug pit's walls on either side, and the grass at the ground line.
+        p.setPen(QPen(QColor(70, 48, 28), 2.5));
+        p.drawLine(QPointF(60, surface), QPointF(95, 300));
+        p.drawLine(QPointF(340, surface), QPointF(305, 300));
+        p.setPen(QPen(QColor(100, 150, 60), 1.5));
+        for (int i = 0; i < 70; ++i) {
+            const qreal x = rnd.range(0, 400);
+            if (x > 70 && x < 330)
+                continue;
+            p.drawLine(QPointF(x, surface + 1), QPointF(x + rnd.range(-4, 4), surface - rnd.range(5, 14)));
+        }
+        p.setPen(QPen(QColor(80, 60, 40), 1.5, Qt::DashLine));  // the ground line across the trunk
+        p.drawLine(QPointF(70, surface), QPointF(330, surface));
     } else if (organ == QLatin1String("tronco")) {
         drawSoil(p, QRectF(0, 260, 400, 40), 260);
         const QPainterPath trunk = drawTrunk(p, QRectF(60, 10, 280, 270));

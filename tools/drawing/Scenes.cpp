@@ -8,8 +8,81 @@
 
 namespace drawing {
 
-void drawScene(QPainter &p, const QString &sceneAndCatch, const QSizeF &, Random &rnd)
+namespace {
+
+// The grower's hand reaching in from `from` (off the picture, in a sleeve)
+// to the wrist at `wrist`, the fingers closed round what it holds there.
+// `size` is the width of the palm; a falconer's hand wears a leather glove.
+void drawHand(QPainter &p, QPointF from, QPointF wrist, qreal size, bool glove = false)
 {
+    const QColor skin = glove ? QColor(150, 100, 55) : QColor(228, 182, 148);
+    const QLineF arm(from, wrist);
+    p.save();
+    p.setPen(QPen(glove ? skin.darker(115) : QColor(70, 90, 120), size * 0.7, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(from, arm.pointAt(glove ? 0.6 : 0.85));
+    p.setPen(QPen(skin.darker(110), size * 0.5, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(arm.pointAt(glove ? 0.55 : 0.8), wrist);
+    p.translate(wrist);
+    p.rotate(-arm.angle());
+    p.setPen(QPen(skin.darker(150), std::max<qreal>(0.8, size * 0.03)));
+    p.setBrush(skin);
+    p.drawEllipse(QPointF(size * 0.32, 0), size * 0.4, size * 0.34);
+    for (int k = 0; k < 4; ++k)  // the curled fingers
+        p.drawRoundedRect(QRectF(size * 0.55, (-0.3 + k * 0.15) * size, size * 0.3, size * 0.15), size * 0.07,
+                          size * 0.07);
+    p.setPen(QPen(skin.darker(150), size * 0.19, Qt::SolidLine, Qt::RoundCap));  // the thumb over them
+    p.drawLine(QPointF(size * 0.2, -size * 0.3), QPointF(size * 0.62, -size * 0.36));
+    p.setPen(QPen(skin, size * 0.14, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(size * 0.2, -size * 0.3), QPointF(size * 0.62, -size * 0.36));
+    p.restore();
+}
+
+// A bucket seen from the front, its rim along the top of `r`; without the
+// mouth, only its front, drawn again over what has been put in it.
+void drawBucket(QPainter &p, const QRectF &r, bool mouth = true)
+{
+    p.setPen(QPen(QColor(40, 40, 45), 1.2));
+    QLinearGradient g(r.left(), 0, r.right(), 0);
+    g.setColorAt(0, QColor(60, 110, 170));
+    g.setColorAt(0.4, QColor(110, 160, 215));
+    g.setColorAt(1, QColor(40, 80, 130));
+    p.setBrush(g);
+    p.drawPolygon(QPolygonF{r.topLeft(), r.topRight(), QPointF(r.right() - r.width() * 0.12, r.bottom()),
+                            QPointF(r.left() + r.width() * 0.12, r.bottom())});
+    if (!mouth)
+        return;
+    p.setBrush(QColor(30, 50, 80));
+    p.drawEllipse(QPointF(r.center().x(), r.top()), r.width() / 2, r.width() * 0.1);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(70, 70, 75), 2));
+    p.drawArc(QRectF(r.left() + 6, r.top() - r.width() * 0.45, r.width() - 12, r.width() * 0.9), 20 * 16, 140 * 16);
+}
+
+// A rotten bunch: brown, shrunken berries and the juice running from them.
+void rotBunch(QPainter &p, const QList<Berry> &berries, Random &rnd)
+{
+    for (const Berry &b : berries) {
+        if (rnd.next() < 0.65) {
+            drawBerry(p, b, rnd.next() < 0.5 ? QColor(120, 75, 40) : QColor(95, 70, 55));
+            if (rnd.next() < 0.3) {
+                p.setPen(Qt::NoPen);
+                p.setBrush(QColor(190, 190, 180, 200));
+                p.drawEllipse(b.c, b.r * 0.6, b.r * 0.6);
+            }
+        }
+    }
+}
+
+}  // namespace
+
+void drawScene(QPainter &p, const QString &sceneAndCatch, const QSizeF &size, Random &rnd)
+{
+    // "lupa+mano": several objects over the same organ.
+    if (sceneAndCatch.contains(QLatin1Char('+'))) {
+        for (const QString &part : sceneAndCatch.split(QLatin1Char('+'), Qt::SkipEmptyParts))
+            drawScene(p, part, size, rnd);
+        return;
+    }
     // "bandeja:gorgojo-verde": what the tray, trap or net has caught, when
     // not the usual for it.
     const QString scene = sceneAndCatch.section(QLatin1Char(':'), 0, 0);
@@ -55,7 +128,13 @@ void drawScene(QPainter &p, const QString &sceneAndCatch, const QSizeF &, Random
         p.drawPolygon(tent);
         p.setBrush(QColor(250, 250, 200));
         p.drawPolygon(QPolygonF{QPointF(110, 200), QPointF(290, 200), QPointF(270, 225), QPointF(90, 225)});
-        caught(QRectF(110, 200, 160, 24), 7, QStringLiteral("mariposa-pardo"));
+        if (catchKind.isEmpty()) {
+            caught(QRectF(110, 200, 160, 24), 7, QStringLiteral("mariposa-pardo"));
+        } else {  // small insects, drawn large enough to be told apart
+            for (int i = 0; i < 9; ++i)
+                drawOrganism(p, catchKind, QPointF(rnd.range(120, 270), rnd.range(203, 222)), rnd.range(20, 26),
+                             rnd.range(150, 210), rnd);
+        }
         p.setBrush(QColor(200, 50, 50));
         p.drawEllipse(QPointF(200, 165), 6, 6);
     } else if (scene.startsWith(QLatin1String("trampa-botella"))) {
@@ -95,6 +174,162 @@ void drawScene(QPainter &p, const QString &sceneAndCatch, const QSizeF &, Random
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(255, 255, 255, 60));
         p.drawEllipse(QPointF(215, 100), 22, 12);
+        drawHand(p, QPointF(60, 340), QPointF(140, 248), 40);  // the grower holding it
+    } else if (scene == QLatin1String("revision")) {
+        // The grower looking the organ over with a small hand lens.
+        p.setPen(QPen(QColor(30, 30, 30), 9, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(322, 232), QPointF(350, 268));
+        p.setPen(QPen(QColor(40, 40, 45), 6));
+        p.setBrush(QColor(255, 255, 245, 60));
+        p.drawEllipse(QPointF(300, 200), 38, 38);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 255, 255, 90));
+        p.drawEllipse(QPointF(288, 186), 12, 7);
+        drawHand(p, QPointF(430, 330), QPointF(352, 270), 38);
+    } else if (scene == QLatin1String("conteo")) {
+        // A tally card on a clipboard, the strokes in fives, and the pencil in hand.
+        p.save();
+        p.translate(20, 170);
+        p.rotate(-6);
+        p.setPen(QPen(QColor(90, 60, 30), 1));
+        p.setBrush(QColor(170, 125, 75));
+        p.drawRoundedRect(QRectF(0, 0, 130, 115), 4, 4);
+        p.setBrush(QColor(250, 250, 245));
+        p.drawRect(QRectF(8, 12, 114, 98));
+        p.setBrush(QColor(150, 150, 155));
+        p.drawRoundedRect(QRectF(45, -5, 40, 14), 3, 3);
+        p.setPen(QPen(QColor(150, 170, 200), 0.8));
+        for (int row = 1; row < 5; ++row)
+            p.drawLine(QPointF(8, 12 + row * 19.6), QPointF(122, 12 + row * 19.6));
+        p.setPen(QPen(QColor(40, 40, 50), 1.4, Qt::SolidLine, Qt::RoundCap));
+        const int tallies[] = {7, 12, 3, 9, 5};
+        for (int row = 0; row < 5; ++row)
+            for (int k = 0; k < tallies[row]; ++k) {
+                const qreal x = 14 + (k / 5) * 26 + (k % 5) * 4.5, y = 15 + row * 19.6;
+                if (k % 5 == 4)
+                    p.drawLine(QPointF(x - 19, y + 12), QPointF(x + 1, y + 3));
+                else
+                    p.drawLine(QPointF(x, y + 1), QPointF(x, y + 14));
+            }
+        p.restore();
+        p.setPen(QPen(QColor(230, 190, 40), 5, Qt::SolidLine, Qt::FlatCap));
+        p.drawLine(QPointF(112, 228), QPointF(175, 272));
+        p.setPen(QPen(QColor(60, 60, 60), 2.5, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(106, 224), QPointF(112, 228));
+        drawHand(p, QPointF(230, 340), QPointF(168, 272), 36);
+    } else if (scene == QLatin1String("golpe")) {
+        // Knocking on the wood with a small hammer to hear where it is hollow.
+        p.setPen(QPen(QColor(140, 100, 60), 7, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(262, 150), QPointF(340, 196));
+        p.setPen(QPen(QColor(40, 40, 45), 1));
+        p.setBrush(QColor(110, 110, 118));
+        p.save();
+        p.translate(258, 148);
+        p.rotate(30);
+        p.drawRoundedRect(QRectF(-8, -22, 16, 44), 3, 3);
+        p.restore();
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(250, 250, 240, 220), 2));
+        for (int k = 1; k <= 3; ++k)  // the knock
+            p.drawArc(QRectF(236 - k * 8, 130 - k * 8, 16 + k * 16, 36 + k * 16), 100 * 16, 70 * 16);
+        drawHand(p, QPointF(430, 260), QPointF(336, 194), 38);
+    } else if (scene == QLatin1String("recogida")) {
+        // Picking the rolled leaves by hand into a bucket.
+        drawBucket(p, QRectF(280, 205, 100, 90));
+        for (int i = 0; i < 4; ++i)
+            drawCigar(p, QPointF(300 + i * 20, 205 - (i % 2) * 6), 48, -70 + i * 35);
+        drawCigar(p, QPointF(300, 112), 70, 70);
+        drawHand(p, QPointF(430, 40), QPointF(312, 92), 40);
+    } else if (scene == QLatin1String("deshojado")) {
+        // The fruit zone of the row cleared of leaves: the bunches hang in
+        // the open under the cordon, the pulled leaves lie on the ground and
+        // the hand pulls one more.
+        ground(262);
+        for (int i = 0; i < 14; ++i)  // the canopy above the cordon
+            drawLeaf(p, QPointF(rnd.range(20, 380), rnd.range(15, 70)), rnd.range(26, 36), rnd.range(-40, 40), false,
+                     leafGreen(false));
+        p.setPen(QPen(QColor(105, 75, 45), 12, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(-10, 105), QPointF(410, 100));
+        p.setPen(QPen(QColor(110, 150, 60), 2));
+        for (int i = 0; i < 9; ++i) {  // the stubs of the pulled leaves' petioles
+            const QPointF at(25 + i * 45, 101);
+            p.drawLine(at, at + QPointF(rnd.range(-6, 6), 14));
+        }
+        for (int i = 0; i < 3; ++i)
+            drawBunch(p, QPointF(70 + i * 115, 104), 0.62, QStringLiteral("verde"), QString(), quint32(7 + i));
+        for (int i = 0; i < 8; ++i)  // the pulled leaves on the ground
+            drawLeaf(p, QPointF(20 + i * 48 + rnd.range(-10, 10), 280 + rnd.range(-6, 8)), rnd.range(20, 26),
+                     rnd.range(-90, 90), i % 2 == 1, leafGreen(i % 2 == 1).darker(110));
+        drawLeaf(p, QPointF(300, 150), 34, 30, false, leafGreen(false));
+        drawHand(p, QPointF(430, 210), QPointF(326, 162), 40);
+    } else if (scene == QLatin1String("retirada")) {
+        // Rotten bunches cut and dropped into a bucket, the fallen berries
+        // picked up from the ground.
+        ground(250);
+        drawBucket(p, QRectF(190, 185, 130, 105));
+        for (int i = 0; i < 3; ++i) {  // the bunches already in it
+            const QList<Berry> in = drawBunch(p, QPointF(215 + i * 40, 150), 0.3, QStringLiteral("maduro"),
+                                              QStringLiteral("tinta"), quint32(30 + i));
+            rotBunch(p, in, rnd);
+        }
+        drawBucket(p, QRectF(190, 185, 130, 105), false);  // the bucket's front over them
+        const QList<Berry> held =
+            drawBunch(p, QPointF(245, 42), 0.5, QStringLiteral("maduro"), QStringLiteral("tinta"), 41);
+        rotBunch(p, held, rnd);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(170, 110, 50, 170));
+        for (int k = 0; k < 3; ++k)  // juice dripping from it
+            p.drawEllipse(QPointF(238 + k * 9, 150 + k * 9), 2.5, 4);
+        drawHand(p, QPointF(420, -30), QPointF(262, 36), 38);
+        for (int i = 0; i < 14; ++i)  // fallen berries, some still to pick up
+            drawBerry(p, {QPointF(rnd.range(20, 170), rnd.range(262, 292)), rnd.range(5, 7)},
+                      rnd.next() < 0.6 ? QColor(110, 70, 40) : QColor(70, 40, 70));
+    } else if (scene == QLatin1String("cetrero")) {
+        // The falconer among the rows, the gloved fist raised for the bird.
+        p.setPen(QPen(QColor(40, 50, 40), 1.2));
+        p.setBrush(QColor(70, 95, 70));
+        QPainterPath body;
+        body.moveTo(20, 300);
+        body.cubicTo(18, 220, 30, 175, 75, 170);
+        body.cubicTo(120, 175, 132, 220, 130, 300);
+        body.closeSubpath();
+        p.drawPath(body);
+        p.setBrush(QColor(228, 182, 148));
+        p.drawEllipse(QPointF(75, 140), 22, 25);
+        p.setBrush(QColor(90, 70, 45));  // the hat
+        p.drawEllipse(QPointF(75, 120), 36, 8);
+        p.drawRoundedRect(QRectF(56, 96, 38, 24), 6, 6);
+        drawHand(p, QPointF(115, 200), QPointF(170, 128), 34, true);
+        p.setPen(QPen(QColor(40, 40, 40), 1));  // the jesses hanging from the glove
+        p.drawLine(QPointF(184, 125), QPointF(190, 150));
+        p.drawLine(QPointF(188, 124), QPointF(196, 146));
+    } else if (scene == QLatin1String("labor")) {
+        // Deep summer tillage: the turned furrows and clods, and the larvae
+        // brought up onto them.
+        ground(95);
+        for (int i = 0; i < 9; ++i) {  // the furrows running away from us
+            QPainterPath f(QPointF(-60 + i * 65, 300));
+            f.quadTo(QPointF(-30 + i * 60, 180), QPointF(140 + i * 15, 95));
+            p.setBrush(Qt::NoBrush);
+            p.setPen(QPen(QColor(85, 58, 35), 5, Qt::SolidLine, Qt::RoundCap));
+            p.drawPath(f);
+            p.setPen(QPen(QColor(175, 135, 95), 2, Qt::SolidLine, Qt::RoundCap));
+            p.translate(5, 0);
+            p.drawPath(f);
+            p.translate(-5, 0);
+        }
+        p.setPen(QPen(QColor(90, 62, 38), 0.8));
+        for (int i = 0; i < 60; ++i) {  // the clods
+            const qreal y = rnd.range(100, 298);
+            const qreal r = 2 + (y - 95) / 28;
+            p.setBrush(QColor(int(rnd.range(130, 165)), int(rnd.range(95, 115)), 65));
+            p.drawEllipse(QPointF(rnd.range(0, 400), y), r * rnd.range(1, 1.6), r);
+        }
+        const QString larva = catchKind.isEmpty() ? QStringLiteral("larvac") : catchKind;
+        const QPointF at[] = {QPointF(90, 250), QPointF(230, 265), QPointF(320, 215), QPointF(160, 190),
+                              QPointF(270, 160)};
+        for (int i = 0; i < 5; ++i)
+            drawOrganism(p, larva, at[i], 62 - i * 6, rnd.range(-60, 60), rnd);
     } else if (scene == QLatin1String("etiqueta")) {
         // A grafted nursery plant with its label.
         p.setPen(QPen(QColor(110, 80, 50), 9, Qt::SolidLine, Qt::RoundCap));

@@ -836,6 +836,22 @@ Sketch fromCaption(const QString &caption, const QString &hint)
     // The grey larvae of a fly (the bibionid's) are legless, with a dark head.
     if (s.organism == QLatin1String("larvagris") && pest.organism.startsWith(QLatin1String("larvamosca")))
         s.organism = pest.organism;
+
+    // ---- the grower at work: leaves pulled, bunches taken away, the organ
+    // looked over with a lens or the damage counted on a tally card
+    auto alsoScene = [&s](const char *object) {
+        s.scene = s.scene.isEmpty() ? QLatin1String(object) : s.scene + QLatin1Char('+') + QLatin1String(object);
+    };
+    if (re("^(deshojado|retirada de racimos)")) {
+        s = Sketch{};
+        s.scene = has("deshojado") ? QStringLiteral("deshojado") : QStringLiteral("retirada");
+    } else if (re("^conteo|anotando") || (re("para contar") && re("^(revision|muestreo|cata|hoyo)"))) {
+        alsoScene("conteo");
+    } else if (re("^revision") && re("golpe")) {
+        alsoScene("golpe");
+    } else if (re("^revision") && s.scene.isEmpty()) {
+        alsoScene("revision");
+    }
     return s;
 }
 
