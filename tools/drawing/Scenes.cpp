@@ -220,19 +220,19 @@ void drawScene(QPainter &p, const QString &sceneAndCatch, const QSizeF &size, Ra
     } else if (scene == QLatin1String("golpe")) {
         // Knocking on the wood with a small hammer to hear where it is hollow.
         p.setPen(QPen(QColor(140, 100, 60), 7, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(262, 150), QPointF(340, 196));
+        p.drawLine(QPointF(244, 150), QPointF(322, 196));
         p.setPen(QPen(QColor(40, 40, 45), 1));
         p.setBrush(QColor(110, 110, 118));
         p.save();
-        p.translate(258, 148);
+        p.translate(240, 148);
         p.rotate(30);
         p.drawRoundedRect(QRectF(-8, -22, 16, 44), 3, 3);
         p.restore();
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(QColor(250, 250, 240, 220), 2));
         for (int k = 1; k <= 3; ++k)  // the knock
-            p.drawArc(QRectF(236 - k * 8, 130 - k * 8, 16 + k * 16, 36 + k * 16), 100 * 16, 70 * 16);
-        drawHand(p, QPointF(430, 260), QPointF(336, 194), 38);
+            p.drawArc(QRectF(218 - k * 8, 130 - k * 8, 16 + k * 16, 36 + k * 16), 100 * 16, 70 * 16);
+        drawHand(p, QPointF(420, 260), QPointF(318, 194), 38);
     } else if (scene == QLatin1String("recogida")) {
         // Picking the rolled leaves by hand into a bucket.
         drawBucket(p, QRectF(280, 205, 100, 90));
@@ -330,6 +330,11 @@ void drawScene(QPainter &p, const QString &sceneAndCatch, const QSizeF &size, Ra
                               QPointF(270, 160)};
         for (int i = 0; i < 5; ++i)
             drawOrganism(p, larva, at[i], 62 - i * 6, rnd.range(-60, 60), rnd);
+    } else if (scene == QLatin1String("aves")) {
+        // Birds following the tillage, pecking at what it turns up.
+        const QPointF at[] = {QPointF(70, 150), QPointF(330, 130), QPointF(210, 118)};
+        for (int i = 0; i < 3; ++i)
+            drawOrganism(p, QStringLiteral("pajaro"), at[i], 70 - i * 10, 0, rnd);
     } else if (scene == QLatin1String("etiqueta")) {
         // A grafted nursery plant with its label.
         p.setPen(QPen(QColor(110, 80, 50), 9, Qt::SolidLine, Qt::RoundCap));
