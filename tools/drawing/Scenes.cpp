@@ -559,6 +559,7 @@ void drawScene(QPainter &p, const QString &sceneAndCatch, const QSizeF &size, Ra
         p.setBrush(QColor(255, 245, 190));
         p.drawRect(QRectF(70, -13, 8, 26));
         p.restore();
+        drawHand(p, QPointF(30, 350), QPointF(60, 276), 32);  // the grower holding it
     } else if (scene == QLatin1String("muestras")) {
         // Cane samples in a labelled bag for the laboratory.
         QPainterPath bag;

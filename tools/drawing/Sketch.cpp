@@ -842,7 +842,7 @@ Sketch fromCaption(const QString &caption, const QString &hint)
     auto alsoScene = [&s](const char *object) {
         s.scene = s.scene.isEmpty() ? QLatin1String(object) : s.scene + QLatin1Char('+') + QLatin1String(object);
     };
-    if (re("^(deshojado|retirada de racimos)")) {
+    if (re("^(deshojado|retirada de racimos|seleccion y descarte de racimos)")) {
         s = Sketch{};
         s.scene = has("deshojado") ? QStringLiteral("deshojado") : QStringLiteral("retirada");
     } else if (re("^conteo|anotando") || (re("para contar") && re("^(revision|muestreo|cata|hoyo)"))) {
