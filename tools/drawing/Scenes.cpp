@@ -77,10 +77,10 @@ void rotBunch(QPainter &p, const QList<Berry> &berries, Random &rnd)
 
 void drawScene(QPainter &p, const QString &sceneAndCatch, const QSizeF &size, Random &rnd)
 {
-    // "lupa+mano": several objects over the same organ.
+    // "revision+conteo": several objects over the same organ.
     if (sceneAndCatch.contains(QLatin1Char('+'))) {
-        for (const QString &part : sceneAndCatch.split(QLatin1Char('+'), Qt::SkipEmptyParts))
-            drawScene(p, part, size, rnd);
+        for (const QString &object : sceneAndCatch.split(QLatin1Char('+'), Qt::SkipEmptyParts))
+            drawScene(p, object, size, rnd);
         return;
     }
     // "bandeja:gorgojo-verde": what the tray, trap or net has caught, when
