@@ -121,6 +121,24 @@ struct TableCloser {
 };
 using TablePtr = std::unique_ptr<MdbTableDef, TableCloser>;
 
+// libmdb walks a table's pages through its usage map without looking whether
+// the map is there: a table whose map row is empty would be read through a
+// null pointer.
+bool hasUsageMap(const MdbTableDef &table) { return table.usage_map && table.map_sz > 0; }
+
+// The catalogue (MSysObjects, on page 2) is read by mdb_read_catalog the same
+// way: its definition is checked first.
+bool catalogueReadable(MdbHandle *mdb)
+{
+    MdbCatalogEntry entry{};
+    entry.mdb = mdb;
+    entry.object_type = MDB_TABLE;
+    entry.table_pg = 2;
+    std::snprintf(entry.object_name, sizeof entry.object_name, "%s", "MSysObjects");
+    const TablePtr table(mdb_read_table(&entry));
+    return table && hasUsageMap(*table);
+}
+
 // An open file: libmdb's handle reading through the page source (closed
 // first, as members are destroyed in reverse order).
 struct Opened {
@@ -236,7 +254,8 @@ Opened open(const QString &path, QString *error)
     fclose(o.mdb->f->stream);
     o.mdb->f->stream = stream;
     convertToUtf8(o.mdb.get());
-    if (!mdb_read_catalog(o.mdb.get(), MDB_TABLE) || o.source->missing) {
+    if (!catalogueReadable(o.mdb.get()) || o.source->missing || !mdb_read_catalog(o.mdb.get(), MDB_TABLE)
+        || o.source->missing) {
         *error = o.source->missing ? o.incomplete()
                                    : QStringLiteral("El catálogo de la base de datos %1 está dañado.").arg(path);
         return {};
@@ -461,10 +480,7 @@ bool readTable(const Opened &o, const QString &name, TableData *out, QString *wh
         return false;
     }
     const QString stored = QString::fromUtf8(entry->object_name);
-    // libmdb walks the table's pages through its usage map without looking
-    // whether the map is there: an empty map row would be read through a
-    // null pointer.
-    if (!table->usage_map || table->map_sz == 0) {
+    if (!hasUsageMap(*table)) {
         *why = QStringLiteral("el mapa de páginas de la tabla %1 está dañado").arg(stored);
         return false;
     }
