@@ -35,5 +35,5 @@ LSAN_OPTIONS="suppressions=$PWD/scripts/sanitizers.supp:print_suppressions=0" \
 # A short fuzzing round, the same one every time (about a minute in all):
 # longer, exploring rounds are scripts/fuzz.sh on its own.
 if command -v clang++ >/dev/null; then
-  SARMO_FUZZ_RUNS=8000 scripts/fuzz.sh 40
+  SARMO_FUZZ_RUNS=8000 scripts/fuzz.sh 120
 fi
