@@ -374,8 +374,10 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
         drawBody(p, b, L);
     };
     if (kind == QLatin1String("oruga")) {
+        // -cabezanegra: a green caterpillar with a shining black head.
         const QColor c = named(colourName, QColor(120, 150, 80));
-        drawLarva(p, L, c, c.darker(180), 0.13, 0, false, true, false, false);
+        const QColor head = colourName == QLatin1String("cabezanegra") ? QColor(20, 18, 15) : c.darker(180);
+        drawLarva(p, L, c, head, 0.13, 0, false, true, false, false);
     } else if (kind == QLatin1String("orugapeluda")) {
         drawLarva(p, L, named(colourName, QColor(60, 45, 35)), QColor(30, 25, 20), 0.13, 0, false, true, true, false);
     } else if (kind == QLatin1String("larvac")) {  // white grub with legs and a brown head
@@ -830,12 +832,12 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
     } else if (kind == QLatin1String("fitoseido")) {  // predatory mite: pear-shaped, pale, long legs
         b.legPairs = 4;
         b.thoraxL = 0;
-        b.abdomenL = 0.75;
-        b.abdomenW = 0.5;
+        b.abdomenL = 0.7;
+        b.abdomenW = 0.44;
         b.headR = 0.05;
-        b.legLen = 0.55;
+        b.legLen = 0.8;  // the legs reach well beyond the body: a quick runner
         b.antennae = Antennae::None;
-        insect(QColor(235, 215, 170));
+        insect(QColor(225, 180, 120));
     } else if (kind == QLatin1String("eriofido")) {  // worm-like, two pairs of legs at the front
         b.legPairs = 2;
         b.thoraxL = 0.12;

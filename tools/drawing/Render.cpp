@@ -321,7 +321,8 @@ void leafLayers(QPainter &p, const Sketch &s, const LeafGeom &g, const QBrush &b
     }
     if (has(s, "bordeseco") || has(s, "quemado")) {  // scorched from the margin inwards
         p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(QColor(235, 215, 80, 230), r * 0.5));
+        // A yellow band inside the dead margin on white varieties, a red one on red varieties.
+        p.setPen(QPen(tinta ? QColor(175, 45, 50, 230) : QColor(235, 215, 80, 230), r * 0.5));
         p.drawPath(outline);
         p.setPen(QPen(QColor(130, 80, 40), r * 0.36));
         p.drawPath(outline);
@@ -678,6 +679,11 @@ void bunchLayers(QPainter &p, const Sketch &s, const QList<Berry> &berries, Rand
             if (rnd.next() < 0.5) {
                 softSpot(p, b.c + QPointF(rnd.range(-0.4, 0.4), rnd.range(-0.4, 0.4)) * b.r, b.r * 0.7,
                          has(s, "negrilla") ? QColor(20, 20, 18, 210) : QColor(240, 220, 120, 150));
+                if (has(s, "negrilla") && has(s, "melaza")) {  // the sticky honeydew shining over the soot
+                    p.setPen(Qt::NoPen);
+                    p.setBrush(QColor(255, 250, 225, 235));
+                    p.drawEllipse(b.c + QPointF(-b.r * 0.3, -b.r * 0.35), b.r * 0.22, b.r * 0.14);
+                }
             }
     if (has(s, "telas")) {  // silk threads binding berries or flower buds together
         for (int i = 0; i < 40 && berries.size() > 2; ++i) {
@@ -1086,6 +1092,45 @@ void placeAnts(QPainter &p, const Sketch &s, const QPainterPath &on, Random &rnd
         drawOrganism(p, QStringLiteral("hormiga"), pointIn(on, rnd, 0.9), 24, rnd.range(-180, 180), rnd);
 }
 
+// Leaves drawn together with silk by a caterpillar into a nest round `c`:
+// the blades crumpled over one another, white threads across the gaps and
+// dark frass between them. Returns the nest's area.
+QPainterPath drawTiedLeaves(QPainter &p, QPointF c, qreal size, Random &rnd)
+{
+    static const qreal outwards[] = {-150, -70, 20, 110, 175};
+    QList<QPainterPath> outlines;
+    for (int i = 0; i < 5; ++i) {
+        const qreal a = qDegreesToRadians(outwards[i]);
+        const QPointF at = c + QPointF(qCos(a), qSin(a)) * size * 0.42;
+        const QColor fill = i % 2 ? leafGreen(true) : leafGreen(false).lighter(105);
+        const LeafGeom g = drawLeaf(p, at, size * rnd.range(0.5, 0.62), outwards[i] + 90, i % 2, fill);
+        const QPainterPath outline = leafOutline(g);
+        p.save();  // the blade folded: its rim turned over, the paler underside showing
+        p.setClipPath(outline);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(leafGreen(true).darker(115), g.r * 0.22));
+        p.drawPath(outline);
+        p.restore();
+        outlines << outline;
+    }
+    for (int i = 0; i < 40; ++i) {  // the silk binding each blade to the next
+        const QPainterPath &from = outlines[i % 5], &to = outlines[(i + 1 + i / 5 % 3) % 5];
+        const QPointF a = c + (from.pointAtPercent(rnd.range(0.05, 0.95)) - c) * rnd.range(0.35, 0.8);
+        const QPointF b = c + (to.pointAtPercent(rnd.range(0.05, 0.95)) - c) * rnd.range(0.35, 0.8);
+        p.setPen(QPen(QColor(40, 60, 30, 90), 1.4));
+        p.drawLine(a + QPointF(0.8, 0.8), b + QPointF(0.8, 0.8));
+        p.setPen(QPen(QColor(255, 255, 255, 225), 0.9));
+        p.drawLine(a, b);
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(60, 45, 30));
+    for (int i = 0; i < 25; ++i)
+        p.drawEllipse(c + QPointF(rnd.range(-0.3, 0.3), rnd.range(-0.25, 0.3)) * size, 1.3, 1.3);
+    QPainterPath nest;
+    nest.addEllipse(c, size * 0.35, size * 0.25);
+    return nest;
+}
+
 void placeOrganisms(QPainter &p, const Sketch &s, const QPainterPath &on, Random &rnd, qreal defaultSize)
 {
     if (s.organism.isEmpty()) {
@@ -1321,7 +1366,17 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
             if ((has(sketch, "seca") || has(sketch, "marchita")) && rnd.next() < 0.6)
                 fill = QColor(140, 105, 60);
             const qreal r = few ? rnd.range(14, 22) : rnd.range(24, 40);
-            drawLeaf(p, c, r, rnd.range(-30, 30), false, fill);
+            const LeafGeom drawn = drawLeaf(p, c, r, rnd.range(-30, 30), false, fill);
+            if (has(sketch, "bordeseco") && rnd.next() < 0.8) {  // the margin scorched brown
+                p.save();
+                p.setClipPath(leafOutline(drawn));
+                p.setBrush(Qt::NoBrush);
+                p.setPen(QPen(QColor(225, 200, 80), r * 0.55));
+                p.drawPath(leafOutline(drawn));
+                p.setPen(QPen(QColor(130, 85, 45), r * 0.38));
+                p.drawPath(leafOutline(drawn));
+                p.restore();
+            }
             if (has(sketch, "enrollada")) {
                 LeafGeom g{c, r, 0, false};
                 p.save();
@@ -1550,6 +1605,35 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
             for (const Berry &b : berries)
                 fuzz(p, rnd, b.c, b.r * 1.4, QColor(250, 245, 235, 230), 30, 1.6);
         bunchLayers(p, sketch, berries, rnd, bg);
+        if (has(sketch, "envuelto") && !berries.isEmpty()) {
+            // Wrapped in the leaves beside it, gnawed at their margins and
+            // tied to the bunch with silk.
+            Sketch bitten;
+            bitten.layers = {{QStringLiteral("mordeduras"), 1.3}};
+            const QRectF box = [&] {
+                QRectF r;
+                for (const Berry &b : berries)
+                    r |= QRectF(b.c - QPointF(b.r, b.r), QSizeF(2 * b.r, 2 * b.r));
+                return r;
+            }();
+            const LeafGeom left =
+                drawLeaf(p, QPointF(box.left() - 28, box.center().y() - 5), 62, 70, true, leafGreen(true));
+            leafLayers(p, bitten, left, bg, rnd);
+            const LeafGeom right =
+                drawLeaf(p, QPointF(box.right() + 28, box.center().y() + 15), 58, -65, false, leafGreen(false));
+            leafLayers(p, bitten, right, bg, rnd);
+            const QPainterPath sides[] = {leafOutline(left), leafOutline(right)};
+            for (int i = 0; i < 120; ++i) {  // short threads from each leaf to the flowers nearest it
+                const QPointF a = sides[i % 2].pointAtPercent(rnd.range(0.1, 0.9));
+                const Berry &b = berries[int(rnd.range(0, berries.size()))];
+                if (QLineF(a, b.c).length() > 55)
+                    continue;
+                p.setPen(QPen(QColor(40, 50, 30, 100), 1.4));
+                p.drawLine(a + QPointF(0.8, 0.8), b.c + QPointF(0.8, 0.8));
+                p.setPen(QPen(QColor(255, 255, 255, 220), 0.9));
+                p.drawLine(a, b.c);
+            }
+        }
         QPainterPath area;
         for (const Berry &b : berries)
             area.addEllipse(b.c, b.r, b.r);
@@ -1582,6 +1666,7 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
                                              has(sketch, "marchita")        ? QPointF(300, 120)
                                                  : has(sketch, "raquitico") ? QPointF(190, 150)
                                                  : has(sketch, "bisel")     ? QPointF(215, 135)
+                                                 : has(sketch, "nido")      ? QPointF(215, 160)
                                                                             : QPointF(330, 40),
                                              has(sketch, "raquitico") ? 7 : 10, !has(sketch, "sinhojas"), rnd,
                                              has(sketch, "raquitico") ? 9 : 0);
@@ -1620,6 +1705,8 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
         }
         for (const QLineF &l : segs)
             where.addEllipse(l.center(), 14, 14);
+        if (has(sketch, "nido"))  // the leaves of the tip tied into a nest, the caterpillar in it
+            where = drawTiedLeaves(p, segs.last().p2() + QPointF(20, -20), 120, rnd);
         placeOrganisms(p, sketch, where, rnd, organismSize);
     } else if (organ == QLatin1String("sarmiento") || organ == QLatin1String("yema")) {
         const bool bud = organ == QLatin1String("yema");
@@ -1677,6 +1764,27 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
             p.drawLine(segs[1].pointAt(0.2), segs[2].pointAt(0.6));
             p.setPen(QPen(QColor(60, 35, 20), 5, Qt::SolidLine, Qt::RoundCap));
             p.drawLine(segs[1].pointAt(0.6), segs[2].pointAt(0.3));
+        }
+        if (has(sketch, "grieta") && !bud) {
+            // The bark split lengthwise: a dark crack between lifted edges,
+            // the round pink eggs laid in it.
+            const QLineF crack(segs[1].pointAt(0.2), segs[3].pointAt(0.3));
+            const QPointF normal = QPointF(-crack.dy(), crack.dx()) / crack.length();
+            QPolygonF gap;
+            for (int k = 0; k <= 10; ++k)
+                gap << crack.pointAt(k / 10.0) + normal * (k % 2 ? 2.5 : 4.0) * (k == 0 || k == 10 ? 0.2 : 1);
+            for (int k = 10; k >= 0; --k)
+                gap << crack.pointAt(k / 10.0) - normal * (k % 2 ? 4.0 : 2.5) * (k == 0 || k == 10 ? 0.2 : 1);
+            p.setPen(QPen(QColor(190, 160, 120), 1.6));
+            p.setBrush(QColor(45, 28, 16));
+            p.drawPolygon(gap);
+            p.setPen(QPen(QColor(150, 60, 70), 0.5));
+            p.setBrush(QColor(240, 150, 165));
+            for (int k = 0; k < 26; ++k)
+                p.drawEllipse(crack.pointAt(rnd.range(0.08, 0.92)) + normal * rnd.range(-3.5, 3.5), 2.4, 2.4);
+            where = QPainterPath();
+            for (int k = 1; k < 8; ++k)
+                where.addEllipse(crack.pointAt(k / 8.0), 12, 12);
         }
         if (has(sketch, "brotados") && !bud)  // some buds have shot, the others stay closed and dead
             for (int i = 1; i < segs.size(); ++i) {

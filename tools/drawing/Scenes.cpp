@@ -148,6 +148,32 @@ void drawScene(QPainter &p, const QString &sceneAndCatch, const QSizeF &size, Ra
         p.drawEllipse(QPointF(175, 110), 6, 6);
         p.drawEllipse(QPointF(225, 110), 6, 6);
         caught(QRectF(165, 160, 70, 60), 8, catchOr("mosca-vinagre"));
+    } else if (scene.startsWith(QLatin1String("trampa-agua"))) {
+        // A white basin of water on a stake at the edge of the vineyard: the
+        // beetles drawn to the white colour drown in it.
+        ground(250);
+        p.setPen(QPen(QColor(90, 65, 40), 1));
+        p.setBrush(QColor(140, 105, 65));
+        p.drawRect(QRectF(193, 150, 14, 125));
+        QPainterPath basin(QPointF(105, 120));
+        basin.lineTo(QPointF(140, 185));
+        basin.quadTo(QPointF(200, 200), QPointF(260, 185));
+        basin.lineTo(QPointF(295, 120));
+        basin.closeSubpath();
+        p.setPen(QPen(QColor(170, 170, 175), 1.5));
+        p.setBrush(QColor(250, 250, 250));
+        p.drawPath(basin);
+        p.drawEllipse(QPointF(200, 120), 95, 22);  // the rim
+        p.setPen(QPen(QColor(150, 190, 215), 1));
+        p.setBrush(QColor(175, 215, 235));
+        p.drawEllipse(QPointF(200, 124), 84, 16);  // the water
+        p.setPen(QPen(QColor(245, 250, 255, 200), 1.2));
+        for (int i = 0; i < 4; ++i)
+            p.drawArc(QRectF(140 + i * 28, 118 + (i % 2) * 6, 26, 6), 20 * 16, 140 * 16);
+        for (int i = 0; i < 6; ++i)
+            drawOrganism(p, catchOr("escarabajo-peludo"),
+                         QPointF(135 + i * 26 + rnd.range(-4, 4), 124 + rnd.range(-7, 7)), rnd.range(20, 25),
+                         rnd.range(0, 360), rnd);
     } else if (scene == QLatin1String("pulverizacion") || scene == QLatin1String("espolvoreo")) {
         // A lance at the left and the cone of spray or dust over the organ.
         p.setPen(QPen(QColor(60, 60, 70), 6, Qt::SolidLine, Qt::RoundCap));
@@ -382,6 +408,29 @@ void drawScene(QPainter &p, const QString &sceneAndCatch, const QSizeF &size, Ra
         p.drawPath(bag);
         p.setPen(QPen(QColor(150, 110, 60), 3));
         p.drawLine(QPointF(168, 30), QPointF(232, 30));
+    } else if (scene == QLatin1String("suelta")) {
+        // Natural enemies let out of their tube onto the leaves: the tube
+        // tipped in the grower's hand, the carrier flakes with the mites in
+        // them falling in a stream.
+        p.save();
+        p.translate(300, 70);
+        p.rotate(-35);
+        p.setPen(QPen(QColor(120, 120, 130), 1.2));
+        p.setBrush(QColor(235, 240, 245, 230));
+        p.drawRoundedRect(QRectF(-60, -16, 110, 32), 6, 6);
+        p.setBrush(QColor(70, 140, 90));
+        p.drawRect(QRectF(-20, -16, 40, 32));  // the label
+        p.setBrush(QColor(215, 195, 150));
+        p.drawRect(QRectF(-58, -14, 30, 28));  // the carrier inside
+        p.restore();
+        p.setPen(Qt::NoPen);
+        for (int i = 0; i < 160; ++i) {
+            const qreal t = rnd.next();
+            const QPointF at = QPointF(250, 105) + QPointF(-40 * t + rnd.range(-8, 8) * (0.4 + t), 80 * t);
+            p.setBrush(i % 5 ? QColor(215, 195, 150, 230) : QColor(200, 120, 70));
+            p.drawEllipse(at, 1.6, 1.3);
+        }
+        drawHand(p, QPointF(430, 30), QPointF(355, 40), 36);
     } else if (scene == QLatin1String("tijeras")) {
         p.save();
         p.translate(250, 200);
