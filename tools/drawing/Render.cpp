@@ -1086,8 +1086,15 @@ void placeAnts(QPainter &p, const Sketch &s, const QPainterPath &on, Random &rnd
         drawOrganism(p, QStringLiteral("hormiga"), pointIn(on, rnd, 0.9), 24, rnd.range(-180, 180), rnd);
 }
 
-void placeOrganisms(QPainter &p, const Sketch &s, const QPainterPath &on, Random &rnd, qreal defaultSize)
+void placeOrganisms(QPainter &p, const Sketch &s, const QPainterPath &organ, Random &rnd, qreal defaultSize)
 {
+    // A count's tally card keeps its corner: no animal is drawn under it.
+    QPainterPath on = organ;
+    if (s.scene.contains(QLatin1String("conteo")) && !on.isEmpty()) {
+        QPainterPath card;
+        card.addRect(tallyCardArea().adjusted(-14, -14, 0, 0));
+        on = on.subtracted(card);
+    }
     if (s.organism.isEmpty()) {
         placeAnts(p, s, on, rnd);
         return;

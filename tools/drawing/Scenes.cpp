@@ -75,6 +75,8 @@ void rotBunch(QPainter &p, const QList<Berry> &berries, Random &rnd)
 
 }  // namespace
 
+QRectF tallyCardArea() { return QRectF(312, 190, 88, 90); }
+
 void drawScene(QPainter &p, const QString &sceneAndCatch, const QSizeF &size, Random &rnd)
 {
     // "revision+conteo": several objects over the same organ.
@@ -187,36 +189,40 @@ void drawScene(QPainter &p, const QString &sceneAndCatch, const QSizeF &size, Ra
         p.drawEllipse(QPointF(288, 186), 12, 7);
         drawHand(p, QPointF(430, 330), QPointF(352, 270), 38);
     } else if (scene == QLatin1String("conteo")) {
-        // A tally card on a clipboard, the strokes in fives, and the pencil in hand.
+        // A small tally card on a clipboard in the bottom right-hand corner,
+        // the strokes in fives, and the pencil in hand; the organ and its
+        // damage stay in full view.
+        const QRectF card = tallyCardArea();
         p.save();
-        p.translate(20, 170);
-        p.rotate(-6);
+        p.translate(card.topLeft() + QPointF(4, 6));
+        p.rotate(-4);
         p.setPen(QPen(QColor(90, 60, 30), 1));
         p.setBrush(QColor(170, 125, 75));
-        p.drawRoundedRect(QRectF(0, 0, 130, 115), 4, 4);
+        p.drawRoundedRect(QRectF(0, 0, 76, 70), 3, 3);
         p.setBrush(QColor(250, 250, 245));
-        p.drawRect(QRectF(8, 12, 114, 98));
+        p.drawRect(QRectF(5, 9, 66, 58));
         p.setBrush(QColor(150, 150, 155));
-        p.drawRoundedRect(QRectF(45, -5, 40, 14), 3, 3);
-        p.setPen(QPen(QColor(150, 170, 200), 0.8));
-        for (int row = 1; row < 5; ++row)
-            p.drawLine(QPointF(8, 12 + row * 19.6), QPointF(122, 12 + row * 19.6));
-        p.setPen(QPen(QColor(40, 40, 50), 1.4, Qt::SolidLine, Qt::RoundCap));
-        const int tallies[] = {7, 12, 3, 9, 5};
-        for (int row = 0; row < 5; ++row)
+        p.drawRoundedRect(QRectF(26, -4, 24, 10), 2, 2);
+        p.setPen(QPen(QColor(150, 170, 200), 0.7));
+        for (int row = 1; row < 4; ++row)
+            p.drawLine(QPointF(5, 9 + row * 14.5), QPointF(71, 9 + row * 14.5));
+        p.setPen(QPen(QColor(40, 40, 50), 1.1, Qt::SolidLine, Qt::RoundCap));
+        const int tallies[] = {7, 11, 3, 8};
+        for (int row = 0; row < 4; ++row)
             for (int k = 0; k < tallies[row]; ++k) {
-                const qreal x = 14 + (k / 5) * 26 + (k % 5) * 4.5, y = 15 + row * 19.6;
+                const qreal x = 9 + (k / 5) * 18 + (k % 5) * 3, y = 11 + row * 14.5;
                 if (k % 5 == 4)
-                    p.drawLine(QPointF(x - 19, y + 12), QPointF(x + 1, y + 3));
+                    p.drawLine(QPointF(x - 13, y + 9), QPointF(x + 1, y + 2));
                 else
-                    p.drawLine(QPointF(x, y + 1), QPointF(x, y + 14));
+                    p.drawLine(QPointF(x, y + 1), QPointF(x, y + 10));
             }
         p.restore();
-        p.setPen(QPen(QColor(230, 190, 40), 5, Qt::SolidLine, Qt::FlatCap));
-        p.drawLine(QPointF(112, 228), QPointF(175, 272));
-        p.setPen(QPen(QColor(60, 60, 60), 2.5, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(106, 224), QPointF(112, 228));
-        drawHand(p, QPointF(230, 340), QPointF(168, 272), 36);
+        const QPointF tip = card.topLeft() + QPointF(58, 50);
+        p.setPen(QPen(QColor(230, 190, 40), 3.5, Qt::SolidLine, Qt::FlatCap));
+        p.drawLine(tip + QPointF(4, 3), tip + QPointF(30, 26));
+        p.setPen(QPen(QColor(60, 60, 60), 2, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(tip, tip + QPointF(4, 3));
+        drawHand(p, QPointF(430, 330), tip + QPointF(24, 22), 24);
     } else if (scene == QLatin1String("golpe")) {
         // Knocking on the wood with a small hammer to hear where it is hollow.
         p.setPen(QPen(QColor(140, 100, 60), 7, Qt::SolidLine, Qt::RoundCap));
