@@ -96,5 +96,7 @@ void drawOrganism(QPainter &p, const QString &kind, QPointF at, qreal size, qrea
 
 // Objects of field work (traps, sprayers, labels…).
 void drawScene(QPainter &p, const QString &scene, const QSizeF &size, Random &rnd);
+// The corner the tally card of a count takes, kept clear of the organ's animals.
+QRectF tallyCardArea();
 
 }  // namespace drawing

@@ -339,6 +339,121 @@ void drawMammal(QPainter &p, qreal L, bool rabbit)
     p.drawLine(QPointF(L * 0.1, L * 0.15), QPointF(L * 0.12, L * 0.24));
 }
 
+// The garden dormouse (lirón careto) sitting up, seen from the side and
+// facing left, eating a berry held in its front paws: grey-brown back, white
+// belly and cheeks, the black mask through the eye to the large rounded
+// ear, and the long tail ending in a black-and-white tuft. `L` is its height
+// from ears to feet.
+void drawDormouse(QPainter &p, qreal L)
+{
+    p.save();
+    p.scale(-1, 1);  // drawn facing +x, turned to face left
+    const QColor back(128, 112, 100), crown(150, 105, 75), white(246, 244, 238), pink(225, 170, 160);
+    const QPen outline(QColor(70, 58, 50), std::max<qreal>(0.8, L * 0.008));
+    // The tail hanging down behind, grey-brown, then black, then the white tip.
+    QPainterPath tail(QPointF(-L * 0.16, L * 0.36));
+    tail.cubicTo(QPointF(-L * 0.42, L * 0.5), QPointF(-L * 0.38, L * 0.85), QPointF(-L * 0.2, L * 1.02));
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(back.darker(140), L * 0.075, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(tail);
+    p.setPen(QPen(back, L * 0.055, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(tail);
+    const QPointF tuftFrom = tail.pointAtPercent(0.72), tip = tail.pointAtPercent(1.0);
+    const qreal tuftAngle = qRadiansToDegrees(std::atan2(tip.y() - tuftFrom.y(), tip.x() - tuftFrom.x()));
+    p.save();
+    p.translate(tuftFrom);
+    p.rotate(tuftAngle);
+    const qreal tl = QLineF(tuftFrom, tip).length();
+    p.setPen(outline);
+    p.setBrush(QColor(25, 22, 20));  // the bushy black end of the tail
+    p.drawEllipse(QRectF(0, -L * 0.06, tl + L * 0.05, L * 0.12));
+    p.setBrush(white);  // and its white tip
+    p.drawEllipse(QRectF(tl - L * 0.03, -L * 0.055, L * 0.14, L * 0.11));
+    p.restore();
+    // The hind leg and foot gripping what it sits on.
+    p.setPen(outline);
+    p.setBrush(back.darker(110));
+    p.drawEllipse(QPointF(-L * 0.05, L * 0.3), L * 0.16, L * 0.13);
+    p.setBrush(pink.darker(110));
+    p.drawEllipse(QPointF(L * 0.1, L * 0.42), L * 0.09, L * 0.035);
+    // The body sitting up, the white belly to the front.
+    QPainterPath body;
+    body.addEllipse(QPointF(0, L * 0.13), L * 0.18, L * 0.28);
+    p.setBrush(back);
+    p.drawPath(body);
+    p.save();
+    p.setClipPath(body);
+    p.setPen(Qt::NoPen);
+    p.setBrush(white);
+    p.drawEllipse(QPointF(L * 0.15, L * 0.17), L * 0.12, L * 0.3);
+    p.restore();
+    // The head: round, with a brown crown, white cheek and throat and a
+    // short pointed muzzle.
+    const QPointF head(L * 0.1, -L * 0.24);
+    QPainterPath skull;
+    skull.addEllipse(head, L * 0.15, L * 0.13);
+    QPainterPath muzzle(head + QPointF(L * 0.05, -L * 0.1));
+    muzzle.cubicTo(head + QPointF(L * 0.16, -L * 0.07), head + QPointF(L * 0.25, -L * 0.01),
+                   head + QPointF(L * 0.27, L * 0.03));
+    muzzle.cubicTo(head + QPointF(L * 0.22, L * 0.08), head + QPointF(L * 0.12, L * 0.12),
+                   head + QPointF(L * 0.04, L * 0.12));
+    muzzle.closeSubpath();
+    skull = skull.united(muzzle);
+    // The large rounded ear behind the eye.
+    p.setBrush(pink.darker(115));
+    p.drawEllipse(head + QPointF(-L * 0.05, -L * 0.15), L * 0.085, L * 0.1);
+    p.setBrush(pink);
+    p.drawEllipse(head + QPointF(-L * 0.045, -L * 0.145), L * 0.05, L * 0.065);
+    p.setBrush(crown);
+    p.drawPath(skull);
+    p.save();
+    p.setClipPath(skull);
+    p.setPen(Qt::NoPen);
+    p.setBrush(white);
+    p.drawEllipse(head + QPointF(L * 0.06, L * 0.12), L * 0.2, L * 0.085);
+    // The black mask from the muzzle through the eye to the ear.
+    QPainterPath mask(head + QPointF(L * 0.22, L * 0.0));
+    mask.cubicTo(head + QPointF(L * 0.14, -L * 0.03), head + QPointF(L * 0.0, -L * 0.05),
+                 head + QPointF(-L * 0.16, -L * 0.02));
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(20, 18, 16), L * 0.055, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(mask);
+    p.restore();
+    p.setPen(QPen(QColor(70, 58, 50), std::max<qreal>(0.8, L * 0.008)));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(skull);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(10, 8, 8));  // the large eye in the mask
+    p.drawEllipse(head + QPointF(L * 0.08, -L * 0.035), L * 0.032, L * 0.029);
+    p.setBrush(QColor(255, 255, 255, 230));
+    p.drawEllipse(head + QPointF(L * 0.09, -L * 0.046), L * 0.01, L * 0.01);
+    p.setBrush(pink.darker(130));  // the nose
+    p.drawEllipse(head + QPointF(L * 0.265, L * 0.03), L * 0.02, L * 0.017);
+    p.setPen(QPen(QColor(60, 55, 50), std::max<qreal>(0.5, L * 0.004)));  // whiskers
+    for (int k = -1; k <= 1; ++k)
+        p.drawLine(head + QPointF(L * 0.22, L * 0.04), head + QPointF(L * 0.36, L * (0.02 + k * 0.04)));
+    // The berry held up to the mouth in both front paws, bitten into.
+    p.setPen(outline);
+    p.setBrush(back);  // the foreleg raised to the berry
+    p.drawEllipse(QPointF(L * 0.08, L * 0.04), L * 0.05, L * 0.1);
+    const QPointF berry(L * 0.17, -L * 0.01);  // held against the white chest, under the muzzle
+    const qreal br = L * 0.1;
+    QRadialGradient g(berry - QPointF(br * 0.35, br * 0.4), br * 1.35);
+    g.setColorAt(0, QColor(62, 30, 78).lighter(165));
+    g.setColorAt(0.25, QColor(62, 30, 78).lighter(115));
+    g.setColorAt(1, QColor(62, 30, 78).darker(135));
+    p.setPen(QPen(QColor(30, 15, 40), std::max<qreal>(0.6, L * 0.006)));
+    p.setBrush(g);
+    p.drawEllipse(berry, br, br * 1.05);
+    p.setPen(QPen(QColor(40, 20, 50), std::max<qreal>(0.6, L * 0.005)));
+    p.setBrush(QColor(225, 222, 160));  // the pale flesh where it has bitten
+    p.drawChord(QRectF(berry.x() - br, berry.y() - br * 1.05, br * 2, br * 2.1), 30 * 16, 130 * 16);
+    p.setBrush(pink);  // the small hands round it
+    p.drawEllipse(berry + QPointF(-br * 0.7, br * 0.75), L * 0.035, L * 0.028);
+    p.drawEllipse(berry + QPointF(br * 0.55, br * 0.85), L * 0.035, L * 0.028);
+    p.restore();
+}
+
 void drawNest(QPainter &p, qreal L)
 {
     // Paper wasp nest: a disc of hexagonal cells on a stalk.
@@ -992,6 +1107,8 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
         drawMammal(p, L, true);
     } else if (kind == QLatin1String("roedor")) {
         drawMammal(p, L, false);
+    } else if (kind == QLatin1String("liron")) {
+        drawDormouse(p, L);
     } else if (kind == QLatin1String("nido")) {
         drawNest(p, L);
     } else if (kind == QLatin1String("huevos")) {

@@ -1083,6 +1083,226 @@ void rootLayers(QPainter &p, const Sketch &s, const QList<QLineF> &fine, Random 
         }
 }
 
+// The blunt end of a root cut through by teeth: the pale wood of the cut
+// face across the root, ringed by its bark.
+void cutEnd(QPainter &p, QPointF at, QPointF along, qreal width)
+{
+    p.save();
+    p.translate(at);
+    p.rotate(qRadiansToDegrees(std::atan2(along.y(), along.x())));
+    p.setPen(QPen(QColor(110, 75, 45), std::max<qreal>(1, width * 0.12)));
+    p.setBrush(QColor(242, 228, 192));
+    p.drawEllipse(QPointF(0, 0), width * 0.32, width * 0.56);
+    p.setPen(QPen(QColor(200, 170, 120), 0.8));  // the marks of the incisors on the cut face
+    for (int k = -1; k <= 1; ++k)
+        p.drawLine(QPointF(-width * 0.15, k * width * 0.2), QPointF(width * 0.15, k * width * 0.2 + width * 0.08));
+    p.restore();
+}
+
+// A root laid out from `a` to `b`, `width` thick at `a` and tapering.
+void rootPiece(QPainter &p, QPointF a, QPointF b, qreal width, qreal taper = 0.7)
+{
+    const QColor bark(150, 108, 68);
+    const QLineF l(a, b);
+    const int steps = 6;
+    for (int i = 0; i < steps; ++i) {
+        const qreal w = width * (1 - (1 - taper) * i / qreal(steps));
+        p.setPen(QPen(bark.darker(135), w, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(l.pointAt(i / qreal(steps)), l.pointAt((i + 1) / qreal(steps)));
+    }
+    for (int i = 0; i < steps; ++i) {
+        const qreal w = width * (1 - (1 - taper) * i / qreal(steps));
+        p.setPen(QPen(bark, w * 0.62, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(l.pointAt(i / qreal(steps)) + QPointF(0, -w * 0.1), l.pointAt((i + 1) / qreal(steps)));
+    }
+}
+
+// A stretch of root whose bark has been gnawed away: the pale wood laid
+// bare between ragged edges of bark, scored across by the incisors.
+void strippedPatch(QPainter &p, const QLineF &root, qreal from, qreal to, qreal width, Random &rnd)
+{
+    const QPointF a = root.pointAt(from), b = root.pointAt(to);
+    const QLineF seg(a, b);
+    const QPointF dir = (b - a) / std::max<qreal>(1, seg.length());
+    const QPointF normal(-dir.y(), dir.x());
+    QPainterPath bare;  // ragged at both ends where the bark was torn
+    const int n = 8;
+    bare.moveTo(a + normal * width * 0.42);
+    for (int k = 1; k <= n; ++k)
+        bare.lineTo(a + (b - a) * (k / qreal(n)) + normal * width * rnd.range(0.32, 0.46));
+    for (int k = 0; k < 4; ++k)
+        bare.lineTo(b + normal * width * (0.3 - k * 0.22) + dir * rnd.range(-5, 5));
+    for (int k = n; k >= 0; --k)
+        bare.lineTo(a + (b - a) * (k / qreal(n)) - normal * width * rnd.range(0.32, 0.46));
+    for (int k = 0; k < 4; ++k)
+        bare.lineTo(a - normal * width * (0.3 - k * 0.22) + dir * rnd.range(-5, 5));
+    bare.closeSubpath();
+    p.setPen(QPen(QColor(120, 85, 50), 1.1));
+    p.setBrush(QColor(240, 226, 188));
+    p.drawPath(bare);
+    p.save();
+    p.setClipPath(bare);
+    p.setPen(QPen(QColor(185, 150, 100), 1.1, Qt::SolidLine, Qt::RoundCap));
+    const int marks = int(seg.length() / 4.5);
+    for (int k = 0; k < marks; ++k) {  // the paired grooves of the teeth, slanting across
+        const QPointF c = a + (b - a) * ((k + 0.5) / marks) + normal * rnd.range(-width * 0.12, width * 0.12);
+        p.drawLine(c - normal * width * 0.3 - dir * 2, c + normal * width * 0.3 + dir * 2);
+    }
+    p.restore();
+}
+
+// The roots of a young vine gnawed by voles: thick roots bitten through
+// to blunt stubs, pieces cut off lying loose in the earth, long strips of
+// bark stripped to the wood; the vole in its gallery beside them.
+void voleRoots(QPainter &p, const Sketch &s, Random &rnd)
+{
+    const QPointF collar(200, 66);
+    p.setPen(QPen(QColor(120, 88, 58), 18, Qt::SolidLine, Qt::FlatCap));  // the young trunk going down
+    p.drawLine(QPointF(200, 0), collar);
+    struct Root {
+        qreal angle, length, cut;  // cut: where it was bitten through (1 = whole)
+    };
+    const Root roots[] = {{160, 150, 0.5}, {125, 175, 1}, {95, 120, 0.55}, {62, 185, 1}, {28, 140, 0.6}};
+    QList<QLineF> main;
+    for (const Root &r : roots) {
+        const QPointF dir(qCos(qDegreesToRadians(r.angle)), qSin(qDegreesToRadians(r.angle)));
+        const QPointF end = collar + dir * r.length * r.cut;
+        const qreal width = 15;
+        if (r.cut >= 1) {  // a whole root, with its rootlets
+            for (int k = 0; k < 5; ++k) {
+                const QPointF at = collar + dir * r.length * rnd.range(0.35, 0.95);
+                const qreal a = r.angle + (k % 2 ? 1 : -1) * rnd.range(25, 50);
+                const QPointF tip = at + QPointF(qCos(qDegreesToRadians(a)), qSin(qDegreesToRadians(a))) * 36;
+                p.setPen(QPen(QColor(175, 138, 95), 2, Qt::SolidLine, Qt::RoundCap));
+                p.drawLine(at, tip);
+                p.setPen(QPen(QColor(175, 138, 95), 1));
+                p.drawLine(tip, tip + QPointF(rnd.range(-8, 8), rnd.range(4, 12)));
+            }
+            rootPiece(p, collar, end, width, 0.35);
+        } else {
+            rootPiece(p, collar, end, width, 0.8);
+            cutEnd(p, end, dir, width * 0.9);
+        }
+        main << QLineF(collar, end);
+    }
+    if (has(s, "descortezadas")) {  // bark gnawed off in long patches
+        strippedPatch(p, main[1], 0.22, 0.62, 14, rnd);
+        strippedPatch(p, main[3], 0.2, 0.55, 14, rnd);
+        strippedPatch(p, main[2], 0.25, 0.9, 13, rnd);
+    }
+    // The pieces bitten off, lying loose, both their ends cut.
+    const QLineF pieces[] = {QLineF(40, 250, 92, 232), QLineF(130, 268, 172, 280), QLineF(300, 118, 346, 100)};
+    for (const QLineF &l : pieces) {
+        rootPiece(p, l.p1(), l.p2(), 11, 0.85);
+        const QPointF dir = (l.p2() - l.p1()) / l.length();
+        cutEnd(p, l.p1(), -dir, 11);
+        cutEnd(p, l.p2(), dir, 9.5);
+    }
+    if (!s.organism.startsWith(QLatin1String("roedor")))
+        return;
+    // The vole's gallery running through the earth to the roots.
+    QPainterPath gallery(QPointF(430, 200));
+    gallery.cubicTo(QPointF(380, 215), QPointF(340, 250), QPointF(268, 246));
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(70, 48, 30), 46, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(gallery);
+    p.setPen(QPen(QColor(42, 28, 17), 38, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(gallery);
+    p.save();  // heading along the gallery towards the roots
+    p.translate(318, 238);
+    p.scale(-1, 1);
+    drawOrganism(p, QStringLiteral("roedor"), QPointF(0, 0), s.size > 0 ? s.size : 78, 0, rnd);
+    p.restore();
+}
+
+// A ripe berry bitten open by a mouse: a ragged mouthful taken out of its
+// side, so the berry is no longer round, the pale flesh showing inside the
+// torn skin, hollowed where the seeds were eaten, a fragment of seed left.
+void bittenBerry(QPainter &p, const Berry &b, const QColor &colour, Random &rnd)
+{
+    drawBerry(p, b, colour);
+    const qreal a = rnd.range(-0.5, M_PI + 0.5);  // bitten from the side or from below, facing us
+    const QPointF dir(qCos(a), qSin(a));
+    auto ragged = [&](QPointF c, qreal r) {  // the edge left by the teeth, uneven and notched
+        QPainterPath edge;
+        const int n = 22;
+        for (int k = 0; k <= n; ++k) {
+            const qreal t = k * 2 * M_PI / n;
+            const qreal rr = r * (k % 4 == 1 ? rnd.range(0.72, 0.82) : rnd.range(0.9, 1.08));
+            const QPointF at = c + QPointF(qCos(t) * rr, qSin(t) * rr);
+            k ? edge.lineTo(at) : edge.moveTo(at);
+        }
+        edge.closeSubpath();
+        return edge;
+    };
+    QPainterPath berry;
+    berry.addEllipse(b.c, b.r, b.r * 1.05);
+    const QPainterPath bite = ragged(b.c + dir * b.r * 0.62, b.r * 0.78).intersected(berry);
+    // The part taken away: the dark inside of the bunch behind it.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(30, 20, 26));
+    p.drawPath(bite);
+    // The far wall of the berry, pale flesh, hollowed in the middle.
+    const QPainterPath wall = ragged(b.c + dir * b.r * 0.2, b.r * 0.58).intersected(bite);
+    QRadialGradient flesh(b.c + dir * b.r * 0.35, b.r * 0.7);
+    flesh.setColorAt(0, QColor(165, 150, 95));
+    flesh.setColorAt(0.6, QColor(222, 220, 160));
+    flesh.setColorAt(1, QColor(242, 240, 200));
+    p.setBrush(flesh);
+    p.drawPath(wall);
+    const QPointF seeds = b.c + dir * b.r * 0.3;
+    p.setPen(Qt::NoPen);  // the empty hollows of the eaten seeds
+    p.setBrush(QColor(185, 170, 110));
+    p.drawEllipse(seeds + QPointF(-b.r * 0.14, 0), b.r * 0.09, b.r * 0.15);
+    p.drawEllipse(seeds + QPointF(b.r * 0.14, b.r * 0.03), b.r * 0.09, b.r * 0.15);
+    if (rnd.next() < 0.5) {  // a broken piece of seed left in the flesh
+        p.setPen(QPen(QColor(110, 70, 30), 0.6));
+        p.setBrush(QColor(205, 150, 75));
+        p.drawPolygon(QPolygonF{seeds + QPointF(-b.r * 0.02, b.r * 0.12), seeds + QPointF(b.r * 0.2, b.r * 0.16),
+                                seeds + QPointF(b.r * 0.06, b.r * 0.3)});
+    }
+    // The torn edge of the skin round the bite, with the cut flesh under it.
+    p.save();
+    p.setClipPath(berry);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(238, 236, 195), std::max<qreal>(1, b.r * 0.16)));
+    p.drawPath(bite);
+    p.setPen(QPen(colour.darker(230), std::max<qreal>(0.8, b.r * 0.07)));
+    p.drawPath(bite);
+    p.restore();
+}
+
+// An emptied berry: only its skin left on the pedicel, slack and wrinkled,
+// torn open at the bite.
+void emptySkin(QPainter &p, const Berry &b, const QColor &colour, Random &rnd)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(30, 20, 26));  // the dark gap in the bunch where the berry was
+    p.drawEllipse(b.c, b.r * 0.98, b.r * 1.02);
+    QPainterPath skin;  // hanging from the top, collapsed and creased
+    const int n = 16;
+    for (int k = 0; k <= n; ++k) {
+        const qreal t = k * 2 * M_PI / n;
+        const qreal rr = b.r * (k % 2 ? 0.62 : rnd.range(0.72, 0.82));
+        const QPointF at = b.c + QPointF(qCos(t) * rr * 0.72, qSin(t) * rr * 1.05 - b.r * 0.1);
+        k ? skin.lineTo(at) : skin.moveTo(at);
+    }
+    skin.closeSubpath();
+    const QColor slack((colour.red() + 150) / 2, (colour.green() + 100) / 2, (colour.blue() + 80) / 2);
+    p.setPen(QPen(slack.darker(170), 0.9));
+    p.setBrush(slack);
+    p.drawPath(skin);
+    p.setPen(QPen(slack.darker(140), 1));  // the creases of the slack skin
+    for (int k = 0; k < 3; ++k)
+        p.drawLine(b.c + QPointF(-b.r * 0.3 + k * b.r * 0.3, -b.r * 0.6),
+                   b.c + QPointF(-b.r * 0.2 + k * b.r * 0.2, b.r * 0.45));
+    p.setPen(QPen(QColor(110, 90, 50), 0.8));  // the tear, pale with what is left of the flesh
+    p.setBrush(QColor(225, 215, 160));
+    p.drawPolygon(QPolygonF{b.c + QPointF(-b.r * 0.35, b.r * 0.35), b.c + QPointF(-b.r * 0.1, b.r * 0.52),
+                            b.c + QPointF(b.r * 0.05, b.r * 0.4), b.c + QPointF(b.r * 0.3, b.r * 0.58),
+                            b.c + QPointF(b.r * 0.2, b.r * 0.72), b.c + QPointF(-b.r * 0.25, b.r * 0.68)});
+}
+
 // Ants tending the colony or climbing the trunk, besides the pest itself.
 void placeAnts(QPainter &p, const Sketch &s, const QPainterPath &on, Random &rnd)
 {
@@ -1131,8 +1351,15 @@ QPainterPath drawTiedLeaves(QPainter &p, QPointF c, qreal size, Random &rnd)
     return nest;
 }
 
-void placeOrganisms(QPainter &p, const Sketch &s, const QPainterPath &on, Random &rnd, qreal defaultSize)
+void placeOrganisms(QPainter &p, const Sketch &s, const QPainterPath &organ, Random &rnd, qreal defaultSize)
 {
+    // A count's tally card keeps its corner: no animal is drawn under it.
+    QPainterPath on = organ;
+    if (s.scene.contains(QLatin1String("conteo")) && !on.isEmpty()) {
+        QPainterPath card;
+        card.addRect(tallyCardArea().adjusted(-14, -14, 0, 0));
+        on = on.subtracted(card);
+    }
     if (s.organism.isEmpty()) {
         placeAnts(p, s, on, rnd);
         return;
@@ -1141,7 +1368,8 @@ void placeOrganisms(QPainter &p, const Sketch &s, const QPainterPath &on, Random
     qreal L = s.size > 0 ? s.size : n == 1 ? defaultSize : std::max<qreal>(12, defaultSize * 0.4 / std::sqrt(n / 3.0));
     const bool animal = s.organism.startsWith(QLatin1String("conejo")) || s.organism.startsWith(QLatin1String("roedor"))
         || s.organism.startsWith(QLatin1String("pajaro")) || s.organism.startsWith(QLatin1String("nido"))
-        || s.organism.startsWith(QLatin1String("caracol")) || s.organism.startsWith(QLatin1String("babosa"));
+        || s.organism.startsWith(QLatin1String("caracol")) || s.organism.startsWith(QLatin1String("babosa"))
+        || s.organism == QLatin1String("liron");
     if (s.size <= 0 && (s.organism.startsWith(QLatin1String("larva")) || s.organism == QLatin1String("alambre")))
         L = std::max<qreal>(L, 34);
     if (animal && s.size <= 0)
@@ -1155,6 +1383,11 @@ void placeOrganisms(QPainter &p, const Sketch &s, const QPainterPath &on, Random
         // Rabbits and voles stand on the ground, not in the canopy or under the soil.
         if (s.organism.startsWith(QLatin1String("halcon")) && n == 1) {  // a falcon in the sky above the vines
             onGround = QPointF(270, 62);
+        } else if (s.organism == QLatin1String("liron") && !on.isEmpty()) {
+            // A dormouse sits up on the shoulder of the bunch, its feet
+            // among the berries, its tail hanging down the side.
+            const QRectF b = on.boundingRect();
+            onGround = QPointF(b.right() - L * 0.02, b.top() + L * 0.36);
         } else if (s.organism.startsWith(QLatin1String("setas"))) {  // toadstools grow from the soil at the foot
             onGround =
                 QPointF(n == 1 ? 150 : rnd.range(100, 300), (s.organ == QLatin1String("cepa") ? 252 : 262) - L * 0.3);
@@ -1601,6 +1834,22 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
                     }
                 }
         }
+        if (has(sketch, "mordisqueados")) {
+            // Berries gnawed by mice or dormice, bitten open or left as empty
+            // skins: the berries drawn again from the top, so the ones in
+            // front still cover the ones behind.
+            const QColor ripe = sketch.variety == QLatin1String("blanca") ? QColor(205, 205, 110) : QColor(62, 30, 78);
+            const qreal share = 0.5 * amountOf(sketch, "mordisqueados");
+            for (const Berry &b : berries) {
+                const qreal roll = rnd.next();
+                if (roll < share * 0.75)
+                    bittenBerry(p, b, ripe, rnd);
+                else if (roll < share)
+                    emptySkin(p, b, ripe, rnd);
+                else
+                    drawBerry(p, b, ripe);
+            }
+        }
         if (has(sketch, "pelos"))
             for (const Berry &b : berries)
                 fuzz(p, rnd, b.c, b.r * 1.4, QColor(250, 245, 235, 230), 30, 1.6);
@@ -1870,7 +2119,9 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
         placeOrganisms(p, sketch, where, rnd, organismSize);
     } else if (underground) {
         drawSoil(p, QRectF(0, 0, 400, 300), organ == QLatin1String("raiz") ? 40 : 70);
-        if (organ == QLatin1String("raiz")) {
+        if (organ == QLatin1String("raiz") && has(sketch, "cortadas")) {
+            voleRoots(p, sketch, rnd);
+        } else if (organ == QLatin1String("raiz")) {
             p.setPen(QPen(QColor(110, 80, 55), 22, Qt::SolidLine, Qt::FlatCap));
             p.drawLine(QPointF(200, 0), QPointF(200, 60));
             const QList<QLineF> fine = drawRoots(p, QPointF(200, 58), 190, rnd, has(sketch, "joven"));
@@ -1888,7 +2139,7 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
             if (!sketch.organism.isEmpty() && sketch.count <= 1)
                 where = QPainterPath();
         }
-        if (!where.isEmpty() || !sketch.organism.isEmpty())
+        if ((!where.isEmpty() || !sketch.organism.isEmpty()) && !has(sketch, "cortadas"))
             placeOrganisms(p, sketch, where, rnd, organismSize);
     } else if (!sketch.scene.isEmpty()) {
         // The scene draws itself.

@@ -73,7 +73,63 @@ void rotBunch(QPainter &p, const QList<Berry> &berries, Random &rnd)
     }
 }
 
+// Pruning shears, open, their pivot at `pivot`, the jaws pointing along
+// `angle` (degrees, Qt's screen convention) and the red handles behind.
+void drawShears(QPainter &p, QPointF pivot, qreal angle, qreal size)
+{
+    p.save();
+    p.translate(pivot);
+    p.rotate(angle);
+    p.setPen(QPen(QColor(40, 40, 40), 1));
+    p.setBrush(QColor(190, 30, 30));  // the handles
+    p.drawPolygon(QPolygonF{QPointF(-size * 0.05, -size * 0.06), QPointF(-size * 1.1, -size * 0.2),
+                            QPointF(-size * 1.12, -size * 0.08), QPointF(-size * 0.05, size * 0.02)});
+    p.drawPolygon(QPolygonF{QPointF(-size * 0.05, size * 0.06), QPointF(-size * 1.1, size * 0.22),
+                            QPointF(-size * 1.12, size * 0.1), QPointF(-size * 0.05, -size * 0.02)});
+    QLinearGradient steel(0, -size * 0.2, 0, size * 0.2);
+    steel.setColorAt(0, QColor(235, 235, 240));
+    steel.setColorAt(1, QColor(140, 140, 150));
+    p.setBrush(steel);
+    QPainterPath blade;  // the cutting blade, curved, open upwards
+    blade.moveTo(0, -size * 0.04);
+    blade.cubicTo(QPointF(size * 0.15, -size * 0.18), QPointF(size * 0.35, -size * 0.3),
+                  QPointF(size * 0.48, -size * 0.3));
+    blade.cubicTo(QPointF(size * 0.35, -size * 0.18), QPointF(size * 0.2, -size * 0.02), QPointF(0, size * 0.04));
+    p.drawPath(blade);
+    QPainterPath anvil;  // the hooked anvil below
+    anvil.moveTo(0, size * 0.04);
+    anvil.cubicTo(QPointF(size * 0.15, size * 0.16), QPointF(size * 0.32, size * 0.26),
+                  QPointF(size * 0.42, size * 0.2));
+    anvil.cubicTo(QPointF(size * 0.3, size * 0.1), QPointF(size * 0.15, size * 0.02), QPointF(0, -size * 0.02));
+    p.drawPath(anvil);
+    p.setBrush(QColor(90, 90, 95));
+    p.drawEllipse(QPointF(0, 0), size * 0.05, size * 0.05);  // the pivot bolt
+    p.restore();
+}
+
+// Leaves of a shoot grown from a bud infected in winter: small, cupped and
+// floured over with the white dust of powdery mildew.
+void flaggedLeaf(QPainter &p, QPointF at, qreal r, qreal angle, Random &rnd)
+{
+    const LeafGeom g = drawLeaf(p, at, r, angle, false, QColor(150, 165, 105));
+    const QPainterPath blade = leafOutline(g);
+    p.save();
+    p.setClipPath(blade);
+    p.fillPath(blade, QColor(235, 238, 230, 130));
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < int(r * r * 0.35); ++i) {
+        p.setBrush(QColor(250, 250, 248, int(rnd.range(120, 230))));
+        p.drawEllipse(at + QPointF(rnd.range(-r, r), rnd.range(-r, r)), rnd.range(0.6, 1.5), rnd.range(0.6, 1.5));
+    }
+    p.setPen(QPen(QColor(120, 135, 90), r * 0.18));  // the rim curled upwards
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(blade);
+    p.restore();
+}
+
 }  // namespace
+
+QRectF tallyCardArea() { return QRectF(312, 190, 88, 90); }
 
 void drawScene(QPainter &p, const QString &sceneAndCatch, const QSizeF &size, Random &rnd)
 {
@@ -213,36 +269,40 @@ void drawScene(QPainter &p, const QString &sceneAndCatch, const QSizeF &size, Ra
         p.drawEllipse(QPointF(288, 186), 12, 7);
         drawHand(p, QPointF(430, 330), QPointF(352, 270), 38);
     } else if (scene == QLatin1String("conteo")) {
-        // A tally card on a clipboard, the strokes in fives, and the pencil in hand.
+        // A small tally card on a clipboard in the bottom right-hand corner,
+        // the strokes in fives, and the pencil in hand; the organ and its
+        // damage stay in full view.
+        const QRectF card = tallyCardArea();
         p.save();
-        p.translate(20, 170);
-        p.rotate(-6);
+        p.translate(card.topLeft() + QPointF(4, 6));
+        p.rotate(-4);
         p.setPen(QPen(QColor(90, 60, 30), 1));
         p.setBrush(QColor(170, 125, 75));
-        p.drawRoundedRect(QRectF(0, 0, 130, 115), 4, 4);
+        p.drawRoundedRect(QRectF(0, 0, 76, 70), 3, 3);
         p.setBrush(QColor(250, 250, 245));
-        p.drawRect(QRectF(8, 12, 114, 98));
+        p.drawRect(QRectF(5, 9, 66, 58));
         p.setBrush(QColor(150, 150, 155));
-        p.drawRoundedRect(QRectF(45, -5, 40, 14), 3, 3);
-        p.setPen(QPen(QColor(150, 170, 200), 0.8));
-        for (int row = 1; row < 5; ++row)
-            p.drawLine(QPointF(8, 12 + row * 19.6), QPointF(122, 12 + row * 19.6));
-        p.setPen(QPen(QColor(40, 40, 50), 1.4, Qt::SolidLine, Qt::RoundCap));
-        const int tallies[] = {7, 12, 3, 9, 5};
-        for (int row = 0; row < 5; ++row)
+        p.drawRoundedRect(QRectF(26, -4, 24, 10), 2, 2);
+        p.setPen(QPen(QColor(150, 170, 200), 0.7));
+        for (int row = 1; row < 4; ++row)
+            p.drawLine(QPointF(5, 9 + row * 14.5), QPointF(71, 9 + row * 14.5));
+        p.setPen(QPen(QColor(40, 40, 50), 1.1, Qt::SolidLine, Qt::RoundCap));
+        const int tallies[] = {7, 11, 3, 8};
+        for (int row = 0; row < 4; ++row)
             for (int k = 0; k < tallies[row]; ++k) {
-                const qreal x = 14 + (k / 5) * 26 + (k % 5) * 4.5, y = 15 + row * 19.6;
+                const qreal x = 9 + (k / 5) * 18 + (k % 5) * 3, y = 11 + row * 14.5;
                 if (k % 5 == 4)
-                    p.drawLine(QPointF(x - 19, y + 12), QPointF(x + 1, y + 3));
+                    p.drawLine(QPointF(x - 13, y + 9), QPointF(x + 1, y + 2));
                 else
-                    p.drawLine(QPointF(x, y + 1), QPointF(x, y + 14));
+                    p.drawLine(QPointF(x, y + 1), QPointF(x, y + 10));
             }
         p.restore();
-        p.setPen(QPen(QColor(230, 190, 40), 5, Qt::SolidLine, Qt::FlatCap));
-        p.drawLine(QPointF(112, 228), QPointF(175, 272));
-        p.setPen(QPen(QColor(60, 60, 60), 2.5, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(106, 224), QPointF(112, 228));
-        drawHand(p, QPointF(230, 340), QPointF(168, 272), 36);
+        const QPointF tip = card.topLeft() + QPointF(58, 50);
+        p.setPen(QPen(QColor(230, 190, 40), 3.5, Qt::SolidLine, Qt::FlatCap));
+        p.drawLine(tip + QPointF(4, 3), tip + QPointF(30, 26));
+        p.setPen(QPen(QColor(60, 60, 60), 2, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(tip, tip + QPointF(4, 3));
+        drawHand(p, QPointF(430, 330), tip + QPointF(24, 22), 24);
     } else if (scene == QLatin1String("golpe")) {
         // Knocking on the wood with a small hammer to hear where it is hollow.
         p.setPen(QPen(QColor(140, 100, 60), 7, Qt::SolidLine, Qt::RoundCap));
@@ -721,6 +781,89 @@ void drawScene(QPainter &p, const QString &sceneAndCatch, const QSizeF &size, Ra
                 p.drawEllipse(c + QPointF(40, 10), 11, 6);
             }
         }
+    } else if (scene == QLatin1String("bocas")) {
+        // Going along the row after filling the holes in: a burrow mouth
+        // opened again by the voles at the foot of the vine, the fresh earth
+        // they pushed out fanned before it; the grower marks it with a flag,
+        // like the one already standing at the next hole.
+        ground(150);
+        drawTrunk(p, QRectF(10, -200, 220, 372));  // the foot of the vine, going up out of the picture
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(90, 64, 40, 160));  // its shadow on the ground
+        p.drawEllipse(QPointF(124, 174), 52, 9);
+        auto mouth = [&](QPointF c, qreal r) {
+            QPainterPath fan;  // loose, fresh earth spilling out in front of it
+            fan.moveTo(c + QPointF(-r * 1.5, -r * 0.1));
+            fan.cubicTo(c + QPointF(-r * 2.6, r * 1.9), c + QPointF(r * 2.6, r * 2.0), c + QPointF(r * 1.6, -r * 0.1));
+            fan.cubicTo(c + QPointF(r * 0.8, -r * 0.9), c + QPointF(-r * 0.8, -r * 0.9),
+                        c + QPointF(-r * 1.5, -r * 0.1));
+            p.setPen(QPen(QColor(110, 80, 50), 1));
+            p.setBrush(QColor(168, 128, 86));
+            p.drawPath(fan);
+            p.setPen(QPen(QColor(120, 88, 55), 0.6));
+            for (int i = 0; i < int(r * 3); ++i) {  // crumbs and clods of it
+                const qreal t = rnd.range(-2.9, -0.25), d = rnd.range(r * 0.8, r * 2.0);
+                p.setBrush(QColor(int(rnd.range(150, 190)), int(rnd.range(112, 140)), int(rnd.range(72, 95))));
+                p.drawEllipse(c + QPointF(qCos(t) * d, -qSin(t) * d * 0.75), rnd.range(1.2, 3.2), rnd.range(1, 2.4));
+            }
+            QRadialGradient dark(c, r);  // the open hole going down into the dark
+            dark.setColorAt(0, QColor(8, 5, 3));
+            dark.setColorAt(0.7, QColor(30, 20, 12));
+            dark.setColorAt(1, QColor(70, 48, 30));
+            p.setPen(QPen(QColor(60, 40, 25), 1));
+            p.setBrush(dark);
+            p.drawEllipse(c, r, r * 0.62);
+        };
+        auto flag = [&](QPointF foot, qreal h) {
+            p.setPen(QPen(QColor(230, 225, 215), 2.2, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(foot, foot + QPointF(2, -h));
+            p.setPen(QPen(QColor(150, 40, 20), 0.8));
+            p.setBrush(QColor(240, 90, 30));
+            p.drawPolygon(QPolygonF{foot + QPointF(2, -h), foot + QPointF(2 + h * 0.42, -h * 0.86),
+                                    foot + QPointF(2, -h * 0.72)});
+        };
+        mouth(QPointF(340, 168), 9);  // further along the row
+        flag(QPointF(356, 170), 34);
+        mouth(QPointF(215, 232), 24);  // the reopened hole right by the foot
+        // The grower's hand pushing the marking flag in beside it.
+        const QPointF foot(268, 236);
+        p.setPen(QPen(QColor(230, 225, 215), 3, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(foot, foot + QPointF(4, -92));
+        p.setPen(QPen(QColor(150, 40, 20), 1));
+        p.setBrush(QColor(240, 90, 30));
+        p.drawPolygon(QPolygonF{foot + QPointF(4, -92), foot + QPointF(46, -80), foot + QPointF(4, -66)});
+        drawHand(p, QPointF(430, 160), foot + QPointF(0, -50), 34);
+    } else if (scene == QLatin1String("bandera")) {
+        // A flag shoot cut out in spring: among the healthy shoots on the
+        // arm, the one grown from an infected bud is short, its small leaves
+        // cupped and white with mildew; the grower cuts it off at its base.
+        p.setPen(QPen(QColor(95, 68, 45), 20, Qt::SolidLine, Qt::RoundCap));  // the arm of the vine
+        p.drawLine(QPointF(-20, 236), QPointF(420, 222));
+        p.setPen(QPen(QColor(130, 98, 68), 6, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(-20, 230), QPointF(420, 216));
+        drawShoot(p, QPointF(60, 228), QPointF(20, 30), 9, true, rnd);  // healthy shoots either side
+        drawShoot(p, QPointF(330, 222), QPointF(380, 20), 9, true, rnd);
+        // The flag shoot: short, its internodes crowded, greyish and floured.
+        const QPointF base(190, 226), top(176, 104);
+        const QLineF axis(base, top);
+        p.setPen(QPen(QColor(140, 160, 100), 7, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(axis);
+        p.setPen(Qt::NoPen);
+        for (int i = 0; i < 60; ++i) {
+            p.setBrush(QColor(250, 250, 248, 200));
+            p.drawEllipse(axis.pointAt(rnd.next()) + QPointF(rnd.range(-3, 3), rnd.range(-2, 2)), 1, 1);
+        }
+        for (int i = 0; i < 5; ++i) {
+            const QPointF node = axis.pointAt(0.22 + i * 0.17);
+            const qreal side = i % 2 ? 1 : -1, r = 26 - i * 2.5;
+            p.setPen(QPen(QColor(140, 160, 100), 2));
+            p.drawLine(node, node + QPointF(side * r * 0.9, -r * 0.35));
+            flaggedLeaf(p, node + QPointF(side * r * 1.1, -r * 0.45), r, side * 30 + 10, rnd);
+        }
+        flaggedLeaf(p, top + QPointF(0, -8), 13, 0, rnd);
+        // The shears closing on it just above the arm.
+        drawShears(p, base + QPointF(-30, -10), -4, 110);
+        drawHand(p, QPointF(-40, 330), QPointF(66, 236), 36);
     } else if (scene == QLatin1String("restos") || scene == QLatin1String("estiercol")) {
         // Crop residues chopped into the soil, or dung spread on it.
         const bool dung = scene == QLatin1String("estiercol");
