@@ -1701,6 +1701,95 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
             }
         }
         placeOrganisms(p, sketch, where, rnd, organismSize);
+    } else if (organ == QLatin1String("tronco") && has(sketch, "joven")) {
+        // A young vine with the earth dug away from its foot: the thin trunk
+        // and its first shoots above the ground line and, below it, the
+        // buried part with its bark gnawed off down to the pale wood, the
+        // young roots underneath.
+        const qreal surface = 128;
+        drawSoil(p, QRectF(0, surface, 400, 300 - surface), surface);
+        QPainterPath pit;  // the face of the hole dug in front of the plant
+        pit.moveTo(105, surface);
+        pit.lineTo(295, surface);
+        pit.lineTo(278, 300);
+        pit.lineTo(122, 300);
+        pit.closeSubpath();
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(82, 58, 36, 170));
+        p.drawPath(pit);
+        p.setPen(QPen(QColor(70, 48, 28), 2.5));
+        p.drawLine(QPointF(105, surface), QPointF(122, 300));
+        p.drawLine(QPointF(295, surface), QPointF(278, 300));
+        p.setPen(QPen(QColor(100, 150, 60), 1.5));  // grass at the ground line, beside the hole
+        for (int i = 0; i < 70; ++i) {
+            const qreal x = rnd.range(0, 400);
+            if (x > 95 && x < 305)
+                continue;
+            p.drawLine(QPointF(x, surface + 1), QPointF(x + rnd.range(-4, 4), surface - rnd.range(5, 16)));
+        }
+        drawRoots(p, QPointF(200, 246), 62, rnd, true);
+        for (const QPointF &tip : {QPointF(112, 22), QPointF(208, 14), QPointF(296, 26)})
+            drawShoot(p, QPointF(200, 58), tip, 4.5, true, rnd);
+        QPainterPath trunk(QPointF(181, 250));
+        trunk.cubicTo(QPointF(185, 190), QPointF(180, 110), QPointF(187, 62));
+        trunk.cubicTo(QPointF(189, 48), QPointF(211, 46), QPointF(213, 62));
+        trunk.cubicTo(QPointF(219, 110), QPointF(214, 190), QPointF(220, 250));
+        trunk.closeSubpath();
+        QLinearGradient bark(182, 0, 218, 0);
+        bark.setColorAt(0, QColor(105, 78, 55));
+        bark.setColorAt(0.45, QColor(145, 112, 80));
+        bark.setColorAt(1, QColor(80, 58, 40));
+        p.setPen(QPen(QColor(60, 42, 28), 1.5));
+        p.setBrush(bark);
+        p.drawPath(trunk);
+        p.save();
+        p.setClipPath(trunk);
+        p.setPen(QPen(QColor(70, 50, 32, 150), 1));
+        for (int i = 0; i < 14; ++i) {  // the fine lengthwise lines of the young bark
+            const qreal x = rnd.range(184, 216), y = rnd.range(60, 230);
+            p.drawLine(QPointF(x, y), QPointF(x + rnd.range(-1.5, 1.5), y + rnd.range(10, 25)));
+        }
+        p.fillRect(QRectF(150, surface, 100, 300 - surface), QColor(120, 85, 50, 80));  // earth on the buried bark
+        if (has(sketch, "roida")) {
+            // The bark eaten away in a ragged girdle and in patches, the pale
+            // wood scored by the mouthparts.
+            auto gnawed = [&](qreal top, qreal bottom) {
+                QPainterPath bare(QPointF(170, top));
+                for (int k = 1; k <= 8; ++k)
+                    bare.lineTo(170 + k * 7.5, top + rnd.range(-5, 5));
+                for (int k = 8; k >= 0; --k)
+                    bare.lineTo(170 + k * 7.5, bottom + rnd.range(-5, 5));
+                bare.closeSubpath();
+                p.setPen(QPen(QColor(75, 50, 30), 1.6));
+                p.setBrush(QColor(230, 212, 170));
+                p.drawPath(bare);
+                p.setPen(QPen(QColor(185, 155, 110), 1.1, Qt::SolidLine, Qt::RoundCap));
+                for (int k = 0; k < int((bottom - top) / 2.5); ++k) {
+                    const QPointF a(rnd.range(183, 217), rnd.range(top + 3, bottom - 3));
+                    p.drawLine(a, a + QPointF(rnd.range(-2, 2), 4.5));
+                }
+            };
+            gnawed(158, 200);
+            gnawed(214, 232);
+            p.setPen(QPen(QColor(75, 50, 30), 1.2));
+            p.setBrush(QColor(230, 212, 170));
+            p.drawPath(blob(rnd, QPointF(205, 144), 7, 0.8));
+        }
+        p.restore();
+        if (has(sketch, "roida")) {  // bites out of the outline where the wood is eaten deepest
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(95, 68, 42));
+            for (const QPointF &at : {QPointF(180, 176), QPointF(221, 190), QPointF(182, 222), QPointF(222, 164)})
+                p.drawEllipse(at, 5, 6);
+            p.setPen(QPen(QColor(60, 40, 24), 1));
+            p.setBrush(QColor(225, 205, 160));  // the crumbs of bark and wood fallen at the foot
+            for (int i = 0; i < 16; ++i)
+                p.drawEllipse(QPointF(rnd.range(165, 235), rnd.range(244, 258)), 1.6, 1.2);
+        }
+        p.setPen(QPen(QColor(80, 60, 40), 1.5, Qt::DashLine));  // the ground line across the trunk
+        p.drawLine(QPointF(95, surface), QPointF(305, surface));
+        where.addEllipse(QPointF(268, 200), 4, 4);
+        placeOrganisms(p, sketch, where, rnd, organismSize);
     } else if (organ == QLatin1String("tronco") && has(sketch, "enterrado")) {
         // The foot of the vine dug out: the ground line high on the trunk and,
         // below it, the buried rootstock with its round holes and galleries.
