@@ -1576,6 +1576,64 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
         for (const Berry &b : berries)
             where.addEllipse(b.c, b.r, b.r);
         placeOrganisms(p, sketch, where, rnd, organismSize);
+    } else if (organ == QLatin1String("pampano") && has(sketch, "cortado")) {
+        // Young shoots on the spur in spring, eaten at night: one cut through
+        // near its base, its top fallen and wilting on the ground, and the
+        // tender leaves of the others bitten from the edge.
+        drawSoil(p, QRectF(0, 248, 400, 52), 248);
+        const QList<QLineF> cane = drawCane(p, QPointF(-10, 200), QPointF(410, 172), 20, false);
+        auto tenderLeaf = [&](QPointF at, qreal r, qreal angle, int bites, const QColor &fill) {
+            const LeafGeom g = drawLeaf(p, at, r, angle, false, fill);
+            const QPainterPath outline = leafOutline(g);
+            p.setPen(QPen(QColor(110, 80, 40), 1));
+            p.setBrush(bg);
+            for (int i = 0; i < bites; ++i)
+                p.drawPath(blob(rnd, outline.pointAtPercent(rnd.range(0.05, 0.95)), rnd.range(r * 0.18, r * 0.34)));
+        };
+        const QColor tender = QColor(150, 195, 90);
+        auto shoot = [&](QPointF base, QPointF tip, int bites) {
+            const QList<QLineF> segs = drawShoot(p, base, tip, 6, false, rnd);
+            for (int i = 0; i < 4; ++i) {
+                const qreal side = i % 2 ? 1 : -1, r = 30 - i * 4;
+                const QPointF node = segs[i].p2(), at = node + QPointF(side * r * 1.1, -r * 0.5);
+                p.setPen(QPen(QColor(90, 140, 55), 1.8));
+                p.drawLine(node, at + QPointF(0, r * 0.5));
+                tenderLeaf(at, r, side * 25, bites, tender);
+            }
+        };
+        shoot(cane[1].p1() + QPointF(0, -8), QPointF(60, 30), 3);
+        shoot(cane[3].p1() + QPointF(0, -8), QPointF(350, 36), 4);
+        // The cut one: a green stub with the pale slanting wound.
+        const QPointF stub = cane[2].p1() + QPointF(0, -8), wound = stub + QPointF(5, -34);
+        p.setPen(QPen(QColor(95, 150, 60), 8, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(stub, wound);
+        p.save();
+        p.translate(wound);
+        p.rotate(-25);
+        p.setPen(QPen(QColor(90, 130, 55), 1.2));
+        p.setBrush(QColor(225, 240, 185));
+        p.drawEllipse(QPointF(0, 0), 8, 4);
+        p.restore();
+        // Its top lying on the soil below, the same pale cut at its end,
+        // the leaves limp and dull.
+        const QPointF end(128, 276), top(300, 262);
+        p.setPen(QPen(QColor(120, 150, 70), 6, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(end, top);
+        for (int i = 0; i < 3; ++i) {
+            const QPointF node = end + (top - end) * (0.3 + i * 0.28);
+            const QPointF at = node + QPointF(10, i % 2 ? 12 : -18);
+            p.setPen(QPen(QColor(110, 130, 60), 1.6));
+            p.drawLine(node, at);
+            tenderLeaf(at, 25 - i * 3, i % 2 ? 160 : 100, 1, QColor(170, 172, 95));
+        }
+        p.setPen(QPen(QColor(90, 130, 55), 1.2));
+        p.setBrush(QColor(225, 240, 185));
+        p.drawEllipse(end, 4, 5.5);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(150, 185, 90));
+        p.drawEllipse(top, 5, 5);
+        where.addEllipse(stub + QPointF(-42, 8), 4, 4);
+        placeOrganisms(p, sketch, where, rnd, organismSize);
     } else if (organ == QLatin1String("pampano")) {
         // A stunted shoot is short, thin and zigzag.
         const QList<QLineF> segs = drawShoot(p, QPointF(40, 270),
