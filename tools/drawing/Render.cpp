@@ -1341,6 +1341,19 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
         // A weed of the vineyard floor (bindweed): arrow-shaped leaves on a
         // trailing stem, close to the ground.
         drawSoil(p, QRectF(0, 255, 400, 45), 255);
+        QList<QPointF> blades;  // the grass around it, the tips of its blades
+        if (has(sketch, "hierbas"))
+            for (int i = 0; i < 110; ++i) {
+                const QPointF foot(rnd.range(-5, 405), 257 + rnd.range(0, 6));
+                const QPointF tip = foot + QPointF(rnd.range(-22, 22), -rnd.range(35, 125));
+                QPainterPath blade(foot);
+                blade.quadTo(QPointF(foot.x(), (foot.y() + tip.y()) / 2), tip);
+                p.setBrush(Qt::NoBrush);
+                p.setPen(QPen(QColor(int(rnd.range(80, 140)), int(rnd.range(130, 170)), int(rnd.range(50, 80))),
+                              rnd.range(1.5, 3), Qt::SolidLine, Qt::RoundCap));
+                p.drawPath(blade);
+                blades.append(tip);
+            }
         QPainterPath stem(QPointF(20, 250));
         stem.cubicTo(QPointF(120, 140), QPointF(260, 230), QPointF(385, 120));
         p.setBrush(Qt::NoBrush);
@@ -1370,7 +1383,60 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
             p.restore();
             where.addEllipse(at + QPointF(side * 18, -30), 22, 16);
         }
-        placeOrganisms(p, sketch, where, rnd, organismSize);
+        if (has(sketch, "telas")) {
+            // The colony's silk tent spun over the weed and the grass: the
+            // larvae packed under it, seen through the white sheet.
+            QPainterPath tent(QPointF(88, 238));  // drawn up into points where the silk holds on the blades
+            QPointF previous(88, 238);
+            for (int k = 1; k <= 10; ++k) {
+                const qreal f = k / 10.0;
+                const QPointF next(88 + f * 232, 240 - qSin(M_PI * f) * rnd.range(95, 135));
+                tent.quadTo(previous, (previous + next) / 2);
+                previous = next;
+            }
+            tent.lineTo(previous);
+            tent.cubicTo(QPointF(250, 254), QPointF(150, 256), QPointF(88, 238));
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(250, 250, 244, 70));
+            p.drawPath(tent);
+            const int n = std::max(1, sketch.count);  // the larvae side by side, in rows under the sheet
+            const qreal L = sketch.size > 0 ? sketch.size : 40;
+            for (int i = 0; i < n; ++i) {
+                const int row = i % 3;
+                const qreal y = 232 - row * 30 + rnd.range(-5, 5);
+                const qreal half = 95 - row * 22;
+                const QPointF at(203 - half + (i / 3 + 0.5) * 2 * half / ((n + 2 - row) / 3) + rnd.range(-6, 6), y);
+                drawOrganism(p, sketch.organism, at, L * rnd.range(0.85, 1.05), (i % 2 ? 180 : 0) + rnd.range(-35, 35),
+                             rnd);
+            }
+            p.setBrush(QColor(252, 252, 248, 45));
+            p.setPen(QPen(QColor(255, 255, 255, 200), 1.2));
+            p.drawPath(tent);
+            p.save();
+            p.setClipPath(tent);
+            p.setPen(QPen(QColor(255, 255, 255, 120), 0.6));
+            for (int i = 0; i < 90; ++i) {  // the threads of the sheet, every way
+                const QPointF a(rnd.range(80, 330), rnd.range(110, 255));
+                const qreal angle = rnd.range(0, M_PI);
+                const QPointF d(qCos(angle) * 70, qSin(angle) * 70);
+                p.drawLine(a - d, a + d);
+            }
+            p.restore();
+            p.setPen(QPen(QColor(255, 255, 255, 190), 0.7));  // threads tying it to the grass around
+            for (const QPointF &tip : std::as_const(blades)) {
+                if (tip.x() < 50 || tip.x() > 355 || tip.y() > 200 || tent.contains(tip))
+                    continue;
+                QPointF nearest = tent.pointAtPercent(0);
+                for (int k = 1; k < 60; ++k) {
+                    const QPointF at = tent.pointAtPercent(k / 60.0);
+                    if (QLineF(tip, at).length() < QLineF(tip, nearest).length())
+                        nearest = at;
+                }
+                p.drawLine(tip, nearest);
+            }
+        } else {
+            placeOrganisms(p, sketch, where, rnd, organismSize);
+        }
     } else if (organ == QLatin1String("rama")) {
         // A whole shoot that has not ripened into wood: rubbery, hanging
         // from the arm in an arc, reddish brown, its leaves rolled down and
