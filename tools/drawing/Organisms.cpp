@@ -869,6 +869,76 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
         b.headR = 0.11;
         b.legLen = 0.28;
         insect(QColor(200, 225, 170));
+    } else if (kind == QLatin1String("chinche") && colourName == QLatin1String("alargado")) {
+        // The grey bug of the vine: long and narrow, the leathery grey front of
+        // the forewings and their clear membranous tips overlapping past the
+        // end of the body, long antennae and slender legs.
+        const QColor c(140, 137, 128);
+        b.abdomenL = 0.62;
+        b.abdomenW = 0.19;
+        b.thoraxL = 0.16;
+        b.thoraxW = 0.2;
+        b.headR = 0.065;
+        b.antennae = Antennae::None;
+        b.legLen = 0.21;
+        b.colour = c;
+        drawBody(p, b, L);
+        const qreal line = std::max<qreal>(0.6, L * 0.012);
+        for (int s : {-1, 1}) {  // the antennae, four joints, held forward
+            QPointF joint(L * 0.33, s * L * 0.03);
+            const QPointF steps[] = {QPointF(L * 0.1, s * L * 0.05), QPointF(L * 0.14, s * L * 0.04),
+                                     QPointF(L * 0.11, s * L * 0.05), QPointF(L * 0.1, s * L * 0.06)};
+            for (int k = 0; k < 4; ++k) {
+                p.setPen(QPen(c.darker(k == 3 ? 190 : 150), std::max<qreal>(0.7, L * (k == 3 ? 0.018 : 0.012)),
+                              Qt::SolidLine, Qt::RoundCap));
+                p.drawLine(joint, joint + steps[k]);
+                joint += steps[k];
+            }
+        }
+        p.setPen(QPen(QColor(150, 155, 160), line));  // the membranes, one over the other, veined
+        p.setBrush(QColor(228, 232, 236, 175));
+        for (int s : {1, -1}) {
+            const QPointF centre(-L * 0.42, s * L * 0.025);
+            p.drawEllipse(centre, L * 0.17, L * 0.075);
+            for (int k = -1; k <= 1; ++k)
+                p.drawLine(centre + QPointF(L * 0.12, k * L * 0.02), centre + QPointF(-L * 0.12, k * L * 0.035));
+        }
+        QPainterPath wings;  // the leathery fronts of the forewings
+        for (int s : {-1, 1}) {
+            QPainterPath half(QPointF(L * 0.08, s * L * 0.112));
+            half.cubicTo(QPointF(-L * 0.05, s * L * 0.118), QPointF(-L * 0.2, s * L * 0.112),
+                         QPointF(-L * 0.3, s * L * 0.085));
+            half.lineTo(-L * 0.33, s * L * 0.012);
+            half.lineTo(-L * 0.04, s * L * 0.004);
+            half.closeSubpath();
+            wings.addPath(half);
+        }
+        QLinearGradient wg(0, -L * 0.12, 0, L * 0.12);
+        wg.setColorAt(0, c.lighter(135));
+        wg.setColorAt(0.5, c);
+        wg.setColorAt(1, c.darker(130));
+        p.setPen(QPen(c.darker(180), line));
+        p.setBrush(wg);
+        p.drawPath(wings);
+        QPainterPath pronotum(QPointF(L * 0.07, -L * 0.112));  // narrow, wider behind
+        pronotum.lineTo(L * 0.235, -L * 0.065);
+        pronotum.lineTo(L * 0.235, L * 0.065);
+        pronotum.lineTo(L * 0.07, L * 0.112);
+        pronotum.closeSubpath();
+        p.setBrush(c.darker(108));
+        p.drawPath(pronotum);
+        p.setBrush(c.lighter(112));  // the small scutellum
+        p.drawPolygon(QPolygonF{QPointF(L * 0.07, -L * 0.05), QPointF(L * 0.07, L * 0.05), QPointF(-L * 0.06, 0)});
+        p.setPen(Qt::NoPen);
+        p.setBrush(c.darker(165));
+        for (int s : {-1, 1})  // the dark spot at the end of each leathery part
+            p.drawEllipse(QPointF(-L * 0.29, s * L * 0.06), L * 0.022, L * 0.014);
+        p.save();
+        p.setClipPath(wings.united(pronotum));
+        for (int k = 0; k < 40; ++k)  // the fine dark punctures
+            p.drawEllipse(QPointF(rnd.range(-L * 0.32, L * 0.23), rnd.range(-L * 0.11, L * 0.11)), L * 0.006,
+                          L * 0.006);
+        p.restore();
     } else if (kind == QLatin1String("chinche")) {
         // A shield bug: broad, flat, shield-shaped, with short legs, the
         // triangle of the scutellum and the membranous wing tips overlapping.

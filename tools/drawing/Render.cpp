@@ -1629,6 +1629,19 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
         // A weed of the vineyard floor (bindweed): arrow-shaped leaves on a
         // trailing stem, close to the ground.
         drawSoil(p, QRectF(0, 255, 400, 45), 255);
+        QList<QPointF> blades;  // the grass around it, the tips of its blades
+        if (has(sketch, "hierbas"))
+            for (int i = 0; i < 110; ++i) {
+                const QPointF foot(rnd.range(-5, 405), 257 + rnd.range(0, 6));
+                const QPointF tip = foot + QPointF(rnd.range(-22, 22), -rnd.range(35, 125));
+                QPainterPath blade(foot);
+                blade.quadTo(QPointF(foot.x(), (foot.y() + tip.y()) / 2), tip);
+                p.setBrush(Qt::NoBrush);
+                p.setPen(QPen(QColor(int(rnd.range(80, 140)), int(rnd.range(130, 170)), int(rnd.range(50, 80))),
+                              rnd.range(1.5, 3), Qt::SolidLine, Qt::RoundCap));
+                p.drawPath(blade);
+                blades.append(tip);
+            }
         QPainterPath stem(QPointF(20, 250));
         stem.cubicTo(QPointF(120, 140), QPointF(260, 230), QPointF(385, 120));
         p.setBrush(Qt::NoBrush);
@@ -1658,7 +1671,60 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
             p.restore();
             where.addEllipse(at + QPointF(side * 18, -30), 22, 16);
         }
-        placeOrganisms(p, sketch, where, rnd, organismSize);
+        if (has(sketch, "telas")) {
+            // The colony's silk tent spun over the weed and the grass: the
+            // larvae packed under it, seen through the white sheet.
+            QPainterPath tent(QPointF(88, 238));  // drawn up into points where the silk holds on the blades
+            QPointF previous(88, 238);
+            for (int k = 1; k <= 10; ++k) {
+                const qreal f = k / 10.0;
+                const QPointF next(88 + f * 232, 240 - qSin(M_PI * f) * rnd.range(95, 135));
+                tent.quadTo(previous, (previous + next) / 2);
+                previous = next;
+            }
+            tent.lineTo(previous);
+            tent.cubicTo(QPointF(250, 254), QPointF(150, 256), QPointF(88, 238));
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(250, 250, 244, 70));
+            p.drawPath(tent);
+            const int n = std::max(1, sketch.count);  // the larvae side by side, in rows under the sheet
+            const qreal L = sketch.size > 0 ? sketch.size : 40;
+            for (int i = 0; i < n; ++i) {
+                const int row = i % 3;
+                const qreal y = 232 - row * 30 + rnd.range(-5, 5);
+                const qreal half = 95 - row * 22;
+                const QPointF at(203 - half + (i / 3 + 0.5) * 2 * half / ((n + 2 - row) / 3) + rnd.range(-6, 6), y);
+                drawOrganism(p, sketch.organism, at, L * rnd.range(0.85, 1.05), (i % 2 ? 180 : 0) + rnd.range(-35, 35),
+                             rnd);
+            }
+            p.setBrush(QColor(252, 252, 248, 45));
+            p.setPen(QPen(QColor(255, 255, 255, 200), 1.2));
+            p.drawPath(tent);
+            p.save();
+            p.setClipPath(tent);
+            p.setPen(QPen(QColor(255, 255, 255, 120), 0.6));
+            for (int i = 0; i < 90; ++i) {  // the threads of the sheet, every way
+                const QPointF a(rnd.range(80, 330), rnd.range(110, 255));
+                const qreal angle = rnd.range(0, M_PI);
+                const QPointF d(qCos(angle) * 70, qSin(angle) * 70);
+                p.drawLine(a - d, a + d);
+            }
+            p.restore();
+            p.setPen(QPen(QColor(255, 255, 255, 190), 0.7));  // threads tying it to the grass around
+            for (const QPointF &tip : std::as_const(blades)) {
+                if (tip.x() < 50 || tip.x() > 355 || tip.y() > 200 || tent.contains(tip))
+                    continue;
+                QPointF nearest = tent.pointAtPercent(0);
+                for (int k = 1; k < 60; ++k) {
+                    const QPointF at = tent.pointAtPercent(k / 60.0);
+                    if (QLineF(tip, at).length() < QLineF(tip, nearest).length())
+                        nearest = at;
+                }
+                p.drawLine(tip, nearest);
+            }
+        } else {
+            placeOrganisms(p, sketch, where, rnd, organismSize);
+        }
     } else if (organ == QLatin1String("rama")) {
         // A whole shoot that has not ripened into wood: rubbery, hanging
         // from the arm in an arc, reddish brown, its leaves rolled down and
@@ -1909,6 +1975,64 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
         for (const Berry &b : berries)
             where.addEllipse(b.c, b.r, b.r);
         placeOrganisms(p, sketch, where, rnd, organismSize);
+    } else if (organ == QLatin1String("pampano") && has(sketch, "cortado")) {
+        // Young shoots on the spur in spring, eaten at night: one cut through
+        // near its base, its top fallen and wilting on the ground, and the
+        // tender leaves of the others bitten from the edge.
+        drawSoil(p, QRectF(0, 248, 400, 52), 248);
+        const QList<QLineF> cane = drawCane(p, QPointF(-10, 200), QPointF(410, 172), 20, false);
+        auto tenderLeaf = [&](QPointF at, qreal r, qreal angle, int bites, const QColor &fill) {
+            const LeafGeom g = drawLeaf(p, at, r, angle, false, fill);
+            const QPainterPath outline = leafOutline(g);
+            p.setPen(QPen(QColor(110, 80, 40), 1));
+            p.setBrush(bg);
+            for (int i = 0; i < bites; ++i)
+                p.drawPath(blob(rnd, outline.pointAtPercent(rnd.range(0.05, 0.95)), rnd.range(r * 0.18, r * 0.34)));
+        };
+        const QColor tender = QColor(150, 195, 90);
+        auto shoot = [&](QPointF base, QPointF tip, int bites) {
+            const QList<QLineF> segs = drawShoot(p, base, tip, 6, false, rnd);
+            for (int i = 0; i < 4; ++i) {
+                const qreal side = i % 2 ? 1 : -1, r = 30 - i * 4;
+                const QPointF node = segs[i].p2(), at = node + QPointF(side * r * 1.1, -r * 0.5);
+                p.setPen(QPen(QColor(90, 140, 55), 1.8));
+                p.drawLine(node, at + QPointF(0, r * 0.5));
+                tenderLeaf(at, r, side * 25, bites, tender);
+            }
+        };
+        shoot(cane[1].p1() + QPointF(0, -8), QPointF(60, 30), 3);
+        shoot(cane[3].p1() + QPointF(0, -8), QPointF(350, 36), 4);
+        // The cut one: a green stub with the pale slanting wound.
+        const QPointF stub = cane[2].p1() + QPointF(0, -8), wound = stub + QPointF(5, -34);
+        p.setPen(QPen(QColor(95, 150, 60), 8, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(stub, wound);
+        p.save();
+        p.translate(wound);
+        p.rotate(-25);
+        p.setPen(QPen(QColor(90, 130, 55), 1.2));
+        p.setBrush(QColor(225, 240, 185));
+        p.drawEllipse(QPointF(0, 0), 8, 4);
+        p.restore();
+        // Its top lying on the soil below, the same pale cut at its end,
+        // the leaves limp and dull.
+        const QPointF end(128, 276), top(300, 262);
+        p.setPen(QPen(QColor(120, 150, 70), 6, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(end, top);
+        for (int i = 0; i < 3; ++i) {
+            const QPointF node = end + (top - end) * (0.3 + i * 0.28);
+            const QPointF at = node + QPointF(10, i % 2 ? 12 : -18);
+            p.setPen(QPen(QColor(110, 130, 60), 1.6));
+            p.drawLine(node, at);
+            tenderLeaf(at, 25 - i * 3, i % 2 ? 160 : 100, 1, QColor(170, 172, 95));
+        }
+        p.setPen(QPen(QColor(90, 130, 55), 1.2));
+        p.setBrush(QColor(225, 240, 185));
+        p.drawEllipse(end, 4, 5.5);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(150, 185, 90));
+        p.drawEllipse(top, 5, 5);
+        where.addEllipse(stub + QPointF(-42, 8), 4, 4);
+        placeOrganisms(p, sketch, where, rnd, organismSize);
     } else if (organ == QLatin1String("pampano")) {
         // A stunted shoot is short, thin and zigzag.
         const QList<QLineF> segs = drawShoot(p, QPointF(40, 270),
@@ -2057,6 +2181,95 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
                 p.drawPoint(n + QPointF(27, 19));
             }
         }
+        placeOrganisms(p, sketch, where, rnd, organismSize);
+    } else if (organ == QLatin1String("tronco") && has(sketch, "joven")) {
+        // A young vine with the earth dug away from its foot: the thin trunk
+        // and its first shoots above the ground line and, below it, the
+        // buried part with its bark gnawed off down to the pale wood, the
+        // young roots underneath.
+        const qreal surface = 128;
+        drawSoil(p, QRectF(0, surface, 400, 300 - surface), surface);
+        QPainterPath pit;  // the face of the hole dug in front of the plant
+        pit.moveTo(105, surface);
+        pit.lineTo(295, surface);
+        pit.lineTo(278, 300);
+        pit.lineTo(122, 300);
+        pit.closeSubpath();
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(82, 58, 36, 170));
+        p.drawPath(pit);
+        p.setPen(QPen(QColor(70, 48, 28), 2.5));
+        p.drawLine(QPointF(105, surface), QPointF(122, 300));
+        p.drawLine(QPointF(295, surface), QPointF(278, 300));
+        p.setPen(QPen(QColor(100, 150, 60), 1.5));  // grass at the ground line, beside the hole
+        for (int i = 0; i < 70; ++i) {
+            const qreal x = rnd.range(0, 400);
+            if (x > 95 && x < 305)
+                continue;
+            p.drawLine(QPointF(x, surface + 1), QPointF(x + rnd.range(-4, 4), surface - rnd.range(5, 16)));
+        }
+        drawRoots(p, QPointF(200, 246), 62, rnd, true);
+        for (const QPointF &tip : {QPointF(112, 22), QPointF(208, 14), QPointF(296, 26)})
+            drawShoot(p, QPointF(200, 58), tip, 4.5, true, rnd);
+        QPainterPath trunk(QPointF(181, 250));
+        trunk.cubicTo(QPointF(185, 190), QPointF(180, 110), QPointF(187, 62));
+        trunk.cubicTo(QPointF(189, 48), QPointF(211, 46), QPointF(213, 62));
+        trunk.cubicTo(QPointF(219, 110), QPointF(214, 190), QPointF(220, 250));
+        trunk.closeSubpath();
+        QLinearGradient bark(182, 0, 218, 0);
+        bark.setColorAt(0, QColor(105, 78, 55));
+        bark.setColorAt(0.45, QColor(145, 112, 80));
+        bark.setColorAt(1, QColor(80, 58, 40));
+        p.setPen(QPen(QColor(60, 42, 28), 1.5));
+        p.setBrush(bark);
+        p.drawPath(trunk);
+        p.save();
+        p.setClipPath(trunk);
+        p.setPen(QPen(QColor(70, 50, 32, 150), 1));
+        for (int i = 0; i < 14; ++i) {  // the fine lengthwise lines of the young bark
+            const qreal x = rnd.range(184, 216), y = rnd.range(60, 230);
+            p.drawLine(QPointF(x, y), QPointF(x + rnd.range(-1.5, 1.5), y + rnd.range(10, 25)));
+        }
+        p.fillRect(QRectF(150, surface, 100, 300 - surface), QColor(120, 85, 50, 80));  // earth on the buried bark
+        if (has(sketch, "roida")) {
+            // The bark eaten away in a ragged girdle and in patches, the pale
+            // wood scored by the mouthparts.
+            auto gnawed = [&](qreal top, qreal bottom) {
+                QPainterPath bare(QPointF(170, top));
+                for (int k = 1; k <= 8; ++k)
+                    bare.lineTo(170 + k * 7.5, top + rnd.range(-5, 5));
+                for (int k = 8; k >= 0; --k)
+                    bare.lineTo(170 + k * 7.5, bottom + rnd.range(-5, 5));
+                bare.closeSubpath();
+                p.setPen(QPen(QColor(75, 50, 30), 1.6));
+                p.setBrush(QColor(230, 212, 170));
+                p.drawPath(bare);
+                p.setPen(QPen(QColor(185, 155, 110), 1.1, Qt::SolidLine, Qt::RoundCap));
+                for (int k = 0; k < int((bottom - top) / 2.5); ++k) {
+                    const QPointF a(rnd.range(183, 217), rnd.range(top + 3, bottom - 3));
+                    p.drawLine(a, a + QPointF(rnd.range(-2, 2), 4.5));
+                }
+            };
+            gnawed(158, 200);
+            gnawed(214, 232);
+            p.setPen(QPen(QColor(75, 50, 30), 1.2));
+            p.setBrush(QColor(230, 212, 170));
+            p.drawPath(blob(rnd, QPointF(205, 144), 7, 0.8));
+        }
+        p.restore();
+        if (has(sketch, "roida")) {  // bites out of the outline where the wood is eaten deepest
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(95, 68, 42));
+            for (const QPointF &at : {QPointF(180, 176), QPointF(221, 190), QPointF(182, 222), QPointF(222, 164)})
+                p.drawEllipse(at, 5, 6);
+            p.setPen(QPen(QColor(60, 40, 24), 1));
+            p.setBrush(QColor(225, 205, 160));  // the crumbs of bark and wood fallen at the foot
+            for (int i = 0; i < 16; ++i)
+                p.drawEllipse(QPointF(rnd.range(165, 235), rnd.range(244, 258)), 1.6, 1.2);
+        }
+        p.setPen(QPen(QColor(80, 60, 40), 1.5, Qt::DashLine));  // the ground line across the trunk
+        p.drawLine(QPointF(95, surface), QPointF(305, surface));
+        where.addEllipse(QPointF(268, 200), 4, 4);
         placeOrganisms(p, sketch, where, rnd, organismSize);
     } else if (organ == QLatin1String("tronco") && has(sketch, "enterrado")) {
         // The foot of the vine dug out: the ground line high on the trunk and,

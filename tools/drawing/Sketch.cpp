@@ -95,7 +95,7 @@ const QList<QPair<const char *, const char *>> &keyDefaults()
         {"black rot", "organo=hoja capas=manchas,picnidios"},
         {"caracoles", "organo=hoja capas=agujeros,baba bicho=caracol n=1 tam=90"},
         {"castaneta", "organo=raiz capas=roidas bicho=larvac n=1 tam=80"},
-        {"chinche gris", "organo=pampano capas=marchita bicho=chinche n=4"},
+        {"chinche gris", "organo=pampano capas=marchita bicho=chinche-alargado n=4"},
         {"cigarrero", "organo=hoja capas=enrollada bicho=gorgojo-verde n=1 tam=60"},
         {"conchudos", "organo=yema capas=roida bicho=escarabajo-peludo n=1 tam=70"},
         {"conejos", "organo=pampano capas=bisel bicho=conejo n=1 tam=120"},
