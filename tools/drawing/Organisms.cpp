@@ -436,8 +436,8 @@ void drawDormouse(QPainter &p, qreal L)
     p.setPen(outline);
     p.setBrush(back);  // the foreleg raised to the berry
     p.drawEllipse(QPointF(L * 0.08, L * 0.04), L * 0.05, L * 0.1);
-    const QPointF berry(L * 0.17, -L * 0.01);  // held against the white chest, under the muzzle
-    const qreal br = L * 0.1;
+    const QPointF berry(L * 0.2, -L * 0.0);  // held against the white chest, under the muzzle
+    const qreal br = L * 0.13;
     QRadialGradient g(berry - QPointF(br * 0.35, br * 0.4), br * 1.35);
     g.setColorAt(0, QColor(62, 30, 78).lighter(165));
     g.setColorAt(0.25, QColor(62, 30, 78).lighter(115));
@@ -445,12 +445,33 @@ void drawDormouse(QPainter &p, qreal L)
     p.setPen(QPen(QColor(30, 15, 40), std::max<qreal>(0.6, L * 0.006)));
     p.setBrush(g);
     p.drawEllipse(berry, br, br * 1.05);
+    // The bite facing us: a wide ragged mouthful of pale green flesh, the
+    // torn purple skin round it and the hollows of the eaten seeds.
+    QPainterPath bite;
+    for (int k = 0; k <= 18; ++k) {
+        const qreal t = k * 2 * M_PI / 18;
+        const qreal rr = br * (k % 3 == 1 ? 0.62 : 0.74);
+        const QPointF at = berry + QPointF(br * 0.12, -br * 0.12) + QPointF(qCos(t) * rr, qSin(t) * rr);
+        k ? bite.lineTo(at) : bite.moveTo(at);
+    }
+    bite.closeSubpath();
+    QPainterPath whole;
+    whole.addEllipse(berry, br, br * 1.05);
+    bite = bite.intersected(whole);
+    p.setPen(QPen(QColor(250, 248, 225), std::max<qreal>(1, br * 0.12)));
+    p.setBrush(QColor(232, 236, 178));
+    p.drawPath(bite);
     p.setPen(QPen(QColor(40, 20, 50), std::max<qreal>(0.6, L * 0.005)));
-    p.setBrush(QColor(225, 222, 160));  // the pale flesh where it has bitten
-    p.drawChord(QRectF(berry.x() - br, berry.y() - br * 1.05, br * 2, br * 2.1), 30 * 16, 130 * 16);
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(bite);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(190, 175, 110));
+    p.drawEllipse(berry + QPointF(br * 0.0, -br * 0.05), br * 0.11, br * 0.18);
+    p.drawEllipse(berry + QPointF(br * 0.28, -br * 0.12), br * 0.11, br * 0.18);
     p.setBrush(pink);  // the small hands round it
-    p.drawEllipse(berry + QPointF(-br * 0.7, br * 0.75), L * 0.035, L * 0.028);
-    p.drawEllipse(berry + QPointF(br * 0.55, br * 0.85), L * 0.035, L * 0.028);
+    p.setPen(outline);
+    p.drawEllipse(berry + QPointF(-br * 0.8, br * 0.65), L * 0.035, L * 0.028);
+    p.drawEllipse(berry + QPointF(br * 0.6, br * 0.8), L * 0.035, L * 0.028);
     p.restore();
 }
 
@@ -1122,6 +1143,24 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
             antenna.quadTo(QPointF(L * 0.36, s * L * 0.05), QPointF(L * 0.44, s * L * 0.2));
             p.drawPath(antenna);
         }
+    } else if (kind == QLatin1String("termita") && colourName == QLatin1String("alado")) {
+        // The winged adult of the swarm: a dark brown body under two pairs
+        // of long, equal, smoky wings reaching well past the abdomen.
+        p.setPen(QPen(QColor(120, 110, 100, 200), std::max<qreal>(0.6, L * 0.012)));
+        p.setBrush(QColor(235, 232, 225, 170));
+        for (const qreal side : {-1.0, 1.0})
+            for (const qreal spread : {6.0, 14.0}) {
+                p.save();
+                p.rotate(180 + side * spread);
+                p.drawEllipse(QRectF(L * 0.05, -L * 0.075, L * 0.95, L * 0.15));
+                p.restore();
+            }
+        b.abdomenL = 0.45;
+        b.abdomenW = 0.2;
+        b.thoraxW = 0.16;
+        b.headR = 0.12;
+        b.legLen = 0.22;
+        insect(QColor(70, 45, 30));
     } else if (kind == QLatin1String("termita")) {
         b.abdomenL = 0.55;
         b.abdomenW = 0.24;

@@ -476,6 +476,29 @@ void leafLayers(QPainter &p, const Sketch &s, const LeafGeom &g, const QBrush &b
                 p.drawPath(blob(rnd, at, rr));
         }
     }
+    if (has(s, "devorada")) {
+        // Eaten almost whole: only the main veins are left, with ragged
+        // shreds of blade along them and round the petiole.
+        QPainterPath veins, kept = blob(rnd, g.centre, r * 0.26);
+        static const qreal ang[] = {-90, -140, -40, 165, 15}, len[] = {0.85, 0.75, 0.75, 0.55, 0.55};
+        for (int k = 0; k < 5; ++k) {
+            const qreal t = qDegreesToRadians(ang[k] + g.angle);
+            const QPointF dir(qCos(t), qSin(t));
+            veins.moveTo(g.centre);
+            veins.lineTo(g.centre + dir * r * len[k]);
+            for (int i = 1; i <= 3; ++i)
+                kept.addPath(blob(rnd, g.centre + dir * r * len[k] * i / 4.0, r * rnd.range(0.05, 0.11)));
+        }
+        QPainterPathStroker stroke;
+        stroke.setWidth(r * 0.07);
+        kept = kept.united(stroke.createStroke(veins)).simplified();
+        p.setPen(QPen(QColor(110, 80, 40), 1));
+        p.setBrush(bg);
+        p.drawPath(outline.subtracted(kept));
+        p.setPen(QPen(QColor(70, 110, 45), r * 0.03, Qt::SolidLine, Qt::RoundCap));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(veins);
+    }
     if (has(s, "abanico")) {  // the petiolar sinus wide open
         QPainterPath sinus(g.centre + QPointF(0, r * 0.08));
         sinus.lineTo(g.centre + QPointF(-r * 0.5, r * 0.9));
@@ -872,6 +895,52 @@ void woodLayers(QPainter &p, const Sketch &s, const QPainterPath &trunk, Random 
             p.drawPath(crack);
         }
     }
+    if (has(s, "anillo")) {
+        // The bark gnawed off all round the foot in a ragged band, the pale
+        // wood beneath scored with the fine paired marks of the teeth.
+        const qreal top = b.bottom() - 62, bottom = b.bottom() - 22;
+        QPainterPath band(QPointF(b.left(), top));
+        for (qreal x = b.left(); x <= b.right(); x += 7)
+            band.lineTo(QPointF(x, top + rnd.range(-6, 6)));
+        for (qreal x = b.right(); x >= b.left(); x -= 7)
+            band.lineTo(QPointF(x, bottom + rnd.range(-6, 6)));
+        band.closeSubpath();
+        p.setPen(QPen(QColor(75, 50, 30), 1.8));
+        p.setBrush(QColor(232, 212, 168));
+        p.drawPath(band);
+        p.setPen(QPen(QColor(185, 150, 105), 1.1, Qt::SolidLine, Qt::RoundCap));
+        for (int k = 0; k < 60; ++k) {
+            const QPointF a(rnd.range(b.left(), b.right()), rnd.range(top + 4, bottom - 6));
+            p.drawLine(a, a + QPointF(rnd.range(-1.5, 1.5), 5));
+            p.drawLine(a + QPointF(2.2, 0), a + QPointF(2.2 + rnd.range(-1.5, 1.5), 5));
+        }
+    }
+    if (has(s, "abierto")) {
+        // The old wood split open lengthwise: inside, the termites' galleries
+        // running along the grain, joined across, their walls dark and
+        // plastered with earth.
+        const QRectF window(b.center().x() - 26, b.top() + b.height() * 0.3, 52, b.height() * 0.6);
+        p.setPen(QPen(QColor(90, 62, 40), 2));
+        p.setBrush(QColor(220, 192, 145));
+        p.drawRoundedRect(window, 16, 24);
+        p.setBrush(Qt::NoBrush);
+        for (int k = 0; k < 4; ++k) {
+            const qreal x = window.left() + 9 + k * 11.5;
+            QPainterPath g(QPointF(x, window.top() + 14));
+            for (qreal y = window.top() + 30; y < window.bottom() - 10; y += 16)
+                g.lineTo(QPointF(x + rnd.range(-4, 4), y));
+            p.setPen(QPen(QColor(70, 45, 28), 5.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.drawPath(g);
+            p.setPen(QPen(QColor(35, 22, 14), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.drawPath(g);
+        }
+        p.setPen(QPen(QColor(35, 22, 14), 3, Qt::SolidLine, Qt::RoundCap));
+        for (int k = 0; k < 5; ++k) {  // the cross passages between them
+            const qreal y = rnd.range(window.top() + 25, window.bottom() - 20);
+            const qreal x = window.left() + 9 + int(rnd.range(0, 3)) * 11.5;
+            p.drawLine(QPointF(x, y), QPointF(x + 11.5, y + rnd.range(-4, 4)));
+        }
+    }
     if (has(s, "acanaladuras") || has(s, "punteadomadera")) {
         // The bark taken off: the wood beneath grooved lengthwise, or pitted.
         const QRectF window(b.center().x() - 22, b.top() + b.height() * 0.35, 44, b.height() * 0.5);
@@ -1010,6 +1079,20 @@ void sectionLayers(QPainter &p, const Sketch &s, QPointF c, qreal r, Random &rnd
             p.drawPath(g);
         }
     }
+    if (has(s, "excrementos")) {  // the termites' droppings: small pale-brown pellets packed in heaps
+        p.setPen(QPen(QColor(110, 80, 50), 0.5));
+        for (int h = 0; h < 4; ++h) {
+            const QPointF heap = c + QPointF(rnd.range(-r * 0.55, r * 0.55), rnd.range(-r * 0.5, r * 0.5));
+            for (int i = 0; i < 16; ++i) {
+                p.setBrush(rnd.next() < 0.5 ? QColor(185, 140, 90) : QColor(150, 105, 65));
+                p.save();
+                p.translate(heap + QPointF(rnd.range(-r * 0.1, r * 0.1), rnd.range(-r * 0.07, r * 0.07)));
+                p.rotate(rnd.range(0, 180));
+                p.drawEllipse(QPointF(0, 0), r * 0.035, r * 0.02);
+                p.restore();
+            }
+        }
+    }
     if (has(s, "necrosis")) {  // a dark sector of dead wood
         QPainterPath sector(c);
         sector.arcTo(QRectF(c.x() - r * 1.1, c.y() - r * 1.1, r * 2.2, r * 2.2), 200, 110);
@@ -1042,9 +1125,26 @@ void rootLayers(QPainter &p, const Sketch &s, const QList<QLineF> &fine, Random 
             }
         }
         if (has(s, "puntas")) {  // swollen, browning rootlet tips
-            p.setPen(QPen(QColor(90, 60, 35), 0.8));
-            p.setBrush(QColor(150, 105, 60));
-            p.drawEllipse(l.p2(), 4, 3.2);
+            const qreal a = amountOf(s, "puntas");
+            if (a > 1) {
+                // Seen closer: each tip a club along the rootlet, pale where
+                // it starts to swell, dark and dead at its end.
+                p.save();
+                p.translate(l.p2());
+                p.rotate(-l.angle());
+                QLinearGradient club(-7 * a, 0, 4 * a, 0);
+                club.setColorAt(0, QColor(200, 165, 115));
+                club.setColorAt(0.55, QColor(120, 75, 40));
+                club.setColorAt(1, QColor(45, 28, 18));
+                p.setPen(QPen(QColor(60, 38, 22), 0.9));
+                p.setBrush(club);
+                p.drawEllipse(QPointF(-1.5 * a, 0), 5 * a, 2.8 * a);
+                p.restore();
+            } else {
+                p.setPen(QPen(QColor(90, 60, 35), 0.8));
+                p.setBrush(QColor(150, 105, 60));
+                p.drawEllipse(l.p2(), 4, 3.2);
+            }
         }
         if (has(s, "masas")) {
             p.setPen(Qt::NoPen);
@@ -1279,28 +1379,29 @@ void emptySkin(QPainter &p, const Berry &b, const QColor &colour, Random &rnd)
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(30, 20, 26));  // the dark gap in the bunch where the berry was
     p.drawEllipse(b.c, b.r * 0.98, b.r * 1.02);
-    QPainterPath skin;  // hanging from the top, collapsed and creased
-    const int n = 16;
-    for (int k = 0; k <= n; ++k) {
-        const qreal t = k * 2 * M_PI / n;
-        const qreal rr = b.r * (k % 2 ? 0.62 : rnd.range(0.72, 0.82));
-        const QPointF at = b.c + QPointF(qCos(t) * rr * 0.72, qSin(t) * rr * 1.05 - b.r * 0.1);
-        k ? skin.lineTo(at) : skin.moveTo(at);
-    }
-    skin.closeSubpath();
-    const QColor slack((colour.red() + 150) / 2, (colour.green() + 100) / 2, (colour.blue() + 80) / 2);
-    p.setPen(QPen(slack.darker(170), 0.9));
+    // The skin hanging from its pedicel, emptied: a limp, flat, wrinkled bag
+    // much narrower than a berry, lighter where it is thin, gaping open at
+    // the bottom where it was bitten.
+    const QPointF top = b.c - QPointF(0, b.r * 0.95);
+    QPainterPath skin(top);
+    skin.cubicTo(top + QPointF(b.r * 0.55, b.r * 0.2), top + QPointF(b.r * 0.75, b.r * 1.2),
+                 top + QPointF(b.r * 0.45, b.r * 1.75));
+    for (int k = 1; k <= 6; ++k)  // the torn, ragged mouth of the bag
+        skin.lineTo(top + QPointF(b.r * (0.45 - k * 0.15), b.r * (k % 2 ? 1.6 : 1.85) + rnd.range(-1, 1)));
+    skin.cubicTo(top + QPointF(-b.r * 0.75, b.r * 1.2), top + QPointF(-b.r * 0.5, b.r * 0.2), top);
+    const QColor slack = colour.lightness() < 100 ? QColor(150, 88, 120) : QColor(200, 175, 105);
+    p.setPen(QPen(slack.darker(200), std::max<qreal>(0.9, b.r * 0.08)));
     p.setBrush(slack);
     p.drawPath(skin);
-    p.setPen(QPen(slack.darker(140), 1));  // the creases of the slack skin
-    for (int k = 0; k < 3; ++k)
-        p.drawLine(b.c + QPointF(-b.r * 0.3 + k * b.r * 0.3, -b.r * 0.6),
-                   b.c + QPointF(-b.r * 0.2 + k * b.r * 0.2, b.r * 0.45));
-    p.setPen(QPen(QColor(110, 90, 50), 0.8));  // the tear, pale with what is left of the flesh
-    p.setBrush(QColor(225, 215, 160));
-    p.drawPolygon(QPolygonF{b.c + QPointF(-b.r * 0.35, b.r * 0.35), b.c + QPointF(-b.r * 0.1, b.r * 0.52),
-                            b.c + QPointF(b.r * 0.05, b.r * 0.4), b.c + QPointF(b.r * 0.3, b.r * 0.58),
-                            b.c + QPointF(b.r * 0.2, b.r * 0.72), b.c + QPointF(-b.r * 0.25, b.r * 0.68)});
+    p.setPen(QPen(slack.lighter(140), std::max<qreal>(0.8, b.r * 0.07)));  // the creases of the slack skin
+    p.setBrush(Qt::NoBrush);
+    for (int k = -1; k <= 1; ++k) {
+        QPainterPath crease(top + QPointF(k * b.r * 0.12, b.r * 0.25));
+        crease.quadTo(top + QPointF(k * b.r * 0.5 + b.r * 0.1, b.r * 0.9), top + QPointF(k * b.r * 0.3, b.r * 1.55));
+        p.drawPath(crease);
+    }
+    p.setPen(QPen(QColor(110, 140, 60), std::max<qreal>(1, b.r * 0.12), Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(top - QPointF(0, b.r * 0.25), top + QPointF(0, b.r * 0.05));  // the pedicel it still hangs from
 }
 
 // Ants tending the colony or climbing the trunk, besides the pest itself.
@@ -1387,7 +1488,11 @@ void placeOrganisms(QPainter &p, const Sketch &s, const QPainterPath &organ, Ran
             // A dormouse sits up on the shoulder of the bunch, its feet
             // among the berries, its tail hanging down the side.
             const QRectF b = on.boundingRect();
-            onGround = QPointF(b.right() - L * 0.02, b.top() + L * 0.36);
+            // Sat clear of the berries, so the one it eats stands out in
+            // front of its chest against the sky.
+            onGround = QPointF(b.right() + L * 0.3, b.top() + L * 0.36);
+            const qreal feet = onGround.y() + L * 0.45;  // the old wood of the arm it sits on
+            drawCane(p, QPointF(b.right() - L * 0.1, feet + 6), QPointF(410, feet - 8), 14, false);
         } else if (s.organism.startsWith(QLatin1String("setas"))) {  // toadstools grow from the soil at the foot
             onGround =
                 QPointF(n == 1 ? 150 : rnd.range(100, 300), (s.organ == QLatin1String("cepa") ? 252 : 262) - L * 0.3);
@@ -1423,6 +1528,136 @@ void placeOrganisms(QPainter &p, const Sketch &s, const QPainterPath &organ, Ran
         }
     }
     placeAnts(p, s, on, rnd);
+}
+
+// A bud bitten by a pest, seen close up on its cane, so the shape of the
+// damage tells the pest: a half-moon notch taken out of its base (cutworms),
+// shallow ragged gnawings over its surface (weevils, snails, caterpillars),
+// a bud eaten down to the scar, the silvery slime of a snail, or a bud on
+// the buried part of the plant, under the soil, hollowed out from inside.
+// Returns where the pest itself goes, beside the damage.
+QPainterPath bittenBudCloseUp(QPainter &p, const Sketch &s, Random &rnd)
+{
+    const bool buried = has(s, "interior");
+    const qreal surface = 96;
+    if (buried) {  // the soil in section, the grass at the ground line above
+        drawSoil(p, QRectF(0, surface, 400, 300 - surface), surface);
+        p.setPen(QPen(QColor(100, 150, 60), 1.5));
+        for (int i = 0; i < 80; ++i) {
+            const qreal x = rnd.range(0, 400);
+            p.drawLine(QPointF(x, surface + 1), QPointF(x + rnd.range(-4, 4), surface - rnd.range(6, 18)));
+        }
+        p.setPen(QPen(QColor(80, 60, 40), 1.5, Qt::DashLine));
+        p.drawLine(QPointF(0, surface), QPointF(400, surface));
+    }
+    const QList<QLineF> segs = drawCane(p, QPointF(-20, 262), QPointF(420, 226), 40, false);
+    if (buried)  // earth clinging to the buried wood
+        p.fillRect(QRectF(0, 200, 400, 100), QColor(120, 85, 50, 60));
+    const QPointF node = segs[2].p1(), bud = node + QPointF(0, -40);
+    const qreal size = 42;
+    QPainterPath body;  // the bud's outline, as drawBud draws a swelling bud
+    body.addEllipse(bud, size * 0.95, size * 1.3);
+    const QColor tissue(214, 226, 160), rim(95, 62, 35);
+    auto crumbs = [&](QPointF around, int n) {  // the bitten-off bits fallen on the cane
+        p.setPen(QPen(QColor(90, 60, 35), 0.6));
+        for (int i = 0; i < n; ++i) {
+            p.setBrush(rnd.next() < 0.5 ? QColor(150, 105, 62) : tissue);
+            p.drawEllipse(around + QPointF(rnd.range(-28, 28), rnd.range(-4, 6)), rnd.range(1.4, 2.6),
+                          rnd.range(1, 1.8));
+        }
+    };
+    QPainterPath where;
+    if (buried) {
+        // Cut lengthwise: the scales outside, and inside, where the green
+        // growing point should be, an empty cavity with the larva's frass;
+        // the small round hole it went in by at the base.
+        drawBud(p, bud, size, QStringLiteral("invierno"));
+        QPainterPath cavity;
+        cavity.moveTo(bud + QPointF(-size * 0.4, size * 0.2));
+        cavity.cubicTo(bud + QPointF(-size * 0.5, -size * 0.5), bud + QPointF(-size * 0.1, -size * 0.95),
+                       bud + QPointF(0, -size * 0.95));
+        cavity.cubicTo(bud + QPointF(size * 0.1, -size * 0.95), bud + QPointF(size * 0.5, -size * 0.5),
+                       bud + QPointF(size * 0.4, size * 0.2));
+        cavity.closeSubpath();
+        p.setPen(QPen(QColor(210, 185, 140), 3));
+        p.setBrush(QColor(38, 24, 14));
+        p.drawPath(cavity);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(120, 90, 55));
+        for (int i = 0; i < 26; ++i)
+            p.drawEllipse(bud + QPointF(rnd.range(-size * 0.3, size * 0.3), rnd.range(-size * 0.2, size * 0.15)), 1.6,
+                          1.6);
+        p.setPen(QPen(QColor(210, 185, 140), 2));
+        p.setBrush(QColor(20, 12, 8));
+        p.drawEllipse(bud + QPointF(-size * 0.6, size * 0.22), 5.5, 5);
+        where.addEllipse(bud + QPointF(-size * 2.05, size * 0.55), 3, 3);
+        return where;
+    }
+    drawBud(p, bud, size, QStringLiteral("algodon"));
+    if (has(s, "medialuna")) {
+        // A clean half-moon taken out of the base of the bud, the green
+        // inside showing in the notch.
+        QPainterPath bite;
+        bite.addEllipse(bud + QPointF(-size * 0.3, size * 1.1), size * 0.8, size * 0.72);
+        bite = bite.intersected(body);
+        p.setPen(QPen(rim, 2));
+        p.setBrush(tissue);
+        p.drawPath(bite);
+        p.setPen(QPen(QColor(150, 175, 100), 1));
+        for (int k = 1; k <= 3; ++k)  // the growing point's layers cut through
+            p.drawArc(QRectF(bud + QPointF(-size * 0.3 - k * 7, size * 1.1 - k * 7), QSizeF(k * 14, k * 14)), 20 * 16,
+                      120 * 16);
+        crumbs(node + QPointF(-20, -12), 10);
+        where.addEllipse(node + QPointF(118, -10), 3, 3);
+    }
+    if (has(s, "irregular")) {
+        // Shallow, ragged gnawings scattered over the surface, the wool and
+        // the scales eaten down to the green.
+        p.save();
+        p.setClipPath(body);
+        for (const QPointF &at :
+             {QPointF(-0.4, -0.6), QPointF(0.35, -0.15), QPointF(-0.2, 0.45), QPointF(0.45, 0.7), QPointF(0.1, -1.0)}) {
+            const QPainterPath patch = blob(rnd, bud + at * size, size * rnd.range(0.2, 0.3), rnd.range(0.8, 1.4));
+            p.setPen(QPen(rim, 1.6));
+            p.setBrush(tissue);
+            p.drawPath(patch);
+            p.setPen(QPen(QColor(150, 175, 100), 0.8));
+            const QPointF c = patch.boundingRect().center();
+            p.drawLine(c + QPointF(-4, -2), c + QPointF(3, 2));
+        }
+        p.restore();
+        crumbs(node + QPointF(10, -12), 8);
+        where.addEllipse(node + QPointF(-110, 6), 3, 3);
+    }
+    if (has(s, "devorada")) {
+        // The next bud eaten away altogether: only the scar where it sat.
+        const QPointF other = segs[3].p1() + QPointF(10, -18);
+        p.setPen(QPen(rim, 2));
+        p.setBrush(QColor(200, 175, 120));
+        p.drawPath(blob(rnd, other, 14, 1.4));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(150, 180, 100));
+        p.drawEllipse(other, 6, 4);
+        crumbs(other + QPointF(0, 10), 6);
+    }
+    if (has(s, "baba")) {
+        // The silvery slime trail along the cane and up over the bud.
+        QPainterPath trail(QPointF(30, 250));
+        trail.cubicTo(QPointF(70, 236), QPointF(110, 250), QPointF(150, 238));
+        trail.cubicTo(QPointF(175, 230), QPointF(160, 200), bud + QPointF(-size * 0.2, -size * 0.3));
+        trail.cubicTo(bud + QPointF(size * 0.2, -size * 0.8), bud + QPointF(size * 0.7, -size * 0.2),
+                      bud + QPointF(size * 0.6, size * 0.5));
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(220, 228, 235, 170), 7, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPath(trail);
+        p.setPen(QPen(QColor(255, 255, 255, 240), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPath(trail.translated(-1.5, -1.5));
+        where = QPainterPath();
+        where.addEllipse(node + QPointF(115, -8), 3, 3);
+    }
+    if (where.isEmpty())
+        where.addEllipse(node + QPointF(110, -8), 3, 3);
+    return where;
 }
 
 }  // namespace
@@ -1600,6 +1835,8 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
                 fill = QColor(140, 105, 60);
             const qreal r = few ? rnd.range(14, 22) : rnd.range(24, 40);
             const LeafGeom drawn = drawLeaf(p, c, r, rnd.range(-30, 30), false, fill);
+            if (has(sketch, "atigrado") && rnd.next() < 0.75)  // tiger-striped between the veins
+                leafLayers(p, sketch, drawn, bg, rnd);
             if (has(sketch, "bordeseco") && rnd.next() < 0.8) {  // the margin scorched brown
                 p.save();
                 p.setClipPath(leafOutline(drawn));
@@ -1908,7 +2145,7 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
             const qreal share = 0.5 * amountOf(sketch, "mordisqueados");
             for (const Berry &b : berries) {
                 const qreal roll = rnd.next();
-                if (roll < share * 0.75)
+                if (roll < share * 0.6)
                     bittenBerry(p, b, ripe, rnd);
                 else if (roll < share)
                     emptySkin(p, b, ripe, rnd);
@@ -1972,6 +2209,16 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
         for (Layer &l : one.layers)
             l.amount = std::max<qreal>(l.amount, 3);
         bunchLayers(p, one, berries, rnd, bg);
+        if (has(sketch, "manchitas"))  // many small violet and blackish specks scattered over the skin
+            for (const Berry &b : berries)
+                for (int i = 0; i < 22; ++i) {
+                    const qreal a = rnd.range(0, 2 * M_PI), d = b.r * std::sqrt(rnd.next()) * 0.82;
+                    const qreal r = rnd.range(1.6, 4.2);
+                    const QColor speck = rnd.next() < 0.5 ? QColor(105, 45, 120) : QColor(35, 20, 35);
+                    p.setPen(QPen(speck.darker(140), 0.6));
+                    p.setBrush(speck);
+                    p.drawEllipse(b.c + QPointF(d * qCos(a), d * qSin(a)), r, r * rnd.range(0.75, 1));
+                }
         for (const Berry &b : berries)
             where.addEllipse(b.c, b.r, b.r);
         placeOrganisms(p, sketch, where, rnd, organismSize);
@@ -2080,6 +2327,10 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
             where.addEllipse(l.center(), 14, 14);
         if (has(sketch, "nido"))  // the leaves of the tip tied into a nest, the caterpillar in it
             where = drawTiedLeaves(p, segs.last().p2() + QPointF(20, -20), 120, rnd);
+        placeOrganisms(p, sketch, where, rnd, organismSize);
+    } else if (organ == QLatin1String("yema")
+               && (has(sketch, "medialuna") || has(sketch, "irregular") || has(sketch, "interior"))) {
+        where = bittenBudCloseUp(p, sketch, rnd);
         placeOrganisms(p, sketch, where, rnd, organismSize);
     } else if (organ == QLatin1String("sarmiento") || organ == QLatin1String("yema")) {
         const bool bud = organ == QLatin1String("yema");

@@ -511,6 +511,149 @@ void drawScene(QPainter &p, const QString &sceneAndCatch, const QSizeF &size, Ra
             b.addEllipse(QPointF(200, 190), 24, 12);
             return b;
         }());
+    } else if (scene == QLatin1String("serrucho") || scene == QLatin1String("brazoroto")) {
+        // An arm sawn off at its base: the fresh cut on the trunk pale and
+        // sound, the removed arm lying on the ground with its cut end towards
+        // us, showing why it came off: the termites' galleries through the
+        // wood (":termitas") or the soft, pale rot ringed by a dark line of a
+        // dead arm (":yesca"). The grower's hand still holds the pruning saw.
+        // Or ("brazoroto") the arm broken off by the weight of its bunches,
+        // hanging to the ground, the break showing the wood hollowed by the
+        // termites.
+        const bool rot = catchKind == QLatin1String("yesca");
+        const bool broken = scene == QLatin1String("brazoroto");
+        ground(250);
+        const QColor barkLight(140, 110, 80), barkDark(85, 62, 42);
+        auto limb = [&](QPointF a, QPointF b, qreal w) {  // a length of old wood, shaded across
+            const QLineF axis(a, b);
+            const QPointF n = QPointF(-axis.dy(), axis.dx()) / axis.length() * w;
+            QLinearGradient g(a - n, a + n);
+            g.setColorAt(0, barkDark);
+            g.setColorAt(0.45, barkLight);
+            g.setColorAt(1, barkDark.darker(115));
+            p.setPen(QPen(QColor(60, 42, 28), 1.5));
+            p.setBrush(g);
+            p.drawPolygon(QPolygonF{a - n, b - n * 0.85, b + n * 0.85, a + n});
+            p.setPen(QPen(QColor(60, 42, 28, 150), 1));
+            for (int i = 0; i < 8; ++i) {  // the shredding bark's lengthwise strips
+                const qreal t = rnd.range(0.05, 0.8), off = rnd.range(-0.7, 0.7);
+                p.drawLine(axis.pointAt(t) + n * off, axis.pointAt(t + 0.15) + n * off * 0.9);
+            }
+        };
+        // The trunk and the arm that stays, with its green shoots.
+        limb(QPointF(150, 262), QPointF(150, 128), 24);
+        limb(QPointF(146, 140), QPointF(70, 40), 17);
+        for (const QPointF &tip : {QPointF(10, 30), QPointF(60, -5), QPointF(120, 8)})
+            drawShoot(p, QPointF(72, 44), tip, 5, true, rnd);
+        if (broken) {
+            // The arm hanging from the splintered break, its far end on the
+            // ground, still bearing its bunches.
+            limb(QPointF(190, 118), QPointF(350, 246), 17);
+            for (int i = 0; i < 3; ++i)
+                drawBunch(p, QPointF(228 + i * 42, 160 + i * 34), 0.42, QStringLiteral("maduro"),
+                          QStringLiteral("tinta"), quint32(70 + i));
+            limb(QPointF(154, 140), QPointF(180, 110), 17);  // the torn stump left on the trunk
+            QPolygonF splinters;                             // the ragged break, a shell of wood round a hollow
+            for (int k = 0; k <= 10; ++k) {
+                const qreal t = k / 10.0;
+                splinters << QPointF(166 + t * 30, 98 + t * 28) + QPointF(k % 2 ? 8 : -2, k % 2 ? -8 : 2);
+            }
+            p.setPen(QPen(QColor(70, 48, 30), 1.5));
+            p.setBrush(QColor(215, 190, 140));
+            p.drawPolygon(splinters);
+            p.setPen(QPen(QColor(90, 62, 40), 1.2));
+            p.setBrush(QColor(230, 205, 160));
+            p.drawEllipse(QPointF(184, 114), 10, 19);
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(28, 18, 10));  // hollow: the wood eaten out to a thin shell
+            p.drawEllipse(QPointF(184, 114), 7, 15);
+            p.setPen(QPen(QColor(60, 40, 25), 2.4, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(QPointF(176, 96), QPointF(170, 84));  // galleries running on into the trunk
+            p.drawLine(QPointF(172, 120), QPointF(160, 134));
+            for (int i = 0; i < 3; ++i)
+                drawOrganism(p, QStringLiteral("termita"), QPointF(183 + (i - 1) * 3, 104 + i * 10), 10, 60 + i * 50,
+                             rnd);
+        } else {
+            // The stump of the removed arm, cut back to clean wood.
+            limb(QPointF(154, 140), QPointF(184, 112), 17);
+            p.save();
+            p.translate(184, 112);
+            p.rotate(-45);
+            p.setPen(QPen(QColor(70, 48, 30), 2.5));
+            p.setBrush(QColor(232, 210, 165));
+            p.drawEllipse(QPointF(0, 0), 7, 16);
+            p.setPen(QPen(QColor(205, 178, 130), 0.8));
+            p.setBrush(Qt::NoBrush);
+            for (int k = 1; k <= 3; ++k)
+                p.drawEllipse(QPointF(0, 0), 7 * k / 4.0, 16 * k / 4.0);
+            p.restore();
+            // The removed arm on the ground, its cut end facing us.
+            limb(QPointF(236, 238), QPointF(392, 204), 20);
+            if (rot)  // dry, bare spurs on the dead arm
+                for (int i = 0; i < 3; ++i) {
+                    const QPointF at(282 + i * 40, 226 - i * 9);
+                    p.setPen(QPen(QColor(110, 85, 60), 3, Qt::SolidLine, Qt::RoundCap));
+                    p.drawLine(at, at + QPointF(8, -26));
+                }
+            const QPointF face(236, 238);
+            drawCrossSection(p, face, 24);
+            QPainterPath disc;
+            disc.addEllipse(face, 24 * 0.94, 24 * 0.86);
+            p.save();
+            p.setClipPath(disc);
+            if (rot) {
+                const QPainterPath soft = [&] {
+                    QPainterPath b;
+                    for (int k = 0; k <= 12; ++k) {
+                        const qreal t = k * M_PI / 6, rr = 15 * rnd.range(0.85, 1.1);
+                        const QPointF at = face + QPointF(rr * qCos(t), rr * qSin(t) * 0.9);
+                        k ? b.lineTo(at) : b.moveTo(at);
+                    }
+                    b.closeSubpath();
+                    return b;
+                }();
+                p.setPen(QPen(QColor(55, 32, 22), 2.2));
+                p.setBrush(QColor(240, 228, 185));
+                p.drawPath(soft);
+            } else {
+                p.setPen(QPen(QColor(55, 35, 20), 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+                p.setBrush(Qt::NoBrush);
+                for (int i = 0; i < 5; ++i) {  // the galleries eaten through the wood
+                    QPointF at = face + QPointF(rnd.range(-12, 12), rnd.range(-12, 12));
+                    QPainterPath g(at);
+                    for (int k = 0; k < 3; ++k)
+                        g.lineTo(at += QPointF(rnd.range(-6, 6), rnd.range(-6, 6)));
+                    p.drawPath(g);
+                }
+                for (int i = 0; i < 3; ++i)  // and the pale workers in them
+                    drawOrganism(p, QStringLiteral("termita"), face + QPointF(rnd.range(-10, 10), rnd.range(-10, 10)),
+                                 9, rnd.range(0, 360), rnd);
+            }
+            p.restore();
+            // The pruning saw: a curved toothed blade and its handle, in the hand.
+            p.save();
+            p.translate(212, 84);
+            p.rotate(-18);
+            QPainterPath blade(QPointF(0, 0));
+            blade.quadTo(QPointF(60, -10), QPointF(120, 0));
+            blade.lineTo(QPointF(120, 12));
+            blade.quadTo(QPointF(60, 4), QPointF(0, 10));
+            blade.closeSubpath();
+            p.setPen(QPen(QColor(90, 95, 100), 1));
+            p.setBrush(QColor(200, 205, 210));
+            p.drawPath(blade);
+            p.setPen(QPen(QColor(110, 115, 120), 0.8));
+            for (int k = 0; k < 20; ++k) {  // the teeth along its lower edge
+                const qreal x = 4 + k * 5.6;
+                const qreal y = 10 - 6 * (x / 120) * (1 - x / 120) * 4 * 0.5 + 1;
+                p.drawLine(QPointF(x, y), QPointF(x + 2.5, y + 3));
+            }
+            p.setPen(QPen(QColor(30, 30, 30), 1));
+            p.setBrush(QColor(200, 60, 30));
+            p.drawRoundedRect(QRectF(118, -4, 52, 20), 8, 8);
+            p.restore();
+            drawHand(p, QPointF(440, 10), QPointF(384, 40), 36);
+        }
     } else if (scene == QLatin1String("pasta")) {
         p.setPen(QPen(QColor(40, 60, 40), 1));
         p.setBrush(QColor(70, 110, 70));
@@ -787,10 +930,39 @@ void drawScene(QPainter &p, const QString &sceneAndCatch, const QSizeF &size, Ra
         // they pushed out fanned before it; the grower marks it with a flag,
         // like the one already standing at the next hole.
         ground(150);
-        drawTrunk(p, QRectF(10, -200, 220, 372));  // the foot of the vine, going up out of the picture
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(90, 64, 40, 160));  // its shadow on the ground
-        p.drawEllipse(QPointF(124, 174), 52, 9);
+        p.drawEllipse(QPointF(122, 176), 62, 10);
+        drawTrunk(p, QRectF(10, -200, 220, 372));  // the foot of the vine, going up out of the picture
+        {
+            // The old foot swelling out where it goes into the ground, the
+            // tops of its main roots showing in the earth either side.
+            QPainterPath flare(QPointF(99, 128));
+            flare.cubicTo(QPointF(100, 150), QPointF(88, 166), QPointF(66, 178));
+            flare.lineTo(QPointF(176, 178));
+            flare.cubicTo(QPointF(154, 166), QPointF(142, 150), QPointF(141, 128));
+            flare.closeSubpath();
+            QLinearGradient bark(70, 0, 172, 0);
+            bark.setColorAt(0, QColor(95, 70, 48));
+            bark.setColorAt(0.45, QColor(140, 110, 80));
+            bark.setColorAt(1, QColor(75, 54, 36));
+            p.setPen(Qt::NoPen);
+            p.setBrush(bark);
+            p.drawPath(flare);
+            p.setPen(QPen(QColor(60, 42, 28), 1.5));  // its outline on either side, none across the trunk
+            p.setBrush(Qt::NoBrush);
+            QPainterPath sides(QPointF(99, 128));
+            sides.cubicTo(QPointF(100, 150), QPointF(88, 166), QPointF(66, 178));
+            sides.moveTo(QPointF(141, 128));
+            sides.cubicTo(QPointF(142, 150), QPointF(154, 166), QPointF(176, 178));
+            p.drawPath(sides);
+            p.setPen(QPen(QColor(60, 42, 28, 170), 1.2));
+            for (const qreal x : {104.0, 113.0, 126.0, 136.0})  // the bark's cracks running down into the flare
+                p.drawLine(QPointF(x + 1, 132), QPointF(x + (x - 120) * 0.6, 174));
+            p.setPen(QPen(QColor(90, 66, 44), 7, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(QPointF(70, 178), QPointF(38, 186));  // roots breaking the surface
+            p.drawLine(QPointF(172, 178), QPointF(206, 188));
+        }
         auto mouth = [&](QPointF c, qreal r) {
             QPainterPath fan;  // loose, fresh earth spilling out in front of it
             fan.moveTo(c + QPointF(-r * 1.5, -r * 0.1));
@@ -832,7 +1004,7 @@ void drawScene(QPainter &p, const QString &sceneAndCatch, const QSizeF &size, Ra
         p.setPen(QPen(QColor(150, 40, 20), 1));
         p.setBrush(QColor(240, 90, 30));
         p.drawPolygon(QPolygonF{foot + QPointF(4, -92), foot + QPointF(46, -80), foot + QPointF(4, -66)});
-        drawHand(p, QPointF(430, 160), foot + QPointF(0, -50), 34);
+        drawHand(p, QPointF(450, 330), foot + QPointF(30, -36), 34);  // the arm coming down from the right
     } else if (scene == QLatin1String("bandera")) {
         // A flag shoot cut out in spring: among the healthy shoots on the
         // arm, the one grown from an infected bud is short, its small leaves
