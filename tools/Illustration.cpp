@@ -51,7 +51,10 @@ QImage drawStage(const QSize &size, const QString &stage, int variant, const QSt
     QString sketch;
     switch (letter) {
     case 'A': sketch = QStringLiteral("organo=yema estado=invierno fondo=invierno"); break;
-    case 'B': sketch = QStringLiteral("organo=yema estado=algodon fondo=invierno"); break;
+    case 'B':  // weeping comes before the bud swells: the bud still closed in its scales
+        sketch = variant <= 2 ? QStringLiteral("organo=yema estado=invierno fondo=invierno")
+                              : QStringLiteral("organo=yema estado=algodon fondo=invierno");
+        break;
     case 'C': sketch = QStringLiteral("organo=yema estado=punta"); break;
     case 'D': sketch = QStringLiteral("organo=yema estado=hoja"); break;
     case 'E': sketch = QStringLiteral("organo=pampano capas=raquitico"); break;
@@ -72,11 +75,33 @@ QImage drawStage(const QSize &size, const QString &stage, int variant, const QSt
     p.setRenderHint(QPainter::Antialiasing);
     const qreal sx = size.width() / 400.0, sy = size.height() / 300.0;
     p.scale(sx, sy);
-    if (letter == 'B' && variant <= 2) {  // weeping: sap drops from the pruning cut
+    if (letter == 'B' && variant <= 2) {
+        // Weeping: the cane pruned at the edge of the picture, its pale cut
+        // face wet, the clear sap running down from it in a string of drops.
+        p.save();
+        p.translate(389, 173);
+        p.rotate(-6);
+        p.setPen(QPen(QColor(110, 80, 50), 1.5));
+        p.setBrush(QColor(225, 205, 160));
+        p.drawEllipse(QPointF(0, 0), 7, 15);
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor(150, 200, 240, 220));
-        for (int i = 0; i < 4; ++i)
-            p.drawEllipse(QPointF(388, 190 + i * 22), 5, 8);
+        p.setBrush(QColor(170, 210, 240, 150));
+        p.drawEllipse(QPointF(0, 2), 5, 12);
+        p.restore();
+        p.setPen(QPen(QColor(160, 205, 240, 200), 3, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(388, 186), QPointF(386, 205));
+        for (int i = 0; i < 4; ++i) {
+            const QPointF drop(386, 214 + i * 22);
+            p.setPen(QPen(QColor(90, 140, 190), 1));
+            p.setBrush(QColor(160, 205, 240, 230));
+            QPainterPath d(drop + QPointF(0, -10));
+            d.cubicTo(drop + QPointF(3, -4), drop + QPointF(7, 2), drop + QPointF(0, 7));
+            d.cubicTo(drop + QPointF(-7, 2), drop + QPointF(-3, -4), drop + QPointF(0, -10));
+            p.drawPath(d);
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(255, 255, 255, 220));
+            p.drawEllipse(drop + QPointF(-2, 0), 1.5, 2.2);
+        }
     }
     if (letter == 'I') {  // open flowers: caps fallen, stamens out
         drawing::Random rnd(variant);
