@@ -494,7 +494,42 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
         const QColor head = colourName == QLatin1String("cabezanegra") ? QColor(20, 18, 15) : c.darker(180);
         drawLarva(p, L, c, head, 0.13, 0, false, true, false, false);
     } else if (kind == QLatin1String("orugapeluda")) {
-        drawLarva(p, L, named(colourName, QColor(60, 45, 35)), QColor(30, 25, 20), 0.13, 0, false, true, true, false);
+        // A dark, almost black body with a tuft of reddish brown hairs
+        // rising from a wart on each side of every segment and a lighter
+        // line of warts along the back.
+        const qreal thickness = 0.15, w = L * thickness * 0.5;
+        const int n = 12;
+        auto spineAt = [&](int i) {
+            const qreal t = i / qreal(n);
+            return QPointF(-L / 2 + L * t, L * 0.04 * qSin(t * 7));
+        };
+        const QColor hairs[] = {QColor(150, 70, 35, 220), QColor(185, 95, 45, 220), QColor(110, 55, 30, 230)};
+        auto tufts = [&](bool under) {  // the tufts behind the body first, then the ones over it
+            for (int i = 1; i < n; ++i) {
+                for (int side : {-1, 1}) {
+                    if ((side > 0) != under)
+                        continue;
+                    const QPointF wart = spineAt(i) + QPointF(0, side * w * 0.55);
+                    for (int k = 0; k < 9; ++k) {
+                        const qreal a = qDegreesToRadians(side * 90.0 + (k - 4) * 13.0 + rnd.range(-5, 5));
+                        p.setPen(
+                            QPen(hairs[(i + k) % 3], std::max<qreal>(0.6, L * 0.006), Qt::SolidLine, Qt::RoundCap));
+                        p.drawLine(wart, wart + QPointF(qCos(a), qSin(a)) * w * rnd.range(1.5, 2.1));
+                    }
+                }
+            }
+        };
+        tufts(true);
+        drawLarva(p, L, named(colourName, QColor(42, 34, 30)), QColor(20, 16, 14), thickness, 0, false, true, false,
+                  false);
+        tufts(false);
+        p.setPen(Qt::NoPen);
+        for (int i = 1; i < n; ++i) {
+            p.setBrush(QColor(200, 90, 45));
+            p.drawEllipse(spineAt(i) + QPointF(0, -w * 0.55), w * 0.16, w * 0.16);
+            p.setBrush(QColor(225, 190, 120));
+            p.drawEllipse(spineAt(i) + QPointF(0, -w * 0.05), w * 0.1, w * 0.1);
+        }
     } else if (kind == QLatin1String("larvac")) {  // white grub with legs and a brown head
         drawLarva(p, L, named(colourName, QColor(240, 232, 210)), QColor(170, 100, 40), 0.3, 1, true, false, false,
                   false);
