@@ -120,6 +120,36 @@ void necrotic(QPainter &p, Random &rnd, QPointF c, qreal r, const QColor &centre
     }
 }
 
+// A leaf eaten from its edge by caterpillars: round notches cut out of the
+// blade, whatever is behind showing through them, and a thin brown scar
+// along each eaten edge.
+void bittenLeaf(QPainter &p, QPointF at, qreal r, qreal angle, bool underside, const QColor &fill, int bites,
+                Random &rnd)
+{
+    LeafGeom shape;
+    shape.centre = at;
+    shape.r = r;
+    shape.angle = angle;
+    shape.underside = underside;
+    const QPainterPath outline = leafOutline(shape);
+    QPainterPath eaten;
+    for (int i = 0; i < bites; ++i) {
+        const QPointF edge = outline.pointAtPercent(std::fmod(0.12 + i * 0.27 + rnd.range(0, 0.1), 0.95));
+        eaten.addPath(blob(rnd, edge + (edge - at) * 0.04, rnd.range(r * 0.36, r * 0.46)));
+    }
+    eaten = eaten.simplified();
+    QPainterPath keep;
+    keep.addRect(QRectF(at - QPointF(r * 3, r * 3), QSizeF(r * 6, r * 6)));
+    p.save();
+    p.setClipPath(keep.subtracted(eaten));
+    drawLeaf(p, at, r, angle, underside, fill);
+    p.setClipPath(outline);
+    p.setPen(QPen(QColor(120, 95, 45), std::max<qreal>(1, r * 0.03)));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(eaten);
+    p.restore();
+}
+
 // ---------------------------------------------------------------- leaves
 
 void leafLayers(QPainter &p, const Sketch &s, const LeafGeom &g, const QBrush &bg, Random &rnd)
@@ -208,6 +238,53 @@ void leafLayers(QPainter &p, const Sketch &s, const LeafGeom &g, const QBrush &b
             p.fillPath(wedge, QColor(c.red(), c.green(), c.blue(), 230));
             if (a0 == 15)
                 break;
+        }
+        p.restore();
+        redrawVeins();
+    }
+    if (has(s, "cunas")) {
+        // The discoloration that starts at the margin and advances inwards
+        // between two main veins: wedges broad at the edge, narrowing to a
+        // ragged point halfway to the petiole, the veins left green.
+        p.save();
+        p.translate(g.centre);
+        p.rotate(g.angle);
+        const QColor c = tinta ? redVar : yellowVar;
+        struct Gap {
+            qreal a0, a1, depth;
+        };
+        const qreal deep = std::clamp<qreal>(amountOf(s, "cunas"), 0.5, 1.6);
+        const Gap gaps[] = {{-140, -90, 0.55}, {-40, 15, 0.62}, {165, 220, 0.6}, {-90, -40, 0.75}};
+        for (const Gap &gap : gaps) {
+            const qreal inner = r * (1 - gap.depth * deep * 0.95);
+            const qreal mid = (gap.a0 + gap.a1) / 2, half = (gap.a1 - gap.a0) / 2 - 5;
+            for (int pass = 0; pass < 2; ++pass) {  // a paler fringe ahead of the full colour
+                const qreal reach = pass ? inner : inner * 0.86;
+                QPainterPath wedge;
+                const int steps = 8;
+                for (int k = 0; k <= steps; ++k) {  // along the first vein, inwards
+                    const qreal f = qreal(k) / steps, rr = r * 1.25 - (r * 1.25 - reach) * f;
+                    const qreal t = qDegreesToRadians(mid - half * (1 - f * 0.7) + rnd.range(-2.5, 2.5));
+                    const QPointF at(rr * qCos(t), rr * qSin(t));
+                    k ? wedge.lineTo(at) : wedge.moveTo(at);
+                }
+                for (int k = steps; k >= 0; --k) {  // and back out along the second
+                    const qreal f = qreal(k) / steps, rr = r * 1.25 - (r * 1.25 - reach) * f;
+                    const qreal t = qDegreesToRadians(mid + half * (1 - f * 0.7) + rnd.range(-2.5, 2.5));
+                    wedge.lineTo(rr * qCos(t), rr * qSin(t));
+                }
+                wedge.closeSubpath();
+                p.fillPath(wedge,
+                           pass ? QColor(c.red(), c.green(), c.blue(), 225)
+                                : QColor(c.red(), c.green(), c.blue(), 110));
+            }
+            // The fine veins still show through the coloured tissue.
+            p.setPen(QPen(c.darker(150), r * 0.012, Qt::SolidLine, Qt::RoundCap));
+            for (int k = -1; k <= 1; ++k) {
+                const qreal t = qDegreesToRadians(mid + k * half * 0.5);
+                p.drawLine(QPointF(inner * 0.9 * qCos(t), inner * 0.9 * qSin(t)),
+                           QPointF(r * 1.1 * qCos(t), r * 1.1 * qSin(t)));
+            }
         }
         p.restore();
         redrawVeins();
@@ -456,6 +533,42 @@ void leafLayers(QPainter &p, const Sketch &s, const LeafGeom &g, const QBrush &b
                        .scale(0.88, 0.88)
                        .translate(-g.centre.x(), -g.centre.y())
                        .map(outline));
+        p.restore();
+    }
+    // The margin rolled down under the blade: seen from above the edge turns
+    // away, a dark band of the rolled tissue with a lit crest along its fold
+    // and a shadow cast under it onto whatever is behind.
+    if (has(s, "haciaenves")) {
+        // The fold runs smooth inside the toothed margin.
+        QList<QPointF> round;
+        const int samples = 240, window = 9;
+        for (int i = 0; i < samples; ++i)
+            round << outline.pointAtPercent(qreal(i) / samples);
+        QPainterPath crest;
+        for (int i = 0; i < samples; ++i) {
+            QPointF sum;
+            for (int k = -window; k <= window; ++k)
+                sum += round[(i + k + samples) % samples];
+            const QPointF at = g.centre + (sum / (2 * window + 1) - g.centre) * 0.88;
+            i ? crest.lineTo(at) : crest.moveTo(at);
+        }
+        crest.closeSubpath();
+        p.save();
+        QPainterPath outside;
+        outside.addRect(QRectF(g.centre - QPointF(r * 3, r * 3), QSizeF(r * 6, r * 6)));
+        p.setClipPath(outside.subtracted(outline));
+        p.fillPath(outline.translated(r * 0.04, r * 0.07), QColor(20, 30, 15, 90));
+        p.setClipPath(outline);
+        p.setBrush(Qt::NoBrush);
+        const QColor roll = tinta || has(s, "bordeseco") ? QColor(95, 35, 30) : leafGreen(true).darker(190);
+        p.fillPath(outline.subtracted(crest), roll);
+        p.setPen(QPen(roll.darker(150), r * 0.16));
+        p.drawPath(outline);
+        p.setPen(QPen(roll.darker(230), r * 0.05));
+        p.drawPath(outline);
+        // The lit fold where the blade bends down.
+        p.setPen(QPen(QColor(255, 240, 215, 150), r * 0.022));
+        p.drawPath(crest);
         p.restore();
     }
     // Holes and bites show what is behind the leaf.
@@ -1921,32 +2034,30 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
                 fuzz(p, rnd, b.c, b.r * 1.4, QColor(250, 245, 235, 230), 30, 1.6);
         bunchLayers(p, sketch, berries, rnd, bg);
         if (has(sketch, "envuelto") && !berries.isEmpty()) {
-            // Wrapped in the leaves beside it, gnawed at their margins and
-            // tied to the bunch with silk.
-            Sketch bitten;
-            bitten.layers = {{QStringLiteral("mordeduras"), 1.3}};
+            // The young bunch dried where it hangs, every flower bud brown and
+            // shrivelled, held between two leaves gnawed at their margins
+            // that a few silk threads draw together over it.
+            for (const Berry &b : berries)
+                drawBerry(p, {b.c, b.r * 0.85}, QColor(135, 95, 50));
             const QRectF box = [&] {
                 QRectF r;
                 for (const Berry &b : berries)
                     r |= QRectF(b.c - QPointF(b.r, b.r), QSizeF(2 * b.r, 2 * b.r));
                 return r;
             }();
-            const LeafGeom left =
-                drawLeaf(p, QPointF(box.left() - 28, box.center().y() - 5), 62, 70, true, leafGreen(true));
-            leafLayers(p, bitten, left, bg, rnd);
-            const LeafGeom right =
-                drawLeaf(p, QPointF(box.right() + 28, box.center().y() + 15), 58, -65, false, leafGreen(false));
-            leafLayers(p, bitten, right, bg, rnd);
-            const QPainterPath sides[] = {leafOutline(left), leafOutline(right)};
-            for (int i = 0; i < 120; ++i) {  // short threads from each leaf to the flowers nearest it
-                const QPointF a = sides[i % 2].pointAtPercent(rnd.range(0.1, 0.9));
-                const Berry &b = berries[int(rnd.range(0, berries.size()))];
-                if (QLineF(a, b.c).length() > 55)
-                    continue;
-                p.setPen(QPen(QColor(40, 50, 30, 100), 1.4));
-                p.drawLine(a + QPointF(0.8, 0.8), b.c + QPointF(0.8, 0.8));
-                p.setPen(QPen(QColor(255, 255, 255, 220), 0.9));
-                p.drawLine(a, b.c);
+            const QPointF lc(box.left() - 8, box.center().y() + 8), rc(box.right() + 10, box.center().y() + 18);
+            bittenLeaf(p, lc, 60, 75, true, leafGreen(true), 4, rnd);
+            bittenLeaf(p, rc, 56, -70, false, leafGreen(false), 4, rnd);
+            for (int i = 0; i < 9; ++i) {  // silk from leaf to leaf, sagging across the bunch
+                const QPointF a = lc + QPointF(rnd.range(0, 30), rnd.range(-40, 40));
+                const QPointF e = rc + QPointF(rnd.range(-30, 0), rnd.range(-40, 40));
+                QPainterPath thread(a);
+                thread.quadTo((a + e) / 2 + QPointF(0, rnd.range(8, 22)), e);
+                p.setBrush(Qt::NoBrush);
+                p.setPen(QPen(QColor(40, 50, 30, 90), 2.2));
+                p.drawPath(thread.translated(1, 1.2));
+                p.setPen(QPen(QColor(255, 255, 255, 235), 1.4));
+                p.drawPath(thread);
             }
         }
         QPainterPath area;
@@ -1982,12 +2093,7 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
         drawSoil(p, QRectF(0, 248, 400, 52), 248);
         const QList<QLineF> cane = drawCane(p, QPointF(-10, 200), QPointF(410, 172), 20, false);
         auto tenderLeaf = [&](QPointF at, qreal r, qreal angle, int bites, const QColor &fill) {
-            const LeafGeom g = drawLeaf(p, at, r, angle, false, fill);
-            const QPainterPath outline = leafOutline(g);
-            p.setPen(QPen(QColor(110, 80, 40), 1));
-            p.setBrush(bg);
-            for (int i = 0; i < bites; ++i)
-                p.drawPath(blob(rnd, outline.pointAtPercent(rnd.range(0.05, 0.95)), rnd.range(r * 0.18, r * 0.34)));
+            bittenLeaf(p, at, r, angle, false, fill, bites, rnd);
         };
         const QColor tender = QColor(150, 195, 90);
         auto shoot = [&](QPointF base, QPointF tip, int bites) {
