@@ -2492,15 +2492,15 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
         p.drawRoundedRect(QRectF(191, 62, 18, 26), 3, 3);
         Random roots(seed + 1);
         drawRoots(p, QPointF(200, 296), 30, roots, true);
-        const QPointF node(209, 152);
-        drawBud(p, node, 28, QStringLiteral("invierno"));
-        p.setPen(QPen(QColor(60, 35, 20), 1));  // eaten hollow
+        const QPointF node(210, 158);
+        drawBud(p, node, 40, QStringLiteral("invierno"));
+        p.setPen(QPen(QColor(60, 35, 20), 1.2));  // eaten hollow
         p.setBrush(QColor(222, 202, 160));
-        p.drawPath(blob(rnd, node + QPointF(5, -15), 12));
+        p.drawPath(blob(rnd, node + QPointF(6, -21), 16));
         p.setBrush(QColor(40, 25, 15));
-        p.drawEllipse(node + QPointF(5, -15), 5.5, 5.5);
+        p.drawEllipse(node + QPointF(6, -21), 7.5, 7.5);
         if (!sketch.organism.isEmpty())
-            drawOrganism(p, sketch.organism, QPointF(285, 165), sketch.size > 0 ? sketch.size : 90, 200, rnd);
+            drawOrganism(p, sketch.organism, QPointF(278, 150), sketch.size > 0 ? sketch.size : 90, 195, rnd);
     } else if (organ == QLatin1String("sarmiento") || organ == QLatin1String("yema")) {
         const bool bud = organ == QLatin1String("yema");
         QList<QLineF> segs;
