@@ -276,9 +276,45 @@ void drawSnail(QPainter &p, qreal L, const QColor &shell, bool slug)
     p.drawPath(spiral);
 }
 
-void drawBird(QPainter &p, qreal L)
+void drawBird(QPainter &p, qreal L, bool blackbird = false)
 {
-    // A starling on a perch, seen from the side, pecking (head towards +x).
+    // A starling on a perch, seen from the side, pecking (head towards +x);
+    // a blackbird is all black, with its long tail, orange-yellow bill and
+    // the yellow ring round its eye.
+    if (blackbird) {
+        p.setPen(QPen(QColor(10, 10, 12), 1));
+        p.setBrush(QColor(22, 22, 26));
+        QPainterPath tail;
+        tail.moveTo(-L * 0.3, -L * 0.02);
+        tail.lineTo(-L * 0.85, L * 0.12);
+        tail.lineTo(-L * 0.82, L * 0.2);
+        tail.lineTo(-L * 0.28, L * 0.08);
+        tail.closeSubpath();
+        p.drawPath(tail);
+        QPainterPath body;
+        body.moveTo(L * 0.35, -L * 0.15);
+        body.cubicTo(L * 0.25, L * 0.2, -L * 0.2, L * 0.22, -L * 0.4, L * 0.06);
+        body.cubicTo(-L * 0.3, -L * 0.12, L * 0.1, -L * 0.3, L * 0.35, -L * 0.15);
+        p.drawPath(body);
+        p.drawEllipse(QPointF(L * 0.36, -L * 0.2), L * 0.12, L * 0.11);
+        p.setBrush(QColor(38, 38, 44));  // the folded wing, a shade lighter
+        p.drawEllipse(QPointF(-L * 0.08, -L * 0.01), L * 0.3, L * 0.11);
+        p.setPen(QPen(QColor(170, 90, 10), 1));
+        p.setBrush(QColor(245, 160, 30));
+        QPainterPath beak;
+        beak.moveTo(L * 0.45, -L * 0.245);
+        beak.lineTo(L * 0.66, -L * 0.19);
+        beak.lineTo(L * 0.45, -L * 0.15);
+        beak.closeSubpath();
+        p.drawPath(beak);
+        p.setPen(QPen(QColor(240, 190, 40), std::max<qreal>(1, L * 0.012)));
+        p.setBrush(QColor(10, 10, 10));
+        p.drawEllipse(QPointF(L * 0.39, -L * 0.23), L * 0.028, L * 0.028);
+        p.setPen(QPen(QColor(60, 45, 35), L * 0.025));
+        p.drawLine(QPointF(0, L * 0.14), QPointF(L * 0.02, L * 0.32));
+        p.drawLine(QPointF(L * 0.08, L * 0.12), QPointF(L * 0.1, L * 0.32));
+        return;
+    }
     p.setPen(QPen(QColor(20, 20, 25), 1));
     p.setBrush(QColor(40, 42, 55));
     QPainterPath body;
@@ -515,7 +551,42 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
         const QColor head = colourName == QLatin1String("cabezanegra") ? QColor(20, 18, 15) : c.darker(180);
         drawLarva(p, L, c, head, 0.13, 0, false, true, false, false);
     } else if (kind == QLatin1String("orugapeluda")) {
-        drawLarva(p, L, named(colourName, QColor(60, 45, 35)), QColor(30, 25, 20), 0.13, 0, false, true, true, false);
+        // A dark, almost black body with a tuft of reddish brown hairs
+        // rising from a wart on each side of every segment and a lighter
+        // line of warts along the back.
+        const qreal thickness = 0.15, w = L * thickness * 0.5;
+        const int n = 12;
+        auto spineAt = [&](int i) {
+            const qreal t = i / qreal(n);
+            return QPointF(-L / 2 + L * t, L * 0.04 * qSin(t * 7));
+        };
+        const QColor hairs[] = {QColor(150, 70, 35, 220), QColor(185, 95, 45, 220), QColor(110, 55, 30, 230)};
+        auto tufts = [&](bool under) {  // the tufts behind the body first, then the ones over it
+            for (int i = 1; i < n; ++i) {
+                for (int side : {-1, 1}) {
+                    if ((side > 0) != under)
+                        continue;
+                    const QPointF wart = spineAt(i) + QPointF(0, side * w * 0.55);
+                    for (int k = 0; k < 9; ++k) {
+                        const qreal a = qDegreesToRadians(side * 90.0 + (k - 4) * 13.0 + rnd.range(-5, 5));
+                        p.setPen(
+                            QPen(hairs[(i + k) % 3], std::max<qreal>(0.6, L * 0.006), Qt::SolidLine, Qt::RoundCap));
+                        p.drawLine(wart, wart + QPointF(qCos(a), qSin(a)) * w * rnd.range(1.5, 2.1));
+                    }
+                }
+            }
+        };
+        tufts(true);
+        drawLarva(p, L, named(colourName, QColor(42, 34, 30)), QColor(20, 16, 14), thickness, 0, false, true, false,
+                  false);
+        tufts(false);
+        p.setPen(Qt::NoPen);
+        for (int i = 1; i < n; ++i) {
+            p.setBrush(QColor(200, 90, 45));
+            p.drawEllipse(spineAt(i) + QPointF(0, -w * 0.55), w * 0.16, w * 0.16);
+            p.setBrush(QColor(225, 190, 120));
+            p.drawEllipse(spineAt(i) + QPointF(0, -w * 0.05), w * 0.1, w * 0.1);
+        }
     } else if (kind == QLatin1String("larvac")) {  // white grub with legs and a brown head
         drawLarva(p, L, named(colourName, QColor(240, 232, 210)), QColor(170, 100, 40), 0.3, 1, true, false, false,
                   false);
@@ -771,6 +842,71 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
         p.setBrush(Qt::black);
         for (int k = 0; k < 6; ++k)
             p.drawEllipse(QPointF(-L * 0.18 + (k % 3 - 1) * L * 0.14, (k < 3 ? -1 : 1) * L * 0.13), L * 0.05, L * 0.05);
+    } else if (kind == QLatin1String("pulgon") && colourName == QLatin1String("alado")) {
+        // The winged aphid: a small pear-shaped body, the thorax dark, short
+        // legs, long antennae, the two siphunculi at the rear and two long
+        // clear wings held roof-like over the back, well beyond the body.
+        const QColor green(135, 165, 70), dark(30, 30, 26);
+        const qreal thin = std::max<qreal>(0.8, L * 0.014);
+        p.setPen(QPen(dark, thin, Qt::SolidLine, Qt::RoundCap));
+        p.setBrush(Qt::NoBrush);
+        for (int k = 0; k < 3; ++k)  // three pairs of short legs
+            for (int s : {-1, 1}) {
+                const qreal x = L * (0.14 - k * 0.09);
+                QPolygonF leg{QPointF(x, s * L * 0.05), QPointF(x + L * (0.05 - k * 0.04), s * L * 0.17),
+                              QPointF(x + L * (0.02 - k * 0.06), s * L * 0.25)};
+                p.drawPolyline(leg);
+            }
+        for (int s : {-1, 1}) {  // the antennae, longer than the body is wide
+            QPainterPath a(QPointF(L * 0.27, s * L * 0.025));
+            a.cubicTo(QPointF(L * 0.45, s * L * 0.08), QPointF(L * 0.6, s * L * 0.2), QPointF(L * 0.72, s * L * 0.24));
+            p.drawPath(a);
+        }
+        QPainterPath pear;
+        pear.moveTo(L * 0.04, 0);
+        pear.cubicTo(QPointF(L * 0.04, -L * 0.12), QPointF(-L * 0.16, -L * 0.23), QPointF(-L * 0.33, -L * 0.18));
+        pear.cubicTo(QPointF(-L * 0.5, -L * 0.13), QPointF(-L * 0.54, L * 0.13), QPointF(-L * 0.33, L * 0.18));
+        pear.cubicTo(QPointF(-L * 0.16, L * 0.23), QPointF(L * 0.04, L * 0.12), QPointF(L * 0.04, 0));
+        QRadialGradient g(QPointF(-L * 0.15, -L * 0.05), L * 0.3);
+        g.setColorAt(0, green.lighter(125));
+        g.setColorAt(1, green.darker(130));
+        p.setPen(QPen(green.darker(170), thin));
+        p.setBrush(g);
+        p.drawPath(pear);
+        p.setBrush(green.darker(140));
+        p.drawEllipse(QPointF(-L * 0.52, 0), L * 0.035, L * 0.025);    // the cauda
+        p.setPen(QPen(dark, L * 0.045, Qt::SolidLine, Qt::RoundCap));  // the siphunculi, standing out behind
+        for (int s : {-1, 1})
+            p.drawLine(QPointF(-L * 0.36, s * L * 0.1), QPointF(-L * 0.52, s * L * 0.19));
+        p.setPen(QPen(green.darker(170), thin));
+        p.setBrush(dark);
+        p.drawEllipse(QPointF(L * 0.12, 0), L * 0.1, L * 0.085);   // thorax
+        p.drawEllipse(QPointF(L * 0.23, 0), L * 0.055, L * 0.06);  // head
+        p.setBrush(QColor(150, 30, 25));
+        for (int s : {-1, 1})
+            p.drawEllipse(QPointF(L * 0.24, s * L * 0.045), L * 0.02, L * 0.02);
+        for (int s : {-1, 1}) {  // the wings, laid back along the body
+            QPainterPath w(QPointF(L * 0.12, s * L * 0.03));
+            w.cubicTo(QPointF(L * 0.0, s * L * 0.16), QPointF(-L * 0.5, s * L * 0.22),
+                      QPointF(-L * 0.85, s * L * 0.08));
+            w.cubicTo(QPointF(-L * 0.88, s * L * 0.03), QPointF(-L * 0.6, -s * L * 0.02),
+                      QPointF(L * 0.12, s * L * 0.0));
+            p.setPen(QPen(QColor(80, 85, 95, 220), thin));
+            p.setBrush(QColor(230, 240, 250, 55));
+            p.drawPath(w);
+            p.setPen(QPen(QColor(70, 70, 60, 200), thin * 1.6));  // the leading vein and its dark stigma
+            p.setBrush(Qt::NoBrush);
+            QPainterPath vein(QPointF(L * 0.1, s * L * 0.06));
+            vein.cubicTo(QPointF(-L * 0.05, s * L * 0.155), QPointF(-L * 0.25, s * L * 0.19),
+                         QPointF(-L * 0.36, s * L * 0.185));
+            p.drawPath(vein);
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(60, 60, 50, 210));
+            p.drawEllipse(QPointF(-L * 0.4, s * L * 0.18), L * 0.05, L * 0.018);
+            p.setPen(QPen(QColor(90, 90, 100, 160), thin * 0.8));
+            for (int k = 0; k < 3; ++k)  // the oblique veins
+                p.drawLine(QPointF(-L * (0.3 + k * 0.1), s * L * 0.17), QPointF(-L * (0.4 + k * 0.14), s * L * 0.06));
+        }
     } else if (kind == QLatin1String("pulgon") || kind == QLatin1String("filoxera")) {
         // -alado: a winged adult; -momia: swollen, bronze and stiff, parasitised.
         const bool mummy = colourName == QLatin1String("momia");
@@ -836,8 +972,43 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
             p.setBrush(QColor(30, 20, 12));
             p.drawEllipse(QPointF(L * 0.12, -L * 0.08), L * 0.08, L * 0.08);
         }
+    } else if (kind == QLatin1String("cochinilla") && colourName == QLatin1String("ovisaco")) {
+        // The adult female with her egg sac: a loose mass of white cottony
+        // wax behind her, larger than she is, the yellow eggs showing in it
+        // and the orange crawlers leaving it.
+        const QPointF sac(-L * 0.72, 0);
+        p.setPen(QPen(QColor(245, 245, 240, 200), std::max<qreal>(0.6, L * 0.01)));
+        for (int i = 0; i < 40; ++i) {  // the loose threads at its edge
+            const qreal a = rnd.range(0, 2 * M_PI);
+            const QPointF from = sac + QPointF(qCos(a) * L * 0.45, qSin(a) * L * 0.32);
+            p.drawLine(from,
+                       from
+                           + QPointF(qCos(a + rnd.range(-0.6, 0.6)), qSin(a + rnd.range(-0.6, 0.6))) * L
+                               * rnd.range(0.08, 0.18));
+        }
+        p.setPen(Qt::NoPen);
+        for (int i = 0; i < 90; ++i) {
+            const qreal a = rnd.range(0, 2 * M_PI), d = std::sqrt(rnd.next());
+            const int w = int(rnd.range(228, 252));
+            p.setBrush(QColor(w, w, w - 6, int(rnd.range(190, 240))));
+            p.drawEllipse(sac + QPointF(qCos(a) * L * 0.42 * d, qSin(a) * L * 0.3 * d), L * rnd.range(0.07, 0.14),
+                          L * rnd.range(0.06, 0.11));
+        }
+        p.setBrush(QColor(235, 190, 80));
+        for (int i = 0; i < 16; ++i)
+            p.drawEllipse(sac + QPointF(rnd.range(-L * 0.3, L * 0.3), rnd.range(-L * 0.18, L * 0.18)), L * 0.022,
+                          L * 0.028);
+        drawOrganism(p, QStringLiteral("cochinilla"), QPointF(0, 0), L, 0, rnd);
+        const QPointF crawlers[] = {QPointF(-L * 0.3, L * 0.42), QPointF(L * 0.1, L * 0.5),
+                                    QPointF(-L * 1.1, -L * 0.42), QPointF(L * 0.45, -L * 0.35),
+                                    QPointF(-L * 0.7, L * 0.48)};
+        for (const QPointF &c : crawlers)
+            drawOrganism(p, QStringLiteral("cochinilla-anaranjado"), c, L * 0.2, rnd.range(-180, 180), rnd);
     } else if (kind == QLatin1String("cochinilla") && colourName == QLatin1String("anaranjado")) {
         // The mealybug's crawlers: tiny, orange, still bare of wax.
+        p.setPen(QPen(QColor(150, 70, 20), std::max<qreal>(0.5, L * 0.02)));
+        for (int s : {-1, 1})  // the antennae
+            p.drawLine(QPointF(L * 0.4, s * L * 0.08), QPointF(L * 0.6, s * L * 0.22));
         p.setPen(QPen(QColor(150, 70, 20), 0.7));
         p.setBrush(QColor(235, 140, 50));
         p.drawEllipse(QPointF(0, 0), L * 0.45, L * 0.24);
@@ -1210,8 +1381,8 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
         drawSnail(p, L, named(colourName, QColor(160, 120, 70)), false);
     } else if (kind == QLatin1String("babosa")) {
         drawSnail(p, L, QColor(), true);
-    } else if (kind == QLatin1String("pajaro")) {
-        drawBird(p, L);
+    } else if (kind == QLatin1String("pajaro")) {  // -mirlo: a blackbird
+        drawBird(p, L, colourName == QLatin1String("mirlo"));
     } else if (kind == QLatin1String("conejo")) {
         drawMammal(p, L, true);
     } else if (kind == QLatin1String("roedor")) {

@@ -120,6 +120,36 @@ void necrotic(QPainter &p, Random &rnd, QPointF c, qreal r, const QColor &centre
     }
 }
 
+// A leaf eaten from its edge by caterpillars: round notches cut out of the
+// blade, whatever is behind showing through them, and a thin brown scar
+// along each eaten edge.
+void bittenLeaf(QPainter &p, QPointF at, qreal r, qreal angle, bool underside, const QColor &fill, int bites,
+                Random &rnd)
+{
+    LeafGeom shape;
+    shape.centre = at;
+    shape.r = r;
+    shape.angle = angle;
+    shape.underside = underside;
+    const QPainterPath outline = leafOutline(shape);
+    QPainterPath eaten;
+    for (int i = 0; i < bites; ++i) {
+        const QPointF edge = outline.pointAtPercent(std::fmod(0.12 + i * 0.27 + rnd.range(0, 0.1), 0.95));
+        eaten.addPath(blob(rnd, edge + (edge - at) * 0.04, rnd.range(r * 0.36, r * 0.46)));
+    }
+    eaten = eaten.simplified();
+    QPainterPath keep;
+    keep.addRect(QRectF(at - QPointF(r * 3, r * 3), QSizeF(r * 6, r * 6)));
+    p.save();
+    p.setClipPath(keep.subtracted(eaten));
+    drawLeaf(p, at, r, angle, underside, fill);
+    p.setClipPath(outline);
+    p.setPen(QPen(QColor(120, 95, 45), std::max<qreal>(1, r * 0.03)));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(eaten);
+    p.restore();
+}
+
 // ---------------------------------------------------------------- leaves
 
 void leafLayers(QPainter &p, const Sketch &s, const LeafGeom &g, const QBrush &bg, Random &rnd)
@@ -208,6 +238,53 @@ void leafLayers(QPainter &p, const Sketch &s, const LeafGeom &g, const QBrush &b
             p.fillPath(wedge, QColor(c.red(), c.green(), c.blue(), 230));
             if (a0 == 15)
                 break;
+        }
+        p.restore();
+        redrawVeins();
+    }
+    if (has(s, "cunas")) {
+        // The discoloration that starts at the margin and advances inwards
+        // between two main veins: wedges broad at the edge, narrowing to a
+        // ragged point halfway to the petiole, the veins left green.
+        p.save();
+        p.translate(g.centre);
+        p.rotate(g.angle);
+        const QColor c = tinta ? redVar : yellowVar;
+        struct Gap {
+            qreal a0, a1, depth;
+        };
+        const qreal deep = std::clamp<qreal>(amountOf(s, "cunas"), 0.5, 1.6);
+        const Gap gaps[] = {{-140, -90, 0.55}, {-40, 15, 0.62}, {165, 220, 0.6}, {-90, -40, 0.75}};
+        for (const Gap &gap : gaps) {
+            const qreal inner = r * (1 - gap.depth * deep * 0.95);
+            const qreal mid = (gap.a0 + gap.a1) / 2, half = (gap.a1 - gap.a0) / 2 - 5;
+            for (int pass = 0; pass < 2; ++pass) {  // a paler fringe ahead of the full colour
+                const qreal reach = pass ? inner : inner * 0.86;
+                QPainterPath wedge;
+                const int steps = 8;
+                for (int k = 0; k <= steps; ++k) {  // along the first vein, inwards
+                    const qreal f = qreal(k) / steps, rr = r * 1.25 - (r * 1.25 - reach) * f;
+                    const qreal t = qDegreesToRadians(mid - half * (1 - f * 0.7) + rnd.range(-2.5, 2.5));
+                    const QPointF at(rr * qCos(t), rr * qSin(t));
+                    k ? wedge.lineTo(at) : wedge.moveTo(at);
+                }
+                for (int k = steps; k >= 0; --k) {  // and back out along the second
+                    const qreal f = qreal(k) / steps, rr = r * 1.25 - (r * 1.25 - reach) * f;
+                    const qreal t = qDegreesToRadians(mid + half * (1 - f * 0.7) + rnd.range(-2.5, 2.5));
+                    wedge.lineTo(rr * qCos(t), rr * qSin(t));
+                }
+                wedge.closeSubpath();
+                p.fillPath(wedge,
+                           pass ? QColor(c.red(), c.green(), c.blue(), 225)
+                                : QColor(c.red(), c.green(), c.blue(), 110));
+            }
+            // The fine veins still show through the coloured tissue.
+            p.setPen(QPen(c.darker(150), r * 0.012, Qt::SolidLine, Qt::RoundCap));
+            for (int k = -1; k <= 1; ++k) {
+                const qreal t = qDegreesToRadians(mid + k * half * 0.5);
+                p.drawLine(QPointF(inner * 0.9 * qCos(t), inner * 0.9 * qSin(t)),
+                           QPointF(r * 1.1 * qCos(t), r * 1.1 * qSin(t)));
+            }
         }
         p.restore();
         redrawVeins();
@@ -458,6 +535,42 @@ void leafLayers(QPainter &p, const Sketch &s, const LeafGeom &g, const QBrush &b
                        .map(outline));
         p.restore();
     }
+    // The margin rolled down under the blade: seen from above the edge turns
+    // away, a dark band of the rolled tissue with a lit crest along its fold
+    // and a shadow cast under it onto whatever is behind.
+    if (has(s, "haciaenves")) {
+        // The fold runs smooth inside the toothed margin.
+        QList<QPointF> round;
+        const int samples = 240, window = 9;
+        for (int i = 0; i < samples; ++i)
+            round << outline.pointAtPercent(qreal(i) / samples);
+        QPainterPath crest;
+        for (int i = 0; i < samples; ++i) {
+            QPointF sum;
+            for (int k = -window; k <= window; ++k)
+                sum += round[(i + k + samples) % samples];
+            const QPointF at = g.centre + (sum / (2 * window + 1) - g.centre) * 0.88;
+            i ? crest.lineTo(at) : crest.moveTo(at);
+        }
+        crest.closeSubpath();
+        p.save();
+        QPainterPath outside;
+        outside.addRect(QRectF(g.centre - QPointF(r * 3, r * 3), QSizeF(r * 6, r * 6)));
+        p.setClipPath(outside.subtracted(outline));
+        p.fillPath(outline.translated(r * 0.04, r * 0.07), QColor(20, 30, 15, 90));
+        p.setClipPath(outline);
+        p.setBrush(Qt::NoBrush);
+        const QColor roll = tinta || has(s, "bordeseco") ? QColor(95, 35, 30) : leafGreen(true).darker(190);
+        p.fillPath(outline.subtracted(crest), roll);
+        p.setPen(QPen(roll.darker(150), r * 0.16));
+        p.drawPath(outline);
+        p.setPen(QPen(roll.darker(230), r * 0.05));
+        p.drawPath(outline);
+        // The lit fold where the blade bends down.
+        p.setPen(QPen(QColor(255, 240, 215, 150), r * 0.022));
+        p.drawPath(crest);
+        p.restore();
+    }
     // Holes and bites show what is behind the leaf.
     p.save();
     p.setPen(QPen(QColor(110, 80, 40), 1));
@@ -498,6 +611,25 @@ void leafLayers(QPainter &p, const Sketch &s, const LeafGeom &g, const QBrush &b
         p.setPen(QPen(QColor(70, 110, 45), r * 0.03, Qt::SolidLine, Qt::RoundCap));
         p.setBrush(Qt::NoBrush);
         p.drawPath(veins);
+    }
+    if (has(s, "medialunas")) {
+        // Half-moons bitten from the margin: round notches cut deep into the
+        // blade, whatever is behind showing through, each edged by a thin
+        // brown scar.
+        p.save();
+        QPainterPathStroker margin;  // the blade with its toothed edge line
+        margin.setWidth(std::max<qreal>(4, r * 0.05));
+        p.setClipPath(outline.united(margin.createStroke(outline)));
+        const int n = int(6 * std::max<qreal>(0.5, amountOf(s, "medialunas")));
+        for (int i = 0; i < n; ++i) {
+            const QPointF edge = outline.pointAtPercent(std::fmod(0.07 + i * 0.8 / n + rnd.range(0, 0.04), 1.0));
+            const qreal rr = r * rnd.range(0.15, 0.18);
+            const QPointF out = (edge - g.centre) / std::max<qreal>(1, QLineF(edge, g.centre).length());
+            p.setPen(QPen(QColor(125, 90, 45), std::max<qreal>(1.6, r * 0.016)));
+            p.setBrush(bg);
+            p.drawEllipse(edge + out * rr * 0.05, rr, rr);
+        }
+        p.restore();
     }
     if (has(s, "abanico")) {  // the petiolar sinus wide open
         QPainterPath sinus(g.centre + QPointF(0, r * 0.08));
@@ -1251,6 +1383,176 @@ void strippedPatch(QPainter &p, const QLineF &root, qreal from, qreal to, qreal 
     p.restore();
 }
 
+// A flower cluster before bloom, seen close: the stalk and its branching
+// rachis, every branchlet ending in a tight knot of small round flower
+// buds, and the wing on one side near the top. Blackened, it is dry and
+// black from stalk to buds, the buds shrivelled.
+void drawInflorescence(QPainter &p, QPointF top, qreal h, bool blackened, Random &rnd)
+{
+    const QColor stalk = blackened ? QColor(30, 24, 20) : QColor(100, 145, 60);
+    auto bud = [&](QPointF at, qreal r) {
+        QColor c = blackened ? (rnd.next() < 0.8 ? QColor(30, 24, 20) : QColor(75, 52, 32)) : QColor(165, 198, 95);
+        QRadialGradient g(at - QPointF(r * 0.35, r * 0.35), r * 1.3);
+        g.setColorAt(0, c.lighter(blackened ? 160 : 125));
+        g.setColorAt(1, c.darker(125));
+        p.setPen(QPen(c.darker(170), 0.6));
+        p.setBrush(g);
+        if (blackened)
+            p.drawEllipse(at, r * rnd.range(0.6, 0.85), r * rnd.range(0.75, 0.95));
+        else
+            p.drawEllipse(at, r * 0.85, r);
+    };
+    auto knot = [&](QPointF at, int n, qreal r) {
+        for (int i = 0; i < n; ++i) {
+            const qreal a = rnd.range(0, 2 * M_PI), d = r * 1.4 * std::sqrt(rnd.next());
+            bud(at + QPointF(qCos(a) * d, qSin(a) * d), r);
+        }
+    };
+    const QPointF bottom = top + QPointF(rnd.range(-8, 8), h);
+    QPainterPath rachis(top);
+    rachis.quadTo(top + QPointF(10, h * 0.5), bottom);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(stalk, 4, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(rachis);
+    const int branches = 8;
+    QList<QPair<QPointF, qreal>> ends;
+    for (int k = 0; k < branches; ++k) {
+        const qreal t = 0.22 + k * 0.7 / branches;
+        const QPointF from = rachis.pointAtPercent(t);
+        const qreal side = k % 2 ? 1 : -1, len = h * (0.42 - k * 0.04);
+        const QPointF to = from + QPointF(side * len * 0.8, len * 0.55);
+        p.setPen(QPen(stalk, 2.2, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(from, to);
+        const QPointF mid = from + (to - from) * 0.55;
+        p.setPen(QPen(stalk, 1.4, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(mid, mid + QPointF(side * len * 0.15, len * 0.4));
+        ends.append({to, 4.2});
+        ends.append({mid + QPointF(side * len * 0.15, len * 0.4), 3.8});
+        ends.append({from + (to - from) * 0.3 + QPointF(0, -4), 3.6});
+    }
+    const QPointF wing = rachis.pointAtPercent(0.1) + QPointF(-h * 0.38, h * 0.12);  // the wing
+    p.setPen(QPen(stalk, 2.2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(rachis.pointAtPercent(0.1), wing);
+    ends.append({wing, 4});
+    ends.append({bottom, 4.2});
+    for (const auto &e : ends)
+        knot(e.first, 7, e.second);
+}
+
+// A thick root dug up and seen close, across the picture, with the
+// swellings its layers name on it: tuberosidades, lumps split by cracks and
+// rotting dark in them (phylloxera); agallas with masas, round galls each
+// with a glossy brown jelly of eggs bulging from its surface (root-knot
+// nematode).
+void thickRoot(QPainter &p, const Sketch &s, Random &rnd)
+{
+    const QPointF a(-20, 100), b(420, 205);
+    const QLineF axis(a, b);
+    const QPointF dir = (b - a) / axis.length();
+    const QPointF normal(-dir.y(), dir.x());
+    // A length of root, pale against the earth: its dark edge, the tan
+    // bark and the light along its top.
+    auto limb = [&](QPointF from, QPointF to, qreal w0, qreal w1) {
+        const QLineF l(from, to);
+        for (int pass = 0; pass < 3; ++pass)
+            for (int i = 0; i < 6; ++i) {
+                const qreal w = w0 + (w1 - w0) * i / 6.0;
+                const QColor c = pass == 0 ? QColor(90, 64, 40)
+                    : pass == 1            ? QColor(196, 160, 112)
+                                           : QColor(226, 198, 152);
+                p.setPen(QPen(c, pass == 0 ? w : pass == 1 ? w - 3 : w * 0.22, Qt::SolidLine, Qt::RoundCap));
+                const QPointF lift = pass == 2 ? QPointF(0, -w * 0.22) : QPointF(0, 0);
+                p.drawLine(l.pointAt(i / 6.0) + lift, l.pointAt((i + 1) / 6.0) + lift);
+            }
+    };
+    for (int i = 0; i < 5; ++i) {  // the side roots
+        const QPointF from = axis.pointAt(0.1 + i * 0.19);
+        const qreal side = i % 2 ? 1 : -1;
+        limb(from, from + QPointF(rnd.range(-30, 30), side * rnd.range(60, 85)), 11, 5);
+    }
+    limb(a, b, 46, 34);
+    const qreal along = qRadiansToDegrees(std::atan2(dir.y(), dir.x()));
+    if (has(s, "tuberosidades")) {
+        for (int i = 0; i < 4; ++i) {
+            const qreal t = 0.17 + i * 0.22 + rnd.range(-0.02, 0.02);
+            const qreal w = 46 * (1 - 0.25 * t);
+            const QPointF c = axis.pointAt(t) + normal * (i % 2 ? 0.12 : -0.12) * w;
+            const bool rotten = i % 2 == 0;
+            p.save();
+            p.translate(c);
+            p.rotate(along);
+            // The swelling of the root itself, lumpy: a few bulges run together.
+            QPainterPath lump;
+            lump.addEllipse(QPointF(0, 0), rnd.range(40, 46), rnd.range(30, 34));
+            for (int k = 0; k < 3; ++k) {
+                QPainterPath bulge;
+                bulge.addEllipse(QPointF(rnd.range(-26, 26), rnd.range(-16, 16)), rnd.range(16, 22), rnd.range(14, 20));
+                lump = lump.united(bulge);
+            }
+            QRadialGradient gr(QPointF(-10, -14), 52);
+            gr.setColorAt(0, QColor(222, 192, 140));
+            gr.setColorAt(1, QColor(150, 110, 66));
+            p.setPen(QPen(QColor(85, 58, 35), 1.6));
+            p.setBrush(gr);
+            p.drawPath(lump);
+            p.setClipPath(lump);
+            if (rotten) {  // the rot spreading dark and soft from the cracks
+                softSpot(p, QPointF(rnd.range(-8, 8), rnd.range(-4, 6)), 26, QColor(55, 35, 22, 220));
+                softSpot(p, QPointF(rnd.range(10, 22), rnd.range(-10, 10)), 14, QColor(30, 20, 14, 230));
+            }
+            for (int k = 0; k < 3; ++k) {  // the cracks, gaping, across the lump
+                QPolygonF crack;
+                QPointF at(rnd.range(-34, -22), rnd.range(-14, 14));
+                for (int m = 0; m < 6; ++m) {
+                    crack << at;
+                    at += QPointF(rnd.range(9, 13), rnd.range(-7, 7));
+                }
+                p.setBrush(Qt::NoBrush);
+                p.setPen(QPen(QColor(230, 205, 160), 4.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+                p.drawPolyline(crack);
+                p.setPen(QPen(QColor(25, 16, 10), 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+                p.drawPolyline(crack);
+            }
+            p.restore();
+        }
+    }
+    if (has(s, "agallas")) {
+        const qreal ts[] = {0.12, 0.33, 0.55, 0.78};
+        for (int i = 0; i < 4; ++i) {
+            const qreal w = 46 * (1 - 0.25 * ts[i]);
+            const QPointF c = axis.pointAt(ts[i]) + normal * (i % 2 ? 0.06 : -0.06) * w;
+            const qreal rg = rnd.range(26, 32);
+            QRadialGradient gr(c - QPointF(rg * 0.35, rg * 0.4), rg * 1.4);
+            gr.setColorAt(0, QColor(232, 205, 160));
+            gr.setColorAt(1, QColor(165, 125, 80));
+            p.setPen(QPen(QColor(100, 70, 42), 1.4));
+            p.setBrush(gr);
+            p.save();  // the swelling of the root itself, drawn out along it
+            p.translate(c);
+            p.rotate(along);
+            p.drawEllipse(QPointF(0, 0), rg * 1.45, rg);
+            p.restore();
+            if (has(s, "masas")) {  // the egg mass: a brown jelly bulging from the gall
+                const QPointF m = c + QPointF(rnd.range(-0.3, 0.3) * rg, (i % 2 ? 0.55 : -0.55) * rg);
+                const qreal rm = rg * rnd.range(0.42, 0.5);
+                softSpot(p, m, rm * 1.5, QColor(200, 150, 70, 90));  // the clear jelly round it
+                QRadialGradient jelly(m - QPointF(rm * 0.3, rm * 0.35), rm * 1.2);
+                jelly.setColorAt(0, QColor(190, 125, 60));
+                jelly.setColorAt(1, QColor(100, 55, 22));
+                p.setPen(QPen(QColor(80, 45, 20), 1.2));
+                p.setBrush(jelly);
+                p.drawPath(blob(rnd, m, rm, 1.15));
+                p.setPen(Qt::NoPen);
+                p.setBrush(QColor(120, 70, 30));
+                for (int k = 0; k < 14; ++k)  // the eggs showing in it
+                    p.drawEllipse(m + QPointF(rnd.range(-0.7, 0.7) * rm, rnd.range(-0.6, 0.6) * rm), 1.6, 1.1);
+                p.setBrush(QColor(255, 245, 225, 200));  // its wet shine
+                p.drawEllipse(m - QPointF(rm * 0.35, rm * 0.4), rm * 0.28, rm * 0.14);
+            }
+        }
+    }
+}
+
 // The roots of a young vine gnawed by voles: thick roots bitten through
 // to blunt stubs, pieces cut off lying loose in the earth, long strips of
 // bark stripped to the wood; the vole in its gallery beside them.
@@ -1484,6 +1786,8 @@ void placeOrganisms(QPainter &p, const Sketch &s, const QPainterPath &organ, Ran
         // Rabbits and voles stand on the ground, not in the canopy or under the soil.
         if (s.organism.startsWith(QLatin1String("halcon")) && n == 1) {  // a falcon in the sky above the vines
             onGround = QPointF(270, 62);
+        } else if (s.organism.startsWith(QLatin1String("pajaro")) && s.organ == QLatin1String("grano") && n == 1) {
+            onGround = QPointF(318, 62);  // perched beside the berries it has pecked, not over them
         } else if (s.organism == QLatin1String("liron") && !on.isEmpty()) {
             // A dormouse sits up on the shoulder of the bunch, its feet
             // among the berries, its tail hanging down the side.
@@ -1874,8 +2178,10 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
                 QPainterPath blade(foot);
                 blade.quadTo(QPointF(foot.x(), (foot.y() + tip.y()) / 2), tip);
                 p.setBrush(Qt::NoBrush);
-                p.setPen(QPen(QColor(int(rnd.range(80, 140)), int(rnd.range(130, 170)), int(rnd.range(50, 80))),
-                              rnd.range(1.5, 3), Qt::SolidLine, Qt::RoundCap));
+                QColor grass(int(rnd.range(80, 140)), int(rnd.range(130, 170)), int(rnd.range(50, 80)));
+                if (winter)  // dry and straw-coloured in winter
+                    grass = QColor(grass.red() + 60, grass.green() + 5, grass.blue() + 20);
+                p.setPen(QPen(grass, rnd.range(1.5, 3), Qt::SolidLine, Qt::RoundCap));
                 p.drawPath(blade);
                 blades.append(tip);
             }
@@ -2158,32 +2464,30 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
                 fuzz(p, rnd, b.c, b.r * 1.4, QColor(250, 245, 235, 230), 30, 1.6);
         bunchLayers(p, sketch, berries, rnd, bg);
         if (has(sketch, "envuelto") && !berries.isEmpty()) {
-            // Wrapped in the leaves beside it, gnawed at their margins and
-            // tied to the bunch with silk.
-            Sketch bitten;
-            bitten.layers = {{QStringLiteral("mordeduras"), 1.3}};
+            // The young bunch dried where it hangs, every flower bud brown and
+            // shrivelled, held between two leaves gnawed at their margins
+            // that a few silk threads draw together over it.
+            for (const Berry &b : berries)
+                drawBerry(p, {b.c, b.r * 0.85}, QColor(135, 95, 50));
             const QRectF box = [&] {
                 QRectF r;
                 for (const Berry &b : berries)
                     r |= QRectF(b.c - QPointF(b.r, b.r), QSizeF(2 * b.r, 2 * b.r));
                 return r;
             }();
-            const LeafGeom left =
-                drawLeaf(p, QPointF(box.left() - 28, box.center().y() - 5), 62, 70, true, leafGreen(true));
-            leafLayers(p, bitten, left, bg, rnd);
-            const LeafGeom right =
-                drawLeaf(p, QPointF(box.right() + 28, box.center().y() + 15), 58, -65, false, leafGreen(false));
-            leafLayers(p, bitten, right, bg, rnd);
-            const QPainterPath sides[] = {leafOutline(left), leafOutline(right)};
-            for (int i = 0; i < 120; ++i) {  // short threads from each leaf to the flowers nearest it
-                const QPointF a = sides[i % 2].pointAtPercent(rnd.range(0.1, 0.9));
-                const Berry &b = berries[int(rnd.range(0, berries.size()))];
-                if (QLineF(a, b.c).length() > 55)
-                    continue;
-                p.setPen(QPen(QColor(40, 50, 30, 100), 1.4));
-                p.drawLine(a + QPointF(0.8, 0.8), b.c + QPointF(0.8, 0.8));
-                p.setPen(QPen(QColor(255, 255, 255, 220), 0.9));
-                p.drawLine(a, b.c);
+            const QPointF lc(box.left() - 8, box.center().y() + 8), rc(box.right() + 10, box.center().y() + 18);
+            bittenLeaf(p, lc, 60, 75, true, leafGreen(true), 4, rnd);
+            bittenLeaf(p, rc, 56, -70, false, leafGreen(false), 4, rnd);
+            for (int i = 0; i < 9; ++i) {  // silk from leaf to leaf, sagging across the bunch
+                const QPointF a = lc + QPointF(rnd.range(0, 30), rnd.range(-40, 40));
+                const QPointF e = rc + QPointF(rnd.range(-30, 0), rnd.range(-40, 40));
+                QPainterPath thread(a);
+                thread.quadTo((a + e) / 2 + QPointF(0, rnd.range(8, 22)), e);
+                p.setBrush(Qt::NoBrush);
+                p.setPen(QPen(QColor(40, 50, 30, 90), 2.2));
+                p.drawPath(thread.translated(1, 1.2));
+                p.setPen(QPen(QColor(255, 255, 255, 235), 1.4));
+                p.drawPath(thread);
             }
         }
         QPainterPath area;
@@ -2191,6 +2495,36 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
             area.addEllipse(b.c, b.r, b.r);
         where = area;
         placeOrganisms(p, sketch, area, rnd, organismSize);
+    } else if (organ == QLatin1String("grano") && has(sketch, "abierto")) {
+        // One berry close up, split open: the pulp inside broken down into a
+        // brown mush, the maggots lying in it.
+        const QColor skin = sketch.variety == QLatin1String("blanca") ? QColor(205, 205, 110) : QColor(62, 30, 78);
+        p.setPen(QPen(QColor(110, 130, 60), 6, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(200, 0), QPointF(200, 40));
+        drawBerry(p, {QPointF(200, 165), 122}, skin);
+        const QPainterPath wound = blob(rnd, QPointF(204, 172), 84, 1.12);
+        QRadialGradient pulp(QPointF(204, 172), 95);
+        pulp.setColorAt(0, QColor(215, 190, 120));
+        pulp.setColorAt(0.7, QColor(180, 140, 75));
+        pulp.setColorAt(1, QColor(120, 85, 45));
+        p.setPen(QPen(skin.darker(170), 4));
+        p.setBrush(pulp);
+        p.drawPath(wound);
+        p.save();
+        p.setClipPath(wound);
+        for (int i = 0; i < 9; ++i)  // the rotting mush, wet and darker in patches
+            p.fillPath(blob(rnd, pointIn(wound, rnd, 0.9), rnd.range(10, 22), rnd.range(0.8, 1.5)),
+                       QColor(125, 85, 40, 120));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 245, 210, 120));
+        for (int i = 0; i < 12; ++i)
+            p.drawEllipse(pointIn(wound, rnd, 0.9), rnd.range(2, 4), rnd.range(1, 2));
+        p.restore();
+        p.setPen(QPen(skin.lighter(130), 1.5));  // the torn skin curled at the edge
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(QTransform().translate(204, 172).scale(1.04, 1.04).translate(-204, -172).map(wound));
+        where = QTransform().translate(204, 172).scale(0.75, 0.75).translate(-204, -172).map(wound);
+        placeOrganisms(p, sketch, where, rnd, organismSize);
     } else if (organ == QLatin1String("grano")) {
         // Berries close up on their pedicels.
         const QColor colour = sketch.stage == QLatin1String("verde") ? QColor(150, 190, 85)
@@ -2219,6 +2553,31 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
                     p.setBrush(speck);
                     p.drawEllipse(b.c + QPointF(d * qCos(a), d * qSin(a)), r, r * rnd.range(0.75, 1));
                 }
+        if (has(sketch, "herida")) {
+            // One berry pecked by a bird: a torn gash in the skin showing the
+            // pulp, juice running from it, and the rot beginning round it as
+            // a soft brown patch on the skin.
+            const Berry &b = berries.first();
+            const QPointF w = b.c + QPointF(b.r * 0.12, -b.r * 0.1);
+            softSpot(p, w, b.r * 0.62, QColor(125, 80, 40, 215));
+            softSpot(p, w, b.r * 0.4, QColor(95, 60, 32, 230));
+            QPainterPath gash;
+            gash.moveTo(w + QPointF(-b.r * 0.26, -b.r * 0.1));
+            gash.lineTo(w + QPointF(-b.r * 0.08, -b.r * 0.2));
+            gash.lineTo(w + QPointF(b.r * 0.05, -b.r * 0.12));
+            gash.lineTo(w + QPointF(b.r * 0.24, -b.r * 0.18));
+            gash.lineTo(w + QPointF(b.r * 0.18, b.r * 0.08));
+            gash.lineTo(w + QPointF(-b.r * 0.02, b.r * 0.16));
+            gash.lineTo(w + QPointF(-b.r * 0.2, b.r * 0.1));
+            gash.closeSubpath();
+            p.setPen(QPen(QColor(60, 35, 20), 2));
+            p.setBrush(QColor(215, 195, 120));
+            p.drawPath(gash);
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(170, 130, 60, 200));  // the juice running down from it
+            p.drawEllipse(w + QPointF(0, b.r * 0.32), b.r * 0.06, b.r * 0.12);
+            p.drawEllipse(w + QPointF(b.r * 0.02, b.r * 0.5), b.r * 0.05, b.r * 0.07);
+        }
         for (const Berry &b : berries)
             where.addEllipse(b.c, b.r, b.r);
         placeOrganisms(p, sketch, where, rnd, organismSize);
@@ -2229,12 +2588,7 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
         drawSoil(p, QRectF(0, 248, 400, 52), 248);
         const QList<QLineF> cane = drawCane(p, QPointF(-10, 200), QPointF(410, 172), 20, false);
         auto tenderLeaf = [&](QPointF at, qreal r, qreal angle, int bites, const QColor &fill) {
-            const LeafGeom g = drawLeaf(p, at, r, angle, false, fill);
-            const QPainterPath outline = leafOutline(g);
-            p.setPen(QPen(QColor(110, 80, 40), 1));
-            p.setBrush(bg);
-            for (int i = 0; i < bites; ++i)
-                p.drawPath(blob(rnd, outline.pointAtPercent(rnd.range(0.05, 0.95)), rnd.range(r * 0.18, r * 0.34)));
+            bittenLeaf(p, at, r, angle, false, fill, bites, rnd);
         };
         const QColor tender = QColor(150, 195, 90);
         auto shoot = [&](QPointF base, QPointF tip, int bites) {
@@ -2314,8 +2668,15 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
         }
         stemLayers(p, sketch, segs, rnd, true);
         if (has(sketch, "inflorescencia") || has(sketch, "seca")) {
-            const QList<Berry> fl =
-                drawBunch(p, segs[2].p2() + QPointF(8, 0), 0.55, QStringLiteral("flor"), QString(), seed);
+            // Close up (botones, ennegrecida) the cluster is drawn large, to
+            // show its flower buds.
+            const bool large = has(sketch, "botones") || has(sketch, "ennegrecida");
+            const QPointF top = segs[2].p2() + QPointF(8, 0);
+            QList<Berry> fl;
+            if (large)
+                drawInflorescence(p, top, 120, has(sketch, "ennegrecida"), rnd);
+            else
+                fl = drawBunch(p, top, 0.55, QStringLiteral("flor"), QString(), seed);
             if (has(sketch, "seca"))
                 for (const Berry &b : fl) {
                     p.setPen(Qt::NoPen);
@@ -2327,11 +2688,70 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
             where.addEllipse(l.center(), 14, 14);
         if (has(sketch, "nido"))  // the leaves of the tip tied into a nest, the caterpillar in it
             where = drawTiedLeaves(p, segs.last().p2() + QPointF(20, -20), 120, rnd);
-        placeOrganisms(p, sketch, where, rnd, organismSize);
+        if (has(sketch, "subiendo") && !sketch.organism.isEmpty()) {
+            // A file of small animals climbing the base of the shoot, all
+            // heading up it.
+            const int n = std::max(1, sketch.count);
+            for (int i = 0; i < n; ++i) {
+                const QLineF &seg = segs[std::min<int>(int(i * 3.0 / n), int(segs.size()) - 1)];
+                const QPointF dir = (seg.p2() - seg.p1()) / std::max<qreal>(1, seg.length());
+                const QPointF at = seg.pointAt(std::fmod(i * 3.0 / n, 1.0) * 0.8 + 0.15)
+                    + QPointF(-dir.y(), dir.x()) * rnd.range(-4, 4);
+                drawOrganism(p, sketch.organism, at, sketch.size > 0 ? sketch.size : 30,
+                             qRadiansToDegrees(std::atan2(dir.y(), dir.x())) + rnd.range(-15, 15), rnd);
+            }
+        } else {
+            placeOrganisms(p, sketch, where, rnd, organismSize);
+        }
     } else if (organ == QLatin1String("yema")
                && (has(sketch, "medialuna") || has(sketch, "irregular") || has(sketch, "interior"))) {
         where = bittenBudCloseUp(p, sketch, rnd);
         placeOrganisms(p, sketch, where, rnd, organismSize);
+    } else if (organ == QLatin1String("yema") && has(sketch, "aporcado")) {
+        // A newly planted graft with the earth ridged up over it, the mound
+        // cut open in front to show what it covers: the cutting, the graft
+        // union and, above it, the scion's bud buried in the earth and
+        // gnawed hollow; only the waxed tip shows above the mound.
+        const qreal ground = 232;
+        drawSoil(p, QRectF(0, ground, 400, 300 - ground), ground);
+        QPainterPath mound(QPointF(30, ground));
+        mound.cubicTo(QPointF(100, 62), QPointF(300, 62), QPointF(370, ground));
+        mound.closeSubpath();
+        QLinearGradient earth(0, 100, 0, ground);
+        earth.setColorAt(0, QColor(150, 112, 75));
+        earth.setColorAt(1, QColor(112, 80, 50));
+        p.setPen(QPen(QColor(85, 60, 38), 2));
+        p.setBrush(earth);
+        p.drawPath(mound);
+        p.save();
+        p.setClipPath(mound);
+        p.setPen(Qt::NoPen);
+        for (int i = 0; i < 160; ++i) {  // crumbs and small stones of the earth
+            p.setBrush(rnd.next() < 0.7 ? QColor(90, 64, 40, 200) : QColor(185, 160, 125, 200));
+            p.drawEllipse(QPointF(rnd.range(30, 370), rnd.range(100, 300)), rnd.range(1, 3), rnd.range(1, 2.4));
+        }
+        p.restore();
+        // The cutting, standing through the mound and into the soil.
+        p.setPen(QPen(QColor(70, 48, 30), 16, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(200, 300), QPointF(200, 78));
+        p.setPen(QPen(QColor(135, 100, 65), 11, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(198, 300), QPointF(198, 80));
+        p.setPen(QPen(QColor(70, 48, 30), 1.2));
+        p.setBrush(QColor(165, 130, 85));  // the graft union's callus
+        p.drawEllipse(QPointF(200, 212), 14, 9);
+        p.setBrush(QColor(200, 50, 45));  // the sealing wax on the scion's tip
+        p.drawRoundedRect(QRectF(191, 62, 18, 26), 3, 3);
+        Random roots(seed + 1);
+        drawRoots(p, QPointF(200, 296), 30, roots, true);
+        const QPointF node(210, 158);
+        drawBud(p, node, 40, QStringLiteral("invierno"));
+        p.setPen(QPen(QColor(60, 35, 20), 1.2));  // eaten hollow
+        p.setBrush(QColor(222, 202, 160));
+        p.drawPath(blob(rnd, node + QPointF(6, -21), 16));
+        p.setBrush(QColor(40, 25, 15));
+        p.drawEllipse(node + QPointF(6, -21), 7.5, 7.5);
+        if (!sketch.organism.isEmpty())
+            drawOrganism(p, sketch.organism, QPointF(278, 150), sketch.size > 0 ? sketch.size : 90, 195, rnd);
     } else if (organ == QLatin1String("sarmiento") || organ == QLatin1String("yema")) {
         const bool bud = organ == QLatin1String("yema");
         QList<QLineF> segs;
@@ -2348,6 +2768,29 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
             p.setPen(Qt::NoPen);
             p.setBrush(QColor(30, 18, 10));
             p.drawEllipse(QPointF(207, 154), 3.5, 3.5);
+        } else if (has(sketch, "estrellas")) {  // close up, for the spots to read
+            // The ripened cane's bark, its nodes only a little swollen.
+            const QLineF cane(QPointF(-10, 215), QPointF(410, 105));
+            for (int i = 0; i < 5; ++i)
+                segs.append(QLineF(cane.pointAt(i / 5.0), cane.pointAt((i + 1) / 5.0)));
+            p.setPen(QPen(QColor(90, 60, 35), 56, Qt::SolidLine, Qt::FlatCap));
+            p.drawLine(cane);
+            p.setPen(QPen(QColor(165, 115, 70), 50, Qt::SolidLine, Qt::FlatCap));
+            p.drawLine(cane);
+            p.setPen(QPen(QColor(200, 158, 110), 12, Qt::SolidLine, Qt::FlatCap));
+            p.drawLine(cane.translated(0, -13));
+            const qreal tilt = qRadiansToDegrees(std::atan2(cane.dy(), cane.dx()));
+            for (int i = 1; i < segs.size(); ++i) {
+                p.save();
+                p.translate(segs[i].p1());
+                p.rotate(tilt);
+                p.setPen(QPen(QColor(90, 60, 35), 1.5));
+                p.setBrush(QColor(150, 102, 62));
+                p.drawRoundedRect(QRectF(-6, -31, 12, 62), 5, 5);
+                p.restore();
+                if (i % 2)  // a dormant bud, small beside the spots
+                    drawBud(p, segs[i].p1() + QPointF(6, -30), 18, QStringLiteral("invierno"));
+            }
         } else {
             segs = drawCane(p, QPointF(20, 230), QPointF(380, 80), 18, true);
         }
@@ -2383,6 +2826,39 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
                 p.setBrush(QColor(215, 190, 150));
                 p.drawEllipse(n - normal * 11, 5, 5);
             }
+        if (has(sketch, "estrellas") && !bud) {
+            // Reddish-brown spots on the bark, their edges running out in
+            // fine branching rays like stars.
+            QPainterPath cane;
+            for (const QLineF &l : segs) {
+                cane.moveTo(l.p1());
+                cane.lineTo(l.p2());
+            }
+            QPainterPathStroker stroker;
+            stroker.setWidth(50);
+            stroker.setCapStyle(Qt::RoundCap);
+            p.save();
+            p.setClipPath(stroker.createStroke(cane));
+            const QLineF whole(segs.first().p1(), segs.last().p2());
+            for (int i = 0; i < 6; ++i) {
+                const QPointF c = whole.pointAt(0.1 + i * 0.16 + rnd.range(-0.02, 0.02))
+                    + QPointF(rnd.range(-4, 4), rnd.range(-8, 8));
+                const int rays = 10;
+                for (int k = 0; k < rays; ++k) {
+                    const qreal a = k * 2 * M_PI / rays + rnd.range(-0.2, 0.2), len = rnd.range(20, 30);
+                    const QPointF tip = c + QPointF(qCos(a), qSin(a)) * len;
+                    p.setPen(QPen(QColor(120, 50, 30, 230), 2.2, Qt::SolidLine, Qt::RoundCap));
+                    p.drawLine(c, tip);
+                    p.setPen(QPen(QColor(120, 50, 30, 200), 1.2, Qt::SolidLine, Qt::RoundCap));
+                    for (int side : {-1, 1}) {  // the rays branch at their ends
+                        const qreal b2 = a + side * 0.5;
+                        p.drawLine(c + (tip - c) * 0.6, c + (tip - c) * 0.6 + QPointF(qCos(b2), qSin(b2)) * len * 0.45);
+                    }
+                }
+                softSpot(p, c, 11, QColor(105, 40, 25, 240));
+            }
+            p.restore();
+        }
         if (has(sketch, "galeria")) {  // the cane split lengthwise: a tunnel in the pith
             p.setPen(QPen(QColor(235, 220, 180), 10, Qt::SolidLine, Qt::FlatCap));
             p.drawLine(segs[1].pointAt(0.2), segs[2].pointAt(0.6));
@@ -2460,8 +2936,27 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
             p.drawLine(QPointF(x, surface + 1), QPointF(x + rnd.range(-4, 4), surface - rnd.range(5, 16)));
         }
         drawRoots(p, QPointF(200, 246), 62, rnd, true);
-        for (const QPointF &tip : {QPointF(112, 22), QPointF(208, 14), QPointF(296, 26)})
-            drawShoot(p, QPointF(200, 58), tip, 4.5, true, rnd);
+        if (has(sketch, "marchita")) {
+            // Wilted: the shoots droop from half their length, the leaves
+            // hanging limp, dull and yellowing.
+            for (const QPointF &bend : {QPointF(132, 30), QPointF(204, 22), QPointF(278, 34)}) {
+                drawShoot(p, QPointF(200, 58), bend, 4.5, false, rnd);
+                const QPointF tip = bend + QPointF(bend.x() < 200 ? -30 : 30, 52);
+                QPainterPath droop(bend);
+                droop.quadTo(bend + QPointF(bend.x() < 200 ? -26 : 26, -4), tip);
+                p.setBrush(Qt::NoBrush);
+                p.setPen(QPen(QColor(120, 135, 60), 3.5, Qt::SolidLine, Qt::RoundCap));
+                p.drawPath(droop);
+                for (int k = 0; k < 3; ++k) {
+                    const QPointF at = droop.pointAtPercent(0.2 + k * 0.35) + QPointF(k % 2 ? 10 : -10, 16);
+                    drawLeaf(p, at, 17 - k * 2, 180 + (k % 2 ? -20 : 20), k % 2 == 1,
+                             k == 2 ? QColor(185, 170, 85) : QColor(150, 160, 85));
+                }
+            }
+        } else {
+            for (const QPointF &tip : {QPointF(112, 22), QPointF(208, 14), QPointF(296, 26)})
+                drawShoot(p, QPointF(200, 58), tip, 4.5, true, rnd);
+        }
         QPainterPath trunk(QPointF(181, 250));
         trunk.cubicTo(QPointF(185, 190), QPointF(180, 110), QPointF(187, 62));
         trunk.cubicTo(QPointF(189, 48), QPointF(211, 46), QPointF(213, 62));
@@ -2585,6 +3080,8 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
         drawSoil(p, QRectF(0, 0, 400, 300), organ == QLatin1String("raiz") ? 40 : 70);
         if (organ == QLatin1String("raiz") && has(sketch, "cortadas")) {
             voleRoots(p, sketch, rnd);
+        } else if (organ == QLatin1String("raiz") && has(sketch, "raizgruesa")) {
+            thickRoot(p, sketch, rnd);
         } else if (organ == QLatin1String("raiz")) {
             p.setPen(QPen(QColor(110, 80, 55), 22, Qt::SolidLine, Qt::FlatCap));
             p.drawLine(QPointF(200, 0), QPointF(200, 60));

@@ -867,6 +867,165 @@ void drawScene(QPainter &p, const QString &sceneAndCatch, const QSizeF &size, Ra
             p.setBrush(QColor(95, 68, 42, 200));
             p.drawEllipse(QPointF(rnd.range(100, 300), rnd.range(240, 295)), rnd.range(1, 3), rnd.range(1, 2.5));
         }
+    } else if (scene == QLatin1String("deschuponado")) {
+        // Suckers pulled off the foot of the trunk by hand: one in the
+        // grower's fist, torn away at its base, the others lying on the
+        // ground, and the pale scars they left on the bark.
+        p.setPen(QPen(QColor(120, 95, 60), 1));
+        p.setBrush(QColor(225, 205, 160));
+        for (const QPointF &scar : {QPointF(178, 238), QPointF(214, 226), QPointF(190, 252)})
+            p.drawEllipse(scar, 5, 4);
+        for (int i = 0; i < 2; ++i) {  // the ones already pulled, wilting on the ground
+            const QPointF base(40 + i * 60, 276 - i * 6);
+            drawShoot(p, base, base + QPointF(90, -10 + i * 8), 4, true, rnd);
+            p.setPen(QPen(QColor(225, 205, 160), 3, Qt::SolidLine, Qt::RoundCap));
+            p.drawPoint(base);
+        }
+        // The one being pulled, still springing from the foot of the trunk,
+        // the fist closed round it low down.
+        const QPointF foot(222, 252);
+        drawShoot(p, foot, QPointF(350, 100), 8, true, rnd);
+        const QPointF grip(250, 222);
+        const QLineF arm(QPointF(450, 340), grip);
+        drawHand(p, arm.p1(), arm.pointAt(1 - 48 * 0.6 / arm.length()), 48);
+    } else if (scene.startsWith(QLatin1String("carton"))) {
+        // A refuge of corrugated cardboard wrapped round the trunk and tied
+        // with twine: the open flutes along its edges, the ribs showing
+        // through the brown paper; the adults that hid under it overnight
+        // are found at its lower edge in the morning.
+        const QRectF band(146, 150, 108, 64);
+        QLinearGradient kraft(band.left(), 0, band.right(), 0);
+        kraft.setColorAt(0, QColor(150, 105, 60));
+        kraft.setColorAt(0.4, QColor(205, 160, 100));
+        kraft.setColorAt(1, QColor(135, 95, 55));
+        QPainterPath wrap;  // curved round the trunk
+        wrap.moveTo(band.topLeft());
+        wrap.quadTo(QPointF(band.center().x(), band.top() + 12), band.topRight());
+        wrap.lineTo(band.bottomRight());
+        wrap.quadTo(QPointF(band.center().x(), band.bottom() + 12), band.bottomLeft());
+        wrap.closeSubpath();
+        p.setPen(QPen(QColor(95, 65, 35), 1.4));
+        p.setBrush(kraft);
+        p.drawPath(wrap);
+        p.save();
+        p.setClipPath(wrap);
+        for (int i = 0; i < 22; ++i) {  // the ribs of the fluting under the paper
+            const qreal x = band.left() + 2 + i * 5;
+            p.setPen(QPen(QColor(120, 80, 40, 110), 1.6));
+            p.drawLine(QPointF(x, band.top()), QPointF(x, band.bottom() + 14));
+            p.setPen(QPen(QColor(235, 200, 150, 90), 1));
+            p.drawLine(QPointF(x + 2, band.top()), QPointF(x + 2, band.bottom() + 14));
+        }
+        p.restore();
+        for (const bool top : {true, false}) {  // the open flutes along both edges
+            const qreal y0 = top ? band.top() : band.bottom();
+            for (int i = 0; i < 21; ++i) {
+                const qreal x = band.left() + 3 + i * 5.1;
+                const qreal t = (x - band.left()) / band.width();
+                const qreal y = y0 + 24 * t * (1 - t);
+                p.setPen(QPen(QColor(90, 60, 30), 0.9));
+                p.setBrush(QColor(60, 38, 20));
+                p.drawChord(QRectF(x - 2.5, y - 3, 5, 6), 0, 180 * 16);
+            }
+            p.setPen(QPen(QColor(230, 195, 140), 1.4));
+            p.setBrush(Qt::NoBrush);
+            QPainterPath liner(QPointF(band.left(), y0));
+            liner.quadTo(QPointF(band.center().x(), y0 + 12), QPointF(band.right(), y0));
+            p.drawPath(liner);
+        }
+        for (const qreal y : {band.top() + 16, band.bottom() - 14}) {  // the twine, knotted
+            QPainterPath twine(QPointF(band.left() - 2, y));
+            twine.quadTo(QPointF(band.center().x(), y + 13), QPointF(band.right() + 2, y));
+            p.setBrush(Qt::NoBrush);
+            p.setPen(QPen(QColor(235, 225, 195), 2.6));
+            p.drawPath(twine);
+            p.setPen(QPen(QColor(150, 135, 100), 0.8, Qt::DotLine));
+            p.drawPath(twine);
+            const QPointF knot(band.center().x() + 20, y + 6);
+            p.setPen(QPen(QColor(235, 225, 195), 2.2, Qt::SolidLine, Qt::RoundCap));
+            p.setBrush(QColor(235, 225, 195));
+            p.drawEllipse(knot, 3, 2.5);
+            p.drawLine(knot, knot + QPointF(6, 16));
+            p.drawLine(knot, knot + QPointF(12, 12));
+        }
+        const QString hidden = catchKind.isEmpty() ? QStringLiteral("gorgojo") : catchKind;
+        drawOrganism(p, hidden, QPointF(182, 232), 36, 100, rnd);
+        drawOrganism(p, hidden, QPointF(226, 228), 32, 70, rnd);
+    } else if (scene == QLatin1String("aclareo")) {
+        // Thinning the bunches: under the cordon the bunches left hang loose
+        // and apart; one more is cut at its stalk with the shears and those
+        // already taken off lie on the ground.
+        ground(262);
+        for (int i = 0; i < 12; ++i)  // the canopy above the cordon
+            drawLeaf(p, QPointF(rnd.range(20, 380), rnd.range(10, 56)), rnd.range(24, 34), rnd.range(-40, 40), false,
+                     leafGreen(false));
+        p.setPen(QPen(QColor(105, 75, 45), 12, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(-10, 80), QPointF(410, 74));
+        for (const qreal x : {70.0, 330.0}) {  // the bunches kept: loose, the berries apart
+            const QList<Berry> all = drawBunch(p, QPointF(x, 80), 0.85, QStringLiteral("envero"),
+                                               QStringLiteral("tinta"), quint32(x), false);
+            p.setPen(QPen(QColor(110, 150, 60), 1.5));
+            for (int i = 0; i < all.size(); i += 2) {
+                p.drawLine(QPointF(x, all[i].c.y() - 6), all[i].c);
+                drawBerry(p, all[i], i % 4 ? QColor(62, 30, 78) : QColor(140, 70, 95));
+            }
+        }
+        // The one being cut: a crowded bunch, the shears closing on its stalk.
+        drawBunch(p, QPointF(200, 80), 0.85, QStringLiteral("envero"), QStringLiteral("tinta"), 23);
+        drawShears(p, QPointF(226, 92), 188, 62);
+        drawHand(p, QPointF(440, 150), QPointF(300, 104), 40);
+        for (int i = 0; i < 3; ++i) {  // the bunches cut off, on the ground
+            p.save();
+            p.translate(70 + i * 120, 268 + (i % 2) * 8);
+            p.rotate(i % 2 ? -72 : 78);
+            drawBunch(p, QPointF(0, -40), 0.55, QStringLiteral("envero"), QStringLiteral("tinta"), quint32(40 + i));
+            p.restore();
+        }
+    } else if (scene == QLatin1String("zanjarodal")) {
+        // A patch of dying vines cut off from the sound ones by a trench dug
+        // all round it: the dark trench in a ring, the earth heaped along
+        // its outer side, the spade stuck in it; the dead vines inside, the
+        // green ones outside.
+        drawSoil(p, QRectF(0, 120, 400, 180), 120);
+        auto vine = [&](QPointF foot, qreal k, bool dead) {
+            p.setPen(QPen(QColor(95, 70, 45), 7 * k, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(foot, foot + QPointF(0, -55 * k));
+            p.setPen(QPen(QColor(95, 70, 45), 4 * k, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(foot + QPointF(0, -55 * k), foot + QPointF(-22 * k, -66 * k));
+            p.drawLine(foot + QPointF(0, -55 * k), foot + QPointF(22 * k, -66 * k));
+            for (int i = 0; i < (dead ? 4 : 9); ++i)
+                drawLeaf(p, foot + QPointF(rnd.range(-34, 34) * k, rnd.range(-100, -64) * k), rnd.range(9, 13) * k,
+                         rnd.range(-40, 40) + (dead ? 150 : 0), false,
+                         dead ? QColor(int(rnd.range(120, 160)), 95, 55) : leafGreen(false));
+        };
+        for (const qreal x : {40.0, 120.0, 280.0, 360.0})  // the back row, outside the ring
+            vine(QPointF(x, 150), 0.6, false);
+        const QPointF c(200, 205);
+        p.setPen(QPen(QColor(40, 28, 18), 1.5));
+        p.setBrush(QColor(48, 33, 21));  // the trench
+        p.drawEllipse(c, 176, 62);
+        p.setBrush(QColor(125, 92, 60));  // the ground inside it, isolated
+        p.drawEllipse(c + QPointF(0, -4), 150, 46);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(150, 112, 75));  // the lit far wall of the trench
+        p.drawChord(QRectF(c.x() - 150, c.y() + 4 - 46 - 6, 300, 104), 0, 180 * 16);
+        p.setBrush(QColor(125, 92, 60));
+        p.drawEllipse(c + QPointF(0, -4), 148, 44);
+        p.setPen(QPen(QColor(100, 72, 45), 1));
+        for (int i = 0; i < 46; ++i) {  // the heaped earth along its outer edge
+            const qreal a = i * 2 * M_PI / 46;
+            const QPointF at = c + QPointF(qCos(a) * 186, qSin(a) * 70);
+            p.setBrush(QColor(int(rnd.range(150, 175)), int(rnd.range(112, 128)), 78));
+            p.drawEllipse(at, rnd.range(9, 14), rnd.range(5, 8));
+        }
+        for (const QPointF &foot :
+             {QPointF(130, 200), QPointF(200, 190), QPointF(270, 200), QPointF(165, 232), QPointF(240, 232)})
+            vine(foot, 0.75, true);
+        p.setPen(QPen(QColor(120, 85, 50), 5, Qt::SolidLine, Qt::RoundCap));  // the spade in the heaped earth
+        p.drawLine(QPointF(352, 170), QPointF(368, 250));
+        p.setPen(QPen(QColor(40, 40, 45), 1));
+        p.setBrush(QColor(150, 150, 158));
+        p.drawRect(QRectF(358, 246, 20, 26));
     } else if (scene == QLatin1String("chupon")) {
         // A healthy sucker from the foot of the old trunk, kept to renew it.
         drawShoot(p, QPointF(222, 255), QPointF(345, 95), 8, true, rnd);
