@@ -778,6 +778,26 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
             p.drawLine(QPointF(-L * 0.3, -L * 0.1), QPointF(-L * 0.48, -L * 0.16));
             p.drawLine(QPointF(-L * 0.3, L * 0.1), QPointF(-L * 0.48, L * 0.16));
         }
+    } else if (kind == QLatin1String("caparazon") && colourName == QLatin1String("ninfa")) {
+        // The overwintering larva: small, flat and oval, translucent brown,
+        // with a paler rim and the faint ridge down its back, pressed into
+        // a crack of the bark (drawn dark behind it).
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(45, 28, 15));
+        QPainterPath crack(QPointF(-L * 0.85, L * 0.05));
+        crack.cubicTo(QPointF(-L * 0.3, -L * 0.22), QPointF(L * 0.3, L * 0.24), QPointF(L * 0.85, -L * 0.04));
+        crack.cubicTo(QPointF(L * 0.3, L * 0.36), QPointF(-L * 0.3, -L * 0.06), QPointF(-L * 0.85, L * 0.05));
+        p.drawPath(crack);
+        p.setPen(QPen(QColor(90, 55, 25), std::max<qreal>(0.6, L * 0.02)));
+        p.setBrush(QColor(185, 130, 70, 235));
+        p.drawEllipse(QPointF(0, 0), L * 0.34, L * 0.2);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(235, 200, 150, 200), std::max<qreal>(0.5, L * 0.018)));
+        p.drawEllipse(QPointF(0, 0), L * 0.28, L * 0.15);
+        p.setPen(QPen(QColor(120, 75, 35), std::max<qreal>(0.5, L * 0.015)));
+        p.drawLine(QPointF(-L * 0.24, 0), QPointF(L * 0.24, 0));
+        for (int k = -2; k <= 2; ++k)  // the segments, faint
+            p.drawLine(QPointF(k * L * 0.09, -L * 0.12), QPointF(k * L * 0.09, L * 0.12));
     } else if (kind == QLatin1String("caparazon")) {  // soft scale: a brown dome
         // -amarillo: the flat yellow young larvae settled on the leaf;
         // -parasitado: with the round exit hole of a parasitoid;
@@ -1010,10 +1030,25 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
             p.drawEllipse(QPointF(-L * 0.1, -L * 0.17), L * 0.12, L * 0.08);
             p.drawEllipse(QPointF(-L * 0.1, L * 0.17), L * 0.12, L * 0.08);
         }
-        p.setPen(QPen(QColor(250, 250, 240), 0.7));  // bristles
-        for (int k = 0; k < 8; ++k)
-            p.drawLine(QPointF(-L * 0.3 + (k % 4) * L * 0.15, (k < 4 ? -1 : 1) * L * 0.2),
-                       QPointF(-L * 0.35 + (k % 4) * L * 0.15, (k < 4 ? -1 : 1) * L * 0.38));
+        if (colourName == QLatin1String("rojo")) {
+            // The red mite's female: rows of white warts on her back, each
+            // bearing a long pale bristle.
+            p.setPen(QPen(QColor(250, 245, 235), std::max<qreal>(0.7, L * 0.012)));
+            for (int k = 0; k < 10; ++k) {
+                const qreal s = k < 5 ? -1 : 1, x = -L * 0.32 + (k % 5) * L * 0.14;
+                p.drawLine(QPointF(x, s * L * 0.14), QPointF(x - L * 0.1, s * L * 0.5));
+            }
+            p.setPen(QPen(QColor(200, 190, 180), 0.5));
+            p.setBrush(QColor(252, 250, 245));
+            for (int k = 0; k < 10; ++k)
+                p.drawEllipse(QPointF(-L * 0.32 + (k % 5) * L * 0.14, (k < 5 ? -1 : 1) * L * 0.14), L * 0.032,
+                              L * 0.032);
+        } else {
+            p.setPen(QPen(QColor(250, 250, 240), 0.7));  // bristles
+            for (int k = 0; k < 8; ++k)
+                p.drawLine(QPointF(-L * 0.3 + (k % 4) * L * 0.15, (k < 4 ? -1 : 1) * L * 0.2),
+                           QPointF(-L * 0.35 + (k % 4) * L * 0.15, (k < 4 ? -1 : 1) * L * 0.38));
+        }
     } else if (kind == QLatin1String("fitoseido")) {  // predatory mite: pear-shaped, pale, long legs
         b.legPairs = 4;
         b.thoraxL = 0;

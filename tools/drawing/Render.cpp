@@ -674,7 +674,40 @@ void bunchLayers(QPainter &p, const Sketch &s, const QList<Berry> &berries, Rand
             p.setBrush(QColor(140, 90, 100));
             p.drawEllipse(b.c, b.r * 0.2, b.r * 0.15);
         });
-    if (has(s, "negrilla") || has(s, "melaza"))
+    if (has(s, "pelicula") && !berries.isEmpty()) {
+        // Sooty mould as a dull black film smeared over the berries, patchy
+        // and running from one berry onto the next, with no shine of its
+        // own; the honeydew it grows on still glistens in drops over it.
+        QPainterPath skins;
+        for (const Berry &b : berries)
+            skins.addEllipse(b.c, b.r, b.r);
+        QRectF box = skins.boundingRect();
+        p.save();
+        p.setClipPath(skins);
+        for (int i = 0; i < 7; ++i) {
+            const QPointF c(rnd.range(box.left() + box.width() * 0.15, box.right() - box.width() * 0.15),
+                            rnd.range(box.top() + box.height() * 0.1, box.bottom() - box.height() * 0.2));
+            const qreal r = rnd.range(0.12, 0.2) * box.width();
+            softSpot(p, c, r * 1.25, QColor(40, 40, 36, 110));
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(38, 37, 33, 175));
+            p.drawPath(blob(rnd, c, r, 1.3));
+            fuzz(p, rnd, c, r * 1.3, QColor(30, 30, 28, 160), 90, 1.3);
+        }
+        p.restore();
+        p.setPen(QPen(QColor(170, 130, 50, 200), 0.7));
+        for (int i = 0; i < 26; ++i) {  // the drops of honeydew
+            const Berry &b = berries[int(rnd.range(0, berries.size()))];
+            const QPointF at = b.c + QPointF(rnd.range(-0.5, 0.5), rnd.range(-0.5, 0.5)) * b.r;
+            const qreal r = rnd.range(2.2, 3.6);
+            p.setBrush(QColor(235, 195, 90, 190));
+            p.drawEllipse(at, r, r * 1.2);
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(255, 255, 245, 240));
+            p.drawEllipse(at + QPointF(-r * 0.35, -r * 0.4), r * 0.35, r * 0.3);
+            p.setPen(QPen(QColor(170, 130, 50, 200), 0.7));
+        }
+    } else if (has(s, "negrilla") || has(s, "melaza"))
         for (const Berry &b : berries)
             if (rnd.next() < 0.5) {
                 softSpot(p, b.c + QPointF(rnd.range(-0.4, 0.4), rnd.range(-0.4, 0.4)) * b.r, b.r * 0.7,
@@ -1541,6 +1574,19 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
         // A vine in the row: trunk, arms and the canopy, with coloured leaves.
         if (organ == QLatin1String("cepa")) {
             drawSoil(p, QRectF(0, 250, 400, 50), 250);
+            if (has(sketch, "camino")) {
+                // A dirt track along the row: pale, dry and rutted, a cloud
+                // of its dust drifting up over the lowest leaves.
+                p.setPen(Qt::NoPen);
+                p.setBrush(QColor(214, 196, 158));
+                p.drawPolygon(QPolygonF{QPointF(0, 262), QPointF(400, 258), QPointF(400, 300), QPointF(0, 300)});
+                p.setPen(QPen(QColor(180, 160, 120), 3));
+                p.drawLine(QPointF(0, 272), QPointF(400, 268));
+                p.drawLine(QPointF(0, 290), QPointF(400, 287));
+                for (int i = 0; i < 10; ++i)
+                    softSpot(p, QPointF(rnd.range(0, 400), rnd.range(190, 255)), rnd.range(18, 34),
+                             QColor(225, 210, 175, 90));
+            }
             const QPainterPath trunk = drawTrunk(p, QRectF(140, 150, 120, 105));
             woodLayers(p, sketch, trunk, rnd);
         }
@@ -1590,8 +1636,12 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
             const QPointF c(rnd.range(60, 340), rnd.range(35, organ == QLatin1String("cepa") ? 150 : 250));
             QColor fill = leafGreen(false);
             const bool upper = c.y() < 90;
-            if (has(sketch, "bronceado") && (upper || rnd.next() < 0.5))
+            if (has(sketch, "bajas")) {  // only the lower leaves, the ones the dust reaches
+                if (has(sketch, "bronceado") && c.y() > 95)
+                    fill = QColor(150, 110, 60);
+            } else if (has(sketch, "bronceado") && (upper || rnd.next() < 0.5)) {
                 fill = QColor(150, 110, 60);
+            }
             if (has(sketch, "rojo") && rnd.next() < 0.7)
                 fill = QColor(165, 45, 50);
             if ((has(sketch, "amarillo") || has(sketch, "palida")) && rnd.next() < 0.7)
@@ -1600,6 +1650,12 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
                 fill = QColor(140, 105, 60);
             const qreal r = few ? rnd.range(14, 22) : rnd.range(24, 40);
             const LeafGeom drawn = drawLeaf(p, c, r, rnd.range(-30, 30), false, fill);
+            if (has(sketch, "camino") && c.y() > 95) {  // the dust of the track settled on them
+                p.save();
+                p.setClipPath(leafOutline(drawn));
+                fuzz(p, rnd, c, r, QColor(235, 222, 190, 200), 40, 1.1);
+                p.restore();
+            }
             if (has(sketch, "bordeseco") && rnd.next() < 0.8) {  // the margin scorched brown
                 p.save();
                 p.setClipPath(leafOutline(drawn));
@@ -1810,6 +1866,71 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
                 p.restore();
             }
             where.addRect(QRectF(120, 40, 160, 200));
+            placeOrganisms(p, sketch, where, rnd, organismSize);
+            p.restore();
+            return;
+        }
+        if (has(sketch, "botonesroidos")) {
+            // A branch of the young bunch close up: the flower buttons on
+            // their pedicels, many of them bitten by beetles: a ragged bite
+            // out of the side, the hollow gnawed into the button, some left
+            // as a stub on the bare pedicel, crumbs fallen below.
+            const QColor stalk(120, 150, 65);
+            p.setPen(QPen(stalk, 7, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(QPointF(210, 0), QPointF(195, 290));
+            QList<QPair<QPointF, QPointF>> buttons;  // pedicel base, button centre
+            for (int i = 0; i < 3; ++i) {
+                const QPointF at(208 - i * 5, 40 + i * 85);
+                for (int side : {-1, 1}) {
+                    const QPointF fork = at + QPointF(side * (62 - i * 8), 26);
+                    p.setPen(QPen(stalk, 3.5, Qt::SolidLine, Qt::RoundCap));
+                    p.drawLine(at, fork);
+                    for (int k = 0; k < 5; ++k) {  // a cluster at the end of each branch
+                        const qreal a = (k - 2) * 0.75;
+                        buttons.append({fork, fork + QPointF(side * (18 + qCos(a) * 26), qSin(a) * 30)});
+                    }
+                }
+            }
+            for (const auto &[base, c] : buttons) {
+                p.setPen(QPen(stalk, 2, Qt::SolidLine, Qt::RoundCap));
+                p.drawLine(base, c);
+            }
+            for (const auto &[base, c] : buttons) {
+                const qreal roll = rnd.next();
+                const qreal r = 16;
+                if (roll < 0.2) {  // eaten down to the pedicel: a brown stub
+                    p.setPen(QPen(QColor(90, 70, 40), 1));
+                    p.setBrush(QColor(165, 130, 80));
+                    p.drawEllipse(c, r * 0.4, r * 0.3);
+                    continue;
+                }
+                p.setPen(QPen(QColor(95, 130, 55), 1));
+                p.setBrush(QColor(175, 205, 100));
+                p.drawEllipse(c, r * 0.8, r * 1.1);
+                if (roll < 0.7) {  // bitten: the bite's ragged edge and the hollow inside
+                    const qreal a = rnd.range(0, 2 * M_PI);
+                    const QPointF bite = c + QPointF(qCos(a), qSin(a)) * r * 0.75;
+                    QPainterPath button;
+                    button.addEllipse(c, r * 0.8, r * 1.1);
+                    p.save();
+                    p.setClipPath(button);
+                    p.setPen(QPen(QColor(120, 90, 45), 1.4));
+                    p.setBrush(bg);
+                    p.drawPath(blob(rnd, bite, r * 0.7));
+                    p.restore();
+                    p.setPen(Qt::NoPen);
+                    p.setBrush(QColor(150, 110, 60));
+                    p.drawEllipse(c + (bite - c) * 0.35, r * 0.32, r * 0.38);
+                    p.setBrush(QColor(95, 65, 35));
+                    p.drawEllipse(c + (bite - c) * 0.35, r * 0.16, r * 0.2);
+                }
+            }
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(150, 120, 70));
+            for (int i = 0; i < 30; ++i)  // the crumbs
+                p.drawEllipse(QPointF(rnd.range(60, 340), rnd.range(270, 296)), 1.4, 1.1);
+            for (const auto &[base, c] : buttons)
+                where.addEllipse(c, 10, 10);
             placeOrganisms(p, sketch, where, rnd, organismSize);
             p.restore();
             return;
@@ -2033,6 +2154,49 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
         p.drawEllipse(top, 5, 5);
         where.addEllipse(stub + QPointF(-42, 8), 4, 4);
         placeOrganisms(p, sketch, where, rnd, organismSize);
+    } else if (organ == QLatin1String("pampano") && has(sketch, "cerca")) {
+        // The base of a young shoot close up, where it springs from last
+        // year's cane: the first internodes, thick and green, with the
+        // brown corky crusts cracked across.
+        drawCane(p, QPointF(-10, 262), QPointF(410, 232), 34, false);
+        const QList<QLineF> segs = drawShoot(p, QPointF(170, 244), QPointF(300, -30), 20, true, rnd);
+        const QLineF axis(segs.first().p1(), segs.last().p2());
+        const QPointF across = QPointF(-axis.dy(), axis.dx()) / axis.length();
+        if (has(sketch, "cancros") || has(sketch, "manchasnegras")) {
+            // Sunken cankers, grey in the middle with a black rim, or black
+            // elongated spots cracking along their length.
+            const bool grey = has(sketch, "cancros");
+            for (int i = 0; i < 7; ++i) {
+                const QPointF at = axis.pointAt(0.06 + i * 0.075) + across * ((i % 2 ? 1 : -1) * 3.5);
+                p.save();
+                p.translate(at);
+                p.rotate(-axis.angle());
+                const qreal len = rnd.range(10, 15);
+                p.setPen(QPen(QColor(20, 15, 12), grey ? 2.2 : 1));
+                p.setBrush(grey ? QColor(170, 165, 155) : QColor(30, 25, 20));
+                p.drawEllipse(QPointF(0, 0), len, 5.5);
+                p.setPen(QPen(grey ? QColor(120, 115, 105) : QColor(150, 170, 110), 1));
+                p.drawLine(QPointF(-len * 0.6, 0), QPointF(len * 0.6, 0));
+                p.restore();
+            }
+        }
+        for (int i = 0; i < (has(sketch, "costras") ? 7 : 0); ++i) {
+            const QPointF at = axis.pointAt(0.06 + i * 0.07) + across * ((i % 2 ? 1 : -1) * 4);
+            p.save();
+            p.translate(at);
+            p.rotate(-axis.angle());
+            const qreal len = rnd.range(11, 15), w = rnd.range(5.5, 7.5);
+            p.setPen(QPen(QColor(80, 55, 30), 1.2));
+            p.setBrush(QColor(150, 115, 72));
+            p.drawPath(blob(rnd, QPointF(0, 0), w, len / w));
+            p.setPen(QPen(QColor(70, 45, 25), 1));
+            for (int k = -1; k <= 1; ++k)  // the cracks across the crust
+                p.drawLine(QPointF(k * len * 0.4, -w * 0.7), QPointF(k * len * 0.4 + 2, w * 0.7));
+            p.restore();
+        }
+        for (const QLineF &l : segs)
+            where.addEllipse(l.center(), 14, 14);
+        placeOrganisms(p, sketch, where, rnd, organismSize);
     } else if (organ == QLatin1String("pampano")) {
         // A stunted shoot is short, thin and zigzag.
         const QList<QLineF> segs = drawShoot(p, QPointF(40, 270),
@@ -2085,7 +2249,10 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
         const bool bud = organ == QLatin1String("yema");
         QList<QLineF> segs;
         if (bud) {
-            segs = drawCane(p, QPointF(-20, 220), QPointF(420, 170), 30, false);
+            // With a tally card in the corner the cane runs a little higher,
+            // clear of it.
+            const bool card = sketch.scene.split(QLatin1Char('+')).contains(QLatin1String("conteo"));
+            segs = drawCane(p, QPointF(-20, card ? 205 : 220), QPointF(420, card ? 150 : 170), 30, false);
         } else if (has(sketch, "partido")) {
             // Snapped at the gallery: the outer piece hangs from a strip of bark.
             segs = drawCane(p, QPointF(20, 230), QPointF(205, 153), 14, true);

@@ -319,6 +319,27 @@ void drawScene(QPainter &p, const QString &sceneAndCatch, const QSizeF &size, Ra
         for (int k = 1; k <= 3; ++k)  // the knock
             p.drawArc(QRectF(218 - k * 8, 130 - k * 8, 16 + k * 16, 36 + k * 16), 100 * 16, 70 * 16);
         drawHand(p, QPointF(420, 260), QPointF(318, 194), 38);
+    } else if (scene == QLatin1String("recogida") && !catchKind.isEmpty()) {
+        // Picking the beetles off the buds by hand at first light, while the
+        // cold keeps them still, and dropping them into a bucket: the low
+        // sun warms the sky and the catch shows in the bucket's mouth.
+        QLinearGradient dawn(0, 0, 0, 170);
+        dawn.setColorAt(0, QColor(255, 170, 110, 120));
+        dawn.setColorAt(0.5, QColor(255, 205, 150, 60));
+        dawn.setColorAt(1, QColor(255, 220, 170, 0));
+        p.fillRect(QRectF(0, 0, 400, 170), dawn);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 225, 160, 150));
+        p.drawEllipse(QPointF(40, 58), 20, 20);  // the sun just over the hills
+        drawBucket(p, QRectF(280, 205, 100, 90));
+        for (int i = 0; i < 5; ++i)
+            drawOrganism(p, catchKind, QPointF(298 + i * 16, 200 + (i % 2) * 4), 17, rnd.range(0, 360), rnd);
+        drawBucket(p, QRectF(280, 205, 100, 90), false);  // the bucket's front over them
+        const QPointF from(430, 20), wrist(262, 92);
+        const QLineF arm(from, wrist);
+        const QPointF ahead = (wrist - from) / arm.length();
+        drawHand(p, from, wrist, 40);
+        drawOrganism(p, catchKind, wrist + ahead * 30 + QPointF(0, 8), 36, -arm.angle() + 200, rnd);
     } else if (scene == QLatin1String("recogida")) {
         // Picking the rolled leaves by hand into a bucket.
         drawBucket(p, QRectF(280, 205, 100, 90));
