@@ -369,6 +369,91 @@ void drawScene(QPainter &p, const QString &sceneAndCatch, const QSizeF &size, Ra
                      rnd.range(-90, 90), i % 2 == 1, leafGreen(i % 2 == 1).darker(110));
         drawLeaf(p, QPointF(300, 150), 34, 30, false, leafGreen(false));
         drawHand(p, QPointF(430, 210), QPointF(326, 162), 40);
+    } else if (scene == QLatin1String("retirada") && catchKind == QLatin1String("momias")) {
+        // At winter pruning: the mummified bunches of last year, black,
+        // shrivelled and hard, pulled off the bare cordon by hand and dropped
+        // into a bucket.
+        auto mummies = [&](QPointF top, qreal scale, quint32 seed) {
+            const QList<Berry> berries =
+                drawBunch(p, top, scale, QStringLiteral("maduro"), QStringLiteral("tinta"), seed);
+            for (const Berry &b : berries) {
+                drawBerry(p, {b.c, b.r * 0.85}, QColor(38, 32, 36));
+                p.setPen(QPen(QColor(90, 80, 85), 0.8));
+                p.setBrush(Qt::NoBrush);
+                for (int k = 0; k < 3; ++k)  // the wrinkles of the dried skin
+                    p.drawArc(QRectF(b.c.x() - b.r * 0.6, b.c.y() - b.r * (0.5 - k * 0.3), b.r * 1.2, b.r * 0.5),
+                              200 * 16, 140 * 16);
+            }
+        };
+        ground(262);
+        p.setPen(QPen(QColor(100, 72, 45), 14, Qt::SolidLine, Qt::RoundCap));  // the bare cordon
+        p.drawLine(QPointF(-10, 40), QPointF(410, 32));
+        p.setPen(QPen(QColor(120, 90, 55), 5, Qt::SolidLine, Qt::RoundCap));
+        for (int i = 0; i < 4; ++i)  // the spurs left by the pruning
+            p.drawLine(QPointF(40 + i * 100, 38), QPointF(50 + i * 100, 14));
+        mummies(QPointF(95, 40), 0.55, 51);
+        drawBucket(p, QRectF(215, 190, 120, 100));
+        for (int i = 0; i < 3; ++i)
+            mummies(QPointF(235 + i * 38, 160), 0.28, quint32(52 + i));
+        drawBucket(p, QRectF(215, 190, 120, 100), false);
+        mummies(QPointF(265, 58), 0.45, 55);
+        drawHand(p, QPointF(430, -20), QPointF(282, 52), 38);
+    } else if (scene == QLatin1String("raspado")) {
+        // Scraping the loose bark off the trunk with a flat blade: the bare
+        // wood shows where it has passed, flakes and curls of bark fall to
+        // the foot of the vine.
+        p.setPen(QPen(QColor(70, 48, 30), 0.8));
+        for (int i = 0; i < 22; ++i) {
+            const bool falling = i < 6;
+            const QPointF at = falling ? QPointF(rnd.range(200, 250), rnd.range(190, 250))
+                                       : QPointF(rnd.range(130, 290), rnd.range(262, 290));
+            p.save();
+            p.translate(at);
+            p.rotate(rnd.range(0, 180));
+            p.setBrush(rnd.next() < 0.5 ? QColor(110, 80, 50) : QColor(150, 115, 75));
+            p.drawRect(QRectF(-5, -2, rnd.range(7, 12), rnd.range(3, 5)));
+            p.restore();
+        }
+        p.save();
+        p.translate(214, 172);
+        p.rotate(35);
+        QLinearGradient steel(0, -16, 0, 16);
+        steel.setColorAt(0, QColor(230, 230, 235));
+        steel.setColorAt(1, QColor(130, 130, 140));
+        p.setPen(QPen(QColor(60, 60, 65), 1));
+        p.setBrush(steel);
+        p.drawRect(QRectF(-3, -17, 12, 34));  // the blade, its edge on the bark
+        p.setBrush(QColor(150, 100, 55));
+        p.drawRoundedRect(QRectF(9, -6, 72, 12), 5, 5);  // the wooden handle
+        p.restore();
+        drawHand(p, QPointF(430, 330), QPointF(292, 240), 40);
+    } else if (scene == QLatin1String("escarda")) {
+        // Weeding round the foot of a young vine: the soil hoed clean in a
+        // ring about the trunk, the weeds still standing beyond it, the ones
+        // pulled up wilting on the ground, and the hoe at work in the hand.
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(95, 65, 40));
+        p.drawEllipse(QPointF(200, 262), 80, 14);
+        for (int i = 0; i < 70; ++i) {  // the weeds beyond the ring
+            const qreal x = i % 2 ? rnd.range(0, 115) : rnd.range(285, 400);
+            const QPointF base(x, rnd.range(254, 296));
+            p.setPen(QPen(QColor(70, 130, 50), 1.6));
+            p.drawLine(base, base + QPointF(rnd.range(-8, 8), -rnd.range(14, 34)));
+        }
+        for (int i = 0; i < 5; ++i) {  // pulled weeds, roots and all, wilting
+            const QPointF at(rnd.range(130, 180), rnd.range(276, 292));
+            p.setPen(QPen(QColor(140, 140, 70), 1.4));
+            for (int k = 0; k < 4; ++k)
+                p.drawLine(at, at + QPointF(rnd.range(14, 24), rnd.range(-5, 3)));
+            p.setPen(QPen(QColor(190, 170, 130), 0.8));
+            p.drawLine(at, at + QPointF(-8, 4));
+        }
+        p.setPen(QPen(QColor(130, 90, 50), 5, Qt::SolidLine, Qt::RoundCap));  // the hoe's handle
+        p.drawLine(QPointF(262, 262), QPointF(380, 120));
+        p.setPen(QPen(QColor(60, 60, 65), 1));
+        p.setBrush(QColor(150, 150, 160));
+        p.drawPolygon(QPolygonF{QPointF(244, 256), QPointF(272, 254), QPointF(276, 272), QPointF(240, 274)});
+        drawHand(p, QPointF(440, 90), QPointF(360, 132), 36);
     } else if (scene == QLatin1String("retirada")) {
         // Rotten bunches cut and dropped into a bucket, the fallen berries
         // picked up from the ground.
