@@ -873,6 +873,23 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
         p.setPen(QPen(QColor(205, 200, 190), 0.8));
         for (int k = -3; k <= 3; ++k)
             p.drawLine(QPointF(k * L * 0.1, -L * 0.2), QPointF(k * L * 0.1, L * 0.2));
+    } else if (kind == QLatin1String("cicadelido") && colourName == QLatin1String("salivazo")) {
+        // The spittlebug's adult, a froghopper: short and stout, broad across
+        // the head, the brown forewings held like a roof and crossed by two
+        // pale bands.
+        b.wings = Wings::Roof;
+        b.abdomenL = 0.62;
+        b.abdomenW = 0.46;
+        b.thoraxW = 0.42;
+        b.headR = 0.13;
+        b.legLen = 0.22;
+        b.antennae = Antennae::None;
+        insect(QColor(135, 98, 58));
+        p.setPen(QPen(QColor(225, 200, 150, 220), L * 0.05, Qt::SolidLine, Qt::RoundCap));
+        for (const qreal x : {-0.05, -0.3}) {
+            p.drawLine(QPointF(L * x, -L * 0.19), QPointF(L * (x - 0.08), -L * 0.04));
+            p.drawLine(QPointF(L * x, L * 0.19), QPointF(L * (x - 0.08), L * 0.04));
+        }
     } else if (kind == QLatin1String("cicadelido")) {  // leafhopper: wedge of roof-like wings
         b.wings = Wings::Roof;
         b.abdomenL = 0.5;

@@ -1574,6 +1574,26 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
         // A vine in the row: trunk, arms and the canopy, with coloured leaves.
         if (organ == QLatin1String("cepa")) {
             drawSoil(p, QRectF(0, 250, 400, 50), 250);
+            if (has(sketch, "estiercol")) {  // fresh manure spread in clods over the soil, straw in it
+                for (int i = 0; i < 26; ++i) {
+                    const QPointF at(rnd.range(5, 395), rnd.range(256, 296));
+                    p.setPen(QPen(QColor(40, 28, 18), 0.8));
+                    p.setBrush(rnd.next() < 0.5 ? QColor(62, 44, 28) : QColor(80, 58, 34));
+                    p.drawPath(blob(rnd, at, rnd.range(4, 8), 1.5));
+                    p.setPen(QPen(QColor(200, 170, 90), 1));
+                    p.drawLine(at, at + QPointF(rnd.range(-7, 7), rnd.range(-3, 3)));
+                }
+            }
+            if (has(sketch, "rodal")) {  // more young vines of the same patch further along the row, just as bare
+                for (const qreal x : {-130.0, 130.0}) {
+                    p.save();
+                    p.translate(200 + x, 150);
+                    p.scale(0.6, 0.6);
+                    p.translate(-200, -150);
+                    drawTrunk(p, QRectF(140, 150, 120, 175));
+                    p.restore();
+                }
+            }
             if (has(sketch, "camino")) {
                 // A dirt track along the row: pale, dry and rutted, a cloud
                 // of its dust drifting up over the lowest leaves.
@@ -1680,6 +1700,44 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
             for (int i = 0; i < 3; ++i)
                 drawBunch(p, QPointF(110 + i * 90, 120), 0.5, QStringLiteral("maduro"), sketch.variety, seed + i);
         where.addRect(QRectF(80, 60, 240, 140));
+        placeOrganisms(p, sketch, where, rnd, organismSize);
+    } else if (organ == QLatin1String("hierba")) {
+        // Blades of grass close up, long and narrow, one of them arching
+        // across the picture to carry the animal.
+        auto blade = [&](QPointF base, QPointF tip, qreal w, QPointF bend, const QColor &c) {
+            const QPointF mid = (base + tip) / 2 + bend;
+            QPainterPath b(base - QPointF(w, 0));
+            b.quadTo(mid - QPointF(w * 0.7, 0), tip);
+            b.quadTo(mid + QPointF(w * 0.7, 0), base + QPointF(w, 0));
+            b.closeSubpath();
+            QLinearGradient g(base - QPointF(w, 0), base + QPointF(w, 0));
+            g.setColorAt(0, c.darker(115));
+            g.setColorAt(0.5, c.lighter(115));
+            g.setColorAt(1, c.darker(125));
+            p.setPen(QPen(c.darker(160), 0.8));
+            p.setBrush(g);
+            p.drawPath(b);
+            p.setPen(QPen(c.lighter(135), 1));
+            QPainterPath rib(base);
+            rib.quadTo(mid, tip);
+            p.setBrush(Qt::NoBrush);
+            p.drawPath(rib);
+        };
+        for (int i = 0; i < 11; ++i) {
+            const qreal x = rnd.range(10, 390);
+            blade(QPointF(x, 315), QPointF(x + rnd.range(-80, 80), rnd.range(30, 150)), rnd.range(5, 9),
+                  QPointF(rnd.range(-30, 30), 0), QColor(95, 150, 65).darker(int(rnd.range(100, 125))));
+        }
+        QPainterPath arch(QPointF(40, 310));  // the broad blade arching over
+        arch.cubicTo(QPointF(90, 140), QPointF(240, 90), QPointF(380, 150));
+        p.setPen(QPen(QColor(70, 120, 45), 26, Qt::SolidLine, Qt::FlatCap));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(arch);
+        p.setPen(QPen(QColor(120, 175, 80), 22, Qt::SolidLine, Qt::FlatCap));
+        p.drawPath(arch);
+        p.setPen(QPen(QColor(160, 200, 120), 1.5));
+        p.drawPath(arch);
+        where.addEllipse(arch.pointAtPercent(0.55), 6, 6);
         placeOrganisms(p, sketch, where, rnd, organismSize);
     } else if (organ == QLatin1String("maleza")) {
         // A weed of the vineyard floor (bindweed): arrow-shaped leaves on a

@@ -870,6 +870,58 @@ void drawScene(QPainter &p, const QString &sceneAndCatch, const QSizeF &size, Ra
         p.drawLine(QPointF(330, 295), QPointF(330, 45));
         p.setPen(QPen(QColor(110, 80, 50), 5, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(300, 45), QPointF(360, 45));
+    } else if (scene == QLatin1String("madriguera")) {
+        // A rabbits' warren dug into the bank at the edge of the vineyard:
+        // the dark mouth of a burrow in the slope, the earth thrown out in
+        // front of it, little heaps of round droppings, a rabbit by it and
+        // the first row of vines on the flat beyond.
+        drawSoil(p, QRectF(0, 228, 400, 72), 228);
+        for (int i = 0; i < 3; ++i) {  // the first row
+            const qreal x = 265 + i * 55;
+            drawTrunk(p, QRectF(x - 14, 170, 28, 60));
+            for (int k = 0; k < 4; ++k)
+                drawLeaf(p, QPointF(x + rnd.range(-26, 26), rnd.range(130, 170)), rnd.range(14, 19), rnd.range(-30, 30),
+                         false, leafGreen(false));
+        }
+        QPainterPath bank(QPointF(0, 95));  // the bank rising on the left
+        bank.cubicTo(QPointF(120, 92), QPointF(170, 150), QPointF(250, 232));
+        bank.lineTo(QPointF(250, 300));
+        bank.lineTo(QPointF(0, 300));
+        bank.closeSubpath();
+        QLinearGradient earth(0, 95, 0, 300);
+        earth.setColorAt(0, QColor(150, 112, 72));
+        earth.setColorAt(1, QColor(110, 78, 48));
+        p.setPen(QPen(QColor(95, 68, 42), 1));
+        p.setBrush(earth);
+        p.drawPath(bank);
+        p.setPen(QPen(QColor(110, 140, 60), 1.3));
+        for (int i = 0; i < 40; ++i) {  // grass along the top of the bank
+            const QPointF at = bank.pointAtPercent(rnd.range(0.0, 0.18));
+            p.drawLine(at, at + QPointF(rnd.range(-4, 4), -rnd.range(5, 12)));
+        }
+        const QPointF hole(118, 168);
+        QPainterPath spoil;  // the earth thrown out, fanned down the slope
+        spoil.moveTo(hole + QPointF(-30, 12));
+        spoil.cubicTo(hole + QPointF(-40, 60), hole + QPointF(50, 70), hole + QPointF(34, 12));
+        spoil.closeSubpath();
+        p.setPen(QPen(QColor(120, 88, 55), 1));
+        p.setBrush(QColor(175, 135, 92));
+        p.drawPath(spoil);
+        QRadialGradient dark(hole, 30);
+        dark.setColorAt(0, QColor(15, 10, 6));
+        dark.setColorAt(0.8, QColor(40, 27, 16));
+        dark.setColorAt(1, QColor(80, 56, 35));
+        p.setPen(QPen(QColor(70, 48, 30), 1.2));
+        p.setBrush(dark);
+        p.drawChord(QRectF(hole.x() - 30, hole.y() - 24, 60, 48), 0, 180 * 16);
+        p.drawRect(QRectF(hole.x() - 30, hole.y() - 0.5, 60, 12));
+        p.setPen(QPen(QColor(45, 30, 18), 0.6));
+        for (int i = 0; i < 40; ++i) {  // the droppings, round, in little heaps
+            const QPointF heap = i < 20 ? QPointF(190, 222) : QPointF(60, 245);
+            p.setBrush(rnd.next() < 0.5 ? QColor(70, 52, 32) : QColor(95, 72, 45));
+            p.drawEllipse(heap + QPointF(rnd.range(-14, 14), rnd.range(-5, 5)), 3, 3);
+        }
+        drawOrganism(p, QStringLiteral("conejo"), QPointF(195, 190), 78, 0, rnd);
     } else if (scene == QLatin1String("toperas")) {
         // Mounds of loose earth and the open mouths of burrows at the foot of the vines.
         for (int i = 0; i < 4; ++i) {
