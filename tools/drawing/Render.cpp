@@ -1566,6 +1566,10 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
         const LeafGeom g = drawLeaf(p, QPointF(200, 150), r, has(sketch, "abanico") ? 0 : -8, underside, fill);
         leafLayers(p, sketch, g, bg, rnd);
         where = leafOutline(g);
+        if (has(sketch, "aranas"))  // the spider mites' moving forms scattered over the blade
+            for (int i = 0; i < 9; ++i)
+                drawOrganism(p, QStringLiteral("acaro-amarillo"), pointIn(where, rnd, 0.7), rnd.range(17, 22),
+                             rnd.range(-180, 180), rnd);
         p.restore();
         where = QTransform().translate(200, 150).scale(sx, sy).translate(-200, -150).map(where);
         placeOrganisms(p, sketch, QTransform().translate(200, 140).scale(0.6, 0.6).translate(-200, -140).map(where),
@@ -2265,6 +2269,26 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
                                                                             : QPointF(330, 40),
                                              has(sketch, "raquitico") ? 7 : 10, !has(sketch, "sinhojas"), rnd,
                                              has(sketch, "raquitico") ? 9 : 0);
+        if (has(sketch, "necrosadas")) {
+            // The shoot's leaves dead and dry: each blade drawn again over
+            // the green one, brown, with darker dead patches between the
+            // veins and the margin curled.
+            for (int i = 0; i + 1 < segs.size(); ++i) {
+                const qreal side = i % 2 ? 1 : -1, lr = 10 * (3.2 - i * 0.25);
+                const QPointF leafAt = segs[i].p2() + QPointF(side * lr * 1.3, -lr * 0.6);
+                const LeafGeom dead =
+                    drawLeaf(p, leafAt, lr, side * 25, false, QColor(150, 108, 58).darker(int(rnd.range(95, 120))));
+                const QPainterPath blade = leafOutline(dead);
+                p.save();
+                p.setClipPath(blade);
+                for (int k = 0; k < 4; ++k)
+                    softSpot(p, pointIn(blade, rnd, 0.8), lr * rnd.range(0.2, 0.32), QColor(95, 62, 32, 200));
+                p.setBrush(Qt::NoBrush);
+                p.setPen(QPen(QColor(105, 70, 38), lr * 0.18));
+                p.drawPath(blade);
+                p.restore();
+            }
+        }
         if (has(sketch, "marchita")) {  // the tip bends down and wilts
             p.setPen(QPen(QColor(120, 150, 70), 6, Qt::SolidLine, Qt::RoundCap));
             p.drawLine(QPointF(300, 120), QPointF(330, 175));
