@@ -822,11 +822,15 @@ void stemLayers(QPainter &p, const Sketch &s, const QList<QLineF> &segments, Ran
         p.setBrush(QColor(25, 15, 10));
         p.drawEllipse(at, 3.2, 3.2);
     }
-    if (has(s, "huevosrojos")) {
-        p.setPen(Qt::NoPen);
-        for (int i = 0; i < 40; ++i) {
-            p.setBrush(QColor(200, 40, 30));
-            p.drawEllipse(along(0.5) + QPointF(rnd.range(-10, 10), rnd.range(0, 10)), 1.3, 1.3);
+    if (has(s, "huevosrojos")) {  // the winter eggs packed round the base of the bud, round and red
+        for (int i = 0; i < 34; ++i) {
+            const QPointF at = along(0.5) + QPointF(rnd.range(-15, 15), rnd.range(-1, 9));
+            p.setPen(QPen(QColor(110, 20, 15), 0.5));
+            p.setBrush(QColor(205, 40, 30));
+            p.drawEllipse(at, 2.3, 2.3);
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(255, 170, 150, 200));
+            p.drawEllipse(at + QPointF(-0.7, -0.8), 0.7, 0.7);
         }
     }
 }
@@ -1703,6 +1707,10 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
         if (has(sketch, "racimos"))
             for (int i = 0; i < 3; ++i)
                 drawBunch(p, QPointF(110 + i * 90, 120), 0.5, QStringLiteral("maduro"), sketch.variety, seed + i);
+        if (has(sketch, "caidas") && organ == QLatin1String("cepa"))  // dry leaves fallen early, on the ground
+            for (int i = 0; i < 9; ++i)
+                drawLeaf(p, QPointF(rnd.range(20, 380), rnd.range(262, 290)), rnd.range(13, 18), rnd.range(-90, 90),
+                         i % 3 == 0, QColor(150, 110, 60).darker(int(rnd.range(95, 125))));
         where.addRect(QRectF(80, 60, 240, 140));
         placeOrganisms(p, sketch, where, rnd, organismSize);
     } else if (organ == QLatin1String("hierba")) {
