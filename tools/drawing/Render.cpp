@@ -655,6 +655,25 @@ void bunchLayers(QPainter &p, const Sketch &s, const QList<Berry> &berries, Rand
             p.setBrush(QColor(40, 30, 20));
             p.drawEllipse(c, b.r * 0.08, b.r * 0.08);
         });
+    if (has(s, "abierto"))  // torn open by wasps: a ragged hole into the pale flesh, the must running down
+        some("abierto", [&](const Berry &b) {
+            const QPointF c = b.c + QPointF(b.r * 0.1, -b.r * 0.2);
+            p.setPen(QPen(QColor(60, 25, 40), 1.2));
+            p.setBrush(QColor(205, 195, 125));
+            p.drawPath(blob(rnd, c, b.r * 0.42, 1.15));
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(160, 130, 65, 210));  // the hollow eaten into the flesh
+            p.drawPath(blob(rnd, c + QPointF(0, b.r * 0.05), b.r * 0.22));
+            const QPointF from = c + QPointF(-b.r * 0.15, b.r * 0.32), to = c + QPointF(-b.r * 0.2, b.r * 1.35);
+            QPainterPath run(from);
+            run.cubicTo(from + QPointF(-b.r * 0.12, b.r * 0.4), to + QPointF(b.r * 0.1, -b.r * 0.4), to);
+            p.setBrush(Qt::NoBrush);
+            p.setPen(QPen(QColor(200, 160, 70, 215), b.r * 0.12, Qt::SolidLine, Qt::RoundCap));
+            p.drawPath(run);
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(205, 165, 75, 230));
+            p.drawEllipse(to + QPointF(0, b.r * 0.06), b.r * 0.09, b.r * 0.13);
+        });
     if (has(s, "agujero"))
         some("agujero", [&](const Berry &b) {
             p.setPen(QPen(QColor(90, 50, 30), 0.8));
