@@ -688,6 +688,27 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
             b.sheen = false;
             b.colour = QColor(55, 35, 25);
             drawBody(p, b, L);
+            // The hind end of the wing cases cut off steeply and ringed with
+            // short spines.
+            p.setPen(QPen(b.colour.darker(140), std::max<qreal>(0.8, L * 0.025), Qt::SolidLine, Qt::RoundCap));
+            for (const qreal t : {140.0, 155.0, 170.0, 190.0, 205.0, 220.0}) {
+                const qreal a = qDegreesToRadians(t);
+                const QPointF edge(-L * 0.18 + L * 0.3 * qCos(a), L * 0.15 * qSin(a));
+                p.drawLine(edge, edge + QPointF(qCos(a), qSin(a)) * L * 0.07);
+            }
+        } else if (colourName == QLatin1String("hembra")) {
+            // The flightless female: short wing cases over the front of a
+            // huge soft abdomen swollen with eggs, its rings showing.
+            p.setPen(QPen(QColor(110, 70, 40), std::max<qreal>(0.6, L * 0.015)));
+            p.setBrush(QColor(185, 130, 75));
+            p.drawEllipse(QPointF(-L * 0.3, 0), L * 0.4, L * 0.27);
+            for (int k = 1; k <= 4; ++k)
+                p.drawArc(QRectF(-L * 0.3 - L * 0.4 + k * L * 0.12, -L * 0.25, L * 0.2, L * 0.5), 100 * 16, 160 * 16);
+            b.antennae = Antennae::Long;
+            b.colour = QColor(140, 80, 40);
+            b.abdomenL = 0.3;
+            b.abdomenW = 0.3;
+            drawBody(p, b, L);
         } else if (colourName == QLatin1String("estrecho")) {  // click beetle
             b.abdomenW = 0.22;
             b.abdomenL = 0.62;

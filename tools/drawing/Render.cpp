@@ -1020,6 +1020,11 @@ void woodLayers(QPainter &p, const Sketch &s, const QPainterPath &trunk, Random 
         p.setBrush(QColor(185, 150, 105));
         p.drawPath(blob(rnd, mid, 20, 0.7));
     }
+    if (has(s, "crias"))  // the mealybug's crawlers, tiny and orange, spreading from under the bark
+        for (int i = 0; i < 9; ++i)
+            drawOrganism(p, QStringLiteral("cochinilla-anaranjado"),
+                         mid + QPointF(rnd.range(-22, 22), (i % 2 ? 1 : -1) * rnd.range(42, 80)), rnd.range(14, 17),
+                         rnd.range(-180, 180), rnd);
     p.restore();
 }
 
