@@ -539,6 +539,8 @@ void bunchLayers(QPainter &p, const Sketch &s, const QList<Berry> &berries, Rand
             p.setBrush(QColor(120, 80, 40));
             p.drawEllipse(b.c + QPointF(0, b.r * 0.05), b.r * 0.12, b.r * 0.18);  // a seed shows
         });
+    if (has(s, "pardos"))  // berries gone wholly brown, still round: the step before they dry up
+        some("pardos", [&](const Berry &b) { drawBerry(p, b, QColor(135, 82, 45)); });
     if (has(s, "arrugados") || has(s, "vaciados") || has(s, "momias")) {
         const char *layer = has(s, "momias") ? "momias" : has(s, "vaciados") ? "vaciados" : "arrugados";
         some(layer, [&](const Berry &b) {
