@@ -1572,6 +1572,24 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
             p.drawArc(QRectF(i * 24 - 14, -32, 28, 64), 90 * 16, 180 * 16);
         p.setPen(QPen(QColor(120, 100, 60), 2));
         p.drawLine(QPointF(-95, 0), QPointF(-108, -6));
+        if (has(sketch, "abierto")) {
+            // Opened out: the outer turns of the roll unwound into a flap,
+            // its paler inner face showing the white eggs laid between them.
+            QPainterPath flap(QPointF(-80, 30));
+            flap.cubicTo(QPointF(-60, 95), QPointF(-10, 110), QPointF(20, 96));
+            flap.cubicTo(QPointF(50, 110), QPointF(80, 95), QPointF(82, 30));
+            flap.closeSubpath();
+            p.setPen(QPen(QColor(60, 100, 40), 1.2));
+            p.setBrush(QColor(165, 200, 115));
+            p.drawPath(flap);
+            p.setPen(QPen(QColor(190, 220, 150), 1.2));
+            for (int k = -2; k <= 2; ++k)  // its veins
+                p.drawLine(QPointF(k * 28, 34), QPointF(k * 30, 88));
+            p.setPen(QPen(QColor(200, 195, 170), 0.7));
+            p.setBrush(QColor(252, 250, 238));
+            for (int k = 0; k < 9; ++k)
+                p.drawEllipse(QPointF(-52 + (k % 5) * 26 + (k / 5) * 13, 52 + (k / 5) * 22 + rnd.range(-3, 3)), 6, 4.5);
+        }
         p.restore();
         where.addEllipse(QPointF(200, 150), 40, 80);
         placeOrganisms(p, sketch, where, rnd, organismSize * 0.6);
