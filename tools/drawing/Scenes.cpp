@@ -870,6 +870,69 @@ void drawScene(QPainter &p, const QString &sceneAndCatch, const QSizeF &size, Ra
         p.drawLine(QPointF(330, 295), QPointF(330, 45));
         p.setPen(QPen(QColor(110, 80, 50), 5, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(300, 45), QPointF(360, 45));
+    } else if (scene == QLatin1String("protector")) {
+        // A new planting: each young vine, a thin stem with its first
+        // leaves, stands inside a tube of wire mesh held up by a stake.
+        ground(232);
+        auto guarded = [&](QPointF foot, qreal k) {
+            const QRectF tube(foot.x() - 34 * k, foot.y() - 130 * k, 68 * k, 130 * k);
+            p.setPen(QPen(QColor(120, 90, 55), 4 * k, Qt::SolidLine, Qt::RoundCap));  // the stake
+            p.drawLine(foot + QPointF(30 * k, 6 * k), foot + QPointF(30 * k, -150 * k));
+            p.setPen(QPen(QColor(95, 140, 60), 4 * k, Qt::SolidLine, Qt::RoundCap));  // the young stem
+            p.drawLine(foot, foot + QPointF(4 * k, -150 * k));
+            for (int i = 0; i < 4; ++i)
+                drawLeaf(p, foot + QPointF((i % 2 ? 24 : -22) * k, (-120 - i * 18) * k), (16 - i) * k, i % 2 ? 25 : -25,
+                         false, leafGreen(false));
+            QPainterPath body;
+            body.addRect(tube);
+            p.save();
+            p.setClipPath(body);
+            p.fillPath(body, QColor(200, 210, 200, 50));
+            p.setPen(QPen(QColor(60, 70, 65, 200), 0.9));
+            for (qreal x = tube.left() - tube.height(); x < tube.right(); x += 7 * k) {
+                p.drawLine(QPointF(x, tube.bottom()), QPointF(x + tube.height(), tube.top()));
+                p.drawLine(QPointF(x, tube.top()), QPointF(x + tube.height(), tube.bottom()));
+            }
+            p.restore();
+            p.setPen(QPen(QColor(70, 80, 75), 1.4));
+            p.setBrush(Qt::NoBrush);
+            p.drawEllipse(QPointF(tube.center().x(), tube.top()), tube.width() / 2, 6 * k);  // its open top
+            p.drawLine(tube.topLeft(), tube.bottomLeft());
+            p.drawLine(tube.topRight(), tube.bottomRight());
+        };
+        guarded(QPointF(70, 236), 0.6);
+        guarded(QPointF(330, 236), 0.6);
+        guarded(QPointF(200, 272), 1.0);
+    } else if (scene == QLatin1String("vallado")) {
+        // The rabbit fence round the vineyard seen in section: posts and
+        // wire mesh above ground, the mesh carried on down into the soil
+        // so they cannot dig under it; the rabbits outside, the vines within.
+        drawSoil(p, QRectF(0, 190, 400, 110), 190);
+        for (int i = 0; i < 3; ++i) {  // the vines inside
+            const qreal x = 270 + i * 50;
+            drawTrunk(p, QRectF(x - 11, 140, 22, 52));
+            for (int k = 0; k < 3; ++k)
+                drawLeaf(p, QPointF(x + rnd.range(-20, 20), rnd.range(110, 140)), rnd.range(12, 16), rnd.range(-30, 30),
+                         false, leafGreen(false));
+        }
+        const QRectF mesh(150, 95, 40, 175);
+        p.setPen(QPen(QColor(110, 80, 50), 7));  // the post
+        p.drawLine(QPointF(170, 80), QPointF(170, 250));
+        p.save();
+        p.setClipRect(mesh);
+        p.setPen(QPen(QColor(70, 75, 75, 230), 1));
+        for (qreal y = mesh.top() - 40; y < mesh.bottom(); y += 8) {
+            p.drawLine(QPointF(mesh.left(), y), QPointF(mesh.right(), y + 20));
+            p.drawLine(QPointF(mesh.left(), y + 20), QPointF(mesh.right(), y));
+        }
+        p.restore();
+        p.setPen(QPen(QColor(250, 240, 200), 1.2, Qt::DashLine));  // where the soil covers it
+        p.drawLine(QPointF(140, 192), QPointF(200, 192));
+        p.setPen(QPen(QColor(60, 45, 30), 1));
+        p.setBrush(QColor(70, 50, 32));
+        p.drawEllipse(QPointF(122, 205), 22, 8);  // a scrape the rabbits began against it
+        drawOrganism(p, QStringLiteral("conejo"), QPointF(95, 172), 70, 0, rnd);
+        drawOrganism(p, QStringLiteral("conejo"), QPointF(30, 180), 55, 0, rnd);
     } else if (scene == QLatin1String("madriguera")) {
         // A rabbits' warren dug into the bank at the edge of the vineyard:
         // the dark mouth of a burrow in the slope, the earth thrown out in
