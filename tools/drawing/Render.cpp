@@ -2294,6 +2294,16 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
                 p.restore();
             }
         }
+        if (has(sketch, "estrias"))  // corky brown streaks and scars along the internodes
+            for (int i = 0; i < 16; ++i) {
+                const qreal t = rnd.range(0.04, 0.8), len = rnd.range(16, 30);
+                const QPointF at = axis.pointAt(t) + across * rnd.range(-5, 5);
+                const QPointF dir = (axis.p2() - axis.p1()) / axis.length();
+                p.setPen(QPen(QColor(95, 65, 35), 3.6, Qt::SolidLine, Qt::RoundCap));
+                p.drawLine(at, at + dir * len);
+                p.setPen(QPen(QColor(170, 130, 85), 1.4, Qt::SolidLine, Qt::RoundCap));
+                p.drawLine(at + dir * 2, at + dir * (len - 2));
+            }
         for (int i = 0; i < (has(sketch, "costras") ? 7 : 0); ++i) {
             const QPointF at = axis.pointAt(0.06 + i * 0.07) + across * ((i % 2 ? 1 : -1) * 4);
             p.save();
