@@ -880,6 +880,22 @@ void woodLayers(QPainter &p, const Sketch &s, const QPainterPath &trunk, Random 
             p.drawLine(a, a + QPointF(1.5, 5));
         }
     }
+    if (has(s, "dientes")) {
+        // Bark stripped off the foot of the trunk by rabbits: the pale wood
+        // bare in a ragged patch, scored all over by the paired grooves of
+        // their front teeth.
+        const QPointF at(b.center().x(), b.bottom() - 48);
+        p.setPen(QPen(QColor(90, 60, 35), 1.6));
+        p.setBrush(QColor(228, 208, 165));
+        p.drawPath(blob(rnd, at, 32, 0.6));
+        p.setPen(QPen(QColor(165, 130, 90), 1.3, Qt::SolidLine, Qt::RoundCap));
+        for (int k = 0; k < 16; ++k) {
+            const QPointF a = at + QPointF(rnd.range(-13, 9), rnd.range(-24, 18));
+            const QPointF d(2.2, 7.5);
+            p.drawLine(a, a + d);
+            p.drawLine(a + QPointF(2.6, 0), a + QPointF(2.6, 0) + d);
+        }
+    }
     if (has(s, "estromas")) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(20, 18, 15));
@@ -1661,6 +1677,17 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
             }
             const QPainterPath trunk = drawTrunk(p, QRectF(140, 150, 120, 105));
             woodLayers(p, sketch, trunk, rnd);
+            if (has(sketch, "bajos")) {
+                // Low shoots from the foot of the vine, within reach of the
+                // ground: their tender leaves bitten, one cut off short.
+                const QList<QLineF> low = drawShoot(p, QPointF(192, 236), QPointF(150, 196), 4.5, true, rnd);
+                Q_UNUSED(low);
+                p.setPen(QPen(QColor(95, 150, 60), 4.5, Qt::SolidLine, Qt::RoundCap));
+                p.drawLine(QPointF(206, 240), QPointF(222, 222));
+                p.setPen(QPen(QColor(90, 130, 55), 1));
+                p.setBrush(QColor(215, 235, 170));
+                p.drawEllipse(QPointF(222, 222), 3.5, 2.2);  // the slanting cut
+            }
         }
         const bool few = has(sketch, "raquitica");
         if (few && organ == QLatin1String("cepa")) {

@@ -870,6 +870,16 @@ void drawScene(QPainter &p, const QString &sceneAndCatch, const QSizeF &size, Ra
         p.drawLine(QPointF(330, 295), QPointF(330, 45));
         p.setPen(QPen(QColor(110, 80, 50), 5, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(300, 45), QPointF(360, 45));
+    } else if (scene == QLatin1String("anochecer")) {
+        // Dusk: the light failing, the sky low and warm, the first pale moon.
+        QLinearGradient dusk(0, 0, 0, 300);
+        dusk.setColorAt(0, QColor(70, 55, 105, 130));
+        dusk.setColorAt(0.5, QColor(190, 110, 90, 70));
+        dusk.setColorAt(1, QColor(40, 30, 50, 110));
+        p.fillRect(QRectF(0, 0, 400, 300), dusk);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(245, 240, 215, 200));
+        p.drawEllipse(QPointF(345, 40), 13, 13);
     } else if (scene == QLatin1String("protector")) {
         // A new planting: each young vine, a thin stem with its first
         // leaves, stands inside a tube of wire mesh held up by a stake.
