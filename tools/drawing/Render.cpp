@@ -340,8 +340,10 @@ void leafLayers(QPainter &p, const Sketch &s, const LeafGeom &g, const QBrush &b
             const QPointF c = pointIn(outline, rnd, 0.8);
             const qreal rr = rnd.range(r * 0.08, r * 0.14);
             QRadialGradient gr(c - QPointF(rr * 0.4, rr * 0.4), rr * 1.3);
-            gr.setColorAt(0, tinta ? QColor(200, 120, 110) : QColor(170, 215, 120));
-            gr.setColorAt(1, tinta ? QColor(120, 60, 50) : QColor(60, 110, 40));
+            // -mixtas: some blisters still green, others flushed red.
+            const bool red = tinta || (has(s, "mixtas") && i % 3 == 1);
+            gr.setColorAt(0, red ? QColor(200, 120, 110) : QColor(170, 215, 120));
+            gr.setColorAt(1, red ? QColor(120, 60, 50) : QColor(60, 110, 40));
             p.setPen(QPen(QColor(40, 80, 30, 160), 0.8));
             p.setBrush(gr);
             p.drawPath(blob(rnd, c, rr));
@@ -2455,6 +2457,11 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
             }
             if (has(sketch, "borraparda"))
                 fuzz(p, rnd, node + QPointF(0, -16), 24, QColor(170, 100, 60, 240), 300, 1.8);
+            if (has(sketch, "brotado")) {  // the next bud along has just opened into a young shoot
+                const QPointF next = segs[3].p1() + QPointF(0, -14);
+                drawBud(p, next, 20, QStringLiteral("invierno"));
+                drawShoot(p, next + QPointF(0, -10), next + QPointF(28, -120), 5, true, rnd);
+            }
             where.addEllipse(node + QPointF(0, -18), 30, 24);
         } else {
             for (const QLineF &l : segs)
