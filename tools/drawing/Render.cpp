@@ -1508,6 +1508,28 @@ void placeOrganisms(QPainter &p, const Sketch &s, const QPainterPath &organ, Ran
 
 }  // namespace
 
+namespace {
+
+// A vine planted a year or two ago in place of an old trunk: a thin stem
+// up the middle of `area`, tied to the stake beside it.
+QPainterPath youngVine(QPainter &p, const QRectF &area)
+{
+    const qreal x = area.center().x();
+    p.setPen(QPen(QColor(150, 120, 80), 4, Qt::SolidLine, Qt::FlatCap));  // the stake
+    p.drawLine(QPointF(x + 12, area.bottom() + 4), QPointF(x + 12, area.top() - 30));
+    QPainterPath stem;
+    stem.addRect(QRectF(x - 4, area.top(), 8, area.height()));
+    p.setPen(QPen(QColor(70, 50, 30), 1));
+    p.setBrush(QColor(115, 80, 50));
+    p.drawPath(stem);
+    p.setPen(QPen(QColor(200, 190, 150), 1.5));  // the ties
+    for (const qreal t : {0.3, 0.7})
+        p.drawLine(QPointF(x - 4, area.top() + area.height() * t), QPointF(x + 14, area.top() + area.height() * t));
+    return stem;
+}
+
+}  // namespace
+
 // A leaf rolled into a cigar, `len` long, hanging at `at`.
 void drawCigar(QPainter &p, QPointF at, qreal len, qreal angle)
 {
@@ -1660,7 +1682,10 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
                     p.translate(200 + x, 150);
                     p.scale(0.6, 0.6);
                     p.translate(-200, -150);
-                    drawTrunk(p, QRectF(140, 150, 120, 175));
+                    if (has(sketch, "jovenes"))
+                        youngVine(p, QRectF(140, 150, 120, 175));
+                    else
+                        drawTrunk(p, QRectF(140, 150, 120, 175));
                     p.restore();
                 }
             }
@@ -1677,7 +1702,8 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
                     softSpot(p, QPointF(rnd.range(0, 400), rnd.range(190, 255)), rnd.range(18, 34),
                              QColor(225, 210, 175, 90));
             }
-            const QPainterPath trunk = drawTrunk(p, QRectF(140, 150, 120, 105));
+            const QPainterPath trunk = has(sketch, "jovenes") ? youngVine(p, QRectF(140, 150, 120, 105))
+                                                              : drawTrunk(p, QRectF(140, 150, 120, 105));
             woodLayers(p, sketch, trunk, rnd);
             if (has(sketch, "bajos")) {
                 // Low shoots from the foot of the vine, within reach of the
@@ -1696,7 +1722,10 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
             // Weak vines: a few short shoots, zigzag with short internodes,
             // and small leaves; smaller vines of the same patch behind.
             auto weakShoots = [&](QPointF offset, qreal k) {
-                const QPointF arms[] = {QPointF(166, 162), QPointF(184, 158), QPointF(216, 158), QPointF(234, 162)};
+                const bool young = has(sketch, "jovenes");  // from the top of the thin stem, not from arms
+                const QPointF arms[] = {
+                    young ? QPointF(198, 156) : QPointF(166, 162), young ? QPointF(199, 152) : QPointF(184, 158),
+                    young ? QPointF(201, 152) : QPointF(216, 158), young ? QPointF(202, 156) : QPointF(234, 162)};
                 for (int i = 0; i < 4; ++i) {
                     const QPointF base = offset + arms[i] * k;
                     const QPointF tip = base + QPointF((i - 1.5) * 30, -rnd.range(60, 80)) * k;
@@ -1717,7 +1746,8 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
                 p.translate(200 + x, 150);
                 p.scale(0.55, 0.55);
                 p.translate(-200, -150);
-                const QPainterPath other = drawTrunk(p, QRectF(140, 150, 120, 180));
+                const QPainterPath other = has(sketch, "jovenes") ? youngVine(p, QRectF(140, 150, 120, 180))
+                                                                  : drawTrunk(p, QRectF(140, 150, 120, 180));
                 woodLayers(p, sketch, other, rnd);
                 weakShoots(QPointF(0, 0), 1);
                 p.restore();
@@ -2677,7 +2707,56 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
         placeOrganisms(p, sketch, where, rnd, organismSize);
     } else if (underground) {
         drawSoil(p, QRectF(0, 0, 400, 300), organ == QLatin1String("raiz") ? 40 : 70);
-        if (organ == QLatin1String("raiz") && has(sketch, "cortadas")) {
+        if (organ == QLatin1String("raiz") && has(sketch, "barbado")) {
+            // A rooted cutting dug up close: the cane of the cutting and the
+            // few thick roots at its foot, stripped of their rootlets (broken
+            // stubs where they were) and the bark gnawed off in pale patches
+            // with ragged edges.
+            const QColor bark(150, 110, 70);
+            p.setPen(QPen(bark.darker(130), 18, Qt::SolidLine, Qt::FlatCap));
+            p.drawLine(QPointF(200, 0), QPointF(200, 150));
+            p.setPen(QPen(bark, 15, Qt::SolidLine, Qt::FlatCap));
+            p.drawLine(QPointF(200, 0), QPointF(200, 150));
+            QList<QLineF> roots;
+            for (int i = 0; i < 5; ++i) {
+                const qreal a = qDegreesToRadians(30.0 + i * 30 + rnd.range(-8, 8));
+                const QPointF from(200 + (i - 2) * 4, 148);
+                roots << QLineF(from, from + QPointF(qCos(a), qSin(a)) * rnd.range(110, 150));
+            }
+            for (const QLineF &l : roots) {
+                p.setPen(QPen(QColor(205, 170, 120), 9, Qt::SolidLine, Qt::RoundCap));
+                p.drawLine(l);
+                p.setPen(QPen(QColor(160, 125, 80), 2.5, Qt::SolidLine, Qt::RoundCap));
+                for (int k = 0; k < 4; ++k) {  // the stubs of the eaten rootlets
+                    const QPointF at = l.pointAt(rnd.range(0.25, 0.95));
+                    const qreal side = k % 2 ? 1 : -1;
+                    const QPointF dir = QPointF(-l.dy(), l.dx()) / l.length() * side;
+                    p.drawLine(at, at + dir * rnd.range(5, 8));
+                }
+            }
+            auto gnawed = [&](QPointF at, qreal len, qreal angle, qreal half) {
+                // A bite out of the side: the root's outline notched, the
+                // pale wood showing at the bottom of the notch.
+                p.save();
+                p.translate(at);
+                p.rotate(angle);
+                p.setPen(Qt::NoPen);
+                p.setBrush(QColor(112, 80, 52));
+                p.drawPath(blob(rnd, QPointF(0, -half - 1), len * 0.5, 1.6));
+                p.setBrush(Qt::NoBrush);
+                p.setPen(QPen(QColor(240, 226, 192), 2, Qt::SolidLine, Qt::RoundCap));
+                p.drawArc(QRectF(-len * 0.75, -half - len * 0.45, len * 1.5, len * 0.9), 200 * 16, 140 * 16);
+                p.restore();
+            };
+            for (const QLineF &l : roots)
+                for (const qreal t : {0.3, 0.65})
+                    gnawed(l.pointAt(t + rnd.range(-0.06, 0.06)), rnd.range(9, 13), -l.angle() + (t < 0.5 ? 0 : 180),
+                           4.5);
+            gnawed(QPointF(200, 110), 12, 90, 7.5);
+            gnawed(QPointF(200, 70), 10, -90, 7.5);
+            where.addRect(QRectF(90, 150, 220, 120));
+            placeOrganisms(p, sketch, where, rnd, organismSize);
+        } else if (organ == QLatin1String("raiz") && has(sketch, "cortadas")) {
             voleRoots(p, sketch, rnd);
         } else if (organ == QLatin1String("raiz")) {
             p.setPen(QPen(QColor(110, 80, 55), 22, Qt::SolidLine, Qt::FlatCap));
