@@ -780,6 +780,27 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
             b.sheen = false;
             b.colour = QColor(55, 35, 25);
             drawBody(p, b, L);
+            // The hind end of the wing cases cut off steeply and ringed with
+            // short spines.
+            p.setPen(QPen(b.colour.darker(140), std::max<qreal>(0.8, L * 0.025), Qt::SolidLine, Qt::RoundCap));
+            for (const qreal t : {140.0, 155.0, 170.0, 190.0, 205.0, 220.0}) {
+                const qreal a = qDegreesToRadians(t);
+                const QPointF edge(-L * 0.18 + L * 0.3 * qCos(a), L * 0.15 * qSin(a));
+                p.drawLine(edge, edge + QPointF(qCos(a), qSin(a)) * L * 0.07);
+            }
+        } else if (colourName == QLatin1String("hembra")) {
+            // The flightless female: short wing cases over the front of a
+            // huge soft abdomen swollen with eggs, its rings showing.
+            p.setPen(QPen(QColor(110, 70, 40), std::max<qreal>(0.6, L * 0.015)));
+            p.setBrush(QColor(185, 130, 75));
+            p.drawEllipse(QPointF(-L * 0.3, 0), L * 0.4, L * 0.27);
+            for (int k = 1; k <= 4; ++k)
+                p.drawArc(QRectF(-L * 0.3 - L * 0.4 + k * L * 0.12, -L * 0.25, L * 0.2, L * 0.5), 100 * 16, 160 * 16);
+            b.antennae = Antennae::Long;
+            b.colour = QColor(140, 80, 40);
+            b.abdomenL = 0.3;
+            b.abdomenW = 0.3;
+            drawBody(p, b, L);
         } else if (colourName == QLatin1String("estrecho")) {  // click beetle
             b.abdomenW = 0.22;
             b.abdomenL = 0.62;
@@ -935,6 +956,26 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
             p.drawLine(QPointF(-L * 0.3, -L * 0.1), QPointF(-L * 0.48, -L * 0.16));
             p.drawLine(QPointF(-L * 0.3, L * 0.1), QPointF(-L * 0.48, L * 0.16));
         }
+    } else if (kind == QLatin1String("caparazon") && colourName == QLatin1String("ninfa")) {
+        // The overwintering larva: small, flat and oval, translucent brown,
+        // with a paler rim and the faint ridge down its back, pressed into
+        // a crack of the bark (drawn dark behind it).
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(45, 28, 15));
+        QPainterPath crack(QPointF(-L * 0.85, L * 0.05));
+        crack.cubicTo(QPointF(-L * 0.3, -L * 0.22), QPointF(L * 0.3, L * 0.24), QPointF(L * 0.85, -L * 0.04));
+        crack.cubicTo(QPointF(L * 0.3, L * 0.36), QPointF(-L * 0.3, -L * 0.06), QPointF(-L * 0.85, L * 0.05));
+        p.drawPath(crack);
+        p.setPen(QPen(QColor(90, 55, 25), std::max<qreal>(0.6, L * 0.02)));
+        p.setBrush(QColor(185, 130, 70, 235));
+        p.drawEllipse(QPointF(0, 0), L * 0.34, L * 0.2);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(235, 200, 150, 200), std::max<qreal>(0.5, L * 0.018)));
+        p.drawEllipse(QPointF(0, 0), L * 0.28, L * 0.15);
+        p.setPen(QPen(QColor(120, 75, 35), std::max<qreal>(0.5, L * 0.015)));
+        p.drawLine(QPointF(-L * 0.24, 0), QPointF(L * 0.24, 0));
+        for (int k = -2; k <= 2; ++k)  // the segments, faint
+            p.drawLine(QPointF(k * L * 0.09, -L * 0.12), QPointF(k * L * 0.09, L * 0.12));
     } else if (kind == QLatin1String("caparazon")) {  // soft scale: a brown dome
         // -amarillo: the flat yellow young larvae settled on the leaf;
         // -parasitado: with the round exit hole of a parasitoid;
@@ -1045,6 +1086,23 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
         p.setPen(QPen(QColor(205, 200, 190), 0.8));
         for (int k = -3; k <= 3; ++k)
             p.drawLine(QPointF(k * L * 0.1, -L * 0.2), QPointF(k * L * 0.1, L * 0.2));
+    } else if (kind == QLatin1String("cicadelido") && colourName == QLatin1String("salivazo")) {
+        // The spittlebug's adult, a froghopper: short and stout, broad across
+        // the head, the brown forewings held like a roof and crossed by two
+        // pale bands.
+        b.wings = Wings::Roof;
+        b.abdomenL = 0.62;
+        b.abdomenW = 0.46;
+        b.thoraxW = 0.42;
+        b.headR = 0.13;
+        b.legLen = 0.22;
+        b.antennae = Antennae::None;
+        insect(QColor(135, 98, 58));
+        p.setPen(QPen(QColor(225, 200, 150, 220), L * 0.05, Qt::SolidLine, Qt::RoundCap));
+        for (const qreal x : {-0.05, -0.3}) {
+            p.drawLine(QPointF(L * x, -L * 0.19), QPointF(L * (x - 0.08), -L * 0.04));
+            p.drawLine(QPointF(L * x, L * 0.19), QPointF(L * (x - 0.08), L * 0.04));
+        }
     } else if (kind == QLatin1String("cicadelido")) {  // leafhopper: wedge of roof-like wings
         b.wings = Wings::Roof;
         b.abdomenL = 0.5;
@@ -1202,10 +1260,25 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
             p.drawEllipse(QPointF(-L * 0.1, -L * 0.17), L * 0.12, L * 0.08);
             p.drawEllipse(QPointF(-L * 0.1, L * 0.17), L * 0.12, L * 0.08);
         }
-        p.setPen(QPen(QColor(250, 250, 240), 0.7));  // bristles
-        for (int k = 0; k < 8; ++k)
-            p.drawLine(QPointF(-L * 0.3 + (k % 4) * L * 0.15, (k < 4 ? -1 : 1) * L * 0.2),
-                       QPointF(-L * 0.35 + (k % 4) * L * 0.15, (k < 4 ? -1 : 1) * L * 0.38));
+        if (colourName == QLatin1String("rojo")) {
+            // The red mite's female: rows of white warts on her back, each
+            // bearing a long pale bristle.
+            p.setPen(QPen(QColor(250, 245, 235), std::max<qreal>(0.7, L * 0.012)));
+            for (int k = 0; k < 10; ++k) {
+                const qreal s = k < 5 ? -1 : 1, x = -L * 0.32 + (k % 5) * L * 0.14;
+                p.drawLine(QPointF(x, s * L * 0.14), QPointF(x - L * 0.1, s * L * 0.5));
+            }
+            p.setPen(QPen(QColor(200, 190, 180), 0.5));
+            p.setBrush(QColor(252, 250, 245));
+            for (int k = 0; k < 10; ++k)
+                p.drawEllipse(QPointF(-L * 0.32 + (k % 5) * L * 0.14, (k < 5 ? -1 : 1) * L * 0.14), L * 0.032,
+                              L * 0.032);
+        } else {
+            p.setPen(QPen(QColor(250, 250, 240), 0.7));  // bristles
+            for (int k = 0; k < 8; ++k)
+                p.drawLine(QPointF(-L * 0.3 + (k % 4) * L * 0.15, (k < 4 ? -1 : 1) * L * 0.2),
+                           QPointF(-L * 0.35 + (k % 4) * L * 0.15, (k < 4 ? -1 : 1) * L * 0.38));
+        }
     } else if (kind == QLatin1String("fitoseido")) {  // predatory mite: pear-shaped, pale, long legs
         b.legPairs = 4;
         b.thoraxL = 0;

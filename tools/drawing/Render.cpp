@@ -417,8 +417,10 @@ void leafLayers(QPainter &p, const Sketch &s, const LeafGeom &g, const QBrush &b
             const QPointF c = pointIn(outline, rnd, 0.8);
             const qreal rr = rnd.range(r * 0.08, r * 0.14);
             QRadialGradient gr(c - QPointF(rr * 0.4, rr * 0.4), rr * 1.3);
-            gr.setColorAt(0, tinta ? QColor(200, 120, 110) : QColor(170, 215, 120));
-            gr.setColorAt(1, tinta ? QColor(120, 60, 50) : QColor(60, 110, 40));
+            // -mixtas: some blisters still green, others flushed red.
+            const bool red = tinta || (has(s, "mixtas") && i % 3 == 1);
+            gr.setColorAt(0, red ? QColor(200, 120, 110) : QColor(170, 215, 120));
+            gr.setColorAt(1, red ? QColor(120, 60, 50) : QColor(60, 110, 40));
             p.setPen(QPen(QColor(40, 80, 30, 160), 0.8));
             p.setBrush(gr);
             p.drawPath(blob(rnd, c, rr));
@@ -694,6 +696,8 @@ void bunchLayers(QPainter &p, const Sketch &s, const QList<Berry> &berries, Rand
             p.setBrush(QColor(120, 80, 40));
             p.drawEllipse(b.c + QPointF(0, b.r * 0.05), b.r * 0.12, b.r * 0.18);  // a seed shows
         });
+    if (has(s, "pardos"))  // berries gone wholly brown, still round: the step before they dry up
+        some("pardos", [&](const Berry &b) { drawBerry(p, b, QColor(135, 82, 45)); });
     if (has(s, "arrugados") || has(s, "vaciados") || has(s, "momias")) {
         const char *layer = has(s, "momias") ? "momias" : has(s, "vaciados") ? "vaciados" : "arrugados";
         some(layer, [&](const Berry &b) {
@@ -810,6 +814,25 @@ void bunchLayers(QPainter &p, const Sketch &s, const QList<Berry> &berries, Rand
             p.setBrush(QColor(40, 30, 20));
             p.drawEllipse(c, b.r * 0.08, b.r * 0.08);
         });
+    if (has(s, "abierto"))  // torn open by wasps: a ragged hole into the pale flesh, the must running down
+        some("abierto", [&](const Berry &b) {
+            const QPointF c = b.c + QPointF(b.r * 0.1, -b.r * 0.2);
+            p.setPen(QPen(QColor(60, 25, 40), 1.2));
+            p.setBrush(QColor(205, 195, 125));
+            p.drawPath(blob(rnd, c, b.r * 0.42, 1.15));
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(160, 130, 65, 210));  // the hollow eaten into the flesh
+            p.drawPath(blob(rnd, c + QPointF(0, b.r * 0.05), b.r * 0.22));
+            const QPointF from = c + QPointF(-b.r * 0.15, b.r * 0.32), to = c + QPointF(-b.r * 0.2, b.r * 1.35);
+            QPainterPath run(from);
+            run.cubicTo(from + QPointF(-b.r * 0.12, b.r * 0.4), to + QPointF(b.r * 0.1, -b.r * 0.4), to);
+            p.setBrush(Qt::NoBrush);
+            p.setPen(QPen(QColor(200, 160, 70, 215), b.r * 0.12, Qt::SolidLine, Qt::RoundCap));
+            p.drawPath(run);
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(205, 165, 75, 230));
+            p.drawEllipse(to + QPointF(0, b.r * 0.06), b.r * 0.09, b.r * 0.13);
+        });
     if (has(s, "agujero"))
         some("agujero", [&](const Berry &b) {
             p.setPen(QPen(QColor(90, 50, 30), 0.8));
@@ -829,7 +852,40 @@ void bunchLayers(QPainter &p, const Sketch &s, const QList<Berry> &berries, Rand
             p.setBrush(QColor(140, 90, 100));
             p.drawEllipse(b.c, b.r * 0.2, b.r * 0.15);
         });
-    if (has(s, "negrilla") || has(s, "melaza"))
+    if (has(s, "pelicula") && !berries.isEmpty()) {
+        // Sooty mould as a dull black film smeared over the berries, patchy
+        // and running from one berry onto the next, with no shine of its
+        // own; the honeydew it grows on still glistens in drops over it.
+        QPainterPath skins;
+        for (const Berry &b : berries)
+            skins.addEllipse(b.c, b.r, b.r);
+        QRectF box = skins.boundingRect();
+        p.save();
+        p.setClipPath(skins);
+        for (int i = 0; i < 7; ++i) {
+            const QPointF c(rnd.range(box.left() + box.width() * 0.15, box.right() - box.width() * 0.15),
+                            rnd.range(box.top() + box.height() * 0.1, box.bottom() - box.height() * 0.2));
+            const qreal r = rnd.range(0.12, 0.2) * box.width();
+            softSpot(p, c, r * 1.25, QColor(40, 40, 36, 110));
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(38, 37, 33, 175));
+            p.drawPath(blob(rnd, c, r, 1.3));
+            fuzz(p, rnd, c, r * 1.3, QColor(30, 30, 28, 160), 90, 1.3);
+        }
+        p.restore();
+        p.setPen(QPen(QColor(170, 130, 50, 200), 0.7));
+        for (int i = 0; i < 26; ++i) {  // the drops of honeydew
+            const Berry &b = berries[int(rnd.range(0, berries.size()))];
+            const QPointF at = b.c + QPointF(rnd.range(-0.5, 0.5), rnd.range(-0.5, 0.5)) * b.r;
+            const qreal r = rnd.range(2.2, 3.6);
+            p.setBrush(QColor(235, 195, 90, 190));
+            p.drawEllipse(at, r, r * 1.2);
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(255, 255, 245, 240));
+            p.drawEllipse(at + QPointF(-r * 0.35, -r * 0.4), r * 0.35, r * 0.3);
+            p.setPen(QPen(QColor(170, 130, 50, 200), 0.7));
+        }
+    } else if (has(s, "negrilla") || has(s, "melaza"))
         for (const Berry &b : berries)
             if (rnd.next() < 0.5) {
                 softSpot(p, b.c + QPointF(rnd.range(-0.4, 0.4), rnd.range(-0.4, 0.4)) * b.r, b.r * 0.7,
@@ -944,11 +1000,15 @@ void stemLayers(QPainter &p, const Sketch &s, const QList<QLineF> &segments, Ran
         p.setBrush(QColor(25, 15, 10));
         p.drawEllipse(at, 3.2, 3.2);
     }
-    if (has(s, "huevosrojos")) {
-        p.setPen(Qt::NoPen);
-        for (int i = 0; i < 40; ++i) {
-            p.setBrush(QColor(200, 40, 30));
-            p.drawEllipse(along(0.5) + QPointF(rnd.range(-10, 10), rnd.range(0, 10)), 1.3, 1.3);
+    if (has(s, "huevosrojos")) {  // the winter eggs packed round the base of the bud, round and red
+        for (int i = 0; i < 34; ++i) {
+            const QPointF at = along(0.5) + QPointF(rnd.range(-15, 15), rnd.range(-1, 9));
+            p.setPen(QPen(QColor(110, 20, 15), 0.5));
+            p.setBrush(QColor(205, 40, 30));
+            p.drawEllipse(at, 2.3, 2.3);
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(255, 170, 150, 200));
+            p.drawEllipse(at + QPointF(-0.7, -0.8), 0.7, 0.7);
         }
     }
 }
@@ -975,6 +1035,22 @@ void woodLayers(QPainter &p, const Sketch &s, const QPainterPath &trunk, Random 
         for (int k = 0; k < 10; ++k) {
             const QPointF a = at + QPointF(rnd.range(-10, 10), rnd.range(-12, 10));
             p.drawLine(a, a + QPointF(1.5, 5));
+        }
+    }
+    if (has(s, "dientes")) {
+        // Bark stripped off the foot of the trunk by rabbits: the pale wood
+        // bare in a ragged patch, scored all over by the paired grooves of
+        // their front teeth.
+        const QPointF at(b.center().x(), b.bottom() - 48);
+        p.setPen(QPen(QColor(90, 60, 35), 1.6));
+        p.setBrush(QColor(228, 208, 165));
+        p.drawPath(blob(rnd, at, 32, 0.6));
+        p.setPen(QPen(QColor(165, 130, 90), 1.3, Qt::SolidLine, Qt::RoundCap));
+        for (int k = 0; k < 16; ++k) {
+            const QPointF a = at + QPointF(rnd.range(-13, 9), rnd.range(-24, 18));
+            const QPointF d(2.2, 7.5);
+            p.drawLine(a, a + d);
+            p.drawLine(a + QPointF(2.6, 0), a + QPointF(2.6, 0) + d);
         }
     }
     if (has(s, "estromas")) {
@@ -1165,6 +1241,11 @@ void woodLayers(QPainter &p, const Sketch &s, const QPainterPath &trunk, Random 
         p.setBrush(QColor(185, 150, 105));
         p.drawPath(blob(rnd, mid, 20, 0.7));
     }
+    if (has(s, "crias"))  // the mealybug's crawlers, tiny and orange, spreading from under the bark
+        for (int i = 0; i < 9; ++i)
+            drawOrganism(p, QStringLiteral("cochinilla-anaranjado"),
+                         mid + QPointF(rnd.range(-22, 22), (i % 2 ? 1 : -1) * rnd.range(42, 80)), rnd.range(14, 17),
+                         rnd.range(-180, 180), rnd);
     p.restore();
 }
 
@@ -1966,6 +2047,28 @@ QPainterPath bittenBudCloseUp(QPainter &p, const Sketch &s, Random &rnd)
 
 }  // namespace
 
+namespace {
+
+// A vine planted a year or two ago in place of an old trunk: a thin stem
+// up the middle of `area`, tied to the stake beside it.
+QPainterPath youngVine(QPainter &p, const QRectF &area)
+{
+    const qreal x = area.center().x();
+    p.setPen(QPen(QColor(150, 120, 80), 4, Qt::SolidLine, Qt::FlatCap));  // the stake
+    p.drawLine(QPointF(x + 12, area.bottom() + 4), QPointF(x + 12, area.top() - 30));
+    QPainterPath stem;
+    stem.addRect(QRectF(x - 4, area.top(), 8, area.height()));
+    p.setPen(QPen(QColor(70, 50, 30), 1));
+    p.setBrush(QColor(115, 80, 50));
+    p.drawPath(stem);
+    p.setPen(QPen(QColor(200, 190, 150), 1.5));  // the ties
+    for (const qreal t : {0.3, 0.7})
+        p.drawLine(QPointF(x - 4, area.top() + area.height() * t), QPointF(x + 14, area.top() + area.height() * t));
+    return stem;
+}
+
+}  // namespace
+
 // A leaf rolled into a cigar, `len` long, hanging at `at`.
 void drawCigar(QPainter &p, QPointF at, qreal len, qreal angle)
 {
@@ -2048,6 +2151,24 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
             p.drawArc(QRectF(i * 24 - 14, -32, 28, 64), 90 * 16, 180 * 16);
         p.setPen(QPen(QColor(120, 100, 60), 2));
         p.drawLine(QPointF(-95, 0), QPointF(-108, -6));
+        if (has(sketch, "abierto")) {
+            // Opened out: the outer turns of the roll unwound into a flap,
+            // its paler inner face showing the white eggs laid between them.
+            QPainterPath flap(QPointF(-80, 30));
+            flap.cubicTo(QPointF(-60, 95), QPointF(-10, 110), QPointF(20, 96));
+            flap.cubicTo(QPointF(50, 110), QPointF(80, 95), QPointF(82, 30));
+            flap.closeSubpath();
+            p.setPen(QPen(QColor(60, 100, 40), 1.2));
+            p.setBrush(QColor(165, 200, 115));
+            p.drawPath(flap);
+            p.setPen(QPen(QColor(190, 220, 150), 1.2));
+            for (int k = -2; k <= 2; ++k)  // its veins
+                p.drawLine(QPointF(k * 28, 34), QPointF(k * 30, 88));
+            p.setPen(QPen(QColor(200, 195, 170), 0.7));
+            p.setBrush(QColor(252, 250, 238));
+            for (int k = 0; k < 9; ++k)
+                p.drawEllipse(QPointF(-52 + (k % 5) * 26 + (k / 5) * 13, 52 + (k / 5) * 22 + rnd.range(-3, 3)), 6, 4.5);
+        }
         p.restore();
         where.addEllipse(QPointF(200, 150), 40, 80);
         placeOrganisms(p, sketch, where, rnd, organismSize * 0.6);
@@ -2072,6 +2193,10 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
         const LeafGeom g = drawLeaf(p, QPointF(200, 150), r, has(sketch, "abanico") ? 0 : -8, underside, fill);
         leafLayers(p, sketch, g, bg, rnd);
         where = leafOutline(g);
+        if (has(sketch, "aranas"))  // the spider mites' moving forms scattered over the blade
+            for (int i = 0; i < 9; ++i)
+                drawOrganism(p, QStringLiteral("acaro-amarillo"), pointIn(where, rnd, 0.7), rnd.range(17, 22),
+                             rnd.range(-180, 180), rnd);
         p.restore();
         where = QTransform().translate(200, 150).scale(sx, sy).translate(-200, -150).map(where);
         placeOrganisms(p, sketch, QTransform().translate(200, 140).scale(0.6, 0.6).translate(-200, -140).map(where),
@@ -2080,15 +2205,66 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
         // A vine in the row: trunk, arms and the canopy, with coloured leaves.
         if (organ == QLatin1String("cepa")) {
             drawSoil(p, QRectF(0, 250, 400, 50), 250);
-            const QPainterPath trunk = drawTrunk(p, QRectF(140, 150, 120, 105));
+            if (has(sketch, "estiercol")) {  // fresh manure spread in clods over the soil, straw in it
+                for (int i = 0; i < 26; ++i) {
+                    const QPointF at(rnd.range(5, 395), rnd.range(256, 296));
+                    p.setPen(QPen(QColor(40, 28, 18), 0.8));
+                    p.setBrush(rnd.next() < 0.5 ? QColor(62, 44, 28) : QColor(80, 58, 34));
+                    p.drawPath(blob(rnd, at, rnd.range(4, 8), 1.5));
+                    p.setPen(QPen(QColor(200, 170, 90), 1));
+                    p.drawLine(at, at + QPointF(rnd.range(-7, 7), rnd.range(-3, 3)));
+                }
+            }
+            if (has(sketch, "rodal")) {  // more young vines of the same patch further along the row, just as bare
+                for (const qreal x : {-130.0, 130.0}) {
+                    p.save();
+                    p.translate(200 + x, 150);
+                    p.scale(0.6, 0.6);
+                    p.translate(-200, -150);
+                    if (has(sketch, "jovenes"))
+                        youngVine(p, QRectF(140, 150, 120, 175));
+                    else
+                        drawTrunk(p, QRectF(140, 150, 120, 175));
+                    p.restore();
+                }
+            }
+            if (has(sketch, "camino")) {
+                // A dirt track along the row: pale, dry and rutted, a cloud
+                // of its dust drifting up over the lowest leaves.
+                p.setPen(Qt::NoPen);
+                p.setBrush(QColor(214, 196, 158));
+                p.drawPolygon(QPolygonF{QPointF(0, 262), QPointF(400, 258), QPointF(400, 300), QPointF(0, 300)});
+                p.setPen(QPen(QColor(180, 160, 120), 3));
+                p.drawLine(QPointF(0, 272), QPointF(400, 268));
+                p.drawLine(QPointF(0, 290), QPointF(400, 287));
+                for (int i = 0; i < 10; ++i)
+                    softSpot(p, QPointF(rnd.range(0, 400), rnd.range(190, 255)), rnd.range(18, 34),
+                             QColor(225, 210, 175, 90));
+            }
+            const QPainterPath trunk = has(sketch, "jovenes") ? youngVine(p, QRectF(140, 150, 120, 105))
+                                                              : drawTrunk(p, QRectF(140, 150, 120, 105));
             woodLayers(p, sketch, trunk, rnd);
+            if (has(sketch, "bajos")) {
+                // Low shoots from the foot of the vine, within reach of the
+                // ground: their tender leaves bitten, one cut off short.
+                const QList<QLineF> low = drawShoot(p, QPointF(192, 236), QPointF(150, 196), 4.5, true, rnd);
+                Q_UNUSED(low);
+                p.setPen(QPen(QColor(95, 150, 60), 4.5, Qt::SolidLine, Qt::RoundCap));
+                p.drawLine(QPointF(206, 240), QPointF(222, 222));
+                p.setPen(QPen(QColor(90, 130, 55), 1));
+                p.setBrush(QColor(215, 235, 170));
+                p.drawEllipse(QPointF(222, 222), 3.5, 2.2);  // the slanting cut
+            }
         }
         const bool few = has(sketch, "raquitica");
         if (few && organ == QLatin1String("cepa")) {
             // Weak vines: a few short shoots, zigzag with short internodes,
             // and small leaves; smaller vines of the same patch behind.
             auto weakShoots = [&](QPointF offset, qreal k) {
-                const QPointF arms[] = {QPointF(166, 162), QPointF(184, 158), QPointF(216, 158), QPointF(234, 162)};
+                const bool young = has(sketch, "jovenes");  // from the top of the thin stem, not from arms
+                const QPointF arms[] = {
+                    young ? QPointF(198, 156) : QPointF(166, 162), young ? QPointF(199, 152) : QPointF(184, 158),
+                    young ? QPointF(201, 152) : QPointF(216, 158), young ? QPointF(202, 156) : QPointF(234, 162)};
                 for (int i = 0; i < 4; ++i) {
                     const QPointF base = offset + arms[i] * k;
                     const QPointF tip = base + QPointF((i - 1.5) * 30, -rnd.range(60, 80)) * k;
@@ -2109,7 +2285,8 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
                 p.translate(200 + x, 150);
                 p.scale(0.55, 0.55);
                 p.translate(-200, -150);
-                const QPainterPath other = drawTrunk(p, QRectF(140, 150, 120, 180));
+                const QPainterPath other = has(sketch, "jovenes") ? youngVine(p, QRectF(140, 150, 120, 180))
+                                                                  : drawTrunk(p, QRectF(140, 150, 120, 180));
                 woodLayers(p, sketch, other, rnd);
                 weakShoots(QPointF(0, 0), 1);
                 p.restore();
@@ -2129,8 +2306,12 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
             const QPointF c(rnd.range(60, 340), rnd.range(35, organ == QLatin1String("cepa") ? 150 : 250));
             QColor fill = leafGreen(false);
             const bool upper = c.y() < 90;
-            if (has(sketch, "bronceado") && (upper || rnd.next() < 0.5))
+            if (has(sketch, "bajas")) {  // only the lower leaves, the ones the dust reaches
+                if (has(sketch, "bronceado") && c.y() > 95)
+                    fill = QColor(150, 110, 60);
+            } else if (has(sketch, "bronceado") && (upper || rnd.next() < 0.5)) {
                 fill = QColor(150, 110, 60);
+            }
             if (has(sketch, "rojo") && rnd.next() < 0.7)
                 fill = QColor(165, 45, 50);
             if ((has(sketch, "amarillo") || has(sketch, "palida")) && rnd.next() < 0.7)
@@ -2141,6 +2322,12 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
             const LeafGeom drawn = drawLeaf(p, c, r, rnd.range(-30, 30), false, fill);
             if (has(sketch, "atigrado") && rnd.next() < 0.75)  // tiger-striped between the veins
                 leafLayers(p, sketch, drawn, bg, rnd);
+            if (has(sketch, "camino") && c.y() > 95) {  // the dust of the track settled on them
+                p.save();
+                p.setClipPath(leafOutline(drawn));
+                fuzz(p, rnd, c, r, QColor(235, 222, 190, 200), 40, 1.1);
+                p.restore();
+            }
             if (has(sketch, "bordeseco") && rnd.next() < 0.8) {  // the margin scorched brown
                 p.save();
                 p.setClipPath(leafOutline(drawn));
@@ -2164,7 +2351,49 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
         if (has(sketch, "racimos"))
             for (int i = 0; i < 3; ++i)
                 drawBunch(p, QPointF(110 + i * 90, 120), 0.5, QStringLiteral("maduro"), sketch.variety, seed + i);
+        if (has(sketch, "caidas") && organ == QLatin1String("cepa"))  // dry leaves fallen early, on the ground
+            for (int i = 0; i < 9; ++i)
+                drawLeaf(p, QPointF(rnd.range(20, 380), rnd.range(262, 290)), rnd.range(13, 18), rnd.range(-90, 90),
+                         i % 3 == 0, QColor(150, 110, 60).darker(int(rnd.range(95, 125))));
         where.addRect(QRectF(80, 60, 240, 140));
+        placeOrganisms(p, sketch, where, rnd, organismSize);
+    } else if (organ == QLatin1String("hierba")) {
+        // Blades of grass close up, long and narrow, one of them arching
+        // across the picture to carry the animal.
+        auto blade = [&](QPointF base, QPointF tip, qreal w, QPointF bend, const QColor &c) {
+            const QPointF mid = (base + tip) / 2 + bend;
+            QPainterPath b(base - QPointF(w, 0));
+            b.quadTo(mid - QPointF(w * 0.7, 0), tip);
+            b.quadTo(mid + QPointF(w * 0.7, 0), base + QPointF(w, 0));
+            b.closeSubpath();
+            QLinearGradient g(base - QPointF(w, 0), base + QPointF(w, 0));
+            g.setColorAt(0, c.darker(115));
+            g.setColorAt(0.5, c.lighter(115));
+            g.setColorAt(1, c.darker(125));
+            p.setPen(QPen(c.darker(160), 0.8));
+            p.setBrush(g);
+            p.drawPath(b);
+            p.setPen(QPen(c.lighter(135), 1));
+            QPainterPath rib(base);
+            rib.quadTo(mid, tip);
+            p.setBrush(Qt::NoBrush);
+            p.drawPath(rib);
+        };
+        for (int i = 0; i < 11; ++i) {
+            const qreal x = rnd.range(10, 390);
+            blade(QPointF(x, 315), QPointF(x + rnd.range(-80, 80), rnd.range(30, 150)), rnd.range(5, 9),
+                  QPointF(rnd.range(-30, 30), 0), QColor(95, 150, 65).darker(int(rnd.range(100, 125))));
+        }
+        QPainterPath arch(QPointF(40, 310));  // the broad blade arching over
+        arch.cubicTo(QPointF(90, 140), QPointF(240, 90), QPointF(380, 150));
+        p.setPen(QPen(QColor(70, 120, 45), 26, Qt::SolidLine, Qt::FlatCap));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(arch);
+        p.setPen(QPen(QColor(120, 175, 80), 22, Qt::SolidLine, Qt::FlatCap));
+        p.drawPath(arch);
+        p.setPen(QPen(QColor(160, 200, 120), 1.5));
+        p.drawPath(arch);
+        where.addEllipse(arch.pointAtPercent(0.55), 6, 6);
         placeOrganisms(p, sketch, where, rnd, organismSize);
     } else if (organ == QLatin1String("maleza")) {
         // A weed of the vineyard floor (bindweed): arrow-shaped leaves on a
@@ -2353,6 +2582,71 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
                 p.restore();
             }
             where.addRect(QRectF(120, 40, 160, 200));
+            placeOrganisms(p, sketch, where, rnd, organismSize);
+            p.restore();
+            return;
+        }
+        if (has(sketch, "botonesroidos")) {
+            // A branch of the young bunch close up: the flower buttons on
+            // their pedicels, many of them bitten by beetles: a ragged bite
+            // out of the side, the hollow gnawed into the button, some left
+            // as a stub on the bare pedicel, crumbs fallen below.
+            const QColor stalk(120, 150, 65);
+            p.setPen(QPen(stalk, 7, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(QPointF(210, 0), QPointF(195, 290));
+            QList<QPair<QPointF, QPointF>> buttons;  // pedicel base, button centre
+            for (int i = 0; i < 3; ++i) {
+                const QPointF at(208 - i * 5, 40 + i * 85);
+                for (int side : {-1, 1}) {
+                    const QPointF fork = at + QPointF(side * (62 - i * 8), 26);
+                    p.setPen(QPen(stalk, 3.5, Qt::SolidLine, Qt::RoundCap));
+                    p.drawLine(at, fork);
+                    for (int k = 0; k < 5; ++k) {  // a cluster at the end of each branch
+                        const qreal a = (k - 2) * 0.75;
+                        buttons.append({fork, fork + QPointF(side * (18 + qCos(a) * 26), qSin(a) * 30)});
+                    }
+                }
+            }
+            for (const auto &[base, c] : buttons) {
+                p.setPen(QPen(stalk, 2, Qt::SolidLine, Qt::RoundCap));
+                p.drawLine(base, c);
+            }
+            for (const auto &[base, c] : buttons) {
+                const qreal roll = rnd.next();
+                const qreal r = 16;
+                if (roll < 0.2) {  // eaten down to the pedicel: a brown stub
+                    p.setPen(QPen(QColor(90, 70, 40), 1));
+                    p.setBrush(QColor(165, 130, 80));
+                    p.drawEllipse(c, r * 0.4, r * 0.3);
+                    continue;
+                }
+                p.setPen(QPen(QColor(95, 130, 55), 1));
+                p.setBrush(QColor(175, 205, 100));
+                p.drawEllipse(c, r * 0.8, r * 1.1);
+                if (roll < 0.7) {  // bitten: the bite's ragged edge and the hollow inside
+                    const qreal a = rnd.range(0, 2 * M_PI);
+                    const QPointF bite = c + QPointF(qCos(a), qSin(a)) * r * 0.75;
+                    QPainterPath button;
+                    button.addEllipse(c, r * 0.8, r * 1.1);
+                    p.save();
+                    p.setClipPath(button);
+                    p.setPen(QPen(QColor(120, 90, 45), 1.4));
+                    p.setBrush(bg);
+                    p.drawPath(blob(rnd, bite, r * 0.7));
+                    p.restore();
+                    p.setPen(Qt::NoPen);
+                    p.setBrush(QColor(150, 110, 60));
+                    p.drawEllipse(c + (bite - c) * 0.35, r * 0.32, r * 0.38);
+                    p.setBrush(QColor(95, 65, 35));
+                    p.drawEllipse(c + (bite - c) * 0.35, r * 0.16, r * 0.2);
+                }
+            }
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(150, 120, 70));
+            for (int i = 0; i < 30; ++i)  // the crumbs
+                p.drawEllipse(QPointF(rnd.range(60, 340), rnd.range(270, 296)), 1.4, 1.1);
+            for (const auto &[base, c] : buttons)
+                where.addEllipse(c, 10, 10);
             placeOrganisms(p, sketch, where, rnd, organismSize);
             p.restore();
             return;
@@ -2634,6 +2928,59 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
         p.drawEllipse(top, 5, 5);
         where.addEllipse(stub + QPointF(-42, 8), 4, 4);
         placeOrganisms(p, sketch, where, rnd, organismSize);
+    } else if (organ == QLatin1String("pampano") && has(sketch, "cerca")) {
+        // The base of a young shoot close up, where it springs from last
+        // year's cane: the first internodes, thick and green, with the
+        // brown corky crusts cracked across.
+        drawCane(p, QPointF(-10, 262), QPointF(410, 232), 34, false);
+        const QList<QLineF> segs = drawShoot(p, QPointF(170, 244), QPointF(300, -30), 20, true, rnd);
+        const QLineF axis(segs.first().p1(), segs.last().p2());
+        const QPointF across = QPointF(-axis.dy(), axis.dx()) / axis.length();
+        if (has(sketch, "cancros") || has(sketch, "manchasnegras")) {
+            // Sunken cankers, grey in the middle with a black rim, or black
+            // elongated spots cracking along their length.
+            const bool grey = has(sketch, "cancros");
+            for (int i = 0; i < 7; ++i) {
+                const QPointF at = axis.pointAt(0.06 + i * 0.075) + across * ((i % 2 ? 1 : -1) * 3.5);
+                p.save();
+                p.translate(at);
+                p.rotate(-axis.angle());
+                const qreal len = rnd.range(10, 15);
+                p.setPen(QPen(QColor(20, 15, 12), grey ? 2.2 : 1));
+                p.setBrush(grey ? QColor(170, 165, 155) : QColor(30, 25, 20));
+                p.drawEllipse(QPointF(0, 0), len, 5.5);
+                p.setPen(QPen(grey ? QColor(120, 115, 105) : QColor(150, 170, 110), 1));
+                p.drawLine(QPointF(-len * 0.6, 0), QPointF(len * 0.6, 0));
+                p.restore();
+            }
+        }
+        if (has(sketch, "estrias"))  // corky brown streaks and scars along the internodes
+            for (int i = 0; i < 16; ++i) {
+                const qreal t = rnd.range(0.04, 0.8), len = rnd.range(16, 30);
+                const QPointF at = axis.pointAt(t) + across * rnd.range(-5, 5);
+                const QPointF dir = (axis.p2() - axis.p1()) / axis.length();
+                p.setPen(QPen(QColor(95, 65, 35), 3.6, Qt::SolidLine, Qt::RoundCap));
+                p.drawLine(at, at + dir * len);
+                p.setPen(QPen(QColor(170, 130, 85), 1.4, Qt::SolidLine, Qt::RoundCap));
+                p.drawLine(at + dir * 2, at + dir * (len - 2));
+            }
+        for (int i = 0; i < (has(sketch, "costras") ? 7 : 0); ++i) {
+            const QPointF at = axis.pointAt(0.06 + i * 0.07) + across * ((i % 2 ? 1 : -1) * 4);
+            p.save();
+            p.translate(at);
+            p.rotate(-axis.angle());
+            const qreal len = rnd.range(11, 15), w = rnd.range(5.5, 7.5);
+            p.setPen(QPen(QColor(80, 55, 30), 1.2));
+            p.setBrush(QColor(150, 115, 72));
+            p.drawPath(blob(rnd, QPointF(0, 0), w, len / w));
+            p.setPen(QPen(QColor(70, 45, 25), 1));
+            for (int k = -1; k <= 1; ++k)  // the cracks across the crust
+                p.drawLine(QPointF(k * len * 0.4, -w * 0.7), QPointF(k * len * 0.4 + 2, w * 0.7));
+            p.restore();
+        }
+        for (const QLineF &l : segs)
+            where.addEllipse(l.center(), 14, 14);
+        placeOrganisms(p, sketch, where, rnd, organismSize);
     } else if (organ == QLatin1String("pampano")) {
         // A stunted shoot is short, thin and zigzag.
         const QList<QLineF> segs = drawShoot(p, QPointF(40, 270),
@@ -2644,6 +2991,26 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
                                                                             : QPointF(330, 40),
                                              has(sketch, "raquitico") ? 7 : 10, !has(sketch, "sinhojas"), rnd,
                                              has(sketch, "raquitico") ? 9 : 0);
+        if (has(sketch, "necrosadas")) {
+            // The shoot's leaves dead and dry: each blade drawn again over
+            // the green one, brown, with darker dead patches between the
+            // veins and the margin curled.
+            for (int i = 0; i + 1 < segs.size(); ++i) {
+                const qreal side = i % 2 ? 1 : -1, lr = 10 * (3.2 - i * 0.25);
+                const QPointF leafAt = segs[i].p2() + QPointF(side * lr * 1.3, -lr * 0.6);
+                const LeafGeom dead =
+                    drawLeaf(p, leafAt, lr, side * 25, false, QColor(150, 108, 58).darker(int(rnd.range(95, 120))));
+                const QPainterPath blade = leafOutline(dead);
+                p.save();
+                p.setClipPath(blade);
+                for (int k = 0; k < 4; ++k)
+                    softSpot(p, pointIn(blade, rnd, 0.8), lr * rnd.range(0.2, 0.32), QColor(95, 62, 32, 200));
+                p.setBrush(Qt::NoBrush);
+                p.setPen(QPen(QColor(105, 70, 38), lr * 0.18));
+                p.drawPath(blade);
+                p.restore();
+            }
+        }
         if (has(sketch, "marchita")) {  // the tip bends down and wilts
             p.setPen(QPen(QColor(120, 150, 70), 6, Qt::SolidLine, Qt::RoundCap));
             p.drawLine(QPointF(300, 120), QPointF(330, 175));
@@ -2756,7 +3123,10 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
         const bool bud = organ == QLatin1String("yema");
         QList<QLineF> segs;
         if (bud) {
-            segs = drawCane(p, QPointF(-20, 220), QPointF(420, 170), 30, false);
+            // With a tally card in the corner the cane runs a little higher,
+            // clear of it.
+            const bool card = sketch.scene.split(QLatin1Char('+')).contains(QLatin1String("conteo"));
+            segs = drawCane(p, QPointF(-20, card ? 205 : 220), QPointF(420, card ? 150 : 170), 30, false);
         } else if (has(sketch, "partido")) {
             // Snapped at the gallery: the outer piece hangs from a strip of bark.
             segs = drawCane(p, QPointF(20, 230), QPointF(205, 153), 14, true);
@@ -2811,6 +3181,11 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
             }
             if (has(sketch, "borraparda"))
                 fuzz(p, rnd, node + QPointF(0, -16), 24, QColor(170, 100, 60, 240), 300, 1.8);
+            if (has(sketch, "brotado")) {  // the next bud along has just opened into a young shoot
+                const QPointF next = segs[3].p1() + QPointF(0, -14);
+                drawBud(p, next, 20, QStringLiteral("invierno"));
+                drawShoot(p, next + QPointF(0, -10), next + QPointF(28, -120), 5, true, rnd);
+            }
             where.addEllipse(node + QPointF(0, -18), 30, 24);
         } else {
             for (const QLineF &l : segs)
@@ -3078,7 +3453,56 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
         placeOrganisms(p, sketch, where, rnd, organismSize);
     } else if (underground) {
         drawSoil(p, QRectF(0, 0, 400, 300), organ == QLatin1String("raiz") ? 40 : 70);
-        if (organ == QLatin1String("raiz") && has(sketch, "cortadas")) {
+        if (organ == QLatin1String("raiz") && has(sketch, "barbado")) {
+            // A rooted cutting dug up close: the cane of the cutting and the
+            // few thick roots at its foot, stripped of their rootlets (broken
+            // stubs where they were) and the bark gnawed off in pale patches
+            // with ragged edges.
+            const QColor bark(150, 110, 70);
+            p.setPen(QPen(bark.darker(130), 18, Qt::SolidLine, Qt::FlatCap));
+            p.drawLine(QPointF(200, 0), QPointF(200, 150));
+            p.setPen(QPen(bark, 15, Qt::SolidLine, Qt::FlatCap));
+            p.drawLine(QPointF(200, 0), QPointF(200, 150));
+            QList<QLineF> roots;
+            for (int i = 0; i < 5; ++i) {
+                const qreal a = qDegreesToRadians(30.0 + i * 30 + rnd.range(-8, 8));
+                const QPointF from(200 + (i - 2) * 4, 148);
+                roots << QLineF(from, from + QPointF(qCos(a), qSin(a)) * rnd.range(110, 150));
+            }
+            for (const QLineF &l : roots) {
+                p.setPen(QPen(QColor(205, 170, 120), 9, Qt::SolidLine, Qt::RoundCap));
+                p.drawLine(l);
+                p.setPen(QPen(QColor(160, 125, 80), 2.5, Qt::SolidLine, Qt::RoundCap));
+                for (int k = 0; k < 4; ++k) {  // the stubs of the eaten rootlets
+                    const QPointF at = l.pointAt(rnd.range(0.25, 0.95));
+                    const qreal side = k % 2 ? 1 : -1;
+                    const QPointF dir = QPointF(-l.dy(), l.dx()) / l.length() * side;
+                    p.drawLine(at, at + dir * rnd.range(5, 8));
+                }
+            }
+            auto gnawed = [&](QPointF at, qreal len, qreal angle, qreal half) {
+                // A bite out of the side: the root's outline notched, the
+                // pale wood showing at the bottom of the notch.
+                p.save();
+                p.translate(at);
+                p.rotate(angle);
+                p.setPen(Qt::NoPen);
+                p.setBrush(QColor(112, 80, 52));
+                p.drawPath(blob(rnd, QPointF(0, -half - 1), len * 0.5, 1.6));
+                p.setBrush(Qt::NoBrush);
+                p.setPen(QPen(QColor(240, 226, 192), 2, Qt::SolidLine, Qt::RoundCap));
+                p.drawArc(QRectF(-len * 0.75, -half - len * 0.45, len * 1.5, len * 0.9), 200 * 16, 140 * 16);
+                p.restore();
+            };
+            for (const QLineF &l : roots)
+                for (const qreal t : {0.3, 0.65})
+                    gnawed(l.pointAt(t + rnd.range(-0.06, 0.06)), rnd.range(9, 13), -l.angle() + (t < 0.5 ? 0 : 180),
+                           4.5);
+            gnawed(QPointF(200, 110), 12, 90, 7.5);
+            gnawed(QPointF(200, 70), 10, -90, 7.5);
+            where.addRect(QRectF(90, 150, 220, 120));
+            placeOrganisms(p, sketch, where, rnd, organismSize);
+        } else if (organ == QLatin1String("raiz") && has(sketch, "cortadas")) {
             voleRoots(p, sketch, rnd);
         } else if (organ == QLatin1String("raiz") && has(sketch, "raizgruesa")) {
             thickRoot(p, sketch, rnd);

@@ -319,6 +319,27 @@ void drawScene(QPainter &p, const QString &sceneAndCatch, const QSizeF &size, Ra
         for (int k = 1; k <= 3; ++k)  // the knock
             p.drawArc(QRectF(218 - k * 8, 130 - k * 8, 16 + k * 16, 36 + k * 16), 100 * 16, 70 * 16);
         drawHand(p, QPointF(420, 260), QPointF(318, 194), 38);
+    } else if (scene == QLatin1String("recogida") && !catchKind.isEmpty()) {
+        // Picking the beetles off the buds by hand at first light, while the
+        // cold keeps them still, and dropping them into a bucket: the low
+        // sun warms the sky and the catch shows in the bucket's mouth.
+        QLinearGradient dawn(0, 0, 0, 170);
+        dawn.setColorAt(0, QColor(255, 170, 110, 120));
+        dawn.setColorAt(0.5, QColor(255, 205, 150, 60));
+        dawn.setColorAt(1, QColor(255, 220, 170, 0));
+        p.fillRect(QRectF(0, 0, 400, 170), dawn);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 225, 160, 150));
+        p.drawEllipse(QPointF(40, 58), 20, 20);  // the sun just over the hills
+        drawBucket(p, QRectF(280, 205, 100, 90));
+        for (int i = 0; i < 5; ++i)
+            drawOrganism(p, catchKind, QPointF(298 + i * 16, 200 + (i % 2) * 4), 17, rnd.range(0, 360), rnd);
+        drawBucket(p, QRectF(280, 205, 100, 90), false);  // the bucket's front over them
+        const QPointF from(430, 20), wrist(262, 92);
+        const QLineF arm(from, wrist);
+        const QPointF ahead = (wrist - from) / arm.length();
+        drawHand(p, from, wrist, 40);
+        drawOrganism(p, catchKind, wrist + ahead * 30 + QPointF(0, 8), 36, -arm.angle() + 200, rnd);
     } else if (scene == QLatin1String("recogida")) {
         // Picking the rolled leaves by hand into a bucket.
         drawBucket(p, QRectF(280, 205, 100, 90));
@@ -348,6 +369,91 @@ void drawScene(QPainter &p, const QString &sceneAndCatch, const QSizeF &size, Ra
                      rnd.range(-90, 90), i % 2 == 1, leafGreen(i % 2 == 1).darker(110));
         drawLeaf(p, QPointF(300, 150), 34, 30, false, leafGreen(false));
         drawHand(p, QPointF(430, 210), QPointF(326, 162), 40);
+    } else if (scene == QLatin1String("retirada") && catchKind == QLatin1String("momias")) {
+        // At winter pruning: the mummified bunches of last year, black,
+        // shrivelled and hard, pulled off the bare cordon by hand and dropped
+        // into a bucket.
+        auto mummies = [&](QPointF top, qreal scale, quint32 seed) {
+            const QList<Berry> berries =
+                drawBunch(p, top, scale, QStringLiteral("maduro"), QStringLiteral("tinta"), seed);
+            for (const Berry &b : berries) {
+                drawBerry(p, {b.c, b.r * 0.85}, QColor(38, 32, 36));
+                p.setPen(QPen(QColor(90, 80, 85), 0.8));
+                p.setBrush(Qt::NoBrush);
+                for (int k = 0; k < 3; ++k)  // the wrinkles of the dried skin
+                    p.drawArc(QRectF(b.c.x() - b.r * 0.6, b.c.y() - b.r * (0.5 - k * 0.3), b.r * 1.2, b.r * 0.5),
+                              200 * 16, 140 * 16);
+            }
+        };
+        ground(262);
+        p.setPen(QPen(QColor(100, 72, 45), 14, Qt::SolidLine, Qt::RoundCap));  // the bare cordon
+        p.drawLine(QPointF(-10, 40), QPointF(410, 32));
+        p.setPen(QPen(QColor(120, 90, 55), 5, Qt::SolidLine, Qt::RoundCap));
+        for (int i = 0; i < 4; ++i)  // the spurs left by the pruning
+            p.drawLine(QPointF(40 + i * 100, 38), QPointF(50 + i * 100, 14));
+        mummies(QPointF(95, 40), 0.55, 51);
+        drawBucket(p, QRectF(215, 190, 120, 100));
+        for (int i = 0; i < 3; ++i)
+            mummies(QPointF(235 + i * 38, 160), 0.28, quint32(52 + i));
+        drawBucket(p, QRectF(215, 190, 120, 100), false);
+        mummies(QPointF(265, 58), 0.45, 55);
+        drawHand(p, QPointF(430, -20), QPointF(282, 52), 38);
+    } else if (scene == QLatin1String("raspado")) {
+        // Scraping the loose bark off the trunk with a flat blade: the bare
+        // wood shows where it has passed, flakes and curls of bark fall to
+        // the foot of the vine.
+        p.setPen(QPen(QColor(70, 48, 30), 0.8));
+        for (int i = 0; i < 22; ++i) {
+            const bool falling = i < 6;
+            const QPointF at = falling ? QPointF(rnd.range(200, 250), rnd.range(190, 250))
+                                       : QPointF(rnd.range(130, 290), rnd.range(262, 290));
+            p.save();
+            p.translate(at);
+            p.rotate(rnd.range(0, 180));
+            p.setBrush(rnd.next() < 0.5 ? QColor(110, 80, 50) : QColor(150, 115, 75));
+            p.drawRect(QRectF(-5, -2, rnd.range(7, 12), rnd.range(3, 5)));
+            p.restore();
+        }
+        p.save();
+        p.translate(214, 172);
+        p.rotate(35);
+        QLinearGradient steel(0, -16, 0, 16);
+        steel.setColorAt(0, QColor(230, 230, 235));
+        steel.setColorAt(1, QColor(130, 130, 140));
+        p.setPen(QPen(QColor(60, 60, 65), 1));
+        p.setBrush(steel);
+        p.drawRect(QRectF(-3, -17, 12, 34));  // the blade, its edge on the bark
+        p.setBrush(QColor(150, 100, 55));
+        p.drawRoundedRect(QRectF(9, -6, 72, 12), 5, 5);  // the wooden handle
+        p.restore();
+        drawHand(p, QPointF(430, 330), QPointF(292, 240), 40);
+    } else if (scene == QLatin1String("escarda")) {
+        // Weeding round the foot of a young vine: the soil hoed clean in a
+        // ring about the trunk, the weeds still standing beyond it, the ones
+        // pulled up wilting on the ground, and the hoe at work in the hand.
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(95, 65, 40));
+        p.drawEllipse(QPointF(200, 262), 80, 14);
+        for (int i = 0; i < 70; ++i) {  // the weeds beyond the ring
+            const qreal x = i % 2 ? rnd.range(0, 115) : rnd.range(285, 400);
+            const QPointF base(x, rnd.range(254, 296));
+            p.setPen(QPen(QColor(70, 130, 50), 1.6));
+            p.drawLine(base, base + QPointF(rnd.range(-8, 8), -rnd.range(14, 34)));
+        }
+        for (int i = 0; i < 5; ++i) {  // pulled weeds, roots and all, wilting
+            const QPointF at(rnd.range(130, 180), rnd.range(276, 292));
+            p.setPen(QPen(QColor(140, 140, 70), 1.4));
+            for (int k = 0; k < 4; ++k)
+                p.drawLine(at, at + QPointF(rnd.range(14, 24), rnd.range(-5, 3)));
+            p.setPen(QPen(QColor(190, 170, 130), 0.8));
+            p.drawLine(at, at + QPointF(-8, 4));
+        }
+        p.setPen(QPen(QColor(130, 90, 50), 5, Qt::SolidLine, Qt::RoundCap));  // the hoe's handle
+        p.drawLine(QPointF(262, 262), QPointF(380, 120));
+        p.setPen(QPen(QColor(60, 60, 65), 1));
+        p.setBrush(QColor(150, 150, 160));
+        p.drawPolygon(QPolygonF{QPointF(244, 256), QPointF(272, 254), QPointF(276, 272), QPointF(240, 274)});
+        drawHand(p, QPointF(440, 90), QPointF(360, 132), 36);
     } else if (scene == QLatin1String("retirada")) {
         // Rotten bunches cut and dropped into a bucket, the fallen berries
         // picked up from the ground.
@@ -1066,6 +1172,131 @@ void drawScene(QPainter &p, const QString &sceneAndCatch, const QSizeF &size, Ra
         p.drawLine(QPointF(330, 295), QPointF(330, 45));
         p.setPen(QPen(QColor(110, 80, 50), 5, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(300, 45), QPointF(360, 45));
+    } else if (scene == QLatin1String("anochecer")) {
+        // Dusk: the light failing, the sky low and warm, the first pale moon.
+        QLinearGradient dusk(0, 0, 0, 300);
+        dusk.setColorAt(0, QColor(70, 55, 105, 130));
+        dusk.setColorAt(0.5, QColor(190, 110, 90, 70));
+        dusk.setColorAt(1, QColor(40, 30, 50, 110));
+        p.fillRect(QRectF(0, 0, 400, 300), dusk);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(245, 240, 215, 200));
+        p.drawEllipse(QPointF(345, 40), 13, 13);
+    } else if (scene == QLatin1String("protector")) {
+        // A new planting: each young vine, a thin stem with its first
+        // leaves, stands inside a tube of wire mesh held up by a stake.
+        ground(232);
+        auto guarded = [&](QPointF foot, qreal k) {
+            const QRectF tube(foot.x() - 34 * k, foot.y() - 130 * k, 68 * k, 130 * k);
+            p.setPen(QPen(QColor(120, 90, 55), 4 * k, Qt::SolidLine, Qt::RoundCap));  // the stake
+            p.drawLine(foot + QPointF(30 * k, 6 * k), foot + QPointF(30 * k, -150 * k));
+            p.setPen(QPen(QColor(95, 140, 60), 4 * k, Qt::SolidLine, Qt::RoundCap));  // the young stem
+            p.drawLine(foot, foot + QPointF(4 * k, -150 * k));
+            for (int i = 0; i < 4; ++i)
+                drawLeaf(p, foot + QPointF((i % 2 ? 24 : -22) * k, (-120 - i * 18) * k), (16 - i) * k, i % 2 ? 25 : -25,
+                         false, leafGreen(false));
+            QPainterPath body;
+            body.addRect(tube);
+            p.save();
+            p.setClipPath(body);
+            p.fillPath(body, QColor(200, 210, 200, 50));
+            p.setPen(QPen(QColor(60, 70, 65, 200), 0.9));
+            for (qreal x = tube.left() - tube.height(); x < tube.right(); x += 7 * k) {
+                p.drawLine(QPointF(x, tube.bottom()), QPointF(x + tube.height(), tube.top()));
+                p.drawLine(QPointF(x, tube.top()), QPointF(x + tube.height(), tube.bottom()));
+            }
+            p.restore();
+            p.setPen(QPen(QColor(70, 80, 75), 1.4));
+            p.setBrush(Qt::NoBrush);
+            p.drawEllipse(QPointF(tube.center().x(), tube.top()), tube.width() / 2, 6 * k);  // its open top
+            p.drawLine(tube.topLeft(), tube.bottomLeft());
+            p.drawLine(tube.topRight(), tube.bottomRight());
+        };
+        guarded(QPointF(70, 236), 0.6);
+        guarded(QPointF(330, 236), 0.6);
+        guarded(QPointF(200, 272), 1.0);
+    } else if (scene == QLatin1String("vallado")) {
+        // The rabbit fence round the vineyard seen in section: posts and
+        // wire mesh above ground, the mesh carried on down into the soil
+        // so they cannot dig under it; the rabbits outside, the vines within.
+        drawSoil(p, QRectF(0, 190, 400, 110), 190);
+        for (int i = 0; i < 3; ++i) {  // the vines inside
+            const qreal x = 270 + i * 50;
+            drawTrunk(p, QRectF(x - 11, 140, 22, 52));
+            for (int k = 0; k < 3; ++k)
+                drawLeaf(p, QPointF(x + rnd.range(-20, 20), rnd.range(110, 140)), rnd.range(12, 16), rnd.range(-30, 30),
+                         false, leafGreen(false));
+        }
+        const QRectF mesh(150, 95, 40, 175);
+        p.setPen(QPen(QColor(110, 80, 50), 7));  // the post
+        p.drawLine(QPointF(170, 80), QPointF(170, 250));
+        p.save();
+        p.setClipRect(mesh);
+        p.setPen(QPen(QColor(70, 75, 75, 230), 1));
+        for (qreal y = mesh.top() - 40; y < mesh.bottom(); y += 8) {
+            p.drawLine(QPointF(mesh.left(), y), QPointF(mesh.right(), y + 20));
+            p.drawLine(QPointF(mesh.left(), y + 20), QPointF(mesh.right(), y));
+        }
+        p.restore();
+        p.setPen(QPen(QColor(250, 240, 200), 1.2, Qt::DashLine));  // where the soil covers it
+        p.drawLine(QPointF(140, 192), QPointF(200, 192));
+        p.setPen(QPen(QColor(60, 45, 30), 1));
+        p.setBrush(QColor(70, 50, 32));
+        p.drawEllipse(QPointF(122, 205), 22, 8);  // a scrape the rabbits began against it
+        drawOrganism(p, QStringLiteral("conejo"), QPointF(95, 172), 70, 0, rnd);
+        drawOrganism(p, QStringLiteral("conejo"), QPointF(30, 180), 55, 0, rnd);
+    } else if (scene == QLatin1String("madriguera")) {
+        // A rabbits' warren dug into the bank at the edge of the vineyard:
+        // the dark mouth of a burrow in the slope, the earth thrown out in
+        // front of it, little heaps of round droppings, a rabbit by it and
+        // the first row of vines on the flat beyond.
+        drawSoil(p, QRectF(0, 228, 400, 72), 228);
+        for (int i = 0; i < 3; ++i) {  // the first row
+            const qreal x = 265 + i * 55;
+            drawTrunk(p, QRectF(x - 14, 170, 28, 60));
+            for (int k = 0; k < 4; ++k)
+                drawLeaf(p, QPointF(x + rnd.range(-26, 26), rnd.range(130, 170)), rnd.range(14, 19), rnd.range(-30, 30),
+                         false, leafGreen(false));
+        }
+        QPainterPath bank(QPointF(0, 95));  // the bank rising on the left
+        bank.cubicTo(QPointF(120, 92), QPointF(170, 150), QPointF(250, 232));
+        bank.lineTo(QPointF(250, 300));
+        bank.lineTo(QPointF(0, 300));
+        bank.closeSubpath();
+        QLinearGradient earth(0, 95, 0, 300);
+        earth.setColorAt(0, QColor(150, 112, 72));
+        earth.setColorAt(1, QColor(110, 78, 48));
+        p.setPen(QPen(QColor(95, 68, 42), 1));
+        p.setBrush(earth);
+        p.drawPath(bank);
+        p.setPen(QPen(QColor(110, 140, 60), 1.3));
+        for (int i = 0; i < 40; ++i) {  // grass along the top of the bank
+            const QPointF at = bank.pointAtPercent(rnd.range(0.0, 0.18));
+            p.drawLine(at, at + QPointF(rnd.range(-4, 4), -rnd.range(5, 12)));
+        }
+        const QPointF hole(118, 168);
+        QPainterPath spoil;  // the earth thrown out, fanned down the slope
+        spoil.moveTo(hole + QPointF(-30, 12));
+        spoil.cubicTo(hole + QPointF(-40, 60), hole + QPointF(50, 70), hole + QPointF(34, 12));
+        spoil.closeSubpath();
+        p.setPen(QPen(QColor(120, 88, 55), 1));
+        p.setBrush(QColor(175, 135, 92));
+        p.drawPath(spoil);
+        QRadialGradient dark(hole, 30);
+        dark.setColorAt(0, QColor(15, 10, 6));
+        dark.setColorAt(0.8, QColor(40, 27, 16));
+        dark.setColorAt(1, QColor(80, 56, 35));
+        p.setPen(QPen(QColor(70, 48, 30), 1.2));
+        p.setBrush(dark);
+        p.drawChord(QRectF(hole.x() - 30, hole.y() - 24, 60, 48), 0, 180 * 16);
+        p.drawRect(QRectF(hole.x() - 30, hole.y() - 0.5, 60, 12));
+        p.setPen(QPen(QColor(45, 30, 18), 0.6));
+        for (int i = 0; i < 40; ++i) {  // the droppings, round, in little heaps
+            const QPointF heap = i < 20 ? QPointF(190, 222) : QPointF(60, 245);
+            p.setBrush(rnd.next() < 0.5 ? QColor(70, 52, 32) : QColor(95, 72, 45));
+            p.drawEllipse(heap + QPointF(rnd.range(-14, 14), rnd.range(-5, 5)), 3, 3);
+        }
+        drawOrganism(p, QStringLiteral("conejo"), QPointF(195, 190), 78, 0, rnd);
     } else if (scene == QLatin1String("toperas")) {
         // Mounds of loose earth and the open mouths of burrows at the foot of the vines.
         for (int i = 0; i < 4; ++i) {
