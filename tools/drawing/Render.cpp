@@ -1912,6 +1912,19 @@ void placeOrganisms(QPainter &p, const Sketch &s, const QPainterPath &organ, Ran
                          L * rnd.range(0.28, 0.4), rnd.range(-180, 180), rnd);
         }
     }
+    if ((has(s, "pulgones") || has(s, "cochinillas")) && !on.isEmpty()) {
+        // The prey a predator is feeding on, crowded round it: a colony of
+        // green aphids or of mealybugs, each a fraction of its length.
+        const bool aphids = has(s, "pulgones");
+        const QString prey = aphids ? QStringLiteral("pulgon-verde") : QStringLiteral("cochinilla");
+        const QPointF centre = on.boundingRect().center();
+        for (int i = 0; i < 11; ++i) {
+            const qreal a = i * 2 * M_PI / 11 + rnd.range(-0.2, 0.2);
+            const qreal d = rnd.range(0.6, 1.05);
+            drawOrganism(p, prey, centre + QPointF(std::cos(a) * L * d, std::sin(a) * L * d * 0.75),
+                         L * (aphids ? rnd.range(0.2, 0.26) : rnd.range(0.26, 0.34)), rnd.range(-180, 180), rnd);
+        }
+    }
     placeAnts(p, s, on, rnd);
 }
 
@@ -2545,6 +2558,12 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
         drawLeaf(p, QPointF(95, 70), 60, -30, false, leafGreen(false));
         if (has(sketch, "raquis")) {
             // The rachis laid bare on the left, its berries still on the right.
+            // Stripped by birds ("desnudo"), the ripe berries are left on
+            // clean stalks; rotten, the stalks carry the dark lesions.
+            const bool stripped = has(sketch, "desnudo");
+            const QColor bareBerry = !stripped             ? QColor(150, 190, 85)
+                : sketch.variety == QLatin1String("tinta") ? QColor(70, 30, 80)
+                                                           : QColor(215, 205, 110);
             p.setPen(QPen(QColor(120, 140, 60), 6, Qt::SolidLine, Qt::RoundCap));
             const QPointF top(200, 15), bottom(205, 260);
             p.drawLine(top, bottom);
@@ -2562,7 +2581,7 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
                     p.drawLine(left.pointAt(k / 3.5), left.pointAt(k / 3.5) + QPointF(-4, 8));
                 }
                 for (int k = 1; k <= 3; ++k)
-                    drawBerry(p, {right.pointAt(k / 3.5) + QPointF(0, 10), 11}, QColor(150, 190, 85));
+                    drawBerry(p, {right.pointAt(k / 3.5) + QPointF(0, 10), 11}, bareBerry);
             }
             if (has(sketch, "plateado"))  // silvery, discoloured patches along the stalks
                 for (int i = 0; i < 12; ++i) {
@@ -2571,7 +2590,7 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
                     p.setPen(QPen(QColor(225, 230, 235, 220), 4.5, Qt::SolidLine, Qt::RoundCap));
                     p.drawLine(l.pointAt(a), l.pointAt(std::min<qreal>(1, a + 0.25)));
                 }
-            for (int i = 0; i < 14; ++i) {
+            for (int i = 0; i < (stripped ? 0 : 14); ++i) {
                 const QLineF &l = stalks[int(rnd.range(0, stalks.size()))];
                 p.save();
                 p.translate(l.pointAt(rnd.range(0.15, 0.9)));

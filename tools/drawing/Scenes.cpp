@@ -527,6 +527,117 @@ void drawScene(QPainter &p, const QString &sceneAndCatch, const QSizeF &size, Ra
         const QPointF at[] = {QPointF(70, 150), QPointF(330, 130), QPointF(210, 118)};
         for (int i = 0; i < 3; ++i)
             drawOrganism(p, QStringLiteral("pajaro"), at[i], 70 - i * 10, 0, rnd);
+    } else if (scene == QLatin1String("sacudida") || scene == QLatin1String("sacudida-cepa")) {
+        // Shaking the bunch by its stalk, or the vine by its trunk, over the
+        // tray below: the hand gripping it, the strokes of the shake either
+        // side and a few insects falling.
+        const bool vine = scene == QLatin1String("sacudida-cepa");
+        const QPointF grip = vine ? QPointF(234, 170) : QPointF(206, 26);
+        drawHand(p, vine ? QPointF(440, 140) : QPointF(440, -40), grip, vine ? 40 : 36);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(250, 250, 245, 230), 2.5, Qt::SolidLine, Qt::RoundCap));
+        const qreal y = vine ? 70 : 110, w = vine ? 170 : 95;
+        for (int side : {-1, 1})
+            for (int k = 0; k < 3; ++k) {
+                const QRectF arc(200 + side * (w + k * 9) - 12, y - 28 + k * 4, 24, 56 - k * 8);
+                p.drawArc(arc, side < 0 ? 120 * 16 : -60 * 16, 120 * 16);
+            }
+        if (vine)
+            for (int i = 0; i < 5; ++i)  // weevils dropping onto the sheet
+                drawOrganism(p, catchOr("gorgojo"), QPointF(rnd.range(120, 290), rnd.range(140, 182)), 13,
+                             rnd.range(0, 360), rnd);
+    } else if (scene == QLatin1String("descalzado")) {
+        // Baring the foot of the vine: the hoe's blade in the earth at the
+        // collar, the soil dug away and heaped either side.
+        QPainterPath pit;  // the hollow dug round the collar, the top roots bared in its shade
+        pit.moveTo(122, 40);
+        pit.lineTo(278, 40);
+        pit.quadTo(QPointF(262, 100), QPointF(200, 104));
+        pit.quadTo(QPointF(138, 100), QPointF(122, 40));
+        p.setPen(QPen(QColor(60, 40, 25), 2));
+        p.setBrush(QColor(40, 28, 18, 110));
+        p.drawPath(pit);
+        p.setPen(QPen(QColor(85, 58, 35), 1));
+        for (int side : {-1, 1}) {  // the heaps of earth thrown up beside it
+            p.setBrush(QColor(120, 85, 52));
+            p.drawChord(QRectF(200 + side * 105 - 48, 24, 96, 34), 0, 180 * 16);
+            p.setBrush(QColor(140, 100, 62));
+            for (int i = 0; i < 6; ++i)
+                p.drawEllipse(QPointF(200 + side * 105 + rnd.range(-36, 36), rnd.range(30, 40)), rnd.range(3, 6),
+                              rnd.range(2.5, 4.5));
+        }
+        for (const auto &[tone, width] : {std::pair{QColor(60, 40, 22), 9.0}, std::pair{QColor(200, 160, 105), 5.5}}) {
+            p.setPen(QPen(tone, width, Qt::SolidLine, Qt::RoundCap));  // the hoe's pale handle, outlined
+            p.drawLine(QPointF(262, 60), QPointF(400, 2));
+        }
+        p.setPen(QPen(QColor(60, 60, 65), 1));
+        p.setBrush(QColor(150, 150, 160));
+        p.drawPolygon(QPolygonF{QPointF(244, 52), QPointF(272, 50), QPointF(266, 92), QPointF(238, 90)});
+        drawHand(p, QPointF(450, 60), QPointF(352, 22), 40);
+    } else if (scene == QLatin1String("trampa-cebo")) {
+        // A bait trap lifted out of its hole: a pot of soil with germinated
+        // seeds buried a few days, the wireworms drawn into it, some still
+        // clinging to its sides; the open hole below.
+        ground(95);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(55, 38, 24));
+        p.drawEllipse(QPointF(200, 222), 78, 20);  // the hole it came out of
+        const QPolygonF pot{QPointF(142, 62), QPointF(258, 62), QPointF(242, 182), QPointF(158, 182)};
+        p.setPen(QPen(QColor(70, 60, 55), 1.5));
+        p.setBrush(QColor(96, 66, 42));  // cut open: the soil inside
+        p.drawPolygon(pot);
+        for (int i = 0; i < 9; ++i) {  // the germinated grains, sprout up and rootlets down
+            const QPointF at(rnd.range(160, 240), rnd.range(80, 170));
+            p.setPen(QPen(QColor(240, 240, 225), 1.4, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(at, at + QPointF(rnd.range(-5, 5), -rnd.range(9, 15)));
+            p.setPen(QPen(QColor(225, 215, 190), 0.8));
+            for (int k = 0; k < 3; ++k)
+                p.drawLine(at, at + QPointF(rnd.range(-7, 7), rnd.range(5, 10)));
+            p.setPen(QPen(QColor(150, 110, 50), 0.8));
+            p.setBrush(QColor(225, 190, 100));
+            p.drawEllipse(at, 5, 3.2);
+        }
+        for (int i = 0; i < 4; ++i)  // wireworms feeding among the grains
+            drawOrganism(p, QStringLiteral("alambre"), QPointF(rnd.range(172, 228), rnd.range(90, 165)), 44,
+                         rnd.range(-40, 40) + (i % 2) * 90, rnd);
+        p.setPen(QPen(QColor(60, 60, 65), 3));  // the pot's wall, pierced with holes
+        p.setBrush(Qt::NoBrush);
+        p.drawPolygon(pot);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(35, 30, 28));
+        for (int k = 0; k < 5; ++k)
+            for (int side : {-1, 1})
+                p.drawEllipse(QPointF(200 + side * (56 - k * 3.2), 78 + k * 22), 2.5, 2.5);
+        p.setPen(QPen(QColor(60, 60, 65), 1.5));
+        p.setBrush(QColor(80, 80, 85));
+        p.drawEllipse(QPointF(200, 62), 58, 7);                                       // the rim
+        drawOrganism(p, QStringLiteral("alambre"), QPointF(150, 150), 44, 100, rnd);  // on the outside
+        drawOrganism(p, QStringLiteral("alambre"), QPointF(120, 250), 42, 20, rnd);   // in the wall of the hole
+        drawOrganism(p, QStringLiteral("alambre"), QPointF(290, 245), 42, -30, rnd);
+        drawHand(p, QPointF(440, 40), QPointF(262, 66), 36);
+    } else if (scene == QLatin1String("desinfeccion")) {
+        // The pruning shears dipped in a jar of disinfectant between cuts,
+        // held by the handles.
+        const QRectF jar(222, 178, 96, 100);
+        p.setPen(QPen(QColor(150, 165, 175), 1.5));
+        p.setBrush(QColor(230, 240, 245, 110));
+        p.drawRect(jar);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(110, 170, 215, 190));  // the disinfectant
+        p.drawRect(jar.adjusted(2, 26, -2, -2));
+        p.setBrush(QColor(250, 250, 250));
+        p.drawRect(QRectF(jar.left() + 14, jar.top() + 52, 68, 26));  // its label
+        p.setPen(QPen(QColor(200, 40, 40), 2));
+        p.drawLine(QPointF(jar.left() + 22, jar.top() + 60), QPointF(jar.left() + 74, jar.top() + 60));
+        p.setPen(QPen(QColor(120, 120, 125), 1));
+        for (int k = 0; k < 2; ++k)
+            p.drawLine(QPointF(jar.left() + 22, jar.top() + 66 + k * 5),
+                       QPointF(jar.left() + 64, jar.top() + 66 + k * 5));
+        drawShears(p, QPointF(268, 176), 84, 90);
+        p.setPen(QPen(QColor(150, 165, 175), 1.5));
+        p.setBrush(QColor(230, 240, 245, 60));
+        p.drawEllipse(QPointF(jar.center().x(), jar.top()), jar.width() / 2, 7);  // the rim, over the blades
+        drawHand(p, QPointF(440, 10), QPointF(262, 108), 36);
     } else if (scene == QLatin1String("etiqueta")) {
         // A grafted nursery plant with its label.
         p.setPen(QPen(QColor(110, 80, 50), 9, Qt::SolidLine, Qt::RoundCap));
