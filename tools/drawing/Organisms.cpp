@@ -1367,6 +1367,18 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
             p.drawPath(fore);
             p.save();
             p.setClipPath(fore);
+            if (colourName == QLatin1String("jaspeado")) {
+                // The grape moth's forewings: a mosaic of brown, bluish grey
+                // and cream patches, edged in dark.
+                static const QColor tiles[] = {QColor(120, 85, 55), QColor(140, 150, 165), QColor(225, 210, 175),
+                                               QColor(95, 70, 50), QColor(170, 135, 95)};
+                p.setPen(QPen(QColor(70, 50, 35, 160), std::max<qreal>(0.5, L * 0.006)));
+                for (int k = 0; k < 26; ++k) {
+                    p.setBrush(tiles[k % 5]);
+                    p.drawEllipse(QPointF(rnd.range(-L * 0.2, L * 0.15), s * rnd.range(L * 0.05, L * 0.6)),
+                                  rnd.range(L * 0.035, L * 0.07), rnd.range(L * 0.03, L * 0.055));
+                }
+            }
             p.setPen(QPen(wing.darker(165), L * 0.022));  // the cross bands
             p.setBrush(Qt::NoBrush);
             p.drawLine(QPointF(L * 0.16, s * L * 0.2), QPointF(-L * 0.1, s * L * 0.16));

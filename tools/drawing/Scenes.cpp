@@ -638,6 +638,44 @@ void drawScene(QPainter &p, const QString &sceneAndCatch, const QSizeF &size, Ra
         p.setBrush(QColor(230, 240, 245, 60));
         p.drawEllipse(QPointF(jar.center().x(), jar.top()), jar.width() / 2, 7);  // the rim, over the blades
         drawHand(p, QPointF(440, 10), QPointF(262, 108), 36);
+    } else if (scene == QLatin1String("acarreo")) {
+        // The cankered cane cut out and carried off by hand, a tied bundle
+        // of others already gathered at the edge of the plot.
+        for (int i = 0; i < 14; ++i) {
+            const qreal y = 262 + rnd.range(-10, 10);
+            const int tone = int(rnd.range(110, 150));
+            p.setPen(QPen(QColor(tone, tone * 7 / 10, tone * 4 / 10), rnd.range(3, 4.5), Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(QPointF(250 + rnd.range(-8, 8), y), QPointF(395 + rnd.range(-8, 8), y + rnd.range(-6, 6)));
+        }
+        p.setPen(QPen(QColor(210, 190, 120), 4));
+        for (int k : {290, 350})
+            p.drawLine(QPointF(k, 248), QPointF(k + 3, 276));
+        drawHand(p, QPointF(450, 30), QPointF(352, 82), 38);
+    } else if (scene == QLatin1String("hoyo")) {
+        // A sampling pit dug in the soil: its cut walls, the earth heaped
+        // beside it and the spade stuck in the heap.
+        QPainterPath pit;
+        pit.moveTo(95, 70);
+        pit.lineTo(305, 70);
+        pit.lineTo(285, 262);
+        pit.lineTo(115, 262);
+        pit.closeSubpath();
+        p.setPen(QPen(QColor(55, 36, 22), 3));
+        p.setBrush(QColor(40, 26, 16, 70));
+        p.drawPath(pit);
+        p.setPen(QPen(QColor(85, 58, 35), 1));
+        p.setBrush(QColor(120, 85, 52));
+        p.drawChord(QRectF(-10, 44, 110, 52), 0, 180 * 16);
+        p.setBrush(QColor(140, 100, 62));
+        for (int i = 0; i < 7; ++i)
+            p.drawEllipse(QPointF(rnd.range(10, 85), rnd.range(52, 66)), rnd.range(3, 6), rnd.range(2.5, 4.5));
+        p.setPen(QPen(QColor(60, 40, 22), 7, Qt::SolidLine, Qt::RoundCap));  // the spade
+        p.drawLine(QPointF(48, 58), QPointF(62, 2));
+        p.setPen(QPen(QColor(200, 160, 105), 4, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(48, 58), QPointF(62, 2));
+        p.setPen(QPen(QColor(60, 60, 65), 1));
+        p.setBrush(QColor(150, 150, 160));
+        p.drawPolygon(QPolygonF{QPointF(36, 54), QPointF(58, 58), QPointF(54, 80), QPointF(34, 76)});
     } else if (scene == QLatin1String("etiqueta")) {
         // A grafted nursery plant with its label.
         p.setPen(QPen(QColor(110, 80, 50), 9, Qt::SolidLine, Qt::RoundCap));
