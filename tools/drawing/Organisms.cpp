@@ -1445,6 +1445,22 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
         p.drawLine(tip, back);
         p.setBrush(QColor(90, 70, 45));
         p.drawEllipse(back, L * 0.01, L * 0.01);
+    } else if (kind == QLatin1String("agalla") && colourName == QLatin1String("filoxera")) {
+        // A phylloxera leaf gall cut open: the green wart's wall, its pale
+        // hollow and, inside, the yellow female among her eggs.
+        p.setPen(QPen(QColor(95, 120, 50), 1.8));
+        p.setBrush(QColor(150, 170, 80));
+        p.drawEllipse(QPointF(0, 0), L * 0.7, L * 0.55);
+        p.setPen(QPen(QColor(170, 150, 100), 1));
+        p.setBrush(QColor(238, 228, 190));
+        p.drawEllipse(QPointF(0, 0), L * 0.56, L * 0.42);
+        p.setPen(QPen(QColor(175, 145, 40), 0.6));
+        p.setBrush(QColor(245, 215, 90));
+        for (int k = 0; k < 22; ++k) {  // the eggs heaped round her
+            const qreal a = rnd.range(0, 2 * M_PI), d = rnd.range(0.3, 0.48);
+            p.drawEllipse(QPointF(std::cos(a) * L * d, std::sin(a) * L * d * 0.78), L * 0.04, L * 0.027);
+        }
+        drawOrganism(p, QStringLiteral("filoxera"), QPointF(-L * 0.02, 0), L * 0.42, 0, rnd);
     } else if (kind == QLatin1String("pera")) {  // root-knot female: white and pear-shaped, in her opened gall
         p.setPen(QPen(QColor(120, 85, 50), 1.5));
         p.setBrush(QColor(205, 170, 120));
