@@ -2561,7 +2561,9 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
             // Stripped by birds ("desnudo"), the ripe berries are left on
             // clean stalks; rotten, the stalks carry the dark lesions.
             const bool stripped = has(sketch, "desnudo");
-            const QColor bareBerry = !stripped             ? QColor(150, 190, 85)
+            const bool wilted = has(sketch, "marchito");  // the bunch below the rot wilting: dull, wrinkled
+            const QColor bareBerry = wilted                ? QColor(150, 130, 85)
+                : !stripped                                ? QColor(150, 190, 85)
                 : sketch.variety == QLatin1String("tinta") ? QColor(70, 30, 80)
                                                            : QColor(215, 205, 110);
             p.setPen(QPen(QColor(120, 140, 60), 6, Qt::SolidLine, Qt::RoundCap));
@@ -2580,8 +2582,16 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
                     p.setPen(QPen(QColor(120, 140, 60), 1.5));
                     p.drawLine(left.pointAt(k / 3.5), left.pointAt(k / 3.5) + QPointF(-4, 8));
                 }
-                for (int k = 1; k <= 3; ++k)
-                    drawBerry(p, {right.pointAt(k / 3.5) + QPointF(0, 10), 11}, bareBerry);
+                for (int k = 1; k <= 3; ++k) {
+                    const QPointF c = right.pointAt(k / 3.5) + QPointF(0, 10);
+                    drawBerry(p, {c, wilted ? 9.5 : 11}, bareBerry);
+                    if (wilted) {
+                        p.setPen(QPen(QColor(95, 80, 50), 0.9));
+                        p.setBrush(Qt::NoBrush);
+                        for (int w = 0; w < 2; ++w)
+                            p.drawArc(QRectF(c.x() - 6, c.y() - 4 + w * 4, 12, 5), 200 * 16, 140 * 16);
+                    }
+                }
             }
             if (has(sketch, "plateado"))  // silvery, discoloured patches along the stalks
                 for (int i = 0; i < 12; ++i) {
