@@ -2067,6 +2067,27 @@ QPainterPath youngVine(QPainter &p, const QRectF &area)
     return stem;
 }
 
+// A length of green shoot from `from` to `to`, cut clean on a slant at `to`
+// as by a rabbit's incisors: the pale oval face of the bevel shows.
+void bevelCut(QPainter &p, QPointF from, QPointF to, qreal w)
+{
+    const QLineF axis(from, to);
+    p.setPen(QPen(QColor(60, 100, 40), w + 1.6, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(axis);
+    p.setPen(QPen(QColor(105, 155, 65), w, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(axis);
+    p.save();
+    p.translate(to);
+    p.rotate(-axis.angle() + 50);
+    p.setPen(QPen(QColor(70, 110, 45), 1.2));
+    p.setBrush(QColor(236, 242, 200));
+    p.drawEllipse(QPointF(0, 0), w * 0.5, w * 1.05);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(190, 215, 140));  // the pith
+    p.drawEllipse(QPointF(0, 0), w * 0.14, w * 0.3);
+    p.restore();
+}
+
 }  // namespace
 
 // A leaf rolled into a cigar, `len` long, hanging at `at`.
@@ -2241,9 +2262,42 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
                     softSpot(p, QPointF(rnd.range(0, 400), rnd.range(190, 255)), rnd.range(18, 34),
                              QColor(225, 210, 175, 90));
             }
-            const QPainterPath trunk = has(sketch, "jovenes") ? youngVine(p, QRectF(140, 150, 120, 105))
-                                                              : drawTrunk(p, QRectF(140, 150, 120, 105));
+            const bool bevelled = has(sketch, "biselados");
+            const QPainterPath trunk = has(sketch, "jovenes")
+                ? youngVine(p, bevelled ? QRectF(140, 120, 120, 135) : QRectF(140, 150, 120, 105))
+                : drawTrunk(p, QRectF(140, 150, 120, 105));
             woodLayers(p, sketch, trunk, rnd);
+            if (bevelled) {
+                // A first-year plant whose shoots the rabbits have cut off a
+                // few centimetres above their base, each clean on a slant with
+                // the pale face of the cut; the cut tops lie on the ground
+                // by it, their leaves already limp.
+                const QPointF stubs[][2] = {{QPointF(199, 124), QPointF(176, 92)},
+                                            {QPointF(201, 122), QPointF(214, 86)},
+                                            {QPointF(198, 136), QPointF(160, 120)},
+                                            {QPointF(202, 140), QPointF(238, 118)}};
+                for (const auto &st : stubs)
+                    bevelCut(p, st[0], st[1], 8);
+                const bool card = sketch.scene.split(QLatin1Char('+')).contains(QLatin1String("conteo"));
+                const QPointF pieces[][2] = {
+                    {QPointF(62, 276), QPointF(128, 262)},
+                    {QPointF(250, 281), QPointF(188, 270)},
+                    {card ? QPointF(96, 292) : QPointF(330, 266), card ? QPointF(40, 290) : QPointF(388, 280)}};
+                for (const auto &pc : pieces) {
+                    const QLineF l(pc[0], pc[1]);
+                    const QPointF n = QPointF(-l.dy(), l.dx()) / l.length();
+                    p.setPen(QPen(QColor(95, 140, 55), 2, Qt::SolidLine, Qt::RoundCap));
+                    for (const qreal t : {0.45, 0.9}) {  // the leaves, wilting, on their petioles
+                        const QPointF at = l.pointAt(t);
+                        const qreal side = t < 0.5 ? -1 : 1;
+                        p.drawLine(at, at + n * side * 10);
+                        drawLeaf(p, at + n * side * 20, 15, -l.angle() + side * 70, false,
+                                 QColor(120, 150, 70).darker(int(rnd.range(95, 115))));
+                        p.setPen(QPen(QColor(95, 140, 55), 2, Qt::SolidLine, Qt::RoundCap));
+                    }
+                    bevelCut(p, pc[1], pc[0], 6);
+                }
+            }
             if (has(sketch, "bajos")) {
                 // Low shoots from the foot of the vine, within reach of the
                 // ground: their tender leaves bitten, one cut off short.
@@ -2301,7 +2355,9 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
             p.restore();
             return;
         }
-        const int leaves = has(sketch, "sinbrotar") ? 0 : few ? 7 : 16;  // vines whose buds never opened
+        const int leaves = has(sketch, "sinbrotar") || has(sketch, "biselados") ? 0  // buds never opened, shoots cut
+            : few                                                               ? 7
+                                                                                : 16;
         for (int i = 0; i < leaves; ++i) {
             const QPointF c(rnd.range(60, 340), rnd.range(35, organ == QLatin1String("cepa") ? 150 : 250));
             QColor fill = leafGreen(false);
