@@ -3111,7 +3111,34 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
             where.addEllipse(l.center(), 14, 14);
         if (has(sketch, "nido"))  // the leaves of the tip tied into a nest, the caterpillar in it
             where = drawTiedLeaves(p, segs.last().p2() + QPointF(20, -20), 120, rnd);
-        if (has(sketch, "subiendo") && !sketch.organism.isEmpty()) {
+        if (has(sketch, "corro") && !sketch.organism.isEmpty()) {
+            // A crowd of the bugs at the tip of the shoot: adults and the
+            // smaller wingless nymphs side by side, all heading up it, each
+            // one apart from the next.
+            const QLineF axis(segs.first().p1(), segs.last().p2());
+            const QPointF dir = (axis.p2() - axis.p1()) / axis.length(), across(-dir.y(), dir.x());
+            const qreal heading = qRadiansToDegrees(std::atan2(dir.y(), dir.x()));
+            const qreal adult = sketch.size > 0 ? sketch.size : 46;
+            struct Bug {
+                qreal along, side, len;
+            };
+            QList<Bug> bugs;
+            const int n = std::max(1, sketch.count);
+            for (int tries = 0; tries < 2000 && bugs.size() < n; ++tries) {
+                const Bug b{rnd.range(0.45, 0.95) * axis.length(), rnd.range(-40, 40),
+                            bugs.size() % 2 ? adult * 0.7 : adult};
+                bool clear = true;
+                for (const Bug &o : bugs)
+                    if (std::abs(o.along - b.along) < (o.len + b.len) * 0.5 + 3 && std::abs(o.side - b.side) < 17)
+                        clear = false;
+                if (clear)
+                    bugs << b;
+            }
+            const QString nymph = sketch.organism.section(QLatin1Char('-'), 0, 0) + QStringLiteral("-ninfagris");
+            for (const Bug &b : bugs)
+                drawOrganism(p, b.len < adult ? nymph : sketch.organism, axis.p1() + dir * b.along + across * b.side,
+                             b.len, heading + rnd.range(-8, 8), rnd);
+        } else if (has(sketch, "subiendo") && !sketch.organism.isEmpty()) {
             // A file of small animals climbing the base of the shoot, all
             // heading up it.
             const int n = std::max(1, sketch.count);
