@@ -2323,13 +2323,17 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
                     const QPointF base = offset + arms[i] * k;
                     const QPointF tip = base + QPointF((i - 1.5) * 30, -rnd.range(60, 80)) * k;
                     const QList<QLineF> segs = drawShoot(p, base, tip, 4.5 * k, false, rnd, 7 * k);
+                    const bool pale = has(sketch, "palidas");  // small pale yellowish-green leaves
                     for (int n = 1; n < segs.size(); n += 2) {
-                        const QColor fill =
+                        QColor fill =
                             has(sketch, "amarillo") && rnd.next() < 0.7 ? QColor(215, 195, 70) : leafGreen(false);
+                        if (pale)
+                            fill = QColor(int(rnd.range(175, 195)), int(rnd.range(195, 210)), int(rnd.range(105, 125)));
                         const qreal side = (n / 2) % 2 ? 1 : -1;
+                        const qreal lr = pale ? 15 : 10;
                         p.setPen(QPen(QColor(80, 130, 50), 1.2 * k));
-                        p.drawLine(segs[n].p2(), segs[n].p2() + QPointF(side * 10, -4) * k);
-                        drawLeaf(p, segs[n].p2() + QPointF(side * 16, -10) * k, 10 * k, side * 30, false, fill);
+                        p.drawLine(segs[n].p2(), segs[n].p2() + QPointF(side * lr, -4) * k);
+                        drawLeaf(p, segs[n].p2() + QPointF(side * lr * 1.6, -lr) * k, lr * k, side * 30, false, fill);
                     }
                 }
             };
@@ -3553,7 +3557,9 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
                 roots << QLineF(from, from + QPointF(qCos(a), qSin(a)) * rnd.range(110, 150));
             }
             for (const QLineF &l : roots) {
-                p.setPen(QPen(QColor(205, 170, 120), 9, Qt::SolidLine, Qt::RoundCap));
+                p.setPen(QPen(QColor(120, 85, 50), 12, Qt::SolidLine, Qt::RoundCap));
+                p.drawLine(l);
+                p.setPen(QPen(QColor(190, 150, 100), 10, Qt::SolidLine, Qt::RoundCap));
                 p.drawLine(l);
                 p.setPen(QPen(QColor(160, 125, 80), 2.5, Qt::SolidLine, Qt::RoundCap));
                 for (int k = 0; k < 4; ++k) {  // the stubs of the eaten rootlets
@@ -3566,21 +3572,32 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
             auto gnawed = [&](QPointF at, qreal len, qreal angle, qreal half) {
                 // A bite out of the side: the root's outline notched, the
                 // pale wood showing at the bottom of the notch.
+                // The bitten patch is outlined dark, the bared wood bright,
+                // scored across by the teeth.
                 p.save();
                 p.translate(at);
                 p.rotate(angle);
+                QPainterPath bite;
+                bite.moveTo(-len * 0.8, -half - 1);
+                for (int k = 1; k < 8; ++k)  // the ragged floor of the bite
+                    bite.lineTo(-len * 0.8 + k * len * 0.2, -half + len * 0.35 + (k % 2 ? 1.5 : -1.5));
+                bite.lineTo(len * 0.8, -half - 1);
+                bite.closeSubpath();
                 p.setPen(Qt::NoPen);
                 p.setBrush(QColor(112, 80, 52));
-                p.drawPath(blob(rnd, QPointF(0, -half - 1), len * 0.5, 1.6));
-                p.setBrush(Qt::NoBrush);
-                p.setPen(QPen(QColor(240, 226, 192), 2, Qt::SolidLine, Qt::RoundCap));
-                p.drawArc(QRectF(-len * 0.75, -half - len * 0.45, len * 1.5, len * 0.9), 200 * 16, 140 * 16);
+                p.drawRect(QRectF(-len * 0.85, -half - 4, len * 1.7, 4));  // the side bitten away
+                p.setPen(QPen(QColor(85, 50, 25), 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+                p.setBrush(QColor(252, 244, 218));
+                p.drawPath(bite);
+                p.setPen(QPen(QColor(170, 120, 70), 0.9));
+                for (int k = -2; k <= 2; ++k)  // the tooth marks
+                    p.drawLine(QPointF(k * len * 0.25, -half), QPointF(k * len * 0.25 + 1.5, -half + len * 0.25));
                 p.restore();
             };
             for (const QLineF &l : roots)
                 for (const qreal t : {0.3, 0.65})
-                    gnawed(l.pointAt(t + rnd.range(-0.06, 0.06)), rnd.range(9, 13), -l.angle() + (t < 0.5 ? 0 : 180),
-                           4.5);
+                    gnawed(l.pointAt(t + rnd.range(-0.06, 0.06)), rnd.range(11, 14), -l.angle() + (t < 0.5 ? 0 : 180),
+                           5);
             gnawed(QPointF(200, 110), 12, 90, 7.5);
             gnawed(QPointF(200, 70), 10, -90, 7.5);
             where.addRect(QRectF(90, 150, 220, 120));
