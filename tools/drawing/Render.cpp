@@ -2136,6 +2136,14 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
             softSpot(p, QPointF(rnd.range(0, 400), rnd.range(120, 300)), rnd.range(25, 60),
                      winter ? QColor(150, 130, 100, 60) : QColor(90, 130, 60, 70));
     }
+    if (has(sketch, "lluvia")) {  // just after a shower: the air grey and the last of the rain still falling
+        p.fillRect(QRectF(0, 0, 400, 300), QColor(120, 135, 150, 70));
+        p.setPen(QPen(QColor(235, 242, 250, 150), 1, Qt::SolidLine, Qt::RoundCap));
+        for (int i = 0; i < 70; ++i) {
+            const QPointF at(rnd.range(-20, 400), rnd.range(-10, 290));
+            p.drawLine(at, at + QPointF(5, 16));
+        }
+    }
 
     QPainterPath where;  // the organ's area, where organisms sit
     const bool closeOrganism = !sketch.organism.isEmpty() && sketch.count <= 1;
@@ -3633,6 +3641,34 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
         if (alone.count > 1 && alone.size <= 0)
             alone.size = 60;
         placeOrganisms(p, alone, QPainterPath(), rnd, 160);
+    }
+    if (has(sketch, "lluvia") && organ == QLatin1String("yema")) {
+        // The cane wet from the rain: a shine along its top, drops beaded on
+        // it and hanging from its underside.
+        const QLineF cane(QPointF(-20, 220), QPointF(420, 170));
+        const QPointF up = QPointF(cane.dy(), -cane.dx()) / cane.length();
+        p.setPen(QPen(QColor(255, 255, 255, 110), 3, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(cane.p1() + up * 9, cane.p2() + up * 9);
+        auto drop = [&](QPointF at, qreal r, bool hanging) {
+            p.setPen(QPen(QColor(120, 140, 160, 200), 0.8));
+            p.setBrush(QColor(215, 232, 245, 170));
+            if (hanging) {
+                QPainterPath d(at);
+                d.cubicTo(at + QPointF(-r, r * 0.8), at + QPointF(-r, r * 2.2), at + QPointF(0, r * 2.2));
+                d.cubicTo(at + QPointF(r, r * 2.2), at + QPointF(r, r * 0.8), at);
+                p.drawPath(d);
+                at += QPointF(0, r * 1.4);
+            } else {
+                p.drawEllipse(at, r, r * 0.8);
+            }
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(255, 255, 255, 230));
+            p.drawEllipse(at + QPointF(-r * 0.35, -r * 0.3), r * 0.3, r * 0.25);
+        };
+        for (int i = 0; i < 9; ++i)
+            drop(cane.pointAt(0.05 + i * 0.11 + rnd.range(-0.02, 0.02)) - up * 14, rnd.range(3.5, 5), true);
+        for (int i = 0; i < 14; ++i)
+            drop(cane.pointAt(rnd.range(0.02, 0.98)) + up * rnd.range(-6, 10), rnd.range(2, 3.5), false);
     }
     if (!sketch.scene.isEmpty())
         drawScene(p, sketch.scene, QSizeF(400, 300), rnd);
