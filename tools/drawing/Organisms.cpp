@@ -1119,6 +1119,72 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
         b.headR = 0.11;
         b.legLen = 0.28;
         insect(QColor(200, 225, 170));
+    } else if (kind == QLatin1String("chinche") && colourName == QLatin1String("ninfagris")) {
+        // The grey bug's nymph: smaller and stouter than the adult, wingless,
+        // the short dark wing pads on its back, antennae held forward.
+        b.abdomenL = 0.52;
+        b.abdomenW = 0.3;
+        b.thoraxL = 0.18;
+        b.thoraxW = 0.24;
+        b.headR = 0.08;
+        b.legLen = 0.3;
+        b.antennae = Antennae::Short;
+        b.colour = QColor(158, 152, 140);
+        drawBody(p, b, L);
+        p.setPen(QPen(QColor(95, 90, 82), std::max<qreal>(0.6, L * 0.015)));
+        p.setBrush(QColor(110, 105, 96));
+        for (int s : {-1, 1})  // the wing pads
+            p.drawEllipse(QPointF(L * 0.02, s * L * 0.07), L * 0.1, L * 0.05);
+        p.setPen(QPen(QColor(120, 115, 105), std::max<qreal>(0.5, L * 0.012)));
+        for (int k = 1; k <= 3; ++k)  // the segments of the abdomen
+            p.drawLine(QPointF(-L * (0.1 + k * 0.1), -L * 0.11), QPointF(-L * (0.1 + k * 0.1), L * 0.11));
+    } else if (kind == QLatin1String("eriofido") && colourName == QLatin1String("alargado")) {
+        // The rust mite under the lens: a long spindle of a body, pale and
+        // ringed along all its length, tapering to the tail; a small shield
+        // over the front and, right behind the snout, two short jointed legs
+        // on each side, spread sideways and ending in a feathered claw.
+        const QColor c(232, 212, 168);
+        const qreal line = std::max<qreal>(0.7, L * 0.012);
+        for (int i = 0; i < 2; ++i)
+            for (int s : {-1, 1}) {
+                const QPointF hip(L * (0.25 - i * 0.06), s * L * 0.07);
+                const QPointF knee = hip + QPointF(L * (0.005 - i * 0.01), s * L * 0.06);
+                const QPointF foot = knee + QPointF(-L * (0.01 + i * 0.015), s * L * 0.04);
+                p.setPen(QPen(c.darker(150), L * 0.022, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+                p.setBrush(Qt::NoBrush);
+                p.drawPolyline(QPolygonF{hip, knee, foot});
+                p.setPen(QPen(c.darker(170), line * 0.7));
+                for (int k = -1; k <= 1; ++k)  // the feather claw
+                    p.drawLine(foot, foot + QPointF(L * 0.025, s * L * 0.012 + k * L * 0.012));
+            }
+        QPainterPath body(QPointF(L * 0.4, 0));  // snout
+        body.cubicTo(QPointF(L * 0.38, -L * 0.08), QPointF(L * 0.2, -L * 0.1), QPointF(0, -L * 0.095));
+        body.cubicTo(QPointF(-L * 0.3, -L * 0.08), QPointF(-L * 0.5, -L * 0.035), QPointF(-L * 0.56, 0));
+        body.cubicTo(QPointF(-L * 0.5, L * 0.035), QPointF(-L * 0.3, L * 0.08), QPointF(0, L * 0.095));
+        body.cubicTo(QPointF(L * 0.2, L * 0.1), QPointF(L * 0.38, L * 0.08), QPointF(L * 0.4, 0));
+        QLinearGradient g(0, -L * 0.1, 0, L * 0.1);
+        g.setColorAt(0, c.lighter(110));
+        g.setColorAt(0.5, c);
+        g.setColorAt(1, c.darker(125));
+        p.setPen(QPen(c.darker(160), line));
+        p.setBrush(g);
+        p.drawPath(body);
+        p.save();
+        p.setClipPath(body);
+        p.setPen(QPen(c.darker(135), line * 0.8));
+        for (int k = 0; k < 26; ++k) {  // the rings of the body
+            const qreal x = L * 0.2 - k * L * 0.028;
+            p.drawArc(QRectF(x - L * 0.012, -L * 0.11, L * 0.024, L * 0.22), -90 * 16, 180 * 16);
+        }
+        p.restore();
+        p.setPen(QPen(c.darker(150), line));
+        p.setBrush(c.darker(110));  // the shield over the front, and the snout
+        p.drawEllipse(QPointF(L * 0.27, 0), L * 0.09, L * 0.075);
+        p.setBrush(c.darker(135));  // the mouthparts, a small cone ahead of the legs
+        p.drawPolygon(QPolygonF{QPointF(L * 0.355, -L * 0.035), QPointF(L * 0.44, 0), QPointF(L * 0.355, L * 0.035)});
+        p.setPen(QPen(c.darker(150), line * 0.8));  // the two long bristles of the tail
+        p.drawLine(QPointF(-L * 0.55, -L * 0.01), QPointF(-L * 0.68, -L * 0.04));
+        p.drawLine(QPointF(-L * 0.55, L * 0.01), QPointF(-L * 0.68, L * 0.04));
     } else if (kind == QLatin1String("chinche") && colourName == QLatin1String("alargado")) {
         // The grey bug of the vine: long and narrow, the leathery grey front of
         // the forewings and their clear membranous tips overlapping past the

@@ -2080,6 +2080,27 @@ QPainterPath youngVine(QPainter &p, const QRectF &area)
     return stem;
 }
 
+// A length of green shoot from `from` to `to`, cut clean on a slant at `to`
+// as by a rabbit's incisors: the pale oval face of the bevel shows.
+void bevelCut(QPainter &p, QPointF from, QPointF to, qreal w)
+{
+    const QLineF axis(from, to);
+    p.setPen(QPen(QColor(60, 100, 40), w + 1.6, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(axis);
+    p.setPen(QPen(QColor(105, 155, 65), w, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(axis);
+    p.save();
+    p.translate(to);
+    p.rotate(-axis.angle() + 50);
+    p.setPen(QPen(QColor(70, 110, 45), 1.2));
+    p.setBrush(QColor(236, 242, 200));
+    p.drawEllipse(QPointF(0, 0), w * 0.5, w * 1.05);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(190, 215, 140));  // the pith
+    p.drawEllipse(QPointF(0, 0), w * 0.14, w * 0.3);
+    p.restore();
+}
+
 }  // namespace
 
 // A leaf rolled into a cigar, `len` long, hanging at `at`.
@@ -2127,6 +2148,14 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
         for (int i = 0; i < 14; ++i)
             softSpot(p, QPointF(rnd.range(0, 400), rnd.range(120, 300)), rnd.range(25, 60),
                      winter ? QColor(150, 130, 100, 60) : QColor(90, 130, 60, 70));
+    }
+    if (has(sketch, "lluvia")) {  // just after a shower: the air grey and the last of the rain still falling
+        p.fillRect(QRectF(0, 0, 400, 300), QColor(120, 135, 150, 70));
+        p.setPen(QPen(QColor(235, 242, 250, 150), 1, Qt::SolidLine, Qt::RoundCap));
+        for (int i = 0; i < 70; ++i) {
+            const QPointF at(rnd.range(-20, 400), rnd.range(-10, 290));
+            p.drawLine(at, at + QPointF(5, 16));
+        }
     }
 
     QPainterPath where;  // the organ's area, where organisms sit
@@ -2254,9 +2283,42 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
                     softSpot(p, QPointF(rnd.range(0, 400), rnd.range(190, 255)), rnd.range(18, 34),
                              QColor(225, 210, 175, 90));
             }
-            const QPainterPath trunk = has(sketch, "jovenes") ? youngVine(p, QRectF(140, 150, 120, 105))
-                                                              : drawTrunk(p, QRectF(140, 150, 120, 105));
+            const bool bevelled = has(sketch, "biselados");
+            const QPainterPath trunk = has(sketch, "jovenes")
+                ? youngVine(p, bevelled ? QRectF(140, 120, 120, 135) : QRectF(140, 150, 120, 105))
+                : drawTrunk(p, QRectF(140, 150, 120, 105));
             woodLayers(p, sketch, trunk, rnd);
+            if (bevelled) {
+                // A first-year plant whose shoots the rabbits have cut off a
+                // few centimetres above their base, each clean on a slant with
+                // the pale face of the cut; the cut tops lie on the ground
+                // by it, their leaves already limp.
+                const QPointF stubs[][2] = {{QPointF(199, 124), QPointF(176, 92)},
+                                            {QPointF(201, 122), QPointF(214, 86)},
+                                            {QPointF(198, 136), QPointF(160, 120)},
+                                            {QPointF(202, 140), QPointF(238, 118)}};
+                for (const auto &st : stubs)
+                    bevelCut(p, st[0], st[1], 8);
+                const bool card = sketch.scene.split(QLatin1Char('+')).contains(QLatin1String("conteo"));
+                const QPointF pieces[][2] = {
+                    {QPointF(62, 276), QPointF(128, 262)},
+                    {QPointF(250, 281), QPointF(188, 270)},
+                    {card ? QPointF(96, 292) : QPointF(330, 266), card ? QPointF(40, 290) : QPointF(388, 280)}};
+                for (const auto &pc : pieces) {
+                    const QLineF l(pc[0], pc[1]);
+                    const QPointF n = QPointF(-l.dy(), l.dx()) / l.length();
+                    p.setPen(QPen(QColor(95, 140, 55), 2, Qt::SolidLine, Qt::RoundCap));
+                    for (const qreal t : {0.45, 0.9}) {  // the leaves, wilting, on their petioles
+                        const QPointF at = l.pointAt(t);
+                        const qreal side = t < 0.5 ? -1 : 1;
+                        p.drawLine(at, at + n * side * 10);
+                        drawLeaf(p, at + n * side * 20, 15, -l.angle() + side * 70, false,
+                                 QColor(120, 150, 70).darker(int(rnd.range(95, 115))));
+                        p.setPen(QPen(QColor(95, 140, 55), 2, Qt::SolidLine, Qt::RoundCap));
+                    }
+                    bevelCut(p, pc[1], pc[0], 6);
+                }
+            }
             if (has(sketch, "bajos")) {
                 // Low shoots from the foot of the vine, within reach of the
                 // ground: their tender leaves bitten, one cut off short.
@@ -2282,13 +2344,17 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
                     const QPointF base = offset + arms[i] * k;
                     const QPointF tip = base + QPointF((i - 1.5) * 30, -rnd.range(60, 80)) * k;
                     const QList<QLineF> segs = drawShoot(p, base, tip, 4.5 * k, false, rnd, 7 * k);
+                    const bool pale = has(sketch, "palidas");  // small pale yellowish-green leaves
                     for (int n = 1; n < segs.size(); n += 2) {
-                        const QColor fill =
+                        QColor fill =
                             has(sketch, "amarillo") && rnd.next() < 0.7 ? QColor(215, 195, 70) : leafGreen(false);
+                        if (pale)
+                            fill = QColor(int(rnd.range(175, 195)), int(rnd.range(195, 210)), int(rnd.range(105, 125)));
                         const qreal side = (n / 2) % 2 ? 1 : -1;
+                        const qreal lr = pale ? 15 : 10;
                         p.setPen(QPen(QColor(80, 130, 50), 1.2 * k));
-                        p.drawLine(segs[n].p2(), segs[n].p2() + QPointF(side * 10, -4) * k);
-                        drawLeaf(p, segs[n].p2() + QPointF(side * 16, -10) * k, 10 * k, side * 30, false, fill);
+                        p.drawLine(segs[n].p2(), segs[n].p2() + QPointF(side * lr, -4) * k);
+                        drawLeaf(p, segs[n].p2() + QPointF(side * lr * 1.6, -lr) * k, lr * k, side * 30, false, fill);
                     }
                 }
             };
@@ -2314,7 +2380,9 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
             p.restore();
             return;
         }
-        const int leaves = has(sketch, "sinbrotar") ? 0 : few ? 7 : 16;  // vines whose buds never opened
+        const int leaves = has(sketch, "sinbrotar") || has(sketch, "biselados") ? 0  // buds never opened, shoots cut
+            : few                                                               ? 7
+                                                                                : 16;
         for (int i = 0; i < leaves; ++i) {
             const QPointF c(rnd.range(60, 340), rnd.range(35, organ == QLatin1String("cepa") ? 150 : 250));
             QColor fill = leafGreen(false);
@@ -3084,7 +3152,34 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
             where.addEllipse(l.center(), 14, 14);
         if (has(sketch, "nido"))  // the leaves of the tip tied into a nest, the caterpillar in it
             where = drawTiedLeaves(p, segs.last().p2() + QPointF(20, -20), 120, rnd);
-        if (has(sketch, "subiendo") && !sketch.organism.isEmpty()) {
+        if (has(sketch, "corro") && !sketch.organism.isEmpty()) {
+            // A crowd of the bugs at the tip of the shoot: adults and the
+            // smaller wingless nymphs side by side, all heading up it, each
+            // one apart from the next.
+            const QLineF axis(segs.first().p1(), segs.last().p2());
+            const QPointF dir = (axis.p2() - axis.p1()) / axis.length(), across(-dir.y(), dir.x());
+            const qreal heading = qRadiansToDegrees(std::atan2(dir.y(), dir.x()));
+            const qreal adult = sketch.size > 0 ? sketch.size : 46;
+            struct Bug {
+                qreal along, side, len;
+            };
+            QList<Bug> bugs;
+            const int n = std::max(1, sketch.count);
+            for (int tries = 0; tries < 2000 && bugs.size() < n; ++tries) {
+                const Bug b{rnd.range(0.45, 0.95) * axis.length(), rnd.range(-40, 40),
+                            bugs.size() % 2 ? adult * 0.7 : adult};
+                bool clear = true;
+                for (const Bug &o : bugs)
+                    if (std::abs(o.along - b.along) < (o.len + b.len) * 0.5 + 3 && std::abs(o.side - b.side) < 17)
+                        clear = false;
+                if (clear)
+                    bugs << b;
+            }
+            const QString nymph = sketch.organism.section(QLatin1Char('-'), 0, 0) + QStringLiteral("-ninfagris");
+            for (const Bug &b : bugs)
+                drawOrganism(p, b.len < adult ? nymph : sketch.organism, axis.p1() + dir * b.along + across * b.side,
+                             b.len, heading + rnd.range(-8, 8), rnd);
+        } else if (has(sketch, "subiendo") && !sketch.organism.isEmpty()) {
             // A file of small animals climbing the base of the shoot, all
             // heading up it.
             const int n = std::max(1, sketch.count);
@@ -3499,7 +3594,9 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
                 roots << QLineF(from, from + QPointF(qCos(a), qSin(a)) * rnd.range(110, 150));
             }
             for (const QLineF &l : roots) {
-                p.setPen(QPen(QColor(205, 170, 120), 9, Qt::SolidLine, Qt::RoundCap));
+                p.setPen(QPen(QColor(120, 85, 50), 12, Qt::SolidLine, Qt::RoundCap));
+                p.drawLine(l);
+                p.setPen(QPen(QColor(190, 150, 100), 10, Qt::SolidLine, Qt::RoundCap));
                 p.drawLine(l);
                 p.setPen(QPen(QColor(160, 125, 80), 2.5, Qt::SolidLine, Qt::RoundCap));
                 for (int k = 0; k < 4; ++k) {  // the stubs of the eaten rootlets
@@ -3512,21 +3609,32 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
             auto gnawed = [&](QPointF at, qreal len, qreal angle, qreal half) {
                 // A bite out of the side: the root's outline notched, the
                 // pale wood showing at the bottom of the notch.
+                // The bitten patch is outlined dark, the bared wood bright,
+                // scored across by the teeth.
                 p.save();
                 p.translate(at);
                 p.rotate(angle);
+                QPainterPath bite;
+                bite.moveTo(-len * 0.8, -half - 1);
+                for (int k = 1; k < 8; ++k)  // the ragged floor of the bite
+                    bite.lineTo(-len * 0.8 + k * len * 0.2, -half + len * 0.35 + (k % 2 ? 1.5 : -1.5));
+                bite.lineTo(len * 0.8, -half - 1);
+                bite.closeSubpath();
                 p.setPen(Qt::NoPen);
                 p.setBrush(QColor(112, 80, 52));
-                p.drawPath(blob(rnd, QPointF(0, -half - 1), len * 0.5, 1.6));
-                p.setBrush(Qt::NoBrush);
-                p.setPen(QPen(QColor(240, 226, 192), 2, Qt::SolidLine, Qt::RoundCap));
-                p.drawArc(QRectF(-len * 0.75, -half - len * 0.45, len * 1.5, len * 0.9), 200 * 16, 140 * 16);
+                p.drawRect(QRectF(-len * 0.85, -half - 4, len * 1.7, 4));  // the side bitten away
+                p.setPen(QPen(QColor(85, 50, 25), 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+                p.setBrush(QColor(252, 244, 218));
+                p.drawPath(bite);
+                p.setPen(QPen(QColor(170, 120, 70), 0.9));
+                for (int k = -2; k <= 2; ++k)  // the tooth marks
+                    p.drawLine(QPointF(k * len * 0.25, -half), QPointF(k * len * 0.25 + 1.5, -half + len * 0.25));
                 p.restore();
             };
             for (const QLineF &l : roots)
                 for (const qreal t : {0.3, 0.65})
-                    gnawed(l.pointAt(t + rnd.range(-0.06, 0.06)), rnd.range(9, 13), -l.angle() + (t < 0.5 ? 0 : 180),
-                           4.5);
+                    gnawed(l.pointAt(t + rnd.range(-0.06, 0.06)), rnd.range(11, 14), -l.angle() + (t < 0.5 ? 0 : 180),
+                           5);
             gnawed(QPointF(200, 110), 12, 90, 7.5);
             gnawed(QPointF(200, 70), 10, -90, 7.5);
             where.addRect(QRectF(90, 150, 220, 120));
@@ -3562,6 +3670,34 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
         if (alone.count > 1 && alone.size <= 0)
             alone.size = 60;
         placeOrganisms(p, alone, QPainterPath(), rnd, 160);
+    }
+    if (has(sketch, "lluvia") && organ == QLatin1String("yema")) {
+        // The cane wet from the rain: a shine along its top, drops beaded on
+        // it and hanging from its underside.
+        const QLineF cane(QPointF(-20, 220), QPointF(420, 170));
+        const QPointF up = QPointF(cane.dy(), -cane.dx()) / cane.length();
+        p.setPen(QPen(QColor(255, 255, 255, 110), 3, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(cane.p1() + up * 9, cane.p2() + up * 9);
+        auto drop = [&](QPointF at, qreal r, bool hanging) {
+            p.setPen(QPen(QColor(120, 140, 160, 200), 0.8));
+            p.setBrush(QColor(215, 232, 245, 170));
+            if (hanging) {
+                QPainterPath d(at);
+                d.cubicTo(at + QPointF(-r, r * 0.8), at + QPointF(-r, r * 2.2), at + QPointF(0, r * 2.2));
+                d.cubicTo(at + QPointF(r, r * 2.2), at + QPointF(r, r * 0.8), at);
+                p.drawPath(d);
+                at += QPointF(0, r * 1.4);
+            } else {
+                p.drawEllipse(at, r, r * 0.8);
+            }
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(255, 255, 255, 230));
+            p.drawEllipse(at + QPointF(-r * 0.35, -r * 0.3), r * 0.3, r * 0.25);
+        };
+        for (int i = 0; i < 9; ++i)
+            drop(cane.pointAt(0.05 + i * 0.11 + rnd.range(-0.02, 0.02)) - up * 14, rnd.range(3.5, 5), true);
+        for (int i = 0; i < 14; ++i)
+            drop(cane.pointAt(rnd.range(0.02, 0.98)) + up * rnd.range(-6, 10), rnd.range(2, 3.5), false);
     }
     if (!sketch.scene.isEmpty())
         drawScene(p, sketch.scene, QSizeF(400, 300), rnd);

@@ -746,6 +746,90 @@ void drawScene(QPainter &p, const QString &sceneAndCatch, const QSizeF &size, Ra
             p.drawEllipse(at, 1.6, 1.3);
         }
         drawHand(p, QPointF(430, 30), QPointF(355, 40), 36);
+    } else if (scene == QLatin1String("sacudida-brazo")) {
+        // The grower's hand gripping an arm of the vine and shaking it: the
+        // shake marked on both sides of the canopy, and the adults dropping
+        // off it onto the sheet below.
+        drawHand(p, QPointF(440, 120), QPointF(262, 166), 36);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(250, 250, 245, 230), 2.2, Qt::SolidLine, Qt::RoundCap));
+        for (int k = 0; k < 3; ++k) {
+            p.drawArc(QRectF(18 - k * 9, 50 + k * 4, 40, 80 - k * 8), 110 * 16, 140 * 16);
+            p.drawArc(QRectF(340 + k * 9, 50 + k * 4, 40, 80 - k * 8), -70 * 16, 140 * 16);
+            p.drawArc(QRectF(282 + k * 8, 140, 22, 40), -60 * 16, 120 * 16);
+        }
+        const QString kind = catchOr("gorgojo");
+        const QPointF falling[] = {QPointF(120, 168), QPointF(158, 182), QPointF(290, 176), QPointF(318, 160),
+                                   QPointF(100, 150)};
+        for (const QPointF &at : falling) {
+            p.setPen(QPen(QColor(250, 250, 245, 200), 1.2, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(at + QPointF(0, -10), at + QPointF(0, -22));
+            p.drawLine(at + QPointF(-4, -9), at + QPointF(-4, -17));
+            drawOrganism(p, kind, at, 14, rnd.range(0, 360), rnd);
+        }
+    } else if (scene == QLatin1String("poda")) {
+        // Pruning it out: the grower's hand closes the shears on the cane
+        // right at its base, the blades across the wood.
+        const QPointF cut(85, 204);     // on the cane, near its base
+        const QPointF u(0.766, 0.643);  // from the blades' tips towards the handles
+        const QPointF pivot = cut + u * 26;
+        p.save();
+        p.translate(pivot);
+        p.rotate(40);
+        p.setPen(QPen(QColor(40, 40, 40), 1));
+        p.setBrush(QColor(200, 202, 208));
+        p.drawPolygon(QPolygonF{QPointF(4, -4), QPointF(-30, -16), QPointF(-50, -13), QPointF(-4, 2)});  // blade
+        p.setBrush(QColor(150, 152, 158));
+        p.drawPolygon(QPolygonF{QPointF(4, 4), QPointF(-26, 15), QPointF(-42, 11), QPointF(-4, -1)});  // anvil
+        p.setBrush(QColor(90, 90, 95));
+        p.drawEllipse(QPointF(0, 0), 4, 4);
+        p.setBrush(QColor(190, 30, 30));
+        p.drawRoundedRect(QRectF(6, -12, 84, 11), 5, 5);
+        p.drawRoundedRect(QRectF(6, 3, 84, 11), 5, 5);
+        p.restore();
+        const QPointF grip = pivot + u * 56;
+        const QPointF across(-0.643, 0.766);  // the arm comes up from below, across the handles
+        drawHand(p, grip + across * 150, grip + across * 14, 40);
+    } else if (scene == QLatin1String("cata")) {
+        // Digging a small pit at the foot of the vine: the trowel driven into
+        // the earth by the roots, the grower's hand on its handle, the dug
+        // earth heaped on the surface beside it.
+        p.setPen(QPen(QColor(70, 50, 32), 1));
+        p.setBrush(QColor(125, 92, 60));
+        QPainterPath heap(QPointF(262, 41));
+        heap.cubicTo(QPointF(285, 8), QPointF(345, 6), QPointF(372, 41));
+        heap.closeSubpath();
+        p.drawPath(heap);
+        for (int i = 0; i < 14; ++i) {  // clods
+            p.setBrush(rnd.next() < 0.5 ? QColor(100, 72, 46) : QColor(145, 110, 75));
+            p.drawEllipse(QPointF(rnd.range(275, 360), rnd.range(22, 40)), rnd.range(3, 6), rnd.range(2, 4));
+        }
+        const QPointF tip(250, 150), top(322, 62);
+        const QLineF shaft(tip, top);
+        p.save();
+        p.translate(tip);
+        p.rotate(-shaft.angle());
+        p.setPen(QPen(QColor(50, 50, 55), 1.2));
+        p.setBrush(QColor(175, 178, 185));
+        QPainterPath blade(QPointF(0, 0));  // the pointed blade, in the earth
+        blade.cubicTo(QPointF(10, -16), QPointF(30, -18), QPointF(50, -10));
+        blade.lineTo(50, 10);
+        blade.cubicTo(QPointF(30, 18), QPointF(10, 16), QPointF(0, 0));
+        p.drawPath(blade);
+        p.setPen(QPen(QColor(120, 122, 128), 1.2));
+        p.drawLine(QPointF(6, 0), QPointF(48, 0));
+        p.setPen(QPen(QColor(90, 90, 95), 5, Qt::SolidLine, Qt::FlatCap));
+        p.drawLine(QPointF(50, 0), QPointF(62, 0));
+        p.setPen(QPen(QColor(60, 40, 20), 1));
+        p.setBrush(QColor(165, 110, 55));
+        p.drawRoundedRect(QRectF(62, -6, 48, 12), 5, 5);  // the wooden handle
+        p.restore();
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(75, 52, 32, 150));  // the disturbed earth round the blade
+        for (int i = 0; i < 10; ++i)
+            p.drawEllipse(shaft.pointAt(rnd.range(0.05, 0.5)) + QPointF(rnd.range(-12, 12), rnd.range(-8, 8)),
+                          rnd.range(3, 6), rnd.range(2, 4));
+        drawHand(p, QPointF(440, 75), top + QPointF(22, 2), 38);
     } else if (scene == QLatin1String("tijeras")) {
         p.save();
         p.translate(250, 200);
@@ -952,8 +1036,24 @@ void drawScene(QPainter &p, const QString &sceneAndCatch, const QSizeF &size, Ra
             p.drawEllipse(QPointF(r2.range(-35, 35), r2.range(8, 60)), r2.range(5, 11), r2.range(4, 8));
         p.restore();
     } else if (scene == QLatin1String("haz")) {
-        // Pruned canes gathered in tied bundles on the ground.
+        // Pruned canes gathered in tied bundles on the ground; ":cancros",
+        // canes cut out for their cankers, the sunken dark spots with pale
+        // centres and raised rims along them, and one cane of the lot in
+        // front, close, to show them.
         ground(200);
+        const bool cankers = catchKind == QLatin1String("cancros");
+        auto canker = [&](QPointF at, qreal angle, qreal len, qreal w) {
+            p.save();
+            p.translate(at);
+            p.rotate(angle);
+            p.setPen(QPen(QColor(35, 22, 14), std::max<qreal>(0.8, w * 0.18)));
+            p.setBrush(QColor(55, 35, 22));
+            p.drawEllipse(QPointF(0, 0), len / 2, w / 2);
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(185, 172, 150));
+            p.drawEllipse(QPointF(0, 0), len * 0.3, w * 0.22);
+            p.restore();
+        };
         for (int b = 0; b < 2; ++b) {
             const QPointF c(135 + b * 150, 215 + b * 30);
             p.save();
@@ -964,12 +1064,23 @@ void drawScene(QPainter &p, const QString &sceneAndCatch, const QSizeF &size, Ra
                 const int tone = int(rnd.range(110, 160));
                 p.setPen(
                     QPen(QColor(tone, tone * 7 / 10, tone * 4 / 10), rnd.range(3, 5), Qt::SolidLine, Qt::RoundCap));
-                p.drawLine(QPointF(-rnd.range(80, 100), y * 1.6), QPointF(rnd.range(80, 100), y * 1.3));
+                const QLineF cane(QPointF(-rnd.range(80, 100), y * 1.6), QPointF(rnd.range(80, 100), y * 1.3));
+                p.drawLine(cane);
+                if (cankers && i > 12)  // on the canes on top of the bundle
+                    for (int k = 0; k < 2; ++k)
+                        canker(cane.pointAt(rnd.range(0.15, 0.85)), -cane.angle(), rnd.range(8, 11), 5.5);
             }
             p.setPen(QPen(QColor(210, 190, 120), 4));
             for (int k : {-40, 40})
                 p.drawLine(QPointF(k, -24), QPointF(k + 3, 24));
             p.restore();
+        }
+        if (cankers) {
+            const QLineF front(QPointF(10, 286), QPointF(392, 264));
+            drawCane(p, front.p1(), front.p2(), 13, true);
+            for (int k = 0; k < 6; ++k)
+                canker(front.pointAt(0.1 + k * 0.15 + rnd.range(-0.03, 0.03)) + QPointF(0, rnd.range(-2, 2)),
+                       -front.angle(), rnd.range(17, 24), 10);
         }
     } else if (scene == QLatin1String("triturado")) {
         // The shredder's chips of pruned wood spread on the ground behind it.
@@ -1029,17 +1140,52 @@ void drawScene(QPainter &p, const QString &sceneAndCatch, const QSizeF &size, Ra
             p.drawLine(QPointF(x, 300), QPointF(x + rnd.range(-25, 25), 300 - h));
         }
         if (froth) {
+            // With a catch named, its nymph shows in each mass, the head
+            // and front legs out of the froth and the rest of it under the
+            // bubbles; one mass is seen again under the lens.
+            const bool nymphs = !catchKind.isEmpty();
+            auto bubbles = [&](QPointF c, qreal w, qreal h, int n, qreal rmin, qreal rmax) {
+                p.setPen(QPen(QColor(205, 205, 195), 0.6));
+                for (int i = 0; i < n; ++i) {
+                    const qreal r = rnd.range(rmin, rmax);
+                    p.setBrush(QColor(250, 250, 245, 230));
+                    p.drawEllipse(c + QPointF(rnd.range(-w, w), rnd.range(-h, h)), r, r);
+                }
+            };
+            QPointF lensOn;
             for (int k = 0; k < 4; ++k) {
                 const QPointF c(60 + k * 90 + rnd.range(-15, 15), rnd.range(170, 230));
-                p.setPen(QPen(QColor(215, 215, 205), 0.6));
-                for (int i = 0; i < 60; ++i) {
-                    const qreal r = rnd.range(2, 5);
-                    p.setBrush(QColor(250, 250, 245, 230));
-                    p.drawEllipse(c + QPointF(rnd.range(-18, 18), rnd.range(-12, 12)), r, r);
+                bubbles(c, 18, 12, 60, 2, 5);
+                if (nymphs) {
+                    const qreal heading = k % 2 ? -20 : 200;
+                    drawOrganism(p, catchKind, c + QPointF(k % 2 ? 4 : -4, 2), 24, heading, rnd);
+                    bubbles(c + QPointF(k % 2 ? -8 : 8, 3), 8, 6, 14, 2, 4);  // the froth over its tail end
                 }
+                if (k == 1)
+                    lensOn = c;
+            }
+            if (nymphs) {
+                const QPointF centre(300, 72);
+                const qreal radius = 62;
+                p.setPen(QPen(QColor(250, 250, 245, 200), 1.5, Qt::DashLine));
+                p.drawLine(lensOn, centre + (lensOn - centre) / QLineF(lensOn, centre).length() * radius);
+                QPainterPath glass;
+                glass.addEllipse(centre, radius, radius);
+                p.save();
+                p.setClipPath(glass);
+                p.fillPath(glass, QColor(120, 165, 80));
+                p.setPen(QPen(QColor(80, 130, 50), 5, Qt::SolidLine, Qt::RoundCap));
+                p.drawLine(centre + QPointF(-70, 60), centre + QPointF(40, -70));  // the blade of grass it sits on
+                bubbles(centre + QPointF(0, 8), 52, 40, 120, 5, 11);
+                drawOrganism(p, catchKind, centre + QPointF(-2, -2), 80, -30, rnd);
+                bubbles(centre + QPointF(-30, 22), 22, 14, 26, 5, 10);
+                p.restore();
+                p.setPen(QPen(QColor(45, 45, 50), 5));
+                p.setBrush(Qt::NoBrush);
+                p.drawEllipse(centre, radius, radius);
             }
         }
-        if (!catchKind.isEmpty())
+        if (!catchKind.isEmpty() && !froth)
             for (int i = 0; i < 6; ++i)
                 drawOrganism(p, catchKind, QPointF(rnd.range(40, 360), rnd.range(170, 260)), 22, rnd.range(-60, 60),
                              rnd);
