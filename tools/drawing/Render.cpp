@@ -492,9 +492,20 @@ void leafLayers(QPainter &p, const Sketch &s, const LeafGeom &g, const QBrush &b
         QPainterPathStroker stroke;
         stroke.setWidth(r * 0.07);
         kept = kept.united(stroke.createStroke(veins)).simplified();
-        p.setPen(QPen(QColor(110, 80, 40), 1));
-        p.setBrush(bg);
+        // What was eaten shows what lies behind the leaf, the old edge
+        // covered too, so that nothing of the lost outline is left.
+        QBrush behind = bg;
+        if (behind.style() == Qt::TexturePattern)
+            behind.setTransform(p.worldTransform().inverted());
+        p.setPen(Qt::NoPen);
+        p.setBrush(behind);
         p.drawPath(outline.subtracted(kept));
+        p.save();
+        QPainterPath around;
+        around.addRect(outline.boundingRect().adjusted(-8, -8, 8, 8));
+        p.setClipPath(around.subtracted(kept));
+        p.strokePath(outline, QPen(behind, 5));
+        p.restore();
         p.setPen(QPen(QColor(70, 110, 45), r * 0.03, Qt::SolidLine, Qt::RoundCap));
         p.setBrush(Qt::NoBrush);
         p.drawPath(veins);
@@ -1765,8 +1776,13 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
             fill = QColor(190, 190, 80);
         if (has(sketch, "joven"))
             fill = fill.lighter(120);
+        // An eaten leaf gives back what lies behind it: the picture as it was
+        // before the leaf was drawn.
+        QBrush behind = bg;
+        if (const QImage *canvas = dynamic_cast<const QImage *>(p.device()); canvas && has(sketch, "devorada"))
+            behind = QBrush(canvas->copy());
         const LeafGeom g = drawLeaf(p, QPointF(200, 150), r, has(sketch, "abanico") ? 0 : -8, underside, fill);
-        leafLayers(p, sketch, g, bg, rnd);
+        leafLayers(p, sketch, g, behind, rnd);
         where = leafOutline(g);
         p.restore();
         where = QTransform().translate(200, 150).scale(sx, sy).translate(-200, -150).map(where);
