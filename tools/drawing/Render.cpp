@@ -171,29 +171,44 @@ void leafLayers(QPainter &p, const Sketch &s, const LeafGeom &g, const QBrush &b
         p.fillPath(outline, QColor(215, 215, 120, 120));
     if (has(s, "seca"))
         p.fillPath(outline, QColor(150, 110, 60, 210));
-    if (has(s, "rojo") || has(s, "amarillo") || has(s, "atigrado")) {
+    if (has(s, "atigrado")) {
+        // Tiger stripes: between the main veins the blade turned yellow
+        // (white varieties) or red (red varieties) and dried brown in the
+        // middle of each stripe, a broad band of green left along every
+        // main vein.
+        p.save();
+        p.translate(g.centre);
+        p.rotate(g.angle);
+        const QColor colour = tinta ? QColor(185, 45, 40) : QColor(235, 210, 60);
+        const QColor dry(125, 78, 38);
+        // The blade less a band along each main vein, wider for the dried
+        // middle of the stripe than for its coloured edge.
+        const QPainterPath blade = QTransform().rotate(-g.angle).translate(-g.centre.x(), -g.centre.y()).map(outline);
+        auto between = [&](qreal band, qreal inner) {
+            QPainterPath veins;
+            for (qreal a : {-90.0, -140.0, -40.0, 165.0, 15.0, 90.0}) {
+                const qreal t = qDegreesToRadians(a);
+                veins.moveTo(0, r * 0.1);
+                veins.lineTo(r * 1.4 * qCos(t), r * 0.1 + r * 1.4 * qSin(t));
+            }
+            QPainterPathStroker stroke;
+            stroke.setWidth(r * band);
+            stroke.setCapStyle(Qt::RoundCap);
+            QPainterPath centre;
+            centre.addEllipse(QPointF(0, r * 0.1), r * inner, r * inner);
+            return blade.subtracted(stroke.createStroke(veins).united(centre)).simplified();
+        };
+        p.setPen(Qt::NoPen);
+        p.fillPath(between(0.24, 0.24), colour);
+        p.fillPath(between(0.48, 0.36), dry);
+        p.restore();
+        redrawVeins();
+    }
+    if (has(s, "rojo") || has(s, "amarillo")) {
         // Interveinal colour, a green band left along the main veins.
-        const QColor c = has(s, "rojo") || (has(s, "atigrado") && tinta) ? redVar : yellowVar;
+        const QColor c = has(s, "rojo") ? redVar : yellowVar;
         p.fillPath(outline, QColor(c.red(), c.green(), c.blue(), 225));
         veinBands(leafGreen(false), 0.1);
-        if (has(s, "atigrado")) {  // brown necrotic stripes between the veins
-            p.save();
-            p.translate(g.centre);
-            p.rotate(g.angle);
-            static const qreal between[] = {-115, -65, 150, 30, -165, -15};
-            for (qreal a : between) {
-                const qreal t = qDegreesToRadians(a);
-                QPainterPath stripe;
-                stripe.moveTo(r * 0.3 * qCos(t), r * 0.3 * qSin(t));
-                stripe.lineTo(r * 0.85 * qCos(t - 0.08), r * 0.85 * qSin(t - 0.08));
-                stripe.lineTo(r * 0.85 * qCos(t + 0.08), r * 0.85 * qSin(t + 0.08));
-                stripe.closeSubpath();
-                p.setPen(Qt::NoPen);
-                p.setBrush(QColor(120, 70, 30, 230));
-                p.drawPath(stripe);
-            }
-            p.restore();
-        }
         redrawVeins();
     }
     if (has(s, "sectores")) {  // coloured sectors bounded by veins
