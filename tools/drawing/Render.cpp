@@ -2611,6 +2611,23 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
         drawCrossSection(p, QPointF(200, 150), 105);
         sectionLayers(p, sketch, QPointF(200, 150), 105, rnd);
         where.addEllipse(QPointF(200, 150), 70, 60);
+        if (has(sketch, "soldado")) {
+            // One soldier among the workers, large in the middle, in the dark
+            // chamber of a gallery opened by the cut.
+            p.save();
+            p.translate(190, 150);
+            p.rotate(-25);
+            p.setPen(QPen(QColor(150, 115, 75), 2));
+            p.setBrush(QColor(45, 28, 15));
+            p.drawEllipse(QPointF(0, 0), 58, 26);
+            p.restore();
+            drawOrganism(p, QStringLiteral("termita-soldado"), QPointF(190, 150), 92, -25, rnd);
+            where = where.subtracted([] {
+                QPainterPath keep;
+                keep.addEllipse(QPointF(190, 150), 74, 44);
+                return keep;
+            }());
+        }
         placeOrganisms(p, sketch, where, rnd, organismSize);
     } else if (underground) {
         drawSoil(p, QRectF(0, 0, 400, 300), organ == QLatin1String("raiz") ? 40 : 70);
