@@ -456,6 +456,67 @@ void drawScene(QPainter &p, const QString &sceneAndCatch, const QSizeF &size, Ra
             p.drawLine(QPointF(x, r.top()), QPointF(x - r.height(), r.bottom()));
             p.drawLine(QPointF(x - r.height(), r.top()), QPointF(x, r.bottom()));
         }
+    } else if (scene == QLatin1String("protector")) {
+        // A young vine in its wire-mesh tube: the tube stands round the thin
+        // trunk up to half its height and goes down into the soil, seen in
+        // section below the ground line, so that nothing can gnaw the bark
+        // from above or below ground.
+        const qreal surface = 212;
+        ground(surface);
+        const qreal left = 158, right = 242, top = 104, bottom = 282, rx = (right - left) / 2, ry = 10;
+        const qreal cx = (left + right) / 2;
+        const QColor metal(95, 100, 105), metalBack(120, 120, 115, 150);
+        auto mesh = [&](bool front, const QColor &colour, qreal width) {
+            // The diamond mesh on a cylinder: each wire winds round it,
+            // seen on the near or the far half.
+            p.setPen(QPen(colour, width));
+            p.setBrush(Qt::NoBrush);
+            for (int k = -12; k < 24; ++k) {
+                for (const int turn : {-1, 1}) {
+                    QPainterPath w;
+                    bool started = false;
+                    for (int m = 0; m <= 40; ++m) {
+                        const qreal y = top + (bottom - top) * m / 40.0;
+                        const qreal phase = k * 0.42 + turn * (y - top) / 34.0;
+                        const qreal c = qCos(phase), sn = qSin(phase);
+                        if ((sn > 0) != front) {
+                            started = false;
+                            continue;
+                        }
+                        const QPointF at(cx + rx * c, y + ry * sn);
+                        started ? w.lineTo(at) : w.moveTo(at);
+                        started = true;
+                    }
+                    p.drawPath(w);
+                }
+            }
+        };
+        mesh(false, metalBack, 1);
+        // The young trunk, its roots in the soil, its first shoots above.
+        p.setPen(QPen(QColor(100, 72, 48), 13, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(cx, 292), QPointF(cx - 2, 70));
+        p.setPen(QPen(QColor(140, 105, 72), 4, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(cx - 2, 288), QPointF(cx - 4, 74));
+        for (const QPointF &tip : {QPointF(110, 10), QPointF(200, 4), QPointF(300, 16)})
+            drawShoot(p, QPointF(cx - 2, 72), tip, 4.5, true, rnd);
+        mesh(true, metal, 1.5);
+        p.setPen(QPen(metal.darker(120), 2.2));  // the tube's rim and its two sides
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(QPointF(cx, top), rx, ry);
+        p.drawLine(QPointF(left, top), QPointF(left, bottom));
+        p.drawLine(QPointF(right, top), QPointF(right, bottom));
+        // Below the ground line the tube is buried: earth over it, the
+        // mesh showing faintly through, the soil heaped at its foot.
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(110, 78, 48, 150));
+        p.drawRect(QRectF(left - 2, surface + 4, right - left + 4, bottom - surface - 2));
+        p.setBrush(QColor(115, 82, 52));
+        QPainterPath mound(QPointF(left - 40, surface + 2));
+        mound.quadTo(QPointF(cx, surface - 18), QPointF(right + 40, surface + 2));
+        mound.closeSubpath();
+        p.drawPath(mound);
+        p.setPen(QPen(QColor(80, 60, 40), 1.5, Qt::DashLine));  // the ground line
+        p.drawLine(QPointF(0, surface), QPointF(400, surface));
     } else if (scene == QLatin1String("bolsa")) {
         p.setPen(QPen(QColor(180, 170, 150), 1.5));
         p.setBrush(QColor(240, 236, 225, 235));
