@@ -2,6 +2,7 @@
 // it, and the organisms.
 
 #include <algorithm>
+#include <functional>
 
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -230,6 +231,24 @@ void leafLayers(QPainter &p, const Sketch &s, const LeafGeom &g, const QBrush &b
     if (has(s, "nerviosrojos") || has(s, "nerviosamarillos") || has(s, "bandas")) {
         const QColor c = has(s, "nerviosrojos") ? QColor(175, 55, 45, 200) : QColor(235, 220, 70, 220);
         veinBands(c, 0.09);
+        redrawVeins();
+    }
+    if (has(s, "teselas")) {
+        // A yellow mosaic: small angular patches of bright and pale yellow
+        // scattered over the green, their edges sharp.
+        p.setPen(Qt::NoPen);
+        for (int i = 0; i < 46; ++i) {
+            const QPointF c = pointIn(outline, rnd);
+            const qreal size = rnd.range(r * 0.05, r * 0.11);
+            QPolygonF patch;
+            const int corners = 5 + int(rnd.range(0, 3));
+            for (int k = 0; k < corners; ++k) {
+                const qreal t = (k + rnd.range(-0.3, 0.3)) * 2 * M_PI / corners;
+                patch << c + QPointF(qCos(t), qSin(t)) * size * rnd.range(0.6, 1.2);
+            }
+            p.setBrush(i % 3 ? QColor(232, 218, 70, 235) : QColor(215, 222, 120, 235));
+            p.drawPolygon(patch);
+        }
         redrawVeins();
     }
     if (has(s, "mosaico")) {
@@ -1780,11 +1799,13 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
             r = 80;
         if (has(sketch, "abanico"))
             sx = 1.2, sy = 0.85;
+        const qreal lean = has(sketch, "deforme") ? 0.28 : 0;  // misshapen: one side grown more than the other
         if (has(sketch, "enrollada"))
             sy = 0.8;
         p.save();
         p.translate(200, 150);
         p.scale(sx, sy);
+        p.shear(lean, lean * 0.3);
         p.translate(-200, -150);
         QColor fill = leafGreen(underside);
         if (has(sketch, "amarillenta"))
@@ -1800,7 +1821,7 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
         leafLayers(p, sketch, g, behind, rnd);
         where = leafOutline(g);
         p.restore();
-        where = QTransform().translate(200, 150).scale(sx, sy).translate(-200, -150).map(where);
+        where = QTransform().translate(200, 150).scale(sx, sy).shear(lean, lean * 0.3).translate(-200, -150).map(where);
         placeOrganisms(p, sketch, QTransform().translate(200, 140).scale(0.6, 0.6).translate(-200, -140).map(where),
                        rnd, organismSize);
     } else if (organ == QLatin1String("hojas") || organ == QLatin1String("cepa")) {
@@ -2633,6 +2654,29 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
         drawSoil(p, QRectF(0, 0, 400, 300), organ == QLatin1String("raiz") ? 40 : 70);
         if (organ == QLatin1String("raiz") && has(sketch, "cortadas")) {
             voleRoots(p, sketch, rnd);
+        } else if (organ == QLatin1String("raiz") && has(sketch, "corto")) {
+            // A weak vine's roots: short, reaching only a little way into the
+            // soil, and branched again and again into dense tufts of short
+            // rootlets, like a broom.
+            p.setPen(QPen(QColor(110, 80, 55), 16, Qt::SolidLine, Qt::FlatCap));
+            p.drawLine(QPointF(200, 0), QPointF(200, 60));
+            const QList<QLineF> fine = drawRoots(p, QPointF(200, 58), 88, rnd, false);
+            std::function<void(QPointF, qreal, qreal, int)> tuft = [&](QPointF from, qreal angle, qreal len,
+                                                                       int depth) {
+                const QPointF to =
+                    from + QPointF(len * qCos(qDegreesToRadians(angle)), len * qSin(qDegreesToRadians(angle)));
+                p.setPen(QPen(QColor(195, 160, 115).darker(100 + depth * 10), 1.6 - depth * 0.35, Qt::SolidLine,
+                              Qt::RoundCap));
+                p.drawLine(from, to);
+                if (depth < 2)
+                    for (int k = 0; k < 3; ++k)
+                        tuft(from + (to - from) * rnd.range(0.5, 1.0), angle + rnd.range(-50, 50),
+                             len * rnd.range(0.5, 0.75), depth + 1);
+            };
+            for (const QLineF &l : fine)
+                for (int k = 0; k < 3; ++k)
+                    tuft(l.pointAt(rnd.range(0.4, 1.0)), -l.angle() + rnd.range(-55, 55), rnd.range(10, 18), 0);
+            where = QPainterPath();
         } else if (organ == QLatin1String("raiz")) {
             p.setPen(QPen(QColor(110, 80, 55), 22, Qt::SolidLine, Qt::FlatCap));
             p.drawLine(QPointF(200, 0), QPointF(200, 60));
