@@ -353,6 +353,56 @@ void leafLayers(QPainter &p, const Sketch &s, const LeafGeom &g, const QBrush &b
             necrotic(p, rnd, c, rr, centre, has(s, "halo"), has(s, "picnidios"), hole, bg);
         }
     }
+    if (has(s, "bordecrispado")) {
+        // Only the very edge of the blade dried brown and curled under in
+        // little waves, a narrow red (red varieties) or yellow (white
+        // varieties) band inside it; the rest of the leaf green.
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(tinta ? QColor(180, 40, 45) : QColor(238, 215, 60), r * 0.34));
+        p.drawPath(outline);
+        p.setPen(QPen(QColor(120, 75, 38), r * 0.14));
+        p.drawPath(outline);
+        const QColor under = leafGreen(true).darker(115);
+        for (int k = 0; k < 34; ++k) {  // the curled-under edge: pale crescents of the underside
+            const qreal t = (k + 0.5) / 34;
+            const QPointF at = outline.pointAtPercent(t);
+            const qreal angle = outline.angleAtPercent(t);
+            p.save();
+            p.translate(at);
+            p.rotate(-angle);
+            p.setPen(QPen(QColor(70, 50, 25), 0.9));
+            p.setBrush(under);
+            p.drawChord(QRectF(-r * 0.05, -r * 0.045, r * 0.1, r * 0.09), 0, -180 * 16);
+            p.restore();
+        }
+    }
+    if (has(s, "escaldado")) {
+        // Scalded: the blade dried brown in broad zones from the margin
+        // well into the leaf, in concentric rings, a yellow (white
+        // varieties) or dark red (red varieties) band between the dead
+        // tissue and the green left round the base of the veins.
+        const QPointF middle = outline.boundingRect().center() + QPointF(0, r * 0.1);
+        auto shrunk = [&](qreal f) {
+            return QTransform()
+                .translate(middle.x(), middle.y())
+                .scale(f, f)
+                .translate(-middle.x(), -middle.y())
+                .map(outline);
+        };
+        p.setPen(Qt::NoPen);
+        p.fillPath(outline, QColor(150, 98, 52));
+        p.fillPath(shrunk(0.62), tinta ? QColor(130, 30, 40) : QColor(236, 212, 62));
+        QRadialGradient green(middle, r * 0.6);
+        green.setColorAt(0, leafGreen(false).lighter(108));
+        green.setColorAt(1, leafGreen(false));
+        p.fillPath(shrunk(0.48), green);
+        p.setBrush(Qt::NoBrush);
+        for (const qreal f : {0.72, 0.84, 0.95}) {  // the rings of the advancing scald
+            p.setPen(QPen(QColor(115, 70, 36), r * 0.009));
+            p.drawPath(shrunk(f));
+        }
+        redrawVeins();
+    }
     if (has(s, "bordeseco") || has(s, "quemado")) {  // scorched from the margin inwards
         p.setBrush(Qt::NoBrush);
         // A yellow band inside the dead margin on white varieties, a red one on red varieties.
