@@ -1688,6 +1688,80 @@ QPainterPath bittenBudCloseUp(QPainter &p, const Sketch &s, Random &rnd)
         where.addEllipse(bud + QPointF(-size * 2.05, size * 0.55), 3, 3);
         return where;
     }
+    if (has(s, "hueca")) {
+        // Emptied by birds: the scales torn open at the top and the bud
+        // hollow inside, nothing green left in it; the next bud pecked away
+        // down to a ragged stump.
+        drawBud(p, bud, size, QStringLiteral("invierno"));
+        QPainterPath hole;
+        hole.moveTo(bud + QPointF(-size * 0.5, -size * 0.35));
+        for (int k = 1; k < 5; ++k)
+            hole.lineTo(bud + QPointF(-size * 0.5 + k * size / 4, -size * (k % 2 ? 0.66 : 0.56)));
+        hole.quadTo(bud + QPointF(size * 0.45, size * 0.2), bud + QPointF(0, size * 0.22));
+        hole.quadTo(bud + QPointF(-size * 0.45, size * 0.2), bud + QPointF(-size * 0.5, -size * 0.35));
+        p.setPen(QPen(QColor(215, 185, 140), 2.5));
+        p.setBrush(QColor(30, 19, 11));
+        p.drawPath(hole);
+        p.setPen(QPen(QColor(70, 45, 25), 1));
+        p.setBrush(QColor(130, 86, 50));
+        // A torn scale bent back, and shreds of the others fallen beside.
+        p.drawPolygon(QPolygonF{bud + QPointF(size * 0.42, -size * 0.5), bud + QPointF(size * 0.9, -size * 0.78),
+                                bud + QPointF(size * 0.55, -size * 0.25)});
+        for (int k = 0; k < 4; ++k) {
+            const QPointF at = bud + QPointF(-size * 1.2 + k * 9, size * 0.75 + (k % 2) * 4);
+            p.drawPolygon(QPolygonF{at, at + QPointF(7, -3), at + QPointF(4, 4)});
+        }
+        const QPointF other = segs[3].p1() + QPointF(0, -26);
+        QPolygonF stump;
+        for (int k = 0; k <= 8; ++k)
+            stump << other + QPointF(-16 + k * 4, k % 2 ? -10 : -3);
+        stump << other + QPointF(16, 10) << other + QPointF(-16, 10);
+        p.setPen(QPen(QColor(70, 45, 25), 1.2));
+        p.setBrush(QColor(125, 82, 48));
+        p.drawPolygon(stump);
+        p.setBrush(QColor(40, 26, 16));
+        p.drawEllipse(other + QPointF(0, -3), 9, 3.5);
+        crumbs(node + QPointF(-30, -8), 12);
+        where.addEllipse(node + QPointF(-110, 6), 3, 3);
+        return where;
+    }
+    if (has(s, "seccion")) {
+        // Cut lengthwise with a knife: sound scales outside, and inside,
+        // where the green shoot-to-be should be, dead tissue, black-brown.
+        drawBud(p, bud, size, QStringLiteral("invierno"));
+        QPainterPath inside;
+        inside.moveTo(bud + QPointF(-size * 0.5, size * 0.25));
+        inside.cubicTo(bud + QPointF(-size * 0.6, -size * 0.5), bud + QPointF(-size * 0.1, -size * 1.02),
+                       bud + QPointF(0, -size * 1.02));
+        inside.cubicTo(bud + QPointF(size * 0.1, -size * 1.02), bud + QPointF(size * 0.6, -size * 0.5),
+                       bud + QPointF(size * 0.5, size * 0.25));
+        inside.closeSubpath();
+        p.setPen(QPen(QColor(225, 200, 150), 3));
+        QRadialGradient dead(bud + QPointF(0, -size * 0.4), size * 0.7);
+        dead.setColorAt(0, QColor(92, 60, 34));
+        dead.setColorAt(1, QColor(128, 86, 48));
+        p.setBrush(dead);
+        p.drawPath(inside);
+        p.setPen(QPen(QColor(20, 12, 6), 1));
+        p.setBrush(QColor(42, 27, 16));
+        for (int k = -1; k <= 1; ++k) {  // the dead leaflets of the shoot-to-be, blackened, folded round its axis
+            const QPointF foot = bud + QPointF(k * size * 0.08, size * 0.1);
+            const QPointF tip = bud + QPointF(k * size * 0.3, -size * (k == 0 ? 0.85 : 0.62));
+            QPainterPath leaflet(foot);
+            leaflet.quadTo((foot + tip) / 2 + QPointF(-size * 0.14, 0), tip);
+            leaflet.quadTo((foot + tip) / 2 + QPointF(size * 0.14, 0), foot);
+            p.drawPath(leaflet);
+        }
+        // The knife's blade laid on the cane beside it.
+        QPolygonF blade{QPointF(312, 196), QPointF(390, 182), QPointF(394, 189), QPointF(314, 207)};
+        p.setPen(QPen(QColor(110, 115, 120), 1));
+        p.setBrush(QColor(205, 210, 215));
+        p.drawPolygon(blade);
+        p.setBrush(QColor(150, 90, 45));
+        p.drawRoundedRect(QRectF(258, 196, 56, 13), 6, 6);
+        where.addEllipse(node + QPointF(-110, 6), 3, 3);
+        return where;
+    }
     drawBud(p, bud, size, QStringLiteral("algodon"));
     if (has(s, "medialuna")) {
         // A clean half-moon taken out of the base of the bud, the green
@@ -2431,7 +2505,8 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
             where = drawTiedLeaves(p, segs.last().p2() + QPointF(20, -20), 120, rnd);
         placeOrganisms(p, sketch, where, rnd, organismSize);
     } else if (organ == QLatin1String("yema")
-               && (has(sketch, "medialuna") || has(sketch, "irregular") || has(sketch, "interior"))) {
+               && (has(sketch, "medialuna") || has(sketch, "irregular") || has(sketch, "interior")
+                   || has(sketch, "hueca") || has(sketch, "seccion"))) {
         where = bittenBudCloseUp(p, sketch, rnd);
         placeOrganisms(p, sketch, where, rnd, organismSize);
     } else if (organ == QLatin1String("sarmiento") || organ == QLatin1String("yema")) {
