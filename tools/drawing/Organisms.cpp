@@ -516,6 +516,10 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
         drawLarva(p, L, c, head, 0.13, 0, false, true, false, false);
     } else if (kind == QLatin1String("orugapeluda")) {
         drawLarva(p, L, named(colourName, QColor(60, 45, 35)), QColor(30, 25, 20), 0.13, 0, false, true, true, false);
+    } else if (kind == QLatin1String("larvac") && colourName == QLatin1String("recta")) {
+        // The castañeta's larva: stout, straight, creamy white, thickest
+        // behind the small brown head, with short legs.
+        drawLarva(p, L, QColor(246, 236, 205), QColor(160, 100, 45), 0.26, 0, true, false, false, false);
     } else if (kind == QLatin1String("larvac")) {  // white grub with legs and a brown head
         drawLarva(p, L, named(colourName, QColor(240, 232, 210)), QColor(170, 100, 40), 0.3, 1, true, false, false,
                   false);

@@ -1252,6 +1252,20 @@ void rootLayers(QPainter &p, const Sketch &s, const QList<QLineF> &fine, Random 
             p.setPen(QPen(QColor(100, 70, 45), 3.5, Qt::SolidLine, Qt::FlatCap));
             p.drawPoint(l.pointAt(0.45));
         }
+        if (has(s, "comidas")) {
+            // Rootlets eaten off: most end short in a pale bitten stump, the
+            // rest gnawed bare in patches.
+            if (rnd.next() < 0.7) {
+                p.setPen(QPen(QColor(112, 80, 50), 4.5, Qt::SolidLine, Qt::FlatCap));
+                p.drawLine(l.pointAt(0.42), l.p2());
+                p.setPen(QPen(QColor(80, 55, 32), 0.8));
+                p.setBrush(QColor(240, 222, 180));
+                p.drawEllipse(l.pointAt(0.4), 2.6, 2.6);
+            } else {
+                p.setPen(QPen(QColor(240, 222, 180), 3, Qt::SolidLine, Qt::RoundCap));
+                p.drawLine(l.pointAt(0.3), l.pointAt(0.5));
+            }
+        }
         if (has(s, "podredumbre")) {
             p.setPen(QPen(QColor(50, 35, 25), 2.5, Qt::SolidLine, Qt::RoundCap));
             p.drawLine(l);
@@ -2779,6 +2793,71 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
         drawSoil(p, QRectF(0, 0, 400, 300), organ == QLatin1String("raiz") ? 40 : 70);
         if (organ == QLatin1String("raiz") && has(sketch, "cortadas")) {
             voleRoots(p, sketch, rnd);
+        } else if (organ == QLatin1String("raiz") && has(sketch, "injerto")) {
+            // The foot of the vine dug bare: the trunk down to the graft
+            // union, a swollen ring just below the ground line, and the thick
+            // main roots under it, their bark gnawed off in broad pale
+            // patches at the union and along the roots.
+            const QColor bark(120, 88, 58), barkDark(85, 60, 38);
+            p.setPen(QPen(barkDark, 1.5));
+            p.setBrush(bark);
+            p.drawRect(QRectF(176, 0, 48, 110));
+            QList<QLineF> main;
+            std::function<void(QPointF, qreal, qreal, qreal, int)> root = [&](QPointF from, qreal angle, qreal len,
+                                                                              qreal w, int depth) {
+                const QPointF to =
+                    from + QPointF(len * qCos(qDegreesToRadians(angle)), len * qSin(qDegreesToRadians(angle)));
+                p.setPen(QPen(QColor(95, 68, 42), w + 2, Qt::SolidLine, Qt::RoundCap));
+                p.drawLine(from, to);
+                p.setPen(QPen(QColor(178, 138, 92), w, Qt::SolidLine, Qt::RoundCap));
+                p.drawLine(from, to);
+                if (depth == 0)
+                    main.append(QLineF(from, to));
+                if (depth < 2)
+                    for (int k = 0; k < 2; ++k)
+                        root(from + (to - from) * rnd.range(0.5, 0.95), angle + rnd.range(-35, 35),
+                             len * rnd.range(0.45, 0.65), w * 0.45, depth + 1);
+            };
+            for (const qreal a : {150.0, 118.0, 90.0, 62.0, 30.0})
+                root(QPointF(200, 116), a + rnd.range(-6, 6), rnd.range(120, 170), 16, 0);
+            p.setPen(QPen(barkDark, 1.5));  // the graft union over the tops of the roots
+            p.setBrush(bark);
+            p.drawEllipse(QPointF(200, 104), 31, 14);
+            p.drawLine(QPointF(171, 104), QPointF(229, 104));
+            if (has(sketch, "roidas")) {
+                auto gnawed = [&](QPointF at, qreal w, qreal h, qreal angle) {
+                    p.save();
+                    p.translate(at);
+                    p.rotate(angle);
+                    QPainterPath bare;
+                    for (int k = 0; k <= 12; ++k) {
+                        const qreal t = k * M_PI / 6;
+                        const QPointF q(w * qCos(t) * rnd.range(0.85, 1.05), h * qSin(t) * rnd.range(0.8, 1.0));
+                        k ? bare.lineTo(q) : bare.moveTo(q);
+                    }
+                    bare.closeSubpath();
+                    p.setPen(QPen(QColor(70, 45, 25), 1.2));
+                    p.setBrush(QColor(238, 220, 178));
+                    p.drawPath(bare);
+                    p.setPen(QPen(QColor(195, 165, 120), 1, Qt::SolidLine, Qt::RoundCap));
+                    for (int k = 0; k < int(w / 2); ++k) {  // the tooth marks in the wood
+                        const qreal x = rnd.range(-w * 0.7, w * 0.7), y = rnd.range(-h * 0.4, h * 0.4);
+                        p.drawLine(QPointF(x - 1.5, y), QPointF(x + 1.5, y + 0.5));
+                    }
+                    p.restore();
+                };
+                gnawed(QPointF(196, 110), 24, 6, 0);  // round the graft union
+                for (int k = 0; k < main.size(); ++k)
+                    if (k != 2)
+                        gnawed(main[k].pointAt(0.38), 20, 5.5, -main[k].angle());
+            }
+            // The adult at the ground line above, for the eye to know the pest.
+            if (has(sketch, "adultoantenas"))
+                drawOrganism(p, QStringLiteral("escarabajo-antenas"), QPointF(318, 24), 70, 10, rnd);
+            if (has(sketch, "adultoabanico"))
+                drawOrganism(p, QStringLiteral("escarabajo-abanico"), QPointF(318, 22), 64, 10, rnd);
+            where = QPainterPath();
+            where.addEllipse(QPointF(110, 232), 3, 3);
         } else if (organ == QLatin1String("raiz") && has(sketch, "corto")) {
             // A weak vine's roots: short, reaching only a little way into the
             // soil, and branched again and again into dense tufts of short
@@ -2807,6 +2886,8 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
             p.drawLine(QPointF(200, 0), QPointF(200, 60));
             const QList<QLineF> fine = drawRoots(p, QPointF(200, 58), 190, rnd, has(sketch, "joven"));
             rootLayers(p, sketch, fine, rnd);
+            if (has(sketch, "adultoabanico"))  // the adult at the ground line above, for the eye to know the pest
+                drawOrganism(p, QStringLiteral("escarabajo-abanico"), QPointF(318, 22), 64, 10, rnd);
             where.addRect(QRectF(90, 110, 220, 150));
             if (!sketch.organism.isEmpty() && sketch.count <= 1)
                 where = QPainterPath();
