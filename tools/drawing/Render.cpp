@@ -1776,37 +1776,53 @@ QPainterPath bittenBudCloseUp(QPainter &p, const Sketch &s, Random &rnd)
         where.addEllipse(node + QPointF(-110, 6), 3, 3);
         return where;
     }
+    // What lies behind the bud, to show through where pieces are bitten out of it.
+    QBrush behind(QColor(160, 190, 150));
+    if (const QImage *canvas = dynamic_cast<const QImage *>(p.device())) {
+        behind = QBrush(canvas->copy());
+        behind.setTransform(p.worldTransform().inverted());
+    }
     drawBud(p, bud, size, QStringLiteral("algodon"));
-    if (has(s, "medialuna")) {
-        // A clean half-moon taken out of the base of the bud, the green
-        // inside showing in the notch.
-        QPainterPath bite;
-        bite.addEllipse(bud + QPointF(-size * 0.3, size * 1.1), size * 0.8, size * 0.72);
-        bite = bite.intersected(body);
-        p.setPen(QPen(rim, 2));
+    // A piece bitten out of the bud's outline: gone, with a band of the
+    // pale green inside showing along the edge of the bite.
+    auto biteOut = [&](const QPainterPath &piece) {
+        const QPainterPath gone = piece.intersected(body);
+        QPainterPathStroker edge;
+        edge.setWidth(10);
+        const QPainterPath band = edge.createStroke(piece).intersected(body).subtracted(gone);
+        p.setPen(QPen(rim, 1.2));
         p.setBrush(tissue);
-        p.drawPath(bite);
-        p.setPen(QPen(QColor(150, 175, 100), 1));
-        for (int k = 1; k <= 3; ++k)  // the growing point's layers cut through
-            p.drawArc(QRectF(bud + QPointF(-size * 0.3 - k * 7, size * 1.1 - k * 7), QSizeF(k * 14, k * 14)), 20 * 16,
-                      120 * 16);
+        p.drawPath(band);
+        p.setPen(Qt::NoPen);
+        p.setBrush(behind);
+        p.drawPath(gone);
+        p.save();  // and the bud's own outline where the piece was
+        p.setClipPath(piece);
+        p.strokePath(body, QPen(behind, 4));
+        p.restore();
+    };
+    if (has(s, "medialuna")) {
+        // A clean half-moon taken out of the lower part of the bud.
+        QPainterPath bite;
+        bite.addEllipse(bud + QPointF(-size * 0.3, size * 1.02), size * 0.9, size * 0.8);
+        biteOut(bite);
         crumbs(node + QPointF(-20, -12), 10);
         where.addEllipse(node + QPointF(118, -10), 3, 3);
     }
     if (has(s, "irregular")) {
-        // Shallow, ragged gnawings scattered over the surface, the wool and
-        // the scales eaten down to the green.
+        // Ragged bites taken here and there out of its sides and top, and
+        // shallower gnawings on its face eaten down to the green.
+        for (const qreal a : {-150.0, -60.0, 20.0, 160.0}) {
+            const qreal t = qDegreesToRadians(a);
+            const QPointF at = bud + QPointF(size * 0.95 * qCos(t), size * 1.3 * qSin(t));
+            biteOut(blob(rnd, at, size * rnd.range(0.34, 0.44), rnd.range(0.9, 1.3)));
+        }
         p.save();
         p.setClipPath(body);
-        for (const QPointF &at :
-             {QPointF(-0.4, -0.6), QPointF(0.35, -0.15), QPointF(-0.2, 0.45), QPointF(0.45, 0.7), QPointF(0.1, -1.0)}) {
-            const QPainterPath patch = blob(rnd, bud + at * size, size * rnd.range(0.2, 0.3), rnd.range(0.8, 1.4));
-            p.setPen(QPen(rim, 1.6));
+        for (const QPointF &at : {QPointF(-0.2, 0.35), QPointF(0.3, -0.35)}) {
+            p.setPen(QPen(rim, 1.4));
             p.setBrush(tissue);
-            p.drawPath(patch);
-            p.setPen(QPen(QColor(150, 175, 100), 0.8));
-            const QPointF c = patch.boundingRect().center();
-            p.drawLine(c + QPointF(-4, -2), c + QPointF(3, 2));
+            p.drawPath(blob(rnd, bud + at * size, size * rnd.range(0.14, 0.2), rnd.range(0.8, 1.4)));
         }
         p.restore();
         crumbs(node + QPointF(10, -12), 8);
