@@ -769,9 +769,27 @@ void drawScene(QPainter &p, const QString &sceneAndCatch, const QSizeF &size, Ra
                     b.closeSubpath();
                     return b;
                 }();
-                p.setPen(QPen(QColor(55, 32, 22), 2.2));
-                p.setBrush(QColor(240, 228, 185));
+                // A dark brown sector of hard dead wood from the rim inwards,
+                // and in the middle the soft, spongy, yellowish rot ringed by
+                // its black line.
+                QPainterPath sector(face);
+                sector.arcTo(QRectF(face - QPointF(26, 26), QSizeF(52, 52)), 200, 70);
+                sector.closeSubpath();
+                p.setPen(Qt::NoPen);
+                p.setBrush(QColor(120, 72, 38));
+                p.drawPath(sector);
+                p.setPen(QPen(QColor(30, 18, 12), 3));
+                p.setBrush(QColor(238, 222, 160));
                 p.drawPath(soft);
+                p.save();
+                p.setClipPath(soft);
+                p.setPen(Qt::NoPen);
+                for (int i = 0; i < 60; ++i) {  // the spongy texture: pits and fibres
+                    const QPointF at = face + QPointF(rnd.range(-14, 14), rnd.range(-13, 13));
+                    p.setBrush(i % 3 ? QColor(205, 180, 120) : QColor(150, 120, 75));
+                    p.drawEllipse(at, rnd.range(0.8, 1.8), rnd.range(0.8, 1.6));
+                }
+                p.restore();
             } else {
                 p.setPen(QPen(QColor(55, 35, 20), 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
                 p.setBrush(Qt::NoBrush);
