@@ -1663,7 +1663,7 @@ QPainterPath bittenBudCloseUp(QPainter &p, const Sketch &s, Random &rnd)
     if (buried)  // earth clinging to the buried wood
         p.fillRect(QRectF(0, 200, 400, 100), QColor(120, 85, 50, 60));
     const QPointF node = segs[2].p1(), bud = node + QPointF(0, -40);
-    const qreal size = 42;
+    const qreal size = has(s, "hueca") || has(s, "seccion") ? 56 : 42;  // a bud opened up is seen closer
     QPainterPath body;  // the bud's outline, as drawBud draws a swelling bud
     body.addEllipse(bud, size * 0.95, size * 1.3);
     const QColor tissue(214, 226, 160), rim(95, 62, 35);
