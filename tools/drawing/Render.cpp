@@ -1802,7 +1802,7 @@ QPainterPath bittenBudCloseUp(QPainter &p, const Sketch &s, Random &rnd)
         p.restore();
     };
     if (has(s, "medialuna")) {
-        // A clean half-moon taken out of the lower part of the bud.
+        // A clean half-moon taken out of the base of the bud.
         QPainterPath bite;
         bite.addEllipse(bud + QPointF(-size * 0.3, size * 1.02), size * 0.9, size * 0.8);
         biteOut(bite);

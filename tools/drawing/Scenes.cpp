@@ -630,7 +630,7 @@ void drawScene(QPainter &p, const QString &sceneAndCatch, const QSizeF &size, Ra
             p.setPen(Qt::NoPen);
             p.setBrush(QColor(120, 90, 60));
             p.drawEllipse(QPointF(0, 0), 2, 3);
-            // The paste spread over the upper part of the face and its rim,
+            // The paste spread over the upper half of the face and its rim,
             // thick and glossy, the brush strokes in it.
             p.setClipPath(cut.united([] {
                 QPainterPath rim;
