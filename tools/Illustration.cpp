@@ -39,6 +39,69 @@ void drawMark(QPainter &p, const QSize &size)
     p.restore();
 }
 
+// A flower cluster whose buds are still packed into one mass: a tight cone
+// of small green buds round the stalk, `length` long from `top` down.
+void compactCluster(QPainter &p, QPointF top, qreal length, drawing::Random &rnd)
+{
+    p.setPen(QPen(QColor(100, 145, 55), 2.6, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(top, top + QPointF(2, length * 0.95));
+    const int rows = 11;
+    for (int row = 0; row < rows; ++row) {
+        const qreal f = row / qreal(rows - 1), y = top.y() + length * (0.08 + 0.86 * f);
+        const qreal half = length * 0.26 * (1.0 - 0.75 * f) * (row == 0 ? 0.7 : 1.0);
+        const int n = std::max(2, int(half / 3.2));
+        for (int i = 0; i < n; ++i) {
+            const qreal x = top.x() + 2 * f - half + (i + 0.5) * (half * 2 / n) + rnd.range(-1, 1);
+            p.setPen(QPen(QColor(95, 130, 55), 0.7));
+            p.setBrush(QColor(160 + int(rnd.range(0, 20)), 195, 90));
+            p.drawEllipse(QPointF(x, y + rnd.range(-1, 1)), 3.6, 4.2);
+        }
+    }
+}
+
+// A flower cluster with its buds separated: the main stalk and its side
+// branches bare between the buds, every bud on a short stalk of its own.
+void separatedCluster(QPainter &p, QPointF top, qreal length, drawing::Random &rnd)
+{
+    const QColor stalk(100, 145, 55);
+    p.setPen(QPen(stalk, 6, Qt::SolidLine, Qt::RoundCap));
+    const QPointF first = top + QPointF(0, length * 0.18), last = top + QPointF(6, length * 0.95);
+    p.drawLine(top, first);
+    p.setPen(QPen(stalk, 4.5, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(first, last);
+    auto bud = [&](QPointF at, qreal angle) {
+        p.save();
+        p.translate(at);
+        p.rotate(angle);
+        p.setPen(QPen(QColor(85, 125, 50), 1));
+        p.setBrush(QColor(170, 205, 95));
+        p.drawEllipse(QPointF(0, 0), 6.8, 8.8);
+        p.setPen(QPen(QColor(130, 170, 75), 0.8));  // the cap of the closed flower
+        p.drawArc(QRectF(-5.2, -7, 10.4, 7.5), 200 * 16, 140 * 16);
+        p.restore();
+    };
+    const int branches = 8;
+    for (int b = 0; b < branches; ++b) {
+        const qreal f = b / qreal(branches - 1);
+        const QPointF from = first + (last - first) * (0.02 + 0.9 * f);
+        const qreal side = b % 2 ? 1 : -1, reach = 74 * (1.0 - 0.7 * f) + 14;
+        const QPointF end = from + QPointF(side * reach, reach * 0.45);
+        p.setPen(QPen(stalk, 3 - 1.4 * f, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(from, end);
+        const int forks = 2 + int(3 * (1 - f));
+        for (int k = 0; k < forks; ++k) {  // the short stalks along the branch, each ending in one bud
+            const QPointF on = from + (end - from) * ((k + 1) / qreal(forks));
+            const qreal down = k % 2 ? 1 : -1;
+            const QPointF tip = on + QPointF(side * rnd.range(5, 9), down * rnd.range(12, 16));
+            p.setPen(QPen(stalk, 1.4, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(on, tip);
+            bud(tip + QPointF(side * 2, down * 7), side * (down > 0 ? -25 : 25) + (down > 0 ? 180 : 0));
+        }
+        bud(end + QPointF(side * 8, 4), side * -60);
+    }
+    bud(last + QPointF(0, 10), 180);
+}
+
 }  // namespace
 
 QImage drawStage(const QSize &size, const QString &stage, int variant, const QString &caption)
@@ -60,7 +123,7 @@ QImage drawStage(const QSize &size, const QString &stage, int variant, const QSt
     case 'E': sketch = QStringLiteral("organo=pampano capas=raquitico"); break;
     case 'F': sketch = QStringLiteral("organo=pampano capas=inflorescencia"); break;
     case 'G':
-    case 'H':
+    case 'H': sketch = QStringLiteral("fondo=campo"); break;  // drawn below: the shoot and its flower clusters
     case 'I': sketch = QStringLiteral("organo=racimo estado=flor"); break;
     case 'J':
     case 'K':
@@ -102,6 +165,25 @@ QImage drawStage(const QSize &size, const QString &stage, int variant, const QSt
             p.setBrush(QColor(255, 255, 255, 220));
             p.drawEllipse(drop + QPointF(-2, 0), 1.5, 2.2);
         }
+    }
+    if (letter == 'G') {
+        // Separated clusters: the shoot grown long, its flower clusters spaced
+        // apart along it on their own stalks, the buds still packed tight.
+        drawing::Random rnd(variant + 11);
+        const QList<QLineF> segs = drawing::drawShoot(p, QPointF(30, 290), QPointF(372, 40), 10, true, rnd);
+        for (int k = 1; k <= 2; ++k) {
+            const QPointF node = segs[k].p2(), top = node + QPointF(k == 1 ? 34 : 30, 12);
+            p.setPen(QPen(QColor(100, 145, 55), 3.2, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(node, top);
+            compactCluster(p, top, k == 1 ? 84 : 76, rnd);
+        }
+    }
+    if (letter == 'H') {
+        // Separated flower buds: one cluster close up, its branched stalk
+        // open, each bud standing apart at the end of its own short stalk.
+        drawing::Random rnd(variant + 17);
+        drawing::drawLeaf(p, QPointF(72, 80), 60, -20, false, drawing::leafGreen(false));
+        separatedCluster(p, QPointF(226, 0), 262, rnd);
     }
     if (letter == 'I') {  // open flowers: caps fallen, stamens out
         drawing::Random rnd(variant);

@@ -587,6 +587,10 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
             p.setBrush(QColor(225, 190, 120));
             p.drawEllipse(spineAt(i) + QPointF(0, -w * 0.05), w * 0.1, w * 0.1);
         }
+    } else if (kind == QLatin1String("larvac") && colourName == QLatin1String("recta")) {
+        // The castañeta's larva: stout, straight, creamy white, thickest
+        // behind the small brown head, with short legs.
+        drawLarva(p, L, QColor(246, 236, 205), QColor(160, 100, 45), 0.26, 0, true, false, false, false);
     } else if (kind == QLatin1String("larvac")) {  // white grub with legs and a brown head
         drawLarva(p, L, named(colourName, QColor(240, 232, 210)), QColor(170, 100, 40), 0.3, 1, true, false, false,
                   false);
@@ -1483,6 +1487,30 @@ void drawOrganism(QPainter &p, const QString &kindAndColour, QPointF at, qreal L
         b.headR = 0.12;
         b.legLen = 0.22;
         insect(QColor(70, 45, 30));
+    } else if (kind == QLatin1String("termita") && colourName == QLatin1String("soldado")) {
+        // The soldier: a pale body like the workers' behind a large, long
+        // yellow-brown head armed with two dark crossed mandibles.
+        b.abdomenL = 0.42;
+        b.abdomenW = 0.2;
+        b.thoraxW = 0.14;
+        b.headR = 0.05;
+        b.legLen = 0.24;
+        insect(QColor(238, 228, 205));
+        p.setPen(QPen(QColor(70, 35, 10), std::max<qreal>(1.2, L * 0.035), Qt::SolidLine, Qt::RoundCap));
+        p.setBrush(Qt::NoBrush);
+        for (const qreal side : {-1.0, 1.0}) {
+            QPainterPath jaw(QPointF(L * 0.52, side * L * 0.06));
+            jaw.cubicTo(QPointF(L * 0.64, side * L * 0.09), QPointF(L * 0.74, side * L * 0.04),
+                        QPointF(L * 0.78, -side * L * 0.03));
+            p.drawPath(jaw);
+        }
+        QLinearGradient shine(0, -L * 0.12, 0, L * 0.12);
+        shine.setColorAt(0, QColor(215, 165, 45));
+        shine.setColorAt(0.4, QColor(245, 205, 80));
+        shine.setColorAt(1, QColor(185, 125, 30));
+        p.setPen(QPen(QColor(120, 75, 20), std::max<qreal>(0.8, L * 0.015)));
+        p.setBrush(shine);
+        p.drawRoundedRect(QRectF(L * 0.14, -L * 0.11, L * 0.42, L * 0.22), L * 0.09, L * 0.09);
     } else if (kind == QLatin1String("termita")) {
         b.abdomenL = 0.55;
         b.abdomenW = 0.24;

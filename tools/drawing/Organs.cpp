@@ -97,7 +97,7 @@ QList<Berry> drawBunch(QPainter &p, QPointF top, qreal scale, const QString &sta
         colour = variety == QLatin1String("blanca") ? QColor(205, 205, 110) : QColor(62, 30, 78);
     // Peduncle and rachis.
     p.setPen(QPen(young ? QColor(110, 150, 60) : QColor(120, 100, 50), scale * 3, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(top, top + QPointF(0, scale * 20));
+    p.drawLine(top, top + QPointF(0, scale * (flower ? 27 : 20)));  // down to the first row of the flower buds
     QList<Berry> out;
     const int rows = flower ? 12 : young ? 10 : 7;
     const qreal width0 = scale * (flower ? 50 : 62);

@@ -2,6 +2,7 @@
 // it, and the organisms.
 
 #include <algorithm>
+#include <functional>
 
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -201,29 +202,44 @@ void leafLayers(QPainter &p, const Sketch &s, const LeafGeom &g, const QBrush &b
         p.fillPath(outline, QColor(215, 215, 120, 120));
     if (has(s, "seca"))
         p.fillPath(outline, QColor(150, 110, 60, 210));
-    if (has(s, "rojo") || has(s, "amarillo") || has(s, "atigrado")) {
+    if (has(s, "atigrado")) {
+        // Tiger stripes: between the main veins the blade turned yellow
+        // (white varieties) or red (red varieties) and dried brown in the
+        // middle of each stripe, a broad band of green left along every
+        // main vein.
+        p.save();
+        p.translate(g.centre);
+        p.rotate(g.angle);
+        const QColor colour = tinta ? QColor(185, 45, 40) : QColor(235, 210, 60);
+        const QColor dry(125, 78, 38);
+        // The blade less a band along each main vein, wider for the dried
+        // middle of the stripe than for its coloured edge.
+        const QPainterPath blade = QTransform().rotate(-g.angle).translate(-g.centre.x(), -g.centre.y()).map(outline);
+        auto between = [&](qreal band, qreal inner) {
+            QPainterPath veins;
+            for (qreal a : {-90.0, -140.0, -40.0, 165.0, 15.0, 90.0}) {
+                const qreal t = qDegreesToRadians(a);
+                veins.moveTo(0, r * 0.1);
+                veins.lineTo(r * 1.4 * qCos(t), r * 0.1 + r * 1.4 * qSin(t));
+            }
+            QPainterPathStroker stroke;
+            stroke.setWidth(r * band);
+            stroke.setCapStyle(Qt::RoundCap);
+            QPainterPath centre;
+            centre.addEllipse(QPointF(0, r * 0.1), r * inner, r * inner);
+            return blade.subtracted(stroke.createStroke(veins).united(centre)).simplified();
+        };
+        p.setPen(Qt::NoPen);
+        p.fillPath(between(0.24, 0.24), colour);
+        p.fillPath(between(0.48, 0.36), dry);
+        p.restore();
+        redrawVeins();
+    }
+    if (has(s, "rojo") || has(s, "amarillo")) {
         // Interveinal colour, a green band left along the main veins.
-        const QColor c = has(s, "rojo") || (has(s, "atigrado") && tinta) ? redVar : yellowVar;
+        const QColor c = has(s, "rojo") ? redVar : yellowVar;
         p.fillPath(outline, QColor(c.red(), c.green(), c.blue(), 225));
         veinBands(leafGreen(false), 0.1);
-        if (has(s, "atigrado")) {  // brown necrotic stripes between the veins
-            p.save();
-            p.translate(g.centre);
-            p.rotate(g.angle);
-            static const qreal between[] = {-115, -65, 150, 30, -165, -15};
-            for (qreal a : between) {
-                const qreal t = qDegreesToRadians(a);
-                QPainterPath stripe;
-                stripe.moveTo(r * 0.3 * qCos(t), r * 0.3 * qSin(t));
-                stripe.lineTo(r * 0.85 * qCos(t - 0.08), r * 0.85 * qSin(t - 0.08));
-                stripe.lineTo(r * 0.85 * qCos(t + 0.08), r * 0.85 * qSin(t + 0.08));
-                stripe.closeSubpath();
-                p.setPen(Qt::NoPen);
-                p.setBrush(QColor(120, 70, 30, 230));
-                p.drawPath(stripe);
-            }
-            p.restore();
-        }
         redrawVeins();
     }
     if (has(s, "sectores")) {  // coloured sectors bounded by veins
@@ -292,6 +308,24 @@ void leafLayers(QPainter &p, const Sketch &s, const LeafGeom &g, const QBrush &b
     if (has(s, "nerviosrojos") || has(s, "nerviosamarillos") || has(s, "bandas")) {
         const QColor c = has(s, "nerviosrojos") ? QColor(175, 55, 45, 200) : QColor(235, 220, 70, 220);
         veinBands(c, 0.09);
+        redrawVeins();
+    }
+    if (has(s, "teselas")) {
+        // A yellow mosaic: small angular patches of bright and pale yellow
+        // scattered over the green, their edges sharp.
+        p.setPen(Qt::NoPen);
+        for (int i = 0; i < 46; ++i) {
+            const QPointF c = pointIn(outline, rnd);
+            const qreal size = rnd.range(r * 0.05, r * 0.11);
+            QPolygonF patch;
+            const int corners = 5 + int(rnd.range(0, 3));
+            for (int k = 0; k < corners; ++k) {
+                const qreal t = (k + rnd.range(-0.3, 0.3)) * 2 * M_PI / corners;
+                patch << c + QPointF(qCos(t), qSin(t)) * size * rnd.range(0.6, 1.2);
+            }
+            p.setBrush(i % 3 ? QColor(232, 218, 70, 235) : QColor(215, 222, 120, 235));
+            p.drawPolygon(patch);
+        }
         redrawVeins();
     }
     if (has(s, "mosaico")) {
@@ -395,6 +429,56 @@ void leafLayers(QPainter &p, const Sketch &s, const LeafGeom &g, const QBrush &b
             const bool hole = has(s, "perdigon") && i % 2 == 0;
             necrotic(p, rnd, c, rr, centre, has(s, "halo"), has(s, "picnidios"), hole, bg);
         }
+    }
+    if (has(s, "bordecrispado")) {
+        // Only the very edge of the blade dried brown and curled under in
+        // little waves, a narrow red (red varieties) or yellow (white
+        // varieties) band inside it; the rest of the leaf green.
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(tinta ? QColor(180, 40, 45) : QColor(238, 215, 60), r * 0.34));
+        p.drawPath(outline);
+        p.setPen(QPen(QColor(120, 75, 38), r * 0.14));
+        p.drawPath(outline);
+        const QColor under = leafGreen(true).darker(115);
+        for (int k = 0; k < 34; ++k) {  // the curled-under edge: pale crescents of the underside
+            const qreal t = (k + 0.5) / 34;
+            const QPointF at = outline.pointAtPercent(t);
+            const qreal angle = outline.angleAtPercent(t);
+            p.save();
+            p.translate(at);
+            p.rotate(-angle);
+            p.setPen(QPen(QColor(70, 50, 25), 0.9));
+            p.setBrush(under);
+            p.drawChord(QRectF(-r * 0.05, -r * 0.045, r * 0.1, r * 0.09), 0, -180 * 16);
+            p.restore();
+        }
+    }
+    if (has(s, "escaldado")) {
+        // Scalded: the blade dried brown in broad zones from the margin
+        // well into the leaf, in concentric rings, a yellow (white
+        // varieties) or dark red (red varieties) band between the dead
+        // tissue and the green left round the base of the veins.
+        const QPointF middle = outline.boundingRect().center() + QPointF(0, r * 0.1);
+        auto shrunk = [&](qreal f) {
+            return QTransform()
+                .translate(middle.x(), middle.y())
+                .scale(f, f)
+                .translate(-middle.x(), -middle.y())
+                .map(outline);
+        };
+        p.setPen(Qt::NoPen);
+        p.fillPath(outline, QColor(150, 98, 52));
+        p.fillPath(shrunk(0.62), tinta ? QColor(130, 30, 40) : QColor(236, 212, 62));
+        QRadialGradient green(middle, r * 0.6);
+        green.setColorAt(0, leafGreen(false).lighter(108));
+        green.setColorAt(1, leafGreen(false));
+        p.fillPath(shrunk(0.48), green);
+        p.setBrush(Qt::NoBrush);
+        for (const qreal f : {0.72, 0.84, 0.95}) {  // the rings of the advancing scald
+            p.setPen(QPen(QColor(115, 70, 36), r * 0.009));
+            p.drawPath(shrunk(f));
+        }
+        redrawVeins();
     }
     if (has(s, "bordeseco") || has(s, "quemado")) {  // scorched from the margin inwards
         p.setBrush(Qt::NoBrush);
@@ -607,9 +691,20 @@ void leafLayers(QPainter &p, const Sketch &s, const LeafGeom &g, const QBrush &b
         QPainterPathStroker stroke;
         stroke.setWidth(r * 0.07);
         kept = kept.united(stroke.createStroke(veins)).simplified();
-        p.setPen(QPen(QColor(110, 80, 40), 1));
-        p.setBrush(bg);
+        // What was eaten shows what lies behind the leaf, the old edge
+        // covered too, so that nothing of the lost outline is left.
+        QBrush behind = bg;
+        if (behind.style() == Qt::TexturePattern)
+            behind.setTransform(p.worldTransform().inverted());
+        p.setPen(Qt::NoPen);
+        p.setBrush(behind);
         p.drawPath(outline.subtracted(kept));
+        p.save();
+        QPainterPath around;
+        around.addRect(outline.boundingRect().adjusted(-8, -8, 8, 8));
+        p.setClipPath(around.subtracted(kept));
+        p.strokePath(outline, QPen(behind, 5));
+        p.restore();
         p.setPen(QPen(QColor(70, 110, 45), r * 0.03, Qt::SolidLine, Qt::RoundCap));
         p.setBrush(Qt::NoBrush);
         p.drawPath(veins);
@@ -1370,6 +1465,20 @@ void rootLayers(QPainter &p, const Sketch &s, const QList<QLineF> &fine, Random 
             p.setPen(QPen(QColor(100, 70, 45), 3.5, Qt::SolidLine, Qt::FlatCap));
             p.drawPoint(l.pointAt(0.45));
         }
+        if (has(s, "comidas")) {
+            // Rootlets eaten off: most end short in a pale bitten stump, the
+            // rest gnawed bare in patches.
+            if (rnd.next() < 0.7) {
+                p.setPen(QPen(QColor(112, 80, 50), 4.5, Qt::SolidLine, Qt::FlatCap));
+                p.drawLine(l.pointAt(0.42), l.p2());
+                p.setPen(QPen(QColor(80, 55, 32), 0.8));
+                p.setBrush(QColor(240, 222, 180));
+                p.drawEllipse(l.pointAt(0.4), 2.6, 2.6);
+            } else {
+                p.setPen(QPen(QColor(240, 222, 180), 3, Qt::SolidLine, Qt::RoundCap));
+                p.drawLine(l.pointAt(0.3), l.pointAt(0.5));
+            }
+        }
         if (has(s, "podredumbre")) {
             p.setPen(QPen(QColor(50, 35, 25), 2.5, Qt::SolidLine, Qt::RoundCap));
             p.drawLine(l);
@@ -1952,7 +2061,7 @@ QPainterPath bittenBudCloseUp(QPainter &p, const Sketch &s, Random &rnd)
     if (buried)  // earth clinging to the buried wood
         p.fillRect(QRectF(0, 200, 400, 100), QColor(120, 85, 50, 60));
     const QPointF node = segs[2].p1(), bud = node + QPointF(0, -40);
-    const qreal size = 42;
+    const qreal size = has(s, "hueca") || has(s, "seccion") ? 56 : 42;  // a bud opened up is seen closer
     QPainterPath body;  // the bud's outline, as drawBud draws a swelling bud
     body.addEllipse(bud, size * 0.95, size * 1.3);
     const QColor tissue(214, 226, 160), rim(95, 62, 35);
@@ -1991,37 +2100,127 @@ QPainterPath bittenBudCloseUp(QPainter &p, const Sketch &s, Random &rnd)
         where.addEllipse(bud + QPointF(-size * 2.05, size * 0.55), 3, 3);
         return where;
     }
+    if (has(s, "hueca")) {
+        // Emptied by birds: the scales torn open at the top and the bud
+        // hollow inside, nothing green left in it; the next bud pecked away
+        // down to a ragged stump.
+        drawBud(p, bud, size, QStringLiteral("invierno"));
+        QPainterPath hole;
+        hole.moveTo(bud + QPointF(-size * 0.5, -size * 0.35));
+        for (int k = 1; k < 5; ++k)
+            hole.lineTo(bud + QPointF(-size * 0.5 + k * size / 4, -size * (k % 2 ? 0.66 : 0.56)));
+        hole.quadTo(bud + QPointF(size * 0.45, size * 0.2), bud + QPointF(0, size * 0.22));
+        hole.quadTo(bud + QPointF(-size * 0.45, size * 0.2), bud + QPointF(-size * 0.5, -size * 0.35));
+        p.setPen(QPen(QColor(215, 185, 140), 2.5));
+        p.setBrush(QColor(30, 19, 11));
+        p.drawPath(hole);
+        p.setPen(QPen(QColor(70, 45, 25), 1));
+        p.setBrush(QColor(130, 86, 50));
+        // A torn scale bent back, and shreds of the others fallen beside.
+        p.drawPolygon(QPolygonF{bud + QPointF(size * 0.42, -size * 0.5), bud + QPointF(size * 0.9, -size * 0.78),
+                                bud + QPointF(size * 0.55, -size * 0.25)});
+        for (int k = 0; k < 4; ++k) {
+            const QPointF at = bud + QPointF(-size * 1.2 + k * 9, size * 0.75 + (k % 2) * 4);
+            p.drawPolygon(QPolygonF{at, at + QPointF(7, -3), at + QPointF(4, 4)});
+        }
+        const QPointF other = segs[3].p1() + QPointF(0, -26);
+        QPolygonF stump;
+        for (int k = 0; k <= 8; ++k)
+            stump << other + QPointF(-16 + k * 4, k % 2 ? -10 : -3);
+        stump << other + QPointF(16, 10) << other + QPointF(-16, 10);
+        p.setPen(QPen(QColor(70, 45, 25), 1.2));
+        p.setBrush(QColor(125, 82, 48));
+        p.drawPolygon(stump);
+        p.setBrush(QColor(40, 26, 16));
+        p.drawEllipse(other + QPointF(0, -3), 9, 3.5);
+        crumbs(node + QPointF(-30, -8), 12);
+        where.addEllipse(node + QPointF(-110, 6), 3, 3);
+        return where;
+    }
+    if (has(s, "seccion")) {
+        // Cut lengthwise with a knife: sound scales outside, and inside,
+        // where the green shoot-to-be should be, dead tissue, black-brown.
+        drawBud(p, bud, size, QStringLiteral("invierno"));
+        QPainterPath inside;
+        inside.moveTo(bud + QPointF(-size * 0.5, size * 0.25));
+        inside.cubicTo(bud + QPointF(-size * 0.6, -size * 0.5), bud + QPointF(-size * 0.1, -size * 1.02),
+                       bud + QPointF(0, -size * 1.02));
+        inside.cubicTo(bud + QPointF(size * 0.1, -size * 1.02), bud + QPointF(size * 0.6, -size * 0.5),
+                       bud + QPointF(size * 0.5, size * 0.25));
+        inside.closeSubpath();
+        p.setPen(QPen(QColor(225, 200, 150), 3));
+        QRadialGradient dead(bud + QPointF(0, -size * 0.4), size * 0.7);
+        dead.setColorAt(0, QColor(92, 60, 34));
+        dead.setColorAt(1, QColor(128, 86, 48));
+        p.setBrush(dead);
+        p.drawPath(inside);
+        p.setPen(QPen(QColor(20, 12, 6), 1));
+        p.setBrush(QColor(42, 27, 16));
+        for (int k = -1; k <= 1; ++k) {  // the dead leaflets of the shoot-to-be, blackened, folded round its axis
+            const QPointF foot = bud + QPointF(k * size * 0.08, size * 0.1);
+            const QPointF tip = bud + QPointF(k * size * 0.3, -size * (k == 0 ? 0.85 : 0.62));
+            QPainterPath leaflet(foot);
+            leaflet.quadTo((foot + tip) / 2 + QPointF(-size * 0.14, 0), tip);
+            leaflet.quadTo((foot + tip) / 2 + QPointF(size * 0.14, 0), foot);
+            p.drawPath(leaflet);
+        }
+        // The knife's blade laid on the cane beside it.
+        QPolygonF blade{QPointF(312, 196), QPointF(390, 182), QPointF(394, 189), QPointF(314, 207)};
+        p.setPen(QPen(QColor(110, 115, 120), 1));
+        p.setBrush(QColor(205, 210, 215));
+        p.drawPolygon(blade);
+        p.setBrush(QColor(150, 90, 45));
+        p.drawRoundedRect(QRectF(258, 196, 56, 13), 6, 6);
+        where.addEllipse(node + QPointF(-110, 6), 3, 3);
+        return where;
+    }
+    // What lies behind the bud, to show through where pieces are bitten out of it.
+    QBrush behind(QColor(160, 190, 150));
+    if (const QImage *canvas = dynamic_cast<const QImage *>(p.device())) {
+        behind = QBrush(canvas->copy());
+        behind.setTransform(p.worldTransform().inverted());
+    }
     drawBud(p, bud, size, QStringLiteral("algodon"));
-    if (has(s, "medialuna")) {
-        // A clean half-moon taken out of the base of the bud, the green
-        // inside showing in the notch.
-        QPainterPath bite;
-        bite.addEllipse(bud + QPointF(-size * 0.3, size * 1.1), size * 0.8, size * 0.72);
-        bite = bite.intersected(body);
-        p.setPen(QPen(rim, 2));
+    // A piece bitten out of the bud's outline: gone, with a band of the
+    // pale green inside showing along the edge of the bite.
+    auto biteOut = [&](const QPainterPath &piece) {
+        const QPainterPath gone = piece.intersected(body);
+        QPainterPathStroker edge;
+        edge.setWidth(10);
+        const QPainterPath band = edge.createStroke(piece).intersected(body).subtracted(gone);
+        p.setPen(QPen(rim, 1.2));
         p.setBrush(tissue);
-        p.drawPath(bite);
-        p.setPen(QPen(QColor(150, 175, 100), 1));
-        for (int k = 1; k <= 3; ++k)  // the growing point's layers cut through
-            p.drawArc(QRectF(bud + QPointF(-size * 0.3 - k * 7, size * 1.1 - k * 7), QSizeF(k * 14, k * 14)), 20 * 16,
-                      120 * 16);
+        p.drawPath(band);
+        p.setPen(Qt::NoPen);
+        p.setBrush(behind);
+        p.drawPath(gone);
+        p.save();  // and the bud's own outline where the piece was
+        p.setClipPath(piece);
+        p.strokePath(body, QPen(behind, 4));
+        p.restore();
+    };
+    if (has(s, "medialuna")) {
+        // A clean half-moon taken out of the base of the bud.
+        QPainterPath bite;
+        bite.addEllipse(bud + QPointF(-size * 0.3, size * 1.02), size * 0.9, size * 0.8);
+        biteOut(bite);
         crumbs(node + QPointF(-20, -12), 10);
         where.addEllipse(node + QPointF(118, -10), 3, 3);
     }
     if (has(s, "irregular")) {
-        // Shallow, ragged gnawings scattered over the surface, the wool and
-        // the scales eaten down to the green.
+        // Ragged bites taken here and there out of its sides and top, and
+        // shallower gnawings on its face eaten down to the green.
+        for (const qreal a : {-150.0, -60.0, 20.0, 160.0}) {
+            const qreal t = qDegreesToRadians(a);
+            const QPointF at = bud + QPointF(size * 0.95 * qCos(t), size * 1.3 * qSin(t));
+            biteOut(blob(rnd, at, size * rnd.range(0.34, 0.44), rnd.range(0.9, 1.3)));
+        }
         p.save();
         p.setClipPath(body);
-        for (const QPointF &at :
-             {QPointF(-0.4, -0.6), QPointF(0.35, -0.15), QPointF(-0.2, 0.45), QPointF(0.45, 0.7), QPointF(0.1, -1.0)}) {
-            const QPainterPath patch = blob(rnd, bud + at * size, size * rnd.range(0.2, 0.3), rnd.range(0.8, 1.4));
-            p.setPen(QPen(rim, 1.6));
+        for (const QPointF &at : {QPointF(-0.2, 0.35), QPointF(0.3, -0.35)}) {
+            p.setPen(QPen(rim, 1.4));
             p.setBrush(tissue);
-            p.drawPath(patch);
-            p.setPen(QPen(QColor(150, 175, 100), 0.8));
-            const QPointF c = patch.boundingRect().center();
-            p.drawLine(c + QPointF(-4, -2), c + QPointF(3, 2));
+            p.drawPath(blob(rnd, bud + at * size, size * rnd.range(0.14, 0.2), rnd.range(0.8, 1.4)));
         }
         p.restore();
         crumbs(node + QPointF(10, -12), 8);
@@ -2221,26 +2420,33 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
             r = 80;
         if (has(sketch, "abanico"))
             sx = 1.2, sy = 0.85;
+        const qreal lean = has(sketch, "deforme") ? 0.28 : 0;  // misshapen: one side grown more than the other
         if (has(sketch, "enrollada"))
             sy = 0.8;
         p.save();
         p.translate(200, 150);
         p.scale(sx, sy);
+        p.shear(lean, lean * 0.3);
         p.translate(-200, -150);
         QColor fill = leafGreen(underside);
         if (has(sketch, "amarillenta"))
             fill = QColor(190, 190, 80);
         if (has(sketch, "joven"))
             fill = fill.lighter(120);
+        // An eaten leaf gives back what lies behind it: the picture as it was
+        // before the leaf was drawn.
+        QBrush behind = bg;
+        if (const QImage *canvas = dynamic_cast<const QImage *>(p.device()); canvas && has(sketch, "devorada"))
+            behind = QBrush(canvas->copy());
         const LeafGeom g = drawLeaf(p, QPointF(200, 150), r, has(sketch, "abanico") ? 0 : -8, underside, fill);
-        leafLayers(p, sketch, g, bg, rnd);
+        leafLayers(p, sketch, g, behind, rnd);
         where = leafOutline(g);
         if (has(sketch, "aranas"))  // the spider mites' moving forms scattered over the blade
             for (int i = 0; i < 9; ++i)
                 drawOrganism(p, QStringLiteral("acaro-amarillo"), pointIn(where, rnd, 0.7), rnd.range(17, 22),
                              rnd.range(-180, 180), rnd);
         p.restore();
-        where = QTransform().translate(200, 150).scale(sx, sy).translate(-200, -150).map(where);
+        where = QTransform().translate(200, 150).scale(sx, sy).shear(lean, lean * 0.3).translate(-200, -150).map(where);
         placeOrganisms(p, sketch, QTransform().translate(200, 140).scale(0.6, 0.6).translate(-200, -140).map(where),
                        rnd, organismSize);
     } else if (organ == QLatin1String("hojas") || organ == QLatin1String("cepa")) {
@@ -3195,7 +3401,8 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
             placeOrganisms(p, sketch, where, rnd, organismSize);
         }
     } else if (organ == QLatin1String("yema")
-               && (has(sketch, "medialuna") || has(sketch, "irregular") || has(sketch, "interior"))) {
+               && (has(sketch, "medialuna") || has(sketch, "irregular") || has(sketch, "interior")
+                   || has(sketch, "hueca") || has(sketch, "seccion"))) {
         where = bittenBudCloseUp(p, sketch, rnd);
         placeOrganisms(p, sketch, where, rnd, organismSize);
     } else if (organ == QLatin1String("yema") && has(sketch, "aporcado")) {
@@ -3574,6 +3781,23 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
         drawCrossSection(p, QPointF(200, 150), 105);
         sectionLayers(p, sketch, QPointF(200, 150), 105, rnd);
         where.addEllipse(QPointF(200, 150), 70, 60);
+        if (has(sketch, "soldado")) {
+            // One soldier among the workers, large in the middle, in the dark
+            // chamber of a gallery opened by the cut.
+            p.save();
+            p.translate(190, 150);
+            p.rotate(-25);
+            p.setPen(QPen(QColor(150, 115, 75), 2));
+            p.setBrush(QColor(45, 28, 15));
+            p.drawEllipse(QPointF(0, 0), 58, 26);
+            p.restore();
+            drawOrganism(p, QStringLiteral("termita-soldado"), QPointF(190, 150), 92, -25, rnd);
+            where = where.subtracted([] {
+                QPainterPath keep;
+                keep.addEllipse(QPointF(190, 150), 74, 44);
+                return keep;
+            }());
+        }
         placeOrganisms(p, sketch, where, rnd, organismSize);
     } else if (underground) {
         drawSoil(p, QRectF(0, 0, 400, 300), organ == QLatin1String("raiz") ? 40 : 70);
@@ -3643,11 +3867,101 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
             voleRoots(p, sketch, rnd);
         } else if (organ == QLatin1String("raiz") && has(sketch, "raizgruesa")) {
             thickRoot(p, sketch, rnd);
+        } else if (organ == QLatin1String("raiz") && has(sketch, "injerto")) {
+            // The foot of the vine dug bare: the trunk down to the graft
+            // union, a swollen ring just below the ground line, and the thick
+            // main roots under it, their bark gnawed off in broad pale
+            // patches at the union and along the roots.
+            const QColor bark(120, 88, 58), barkDark(85, 60, 38);
+            p.setPen(QPen(barkDark, 1.5));
+            p.setBrush(bark);
+            p.drawRect(QRectF(176, 0, 48, 110));
+            QList<QLineF> main;
+            std::function<void(QPointF, qreal, qreal, qreal, int)> root = [&](QPointF from, qreal angle, qreal len,
+                                                                              qreal w, int depth) {
+                const QPointF to =
+                    from + QPointF(len * qCos(qDegreesToRadians(angle)), len * qSin(qDegreesToRadians(angle)));
+                p.setPen(QPen(QColor(95, 68, 42), w + 2, Qt::SolidLine, Qt::RoundCap));
+                p.drawLine(from, to);
+                p.setPen(QPen(QColor(178, 138, 92), w, Qt::SolidLine, Qt::RoundCap));
+                p.drawLine(from, to);
+                if (depth == 0)
+                    main.append(QLineF(from, to));
+                if (depth < 2)
+                    for (int k = 0; k < 2; ++k)
+                        root(from + (to - from) * rnd.range(0.5, 0.95), angle + rnd.range(-35, 35),
+                             len * rnd.range(0.45, 0.65), w * 0.45, depth + 1);
+            };
+            for (const qreal a : {150.0, 118.0, 90.0, 62.0, 30.0})
+                root(QPointF(200, 116), a + rnd.range(-6, 6), rnd.range(120, 170), 16, 0);
+            p.setPen(QPen(barkDark, 1.5));  // the graft union over the tops of the roots
+            p.setBrush(bark);
+            p.drawEllipse(QPointF(200, 104), 31, 14);
+            p.drawLine(QPointF(171, 104), QPointF(229, 104));
+            if (has(sketch, "roidas")) {
+                auto gnawed = [&](QPointF at, qreal w, qreal h, qreal angle) {
+                    p.save();
+                    p.translate(at);
+                    p.rotate(angle);
+                    QPainterPath bare;
+                    for (int k = 0; k <= 12; ++k) {
+                        const qreal t = k * M_PI / 6;
+                        const QPointF q(w * qCos(t) * rnd.range(0.85, 1.05), h * qSin(t) * rnd.range(0.8, 1.0));
+                        k ? bare.lineTo(q) : bare.moveTo(q);
+                    }
+                    bare.closeSubpath();
+                    p.setPen(QPen(QColor(70, 45, 25), 1.2));
+                    p.setBrush(QColor(238, 220, 178));
+                    p.drawPath(bare);
+                    p.setPen(QPen(QColor(195, 165, 120), 1, Qt::SolidLine, Qt::RoundCap));
+                    for (int k = 0; k < int(w / 2); ++k) {  // the tooth marks in the wood
+                        const qreal x = rnd.range(-w * 0.7, w * 0.7), y = rnd.range(-h * 0.4, h * 0.4);
+                        p.drawLine(QPointF(x - 1.5, y), QPointF(x + 1.5, y + 0.5));
+                    }
+                    p.restore();
+                };
+                gnawed(QPointF(196, 110), 24, 6, 0);  // round the graft union
+                for (int k = 0; k < main.size(); ++k)
+                    if (k != 2)
+                        gnawed(main[k].pointAt(0.38), 20, 5.5, -main[k].angle());
+            }
+            // The adult at the ground line above, for the eye to know the pest.
+            if (has(sketch, "adultoantenas"))
+                drawOrganism(p, QStringLiteral("escarabajo-antenas"), QPointF(318, 24), 70, 10, rnd);
+            if (has(sketch, "adultoabanico"))
+                drawOrganism(p, QStringLiteral("escarabajo-abanico"), QPointF(318, 22), 64, 10, rnd);
+            where = QPainterPath();
+            where.addEllipse(QPointF(110, 232), 3, 3);
+        } else if (organ == QLatin1String("raiz") && has(sketch, "corto")) {
+            // A weak vine's roots: short, reaching only a little way into the
+            // soil, and branched again and again into dense tufts of short
+            // rootlets, like a broom.
+            p.setPen(QPen(QColor(110, 80, 55), 16, Qt::SolidLine, Qt::FlatCap));
+            p.drawLine(QPointF(200, 0), QPointF(200, 60));
+            const QList<QLineF> fine = drawRoots(p, QPointF(200, 58), 88, rnd, false);
+            std::function<void(QPointF, qreal, qreal, int)> tuft = [&](QPointF from, qreal angle, qreal len,
+                                                                       int depth) {
+                const QPointF to =
+                    from + QPointF(len * qCos(qDegreesToRadians(angle)), len * qSin(qDegreesToRadians(angle)));
+                p.setPen(QPen(QColor(195, 160, 115).darker(100 + depth * 10), 1.6 - depth * 0.35, Qt::SolidLine,
+                              Qt::RoundCap));
+                p.drawLine(from, to);
+                if (depth < 2)
+                    for (int k = 0; k < 3; ++k)
+                        tuft(from + (to - from) * rnd.range(0.5, 1.0), angle + rnd.range(-50, 50),
+                             len * rnd.range(0.5, 0.75), depth + 1);
+            };
+            for (const QLineF &l : fine)
+                for (int k = 0; k < 3; ++k)
+                    tuft(l.pointAt(rnd.range(0.4, 1.0)), -l.angle() + rnd.range(-55, 55), rnd.range(10, 18), 0);
+            where = QPainterPath();
         } else if (organ == QLatin1String("raiz")) {
             p.setPen(QPen(QColor(110, 80, 55), 22, Qt::SolidLine, Qt::FlatCap));
             p.drawLine(QPointF(200, 0), QPointF(200, 60));
             const QList<QLineF> fine = drawRoots(p, QPointF(200, 58), 190, rnd, has(sketch, "joven"));
             rootLayers(p, sketch, fine, rnd);
+            if (has(sketch, "adultoabanico"))  // the adult at the ground line above, for the eye to know the pest
+                drawOrganism(p, QStringLiteral("escarabajo-abanico"), QPointF(318, 22), 64, 10, rnd);
             where.addRect(QRectF(90, 110, 220, 150));
             if (!sketch.organism.isEmpty() && sketch.count <= 1)
                 where = QPainterPath();

@@ -711,6 +711,67 @@ void drawScene(QPainter &p, const QString &sceneAndCatch, const QSizeF &size, Ra
             p.drawLine(QPointF(x, r.top()), QPointF(x - r.height(), r.bottom()));
             p.drawLine(QPointF(x - r.height(), r.top()), QPointF(x, r.bottom()));
         }
+    } else if (scene == QLatin1String("protector")) {
+        // A young vine in its wire-mesh tube: the tube stands round the thin
+        // trunk up to half its height and goes down into the soil, seen in
+        // section below the ground line, so that nothing can gnaw the bark
+        // from above or below ground.
+        const qreal surface = 212;
+        ground(surface);
+        const qreal left = 158, right = 242, top = 104, bottom = 282, rx = (right - left) / 2, ry = 10;
+        const qreal cx = (left + right) / 2;
+        const QColor metal(95, 100, 105), metalBack(120, 120, 115, 150);
+        auto mesh = [&](bool front, const QColor &colour, qreal width) {
+            // The diamond mesh on a cylinder: each wire winds round it,
+            // seen on the near or the far half.
+            p.setPen(QPen(colour, width));
+            p.setBrush(Qt::NoBrush);
+            for (int k = -12; k < 24; ++k) {
+                for (const int turn : {-1, 1}) {
+                    QPainterPath w;
+                    bool started = false;
+                    for (int m = 0; m <= 40; ++m) {
+                        const qreal y = top + (bottom - top) * m / 40.0;
+                        const qreal phase = k * 0.42 + turn * (y - top) / 34.0;
+                        const qreal c = qCos(phase), sn = qSin(phase);
+                        if ((sn > 0) != front) {
+                            started = false;
+                            continue;
+                        }
+                        const QPointF at(cx + rx * c, y + ry * sn);
+                        started ? w.lineTo(at) : w.moveTo(at);
+                        started = true;
+                    }
+                    p.drawPath(w);
+                }
+            }
+        };
+        mesh(false, metalBack, 1);
+        // The young trunk, its roots in the soil, its first shoots above.
+        p.setPen(QPen(QColor(100, 72, 48), 13, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(cx, 292), QPointF(cx - 2, 70));
+        p.setPen(QPen(QColor(140, 105, 72), 4, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(cx - 2, 288), QPointF(cx - 4, 74));
+        for (const QPointF &tip : {QPointF(110, 10), QPointF(200, 4), QPointF(300, 16)})
+            drawShoot(p, QPointF(cx - 2, 72), tip, 4.5, true, rnd);
+        mesh(true, metal, 1.5);
+        p.setPen(QPen(metal.darker(120), 2.2));  // the tube's rim and its two sides
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(QPointF(cx, top), rx, ry);
+        p.drawLine(QPointF(left, top), QPointF(left, bottom));
+        p.drawLine(QPointF(right, top), QPointF(right, bottom));
+        // Below the ground line the tube is buried: earth over it, the
+        // mesh showing faintly through, the soil heaped at its foot.
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(110, 78, 48, 150));
+        p.drawRect(QRectF(left - 2, surface + 4, right - left + 4, bottom - surface - 2));
+        p.setBrush(QColor(115, 82, 52));
+        QPainterPath mound(QPointF(left - 40, surface + 2));
+        mound.quadTo(QPointF(cx, surface - 18), QPointF(right + 40, surface + 2));
+        mound.closeSubpath();
+        p.drawPath(mound);
+        p.setPen(QPen(QColor(80, 60, 40), 1.5, Qt::DashLine));  // the ground line
+        p.drawLine(QPointF(0, surface), QPointF(400, surface));
     } else if (scene == QLatin1String("bolsa")) {
         p.setPen(QPen(QColor(180, 170, 150), 1.5));
         p.setBrush(QColor(240, 236, 225, 235));
@@ -850,7 +911,8 @@ void drawScene(QPainter &p, const QString &sceneAndCatch, const QSizeF &size, Ra
             b.addEllipse(QPointF(200, 190), 24, 12);
             return b;
         }());
-    } else if (scene == QLatin1String("serrucho") || scene == QLatin1String("brazoroto")) {
+    } else if (scene == QLatin1String("serrucho") || scene == QLatin1String("brazoroto")
+               || scene == QLatin1String("pasta-brazo")) {
         // An arm sawn off at its base: the fresh cut on the trunk pale and
         // sound, the removed arm lying on the ground with its cut end towards
         // us, showing why it came off: the termites' galleries through the
@@ -859,9 +921,13 @@ void drawScene(QPainter &p, const QString &sceneAndCatch, const QSizeF &size, Ra
         // Or ("brazoroto") the arm broken off by the weight of its bunches,
         // hanging to the ground, the break showing the wood hollowed by the
         // termites.
+        // Or ("pasta-brazo") a large pruning cut on an arm, close up: the
+        // fresh pale face of the wood being covered with wound paste from
+        // the brush in the grower's hand, the tin of paste at the foot.
         const bool rot = catchKind == QLatin1String("yesca");
         const bool broken = scene == QLatin1String("brazoroto");
-        ground(250);
+        const bool paste = scene == QLatin1String("pasta-brazo");
+        ground(paste ? 268 : 250);
         const QColor barkLight(140, 110, 80), barkDark(85, 62, 42);
         auto limb = [&](QPointF a, QPointF b, qreal w) {  // a length of old wood, shaded across
             const QLineF axis(a, b);
@@ -879,6 +945,81 @@ void drawScene(QPainter &p, const QString &sceneAndCatch, const QSizeF &size, Ra
                 p.drawLine(axis.pointAt(t) + n * off, axis.pointAt(t + 0.15) + n * off * 0.9);
             }
         };
+        if (paste) {
+            limb(QPointF(150, 300), QPointF(150, 150), 30);  // the trunk and the arm that stays
+            limb(QPointF(146, 162), QPointF(56, 40), 22);
+            for (const QPointF &tip : {QPointF(0, 40), QPointF(40, -5), QPointF(110, 4)})
+                drawShoot(p, QPointF(58, 44), tip, 5, true, rnd);
+            // The other arm cut back to a short thick stump, its cut face
+            // turned towards us.
+            limb(QPointF(156, 165), QPointF(226, 104), 26);
+            const QPointF face(230, 100);
+            p.save();
+            p.translate(face);
+            p.rotate(-40);
+            QPainterPath cut;
+            cut.addEllipse(QPointF(0, 0), 17, 34);
+            p.setPen(QPen(QColor(70, 48, 30), 3));  // the ring of bark round the cut
+            p.setBrush(QColor(236, 214, 168));
+            p.drawPath(cut);
+            p.setPen(QPen(QColor(205, 178, 130), 1));
+            p.setBrush(Qt::NoBrush);
+            for (int k = 1; k <= 4; ++k)  // the growth rings of the fresh wood
+                p.drawEllipse(QPointF(0, 0), 17 * k / 5.0, 34 * k / 5.0);
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(120, 90, 60));
+            p.drawEllipse(QPointF(0, 0), 2, 3);
+            // The paste spread over the upper half of the face and its rim,
+            // thick and glossy, the brush strokes in it.
+            p.setClipPath(cut.united([] {
+                QPainterPath rim;
+                rim.addEllipse(QPointF(0, 0), 21, 38);
+                return rim;
+            }()));
+            QPainterPath spread(QPointF(-24, -40));
+            spread.lineTo(QPointF(24, -40));
+            spread.lineTo(QPointF(24, 4));
+            for (int k = 0; k <= 8; ++k)
+                spread.lineTo(QPointF(24 - k * 6, (k % 2 ? 10 : 2) - k * 1.5));
+            spread.closeSubpath();
+            p.setPen(QPen(QColor(35, 60, 40), 1.2));
+            p.setBrush(QColor(62, 105, 72));
+            p.drawPath(spread);
+            p.setPen(QPen(QColor(120, 165, 125), 1.4, Qt::SolidLine, Qt::RoundCap));
+            for (int k = 0; k < 5; ++k)
+                p.drawLine(QPointF(-14 + k * 6, -30 + k * 2), QPointF(-10 + k * 6, -6 + k));
+            p.restore();
+            // The brush in the hand, its loaded bristles on the edge of the paste.
+            const QPointF bristles(247, 100), grip(318, 62);
+            p.setPen(QPen(QColor(150, 95, 45), 7, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(grip + QPointF(20, -11), bristles + QPointF(18, -9));
+            p.setPen(QPen(QColor(170, 170, 175), 1));
+            p.setBrush(QColor(190, 190, 195));  // the metal ferrule
+            p.save();
+            p.translate(bristles + QPointF(14, -7));
+            p.rotate(-28);
+            p.drawRect(QRectF(-5, -7, 10, 14));
+            p.setPen(QPen(QColor(35, 60, 40), 1));
+            p.setBrush(QColor(62, 105, 72));
+            QPainterPath tuft(QPointF(-5, -7));
+            tuft.lineTo(QPointF(-22, -8));
+            tuft.quadTo(QPointF(-26, 0), QPointF(-22, 8));
+            tuft.lineTo(QPointF(-5, 7));
+            tuft.closeSubpath();
+            p.drawPath(tuft);
+            p.restore();
+            drawHand(p, QPointF(430, 10), grip, 38);
+            // The open tin of paste on the ground.
+            p.setPen(QPen(QColor(60, 60, 65), 1.2));
+            p.setBrush(QColor(175, 180, 185));
+            p.drawRect(QRectF(282, 236, 56, 40));
+            p.setBrush(QColor(62, 105, 72));
+            p.drawEllipse(QPointF(310, 236), 28, 7);
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(225, 200, 70));  // its label
+            p.drawRect(QRectF(290, 248, 40, 18));
+            return;
+        }
         // The trunk and the arm that stays, with its green shoots.
         limb(QPointF(150, 262), QPointF(150, 128), 24);
         limb(QPointF(146, 140), QPointF(70, 40), 17);
@@ -891,26 +1032,42 @@ void drawScene(QPainter &p, const QString &sceneAndCatch, const QSizeF &size, Ra
             for (int i = 0; i < 3; ++i)
                 drawBunch(p, QPointF(228 + i * 42, 160 + i * 34), 0.42, QStringLiteral("maduro"),
                           QStringLiteral("tinta"), quint32(70 + i));
-            limb(QPointF(154, 140), QPointF(180, 110), 17);  // the torn stump left on the trunk
-            QPolygonF splinters;                             // the ragged break, a shell of wood round a hollow
-            for (int k = 0; k <= 10; ++k) {
-                const qreal t = k / 10.0;
-                splinters << QPointF(166 + t * 30, 98 + t * 28) + QPointF(k % 2 ? 8 : -2, k % 2 ? -8 : 2);
+            limb(QPointF(154, 140), QPointF(180, 110), 19);  // the torn stump left on the trunk
+            // The ragged break seen end on: long pale splinters round a thin
+            // shell of sound wood, and inside it the hollow the termites ate,
+            // dark, with the walls of their galleries standing in it.
+            const QPointF end(188, 104);
+            p.save();
+            p.translate(end);
+            p.rotate(-40);
+            p.setPen(QPen(QColor(110, 85, 55), 1));
+            p.setBrush(QColor(228, 205, 160));
+            for (int k = 0; k < 9; ++k) {  // the splinters torn out of the rim, pointing outwards along the arm
+                const qreal t = (k + rnd.range(-0.3, 0.3)) * 2 * M_PI / 9, len = rnd.range(8, 24);
+                const QPointF base(19 * qCos(t), 33 * qSin(t));
+                const QPointF tip = base + QPointF(len, rnd.range(-0.3, 0.3) * len + qSin(t) * len * 0.3);
+                p.drawPolygon(QPolygonF{base + QPointF(0, -4), tip, base + QPointF(0, 4)});
             }
-            p.setPen(QPen(QColor(70, 48, 30), 1.5));
-            p.setBrush(QColor(215, 190, 140));
-            p.drawPolygon(splinters);
-            p.setPen(QPen(QColor(90, 62, 40), 1.2));
-            p.setBrush(QColor(230, 205, 160));
-            p.drawEllipse(QPointF(184, 114), 10, 19);
-            p.setPen(Qt::NoPen);
-            p.setBrush(QColor(28, 18, 10));  // hollow: the wood eaten out to a thin shell
-            p.drawEllipse(QPointF(184, 114), 7, 15);
-            p.setPen(QPen(QColor(60, 40, 25), 2.4, Qt::SolidLine, Qt::RoundCap));
-            p.drawLine(QPointF(176, 96), QPointF(170, 84));  // galleries running on into the trunk
-            p.drawLine(QPointF(172, 120), QPointF(160, 134));
+            p.setPen(QPen(QColor(70, 48, 30), 2.5));
+            p.setBrush(QColor(232, 210, 165));
+            p.drawEllipse(QPointF(0, 0), 21, 36);
+            QPainterPath hollow;
+            hollow.addEllipse(QPointF(0, 0), 16, 30);
+            p.setPen(QPen(QColor(120, 85, 50), 1.5));
+            p.setBrush(QColor(30, 19, 10));
+            p.drawPath(hollow);
+            p.setClipPath(hollow);
+            p.setPen(QPen(QColor(150, 115, 75), 2.2, Qt::SolidLine, Qt::RoundCap));
+            p.setBrush(Qt::NoBrush);
+            for (int k = 0; k < 5; ++k) {  // the thin walls left between the galleries
+                QPainterPath wall(QPointF(rnd.range(-14, 14), -30));
+                for (int m = 1; m <= 4; ++m)
+                    wall.lineTo(QPointF(rnd.range(-14, 14), -30 + m * 15));
+                p.drawPath(wall);
+            }
+            p.restore();
             for (int i = 0; i < 3; ++i)
-                drawOrganism(p, QStringLiteral("termita"), QPointF(183 + (i - 1) * 3, 104 + i * 10), 10, 60 + i * 50,
+                drawOrganism(p, QStringLiteral("termita"), end + QPointF((i - 1) * 6, -10 + i * 10), 13, 60 + i * 50,
                              rnd);
         } else {
             // The stump of the removed arm, cut back to clean wood.
@@ -951,9 +1108,27 @@ void drawScene(QPainter &p, const QString &sceneAndCatch, const QSizeF &size, Ra
                     b.closeSubpath();
                     return b;
                 }();
-                p.setPen(QPen(QColor(55, 32, 22), 2.2));
-                p.setBrush(QColor(240, 228, 185));
+                // A dark brown sector of hard dead wood from the rim inwards,
+                // and in the middle the soft, spongy, yellowish rot ringed by
+                // its black line.
+                QPainterPath sector(face);
+                sector.arcTo(QRectF(face - QPointF(26, 26), QSizeF(52, 52)), 200, 70);
+                sector.closeSubpath();
+                p.setPen(Qt::NoPen);
+                p.setBrush(QColor(120, 72, 38));
+                p.drawPath(sector);
+                p.setPen(QPen(QColor(30, 18, 12), 3));
+                p.setBrush(QColor(238, 222, 160));
                 p.drawPath(soft);
+                p.save();
+                p.setClipPath(soft);
+                p.setPen(Qt::NoPen);
+                for (int i = 0; i < 60; ++i) {  // the spongy texture: pits and fibres
+                    const QPointF at = face + QPointF(rnd.range(-14, 14), rnd.range(-13, 13));
+                    p.setBrush(i % 3 ? QColor(205, 180, 120) : QColor(150, 120, 75));
+                    p.drawEllipse(at, rnd.range(0.8, 1.8), rnd.range(0.8, 1.6));
+                }
+                p.restore();
             } else {
                 p.setPen(QPen(QColor(55, 35, 20), 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
                 p.setBrush(Qt::NoBrush);
@@ -1477,7 +1652,7 @@ void drawScene(QPainter &p, const QString &sceneAndCatch, const QSizeF &size, Ra
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(245, 240, 215, 200));
         p.drawEllipse(QPointF(345, 40), 13, 13);
-    } else if (scene == QLatin1String("protector")) {
+    } else if (scene == QLatin1String("protectores")) {
         // A new planting: each young vine, a thin stem with its first
         // leaves, stands inside a tube of wire mesh held up by a stake.
         ground(232);
