@@ -2551,13 +2551,15 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
                     const QPointF tip = base + QPointF((i - 1.5) * 30, -rnd.range(60, 80)) * k;
                     const QList<QLineF> segs = drawShoot(p, base, tip, 4.5 * k, false, rnd, 7 * k);
                     const bool pale = has(sketch, "palidas");  // small pale yellowish-green leaves
+                    const bool yellowing = has(sketch, "amarillo");
                     for (int n = 1; n < segs.size(); n += 2) {
-                        QColor fill =
-                            has(sketch, "amarillo") && rnd.next() < 0.7 ? QColor(215, 195, 70) : leafGreen(false);
+                        // Yellowing leaves keep a green tinge, and are drawn
+                        // big enough to read as leaves rather than flowers.
+                        QColor fill = yellowing && rnd.next() < 0.7 ? QColor(205, 195, 85) : leafGreen(false);
                         if (pale)
                             fill = QColor(int(rnd.range(175, 195)), int(rnd.range(195, 210)), int(rnd.range(105, 125)));
                         const qreal side = (n / 2) % 2 ? 1 : -1;
-                        const qreal lr = pale ? 15 : 10;
+                        const qreal lr = pale || yellowing ? 15 : 10;
                         p.setPen(QPen(QColor(80, 130, 50), 1.2 * k));
                         p.drawLine(segs[n].p2(), segs[n].p2() + QPointF(side * lr, -4) * k);
                         drawLeaf(p, segs[n].p2() + QPointF(side * lr * 1.6, -lr) * k, lr * k, side * 30, false, fill);
