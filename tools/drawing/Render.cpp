@@ -2838,29 +2838,39 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
             // clean stalks; rotten, the stalks carry the dark lesions.
             const bool stripped = has(sketch, "desnudo");
             const bool wilted = has(sketch, "marchito");  // the bunch below the rot wilting: dull, wrinkled
-            const QColor bareBerry = wilted                ? QColor(150, 130, 85)
+            // Sour rot ("mojado"): the stalks brown and soaked with the juice
+            // of the soft brown berries still on them.
+            const bool soaked = has(sketch, "mojado");
+            const QColor stalkColour = soaked ? QColor(115, 78, 40) : QColor(120, 140, 60);
+            const QColor bareBerry = soaked                ? QColor(150, 85, 45)
+                : wilted                                   ? QColor(150, 130, 85)
                 : !stripped                                ? QColor(150, 190, 85)
                 : sketch.variety == QLatin1String("tinta") ? QColor(70, 30, 80)
                                                            : QColor(215, 205, 110);
-            p.setPen(QPen(QColor(120, 140, 60), 6, Qt::SolidLine, Qt::RoundCap));
+            p.setPen(QPen(stalkColour, 6, Qt::SolidLine, Qt::RoundCap));
             const QPointF top(200, 15), bottom(205, 260);
             p.drawLine(top, bottom);
             QList<QLineF> stalks{QLineF(top, bottom)};
             for (int i = 0; i < 8; ++i) {
                 const QPointF at = top + (bottom - top) * (0.12 + i * 0.1);
                 const qreal len = 80 * (1 - i * 0.1);
-                p.setPen(QPen(QColor(120, 140, 60), 3.5 - i * 0.25, Qt::SolidLine, Qt::RoundCap));
+                p.setPen(QPen(stalkColour, 3.5 - i * 0.25, Qt::SolidLine, Qt::RoundCap));
                 const QLineF left(at, at + QPointF(-len, len * 0.35)), right(at, at + QPointF(len, len * 0.35));
                 p.drawLine(left);
                 p.drawLine(right);
                 stalks << left;
                 for (int k = 1; k <= 3; ++k) {  // bare pedicels
-                    p.setPen(QPen(QColor(120, 140, 60), 1.5));
+                    p.setPen(QPen(stalkColour, 1.5));
                     p.drawLine(left.pointAt(k / 3.5), left.pointAt(k / 3.5) + QPointF(-4, 8));
                 }
                 for (int k = 1; k <= 3; ++k) {
                     const QPointF c = right.pointAt(k / 3.5) + QPointF(0, 10);
                     drawBerry(p, {c, wilted ? 9.5 : 11}, bareBerry);
+                    if (soaked) {  // the juice running from the soft berry
+                        p.setPen(Qt::NoPen);
+                        p.setBrush(QColor(190, 140, 60, 190));
+                        p.drawEllipse(c + QPointF(1, 12), 2.6, 4.2);
+                    }
                     if (wilted) {
                         p.setPen(QPen(QColor(95, 80, 50), 0.9));
                         p.setBrush(Qt::NoBrush);
@@ -2876,7 +2886,16 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
                     p.setPen(QPen(QColor(225, 230, 235, 220), 4.5, Qt::SolidLine, Qt::RoundCap));
                     p.drawLine(l.pointAt(a), l.pointAt(std::min<qreal>(1, a + 0.25)));
                 }
-            for (int i = 0; i < (stripped ? 0 : 14); ++i) {
+            if (soaked) {  // the wet shine along the stalks and the drops hanging from them
+                for (const QLineF &l : stalks) {
+                    p.setPen(QPen(QColor(235, 215, 160, 170), 1.3, Qt::SolidLine, Qt::RoundCap));
+                    p.drawLine(l.pointAt(0.1) + QPointF(0, -1.5), l.pointAt(0.8) + QPointF(0, -1.5));
+                    p.setPen(Qt::NoPen);
+                    p.setBrush(QColor(190, 140, 60, 200));
+                    p.drawEllipse(l.pointAt(rnd.range(0.3, 0.9)) + QPointF(0, 4), 2.4, 3.8);
+                }
+            }
+            for (int i = 0; i < (stripped || soaked ? 0 : 14); ++i) {
                 const QLineF &l = stalks[int(rnd.range(0, stalks.size()))];
                 p.save();
                 p.translate(l.pointAt(rnd.range(0.15, 0.9)));
