@@ -563,6 +563,17 @@ void leafLayers(QPainter &p, const Sketch &s, const LeafGeom &g, const QBrush &b
                 p.drawEllipse(c - QPointF(rr * 0.35, rr * 0.3), rr * 0.25, rr * 0.2);
             }
     }
+    if (has(s, "gotasoscuras"))  // the bug's small dark drops of honeydew and excrement, glossy
+        for (int i = 0; i < int(26 * std::max<qreal>(0.4, amountOf(s, "gotasoscuras"))); ++i) {
+            const QPointF c = pointIn(outline, rnd);
+            const qreal rr = rnd.range(1.8, 3.4);
+            p.setPen(QPen(QColor(30, 18, 10, 230), 0.6));
+            p.setBrush(QColor(62, 36, 18, 240));
+            p.drawEllipse(c, rr, rr * 0.85);
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(255, 250, 235, 220));
+            p.drawEllipse(c - QPointF(rr * 0.35, rr * 0.3), rr * 0.28, rr * 0.22);
+        }
     if (has(s, "telas")) {
         for (int i = 0; i < 45; ++i) {
             const QPointF a = pointIn(outline, rnd),

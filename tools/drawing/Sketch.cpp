@@ -349,6 +349,8 @@ Sketch fromCaption(const QString &caption, const QString &hint)
         layer("lesiones");
     if (re("mucosa|\\bbaba"))
         layer("baba");
+    else if (re("gotas de melaza de color oscuro|excrementos? de color oscuro"))
+        layer("gotasoscuras");
     else if (re("melaza|secrecion (tipo miel|azucarada)|\\bmiel"))
         layer("melaza");
     if (has("negrilla"))
