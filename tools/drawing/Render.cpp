@@ -2577,16 +2577,43 @@ void render(QPainter &p, const QSizeF &size, const Sketch &given, quint32 seed)
                     }
                 }
             };
+            // A dead vine of the patch: the trunk gone grey, a few bare grey
+            // canes left from the last pruning, no leaf on it.
+            auto deadVine = [&]() {
+                const QPainterPath trunk = drawTrunk(p, QRectF(140, 150, 120, 180));
+                p.fillPath(trunk, QColor(160, 158, 150, 170));
+                for (const QPointF &arm : {QPointF(170, 158), QPointF(230, 158)}) {
+                    const qreal side = arm.x() < 200 ? -1 : 1;
+                    for (int k = 0; k < 2; ++k) {
+                        QPointF at = arm;
+                        QPointF step(side * rnd.range(6, 14) + (k ? side * 10 : -side * 4), -rnd.range(20, 28));
+                        for (int n = 0; n < 3; ++n) {
+                            const QPointF next = at + step;
+                            p.setPen(QPen(QColor(105, 102, 96), 8 - n * 1.5, Qt::SolidLine, Qt::RoundCap));
+                            p.drawLine(at, next);
+                            p.setPen(QPen(QColor(165, 162, 155), 4 - n, Qt::SolidLine, Qt::RoundCap));
+                            p.drawLine(at, next);
+                            at = next;
+                            step = QPointF(-step.x() * 0.4 + side * 6, step.y() * 0.9);
+                        }
+                    }
+                }
+            };
             weakShoots(QPointF(0, 0), 1);
-            for (const qreal x : {-135.0, 135.0}) {  // two more weak vines further along the row
+            const bool dead = has(sketch, "seca");   // some vines of the patch already dead
+            for (const qreal x : {-135.0, 135.0}) {  // two more vines further along the row
                 p.save();
                 p.translate(200 + x, 150);
                 p.scale(0.55, 0.55);
                 p.translate(-200, -150);
-                const QPainterPath other = has(sketch, "jovenes") ? youngVine(p, QRectF(140, 150, 120, 180))
-                                                                  : drawTrunk(p, QRectF(140, 150, 120, 180));
-                woodLayers(p, sketch, other, rnd);
-                weakShoots(QPointF(0, 0), 1);
+                if (dead && x > 0) {
+                    deadVine();
+                } else {
+                    const QPainterPath other = has(sketch, "jovenes") ? youngVine(p, QRectF(140, 150, 120, 180))
+                                                                      : drawTrunk(p, QRectF(140, 150, 120, 180));
+                    woodLayers(p, sketch, other, rnd);
+                    weakShoots(QPointF(0, 0), 1);
+                }
                 p.restore();
             }
             if (has(sketch, "racimos"))
