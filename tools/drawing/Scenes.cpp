@@ -704,6 +704,33 @@ void drawScene(QPainter &p, const QString &sceneAndCatch, const QSizeF &size, Ra
         p.setPen(QPen(QColor(170, 140, 90), 1.2));
         for (int i = 0; i < 16; ++i)
             p.drawLine(QPointF(162 + i * 5, 170), QPointF(162 + i * 5, 200));
+    } else if (scene == QLatin1String("bandajoven")) {
+        // A young vine tied to its stake, its thin trunk with a band of
+        // corrugated cardboard round it a hand's width above the soil, its
+        // first shoots above.
+        const qreal surface = 250, cx = 196;
+        ground(surface);
+        p.setPen(QPen(QColor(150, 120, 80), 6, Qt::SolidLine, Qt::FlatCap));  // the stake
+        p.drawLine(QPointF(cx + 20, surface + 6), QPointF(cx + 20, 40));
+        p.setPen(QPen(QColor(100, 72, 48), 13, Qt::SolidLine, Qt::FlatCap));
+        p.drawLine(QPointF(cx, surface + 4), QPointF(cx - 2, 92));
+        p.setPen(QPen(QColor(140, 105, 72), 4, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(cx - 2, surface), QPointF(cx - 4, 96));
+        p.setPen(QPen(QColor(200, 190, 150), 2));  // the ties
+        for (const qreal y : {120.0, 150.0})
+            p.drawLine(QPointF(cx - 6, y), QPointF(cx + 23, y - 2));
+        for (const QPointF &tip : {QPointF(100, 30), QPointF(190, 12), QPointF(300, 34)})
+            drawShoot(p, QPointF(cx - 2, 94), tip, 4, true, rnd);
+        const QRectF band(cx - 14, 182, 28, 30);
+        p.setPen(QPen(QColor(90, 70, 40), 1));
+        p.setBrush(QColor(215, 190, 130));
+        p.drawRoundedRect(band, 3, 3);
+        p.setPen(QPen(QColor(170, 140, 90), 1.2));
+        for (qreal x = band.left() + 3; x < band.right() - 1; x += 4)
+            p.drawLine(QPointF(x, band.top() + 1), QPointF(x, band.bottom() - 1));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 255, 255, 60));  // the light on the round of it
+        p.drawRect(QRectF(band.left() + 3, band.top() + 1, 7, band.height() - 2));
     } else if (scene == QLatin1String("red") || scene == QLatin1String("malla")) {
         p.setPen(QPen(scene == QLatin1String("red") ? QColor(40, 40, 40, 170) : QColor(70, 140, 70, 200), 1));
         const QRectF r = scene == QLatin1String("red") ? QRectF(0, 0, 400, 300) : QRectF(150, 120, 100, 150);
