@@ -152,6 +152,55 @@ void drawScene(QPainter &p, const QString &sceneAndCatch, const QSizeF &size, Ra
             p.drawLine(QPointF(x, surface + 2), QPointF(x + rnd.range(-4, 4), surface - rnd.range(4, 12)));
         }
     };
+    // The discs of a disc harrow at the picture's edge, cutting into the
+    // soil and throwing it over: the painted frame coming in from outside,
+    // each concave steel disc on its standard, the turned earth curling off
+    // in front of them.
+    auto discHarrow = [&](const QPointF &first, qreal scale) {
+        const QPointF discs[] = {first, first + QPointF(46, -22) * scale, first + QPointF(92, -44) * scale};
+        p.setPen(QPen(QColor(70, 30, 20), 13 * scale, Qt::SolidLine, Qt::FlatCap));  // the frame
+        p.drawLine(discs[0] + QPointF(-10, -57) * scale, discs[2] + QPointF(60, -87) * scale);
+        p.setPen(QPen(QColor(185, 60, 35), 9 * scale, Qt::SolidLine, Qt::FlatCap));
+        p.drawLine(discs[0] + QPointF(-10, -57) * scale, discs[2] + QPointF(60, -87) * scale);
+        for (int i = 2; i >= 0; --i) {
+            const QPointF c = discs[i];
+            p.setPen(QPen(QColor(70, 30, 20), 7 * scale, Qt::SolidLine, Qt::FlatCap));  // the standard
+            p.drawLine(c + QPointF(-4, -55 - i * 3) * scale, c);
+            p.setPen(QPen(QColor(185, 60, 35), 4 * scale, Qt::SolidLine, Qt::FlatCap));
+            p.drawLine(c + QPointF(-4, -55 - i * 3) * scale, c);
+            p.save();
+            p.translate(c);
+            p.rotate(-18);
+            QLinearGradient steel(-24 * scale, 0, 24 * scale, 0);
+            steel.setColorAt(0, QColor(95, 100, 105));
+            steel.setColorAt(0.35, QColor(225, 228, 230));
+            steel.setColorAt(1, QColor(120, 125, 130));
+            p.setPen(QPen(QColor(50, 52, 55), 1.5));
+            p.setBrush(steel);
+            p.drawEllipse(QPointF(0, 0), 22 * scale, 44 * scale);
+            p.setPen(QPen(QColor(245, 245, 245), 1.5));  // the sharp rim catching the light
+            p.setBrush(Qt::NoBrush);
+            p.drawArc(QRectF(-20 * scale, -42 * scale, 40 * scale, 84 * scale), 100 * 16, 120 * 16);
+            p.setPen(QPen(QColor(50, 52, 55), 1));
+            p.setBrush(QColor(70, 72, 75));
+            p.drawEllipse(QPointF(0, 0), 5 * scale, 7 * scale);  // the hub
+            p.restore();
+            QPainterPath slice;  // the earth it turns, over its lower half
+            slice.moveTo(c + QPointF(-34, 14) * scale);
+            slice.quadTo(c + QPointF(-14, -6) * scale, c + QPointF(12, 12) * scale);
+            slice.quadTo(c + QPointF(34, 30) * scale, c + QPointF(40, 60) * scale);
+            slice.lineTo(c + QPointF(-34, 60) * scale);
+            slice.closeSubpath();
+            p.setPen(QPen(QColor(80, 55, 32), 1.2));
+            p.setBrush(QColor(118, 84, 52));
+            p.drawPath(slice);
+            p.setPen(QPen(QColor(90, 62, 38), 0.8));
+            for (int k = 0; k < 6; ++k) {  // clods falling off it
+                p.setBrush(QColor(int(rnd.range(130, 165)), int(rnd.range(95, 115)), 65));
+                p.drawEllipse(c + QPointF(rnd.range(-30, 24), rnd.range(2, 20)) * scale, 3.5 * scale, 2.8 * scale);
+            }
+        }
+    };
     auto caught = [&](const QRectF &r, int n, const QString &kind) {
         for (int i = 0; i < n; ++i)
             drawOrganism(p, kind,
@@ -517,9 +566,10 @@ void drawScene(QPainter &p, const QString &sceneAndCatch, const QSizeF &size, Ra
             p.setBrush(QColor(int(rnd.range(130, 165)), int(rnd.range(95, 115)), 65));
             p.drawEllipse(QPointF(rnd.range(0, 400), y), r * rnd.range(1, 1.6), r);
         }
+        discHarrow(QPointF(296, 232), 1);
         const QString larva = catchKind.isEmpty() ? QStringLiteral("larvac") : catchKind;
-        const QPointF at[] = {QPointF(90, 250), QPointF(230, 265), QPointF(320, 215), QPointF(160, 190),
-                              QPointF(270, 160)};
+        const QPointF at[] = {QPointF(80, 250), QPointF(190, 262), QPointF(160, 185), QPointF(240, 150),
+                              QPointF(130, 112)};
         for (int i = 0; i < 5; ++i)
             drawOrganism(p, larva, at[i], 62 - i * 6, rnd.range(-60, 60), rnd);
     } else if (scene == QLatin1String("aves")) {
@@ -1942,6 +1992,8 @@ void drawScene(QPainter &p, const QString &sceneAndCatch, const QSizeF &size, Ra
                 p.restore();
             }
         }
+        if (!dung)  // the harrow turning them in
+            discHarrow(QPointF(296, 232), 1);
     } else if (scene == QLatin1String("estacion")) {
         // A warning station in the row: a mast with the rain gauge, the
         // logger box and its solar panel, and a leaf-wetness sensor.
