@@ -115,7 +115,10 @@ bool writeSheet(const QString &path, const Sheet &sheet)
     f.setBold(true);
     p.setFont(f);
     p.setPen(QColor(60, 30, 70));
-    p.drawText(QRect(margin, 0, page.width() - 2 * margin, titleH), Qt::AlignVCenter | Qt::AlignLeft, sheet.title);
+    // A long screen title is cut short with an ellipsis rather than run off the page.
+    const QRect titleBox(margin, 0, page.width() - 2 * margin, titleH);
+    p.drawText(titleBox, Qt::AlignVCenter | Qt::AlignLeft,
+               QFontMetrics(f).elidedText(sheet.title, Qt::ElideRight, titleBox.width()));
     f.setPixelSize(12);
     f.setBold(false);
     p.setFont(f);
