@@ -52,7 +52,7 @@ bool ensureDrawing(const QString &base, const QString &relative, const QString &
     const QString path = base + QLatin1Char('/') + relative;
     const QString stampPath = base + QStringLiteral("/.dibujos/") + relative + QStringLiteral(".txt");
     // Raised whenever the drawings change, so every picture is drawn again.
-    constexpr int kDrawingVersion = 24;
+    constexpr int kDrawingVersion = 25;
     const QByteArray want = (QString::number(kDrawingVersion) + QLatin1Char('\n') + stampText).toUtf8();
     {
         QFile stamp(stampPath);
