@@ -2054,6 +2054,21 @@ void placeOrganisms(QPainter &p, const Sketch &s, const QPainterPath &organ, Ran
 // a bud eaten down to the scar, the silvery slime of a snail, or a bud on
 // the buried part of the plant, under the soil, hollowed out from inside.
 // Returns where the pest itself goes, beside the damage.
+// The inside of a bud cut lengthwise: an arch from the base, `halfBase`
+// either side of it, swelling to `halfWidth` and rising to `height` (all as
+// fractions of the bud's size).
+QPainterPath budSection(QPointF bud, qreal size, qreal halfBase, qreal halfWidth, qreal height)
+{
+    QPainterPath inside;
+    inside.moveTo(bud + QPointF(-size * halfBase, size * halfBase / 2));
+    inside.cubicTo(bud + QPointF(-size * halfWidth, -size * 0.5), bud + QPointF(-size * 0.1, -size * height),
+                   bud + QPointF(0, -size * height));
+    inside.cubicTo(bud + QPointF(size * 0.1, -size * height), bud + QPointF(size * halfWidth, -size * 0.5),
+                   bud + QPointF(size * halfBase, size * halfBase / 2));
+    inside.closeSubpath();
+    return inside;
+}
+
 QPainterPath bittenBudCloseUp(QPainter &p, const Sketch &s, Random &rnd)
 {
     const bool buried = has(s, "interior");
@@ -2090,13 +2105,7 @@ QPainterPath bittenBudCloseUp(QPainter &p, const Sketch &s, Random &rnd)
         // growing point should be, an empty cavity with the larva's frass;
         // the small round hole it went in by at the base.
         drawBud(p, bud, size, QStringLiteral("invierno"));
-        QPainterPath cavity;
-        cavity.moveTo(bud + QPointF(-size * 0.4, size * 0.2));
-        cavity.cubicTo(bud + QPointF(-size * 0.5, -size * 0.5), bud + QPointF(-size * 0.1, -size * 0.95),
-                       bud + QPointF(0, -size * 0.95));
-        cavity.cubicTo(bud + QPointF(size * 0.1, -size * 0.95), bud + QPointF(size * 0.5, -size * 0.5),
-                       bud + QPointF(size * 0.4, size * 0.2));
-        cavity.closeSubpath();
+        const QPainterPath cavity = budSection(bud, size, 0.4, 0.5, 0.95);
         p.setPen(QPen(QColor(210, 185, 140), 3));
         p.setBrush(QColor(38, 24, 14));
         p.drawPath(cavity);
@@ -2152,13 +2161,7 @@ QPainterPath bittenBudCloseUp(QPainter &p, const Sketch &s, Random &rnd)
         // Cut lengthwise with a knife: sound scales outside, and inside,
         // where the green shoot-to-be should be, dead tissue, black-brown.
         drawBud(p, bud, size, QStringLiteral("invierno"));
-        QPainterPath inside;
-        inside.moveTo(bud + QPointF(-size * 0.5, size * 0.25));
-        inside.cubicTo(bud + QPointF(-size * 0.6, -size * 0.5), bud + QPointF(-size * 0.1, -size * 1.02),
-                       bud + QPointF(0, -size * 1.02));
-        inside.cubicTo(bud + QPointF(size * 0.1, -size * 1.02), bud + QPointF(size * 0.6, -size * 0.5),
-                       bud + QPointF(size * 0.5, size * 0.25));
-        inside.closeSubpath();
+        const QPainterPath inside = budSection(bud, size, 0.5, 0.6, 1.02);
         p.setPen(QPen(QColor(225, 200, 150), 3));
         QRadialGradient dead(bud + QPointF(0, -size * 0.4), size * 0.7);
         dead.setColorAt(0, QColor(92, 60, 34));
